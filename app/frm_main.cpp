@@ -1,0 +1,271 @@
+// Sizes are the window's designed twips. A chart is built without returning
+// to the event loop, so the busy cursor and panel 1 are the only signs of
+// life meanwhile, and the status bar is repainted by hand a few times a second.
+#include "app/frm_main.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/chart_tree_widget.h"
+#include "app/command_tool_bar.h"
+#include "app/module1.h"
+#include "app/side_selector.h"
+#include "app/status_panels.h"
+#include "chart/chart_builder.h"
+#include "chart/family_side.h"
+#include "data/name_search.h"
+#include "windows/frm_About.h"
+#include "windows/frm_note.h"
+#include "windows/frm_search.h"
+#include "windows/open_form.h"
+#include "windows/thai_font.h"
+#include "windows/twips.h"
+
+namespace kinmora {
+namespace {
+
+constexpr double kClientWidth = 12900;
+constexpr double kClientHeight = 9135;
+constexpr double kMinimumWidth = 5100;
+constexpr double kMinimumHeight = 3200;
+constexpr double kTreeTop = 1440;
+constexpr double kTreeWidthLoss = 125;
+constexpr double kTreeHeightLoss = 2250;
+constexpr std::chrono::milliseconds kStatusRepaintInterval(150);
+
+// The root node and the unknown-parent nodes stand for nobody.
+bool isPerson(const QString& text) {
+    return text != QLatin1String("?") && text != QLatin1String("upper") &&
+           text != QLatin1String("no upper");
+}
+
+}  // namespace
+
+frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStatusRepaintInterval) {
+    setObjectName(QStringLiteral("frm_main"));
+    Module1& state = Module1::instance();
+    state.prog_title = QStringLiteral("Kinmora");
+    setCaption(state.prog_title);
+    setFont(thaiFont(9.75));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    // The style's pale disabled text vanishes on this grey; mid-grey still reads.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        grey.setColor(QPalette::Disabled, role, QColor(112, 112, 112));
+    setPalette(grey);
+    // The toolbar is part of the design: no menu offers to hide it.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    createToolBar();
+    createChartArea();
+    createStatusBar();
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                    twips::toPixels(kClientWidth, kClientHeight),
+                                    screen ? screen->availableGeometry() : QRect()));
+}
+
+void frm_main::createToolBar() {
+    m_toolbar = new CommandToolBar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    connect(m_toolbar, &CommandToolBar::buttonClick, this, &frm_main::toolbarButtonClick);
+}
+
+void frm_main::createStatusBar() {
+    m_status = new StatusPanels(this);
+    setStatusBar(m_status);
+}
+
+void frm_main::createChartArea() {
+    auto* area = new QWidget(this);
+    setCentralWidget(area);
+    // The design places controls from the top of the window; the area begins
+    // below the toolbar.
+    const int below = m_toolbar->height();
+    m_selector = new SideSelector(area);
+    m_selector->setGeometry(twips::toPixels(120, 960, 2175, 360).translated(0, -below));
+    m_tree = new ChartTreeWidget(area);
+    m_tree->move(0, twips::toPixelsY(kTreeTop) - below);
+
+    connect(m_tree, &QTreeWidget::itemClicked, this, &frm_main::nodeClick);
+    // Picking a node with the keys counts as a click; losing the chart does not.
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (current) nodeClick(current);
+    });
+    connect(m_tree, &ChartTreeWidget::mouseDown, this, &frm_main::treeMouseDown);
+}
+
+void frm_main::applyLayoutRule() {
+    if (isMinimized()) return;
+    // The rule is about the outer size, frame included, as the window
+    // manager reports it; the minimum makes a drag stop at 5100 x 3200.
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(twips::toPixels(kMinimumWidth, kMinimumHeight) - frame);
+    const QRect outer = frameGeometry();
+    m_tree->resize(twips::toPixelsX(twips::fromPixelsX(outer.width()) - kTreeWidthLoss),
+                   twips::toPixelsY(twips::fromPixelsY(outer.height()) - kTreeHeightLoss));
+}
+
+void frm_main::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applyLayoutRule();
+}
+
+void frm_main::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A restore need not resize the window, yet the rule applies again.
+    if (event->type() == QEvent::WindowStateChange) applyLayoutRule();
+}
+
+void frm_main::closeEvent(QCloseEvent* event) {
+    // Form_Unload: nothing holds the family file open once the program ends,
+    // and the program ends whatever other window is still open.
+    Module1::instance().close();
+    QCoreApplication::quit();
+    event->accept();
+}
+
+void frm_main::calac(const QString& center_name) {
+    setBusy(true);
+    bool found = false;
+    try {
+        ChartBuilder builder(Module1::instance().database(), *this);
+        found = builder.calac(center_name, sideFromSelectorIndex(m_selector->currentIndex())) ==
+                ChartBuilder::Outcome::Built;
+    } catch (const std::exception& error) {
+        setBusy(false);
+        showError(QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(center_name), error);
+        return;
+    }
+    if (!found) showNotFound();
+    setBusy(false);
+}
+
+void frm_main::setToolbarButtonEnabled(int index, bool enabled) {
+    m_toolbar->setButtonEnabled(index, enabled);
+}
+
+void frm_main::clearNodes() {
+    m_tree->clearNodes();
+}
+
+void frm_main::addNode(const ChartNode& node) {
+    m_tree->addNode(node);
+}
+
+void frm_main::makeVisible(const QString& key) {
+    m_tree->makeVisible(key);
+}
+
+void frm_main::setStatusText(const QString& text) {
+    m_status->setPanelText(1, text);
+    if (m_statusRepaint.due()) m_status->repaint();
+}
+
+void frm_main::setBusy(bool busy) {
+    if (busy)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void frm_main::toolbarButtonClick(const QString& key) {
+    if (key == QLatin1String("open"))
+        open_form::showModal(*this);
+    else if (key == QLatin1String("Search"))
+        searchCommand();
+    else if (key == QLatin1String("refresh"))
+        refreshCommand();
+    else if (key == QLatin1String("note"))
+        noteCommand();
+    else if (key == QLatin1String("about"))
+        frm_About::showModal(this);
+    else if (key == QLatin1String("exit"))
+        close();
+}
+
+void frm_main::searchCommand() {
+    Module1& state = Module1::instance();
+    // A cancelled prompt gives an empty text, which is also what is offered next time.
+    state.search_text =
+        QInputDialog::getText(this, QStringLiteral("สืบค้น"), QStringLiteral("ข้อความ :"),
+                              QLineEdit::Normal, state.search_text);
+    if (state.search_text.isEmpty()) return;
+    setBusy(true);
+    setToolbarButtonEnabled(4, false);
+    QStringList hits;
+    try {
+        hits = search_hits(state.rs_family(), state.search_text);
+    } catch (const std::exception& error) {
+        setBusy(false);
+        showError(QStringLiteral("ค้นข้อความ \"%1\" ไม่ได้").arg(state.search_text), error);
+        return;
+    }
+    if (hits.isEmpty()) {
+        showNotFound();
+        setBusy(false);
+        return;
+    }
+    // The dialog's OK or Cancel ends the busy cursor.
+    frm_search::showModal(*this, hits);
+}
+
+void frm_main::refreshCommand() {
+    const QTreeWidgetItem* node = selectedNode();
+    if (!node) return;
+    // A copy: the rebuild deletes the node.
+    const QString name = node->text(0);
+    Module1::instance().select_name = name;
+    calac(name);
+}
+
+void frm_main::noteCommand() {
+    setBusy(true);
+    // With no node selected the window shows the person picked last time.
+    if (const QTreeWidgetItem* node = selectedNode())
+        Module1::instance().select_name = node->text(0);
+    frm_note::showModal(*this);
+}
+
+void frm_main::nodeClick(QTreeWidgetItem* node) {
+    const bool person = isPerson(node->text(0));
+    setToolbarButtonEnabled(4, person);
+    setToolbarButtonEnabled(5, person);
+}
+
+void frm_main::treeMouseDown(Qt::MouseButton button) {
+    if (button != Qt::RightButton || !m_toolbar->isButtonEnabled(4)) return;
+    // A rebuild leaves "refresh" enabled but nothing selected: nobody to show.
+    const QTreeWidgetItem* node = selectedNode();
+    if (!node) return;
+    setBusy(true);
+    Module1::instance().select_name = node->text(0);
+    frm_note::showModal(*this);
+}
+
+QTreeWidgetItem* frm_main::selectedNode() const {
+    return m_tree->currentItem();
+}
+
+void frm_main::showNotFound() {
+    QMessageBox box(QMessageBox::NoIcon, Module1::instance().prog_title,
+                    QStringLiteral("NOT FOUND"), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frm_main::showError(const QString& what, const std::exception& error) {
+    QMessageBox box(QMessageBox::Warning, Module1::instance().prog_title, what, QMessageBox::Ok,
+                    this);
+    box.setInformativeText(QDir::toNativeSeparators(Module1::instance().db_path) +
+                           QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
+    box.exec();
+}
+
+}  // namespace kinmora

@@ -1,0 +1,83 @@
+// The main window: the toolbar, the family-side selector, the family chart
+// and the status bar; what the chart builder draws on and the dialogs call.
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/repaint_throttle.h"
+#include "chart/chart_view.h"
+#include "windows/main_window.h"
+
+class QTreeWidgetItem;
+
+namespace kinmora {
+
+class ChartTreeWidget;
+class CommandToolBar;
+class SideSelector;
+class StatusPanels;
+
+class frm_main : public QMainWindow, public ChartView, public MainWindow {
+    Q_OBJECT
+
+public:
+    // Form_Load: caption and prog_title "Kinmora", Combo1 on the father's
+    // side, an empty chart, "open", "about" and "exit" enabled, the client
+    // area at its designed size centred on the screen.
+    explicit frm_main(QWidget* parent = nullptr);
+
+    // Rebuilds the chart around the first person named `center_name`, on the
+    // side Combo1 shows. Shows "NOT FOUND" and keeps the chart when nobody has
+    // that name; shows a failing build's error, keeping the nodes added so far.
+    // Never throws; the busy cursor is off afterwards.
+    void calac(const QString& center_name) override;
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void setToolbarButtonEnabled(int index, bool enabled) override;
+    void setBusyCursor(bool busy) override { setBusy(busy); }
+    QWidget* widget() override { return this; }
+
+    // The chart drawn into TreeView1 and panel 1 of StatusBar1.
+    void clearNodes() override;
+    void addNode(const ChartNode& node) override;
+    void makeVisible(const QString& key) override;
+    void setStatusText(const QString& text) override;
+    void setBusy(bool busy) override;
+
+    // ButtonClick of Toolbar1: runs the command keyed exactly `key` ("open",
+    // "Search", "refresh", "note", "about" or "exit"); other keys do nothing.
+    void toolbarButtonClick(const QString& key);
+
+    CommandToolBar* Toolbar1() const { return m_toolbar; }
+    SideSelector* Combo1() const { return m_selector; }
+    ChartTreeWidget* TreeView1() const { return m_tree; }
+    StatusPanels* StatusBar1() const { return m_status; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createToolBar();
+    void createStatusBar();
+    void createChartArea();
+    void applyLayoutRule();
+
+    void searchCommand();
+    void refreshCommand();
+    void noteCommand();
+
+    void nodeClick(QTreeWidgetItem* node);
+    void treeMouseDown(Qt::MouseButton button);
+    QTreeWidgetItem* selectedNode() const;
+    void showNotFound();
+    void showError(const QString& what, const std::exception& error);
+
+    CommandToolBar* m_toolbar = nullptr;
+    SideSelector* m_selector = nullptr;
+    ChartTreeWidget* m_tree = nullptr;
+    StatusPanels* m_status = nullptr;
+    RepaintThrottle m_statusRepaint;
+};
+
+}  // namespace kinmora

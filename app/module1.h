@@ -1,0 +1,39 @@
+// The program-wide shared state: the window title, the open family file with
+// its record sets, the last search text and the name picked in the chart.
+#pragma once
+
+#include "data/family_database.h"
+
+#include <QString>
+#include <memory>
+
+namespace kinmora {
+
+class Module1 {
+public:
+    // The one instance of the program.
+    static Module1& instance();
+
+    QString prog_title;   // "Kinmora", set when the main window loads
+    QString db_path;      // the open file's full path
+    QString search_text;  // the text last typed at the Search prompt
+    QString select_name;  // the name of the chart node the user picked
+
+    // True once a family file is open.
+    bool isOpen() const { return m_database != nullptr; }
+    // The open file; these throw std::logic_error when no file is open.
+    FamilyDatabase& database() const;
+    Engine& db() const { return database().db(); }
+    RecordSet& rs_family() const { return database().rs_family(); }
+    RecordSet& rs_married() const { return database().rs_married(); }
+
+    // Makes `database` the open file, releasing the previous one, and sets db_path.
+    void setDatabase(std::unique_ptr<FamilyDatabase> database);
+    // Closes rs_family and the database (at shut-down).
+    void close();
+
+private:
+    std::unique_ptr<FamilyDatabase> m_database;
+};
+
+}  // namespace kinmora

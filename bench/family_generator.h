@@ -1,0 +1,28 @@
+// Makes large, deterministic, realistically shaped Thai families as CSV text,
+// for measuring the program at the sizes a family file can reach.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kinmora::bench {
+
+struct GeneratedFamily {
+    std::string familyCsv;   // header and one row per person
+    std::string marriedCsv;  // header and one row per couple
+    int persons = 0;
+    // The name of the person whose chart is the largest by construction.
+    std::string largestChartName;
+};
+
+// A family of exactly `persons` persons (1 to 32,767): a few founding couples
+// and about twelve generations, two to six children per couple, about one
+// person in ten married twice, one child in twenty with one parent unknown,
+// Thai names with many namesakes, dates with some unknown, and biographies
+// from empty to 2 KB of Thai text. One line of descendants has as many
+// children as the shape allows, so that one chart is very large. The same
+// `persons` and `seed` always give the same text.
+GeneratedFamily generateFamily(int persons, std::uint64_t seed = 1);
+
+}  // namespace kinmora::bench

@@ -1,0 +1,61 @@
+// Builds the family chart around one person: the root node, the top
+// generation, then up to four passes of spouses, couples' children and
+// children with one unknown parent.
+#pragma once
+
+#include "chart/chart_view.h"
+#include "chart/family_side.h"
+#include "data/family_database.h"
+#include "data/value.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace kinmora {
+
+class ChartBuilder {
+public:
+    enum class Outcome { Built, NotFound };
+
+    ChartBuilder(FamilyDatabase& database, ChartView& view);
+
+    // Rebuilds the chart around the first person of rs_family named exactly
+    // `center_name` (letter case aside), on `side`. Returns NotFound, leaving
+    // the view as it was, when nobody has that name. A database error ends
+    // the build: the nodes added so far stay, the busy cursor is ended, and
+    // the error (EngineError or std::runtime_error) reaches the caller.
+    Outcome calac(const QString& center_name, FamilySide side);
+
+    // The number of nodes besides the root that the last build added.
+    std::int64_t nodeCount() const { return m_count; }
+
+private:
+    // One person waiting for the next pass.
+    struct GenerationEntry {
+        QString parentKey;
+        QString nodeKey;
+        Value code;
+        QString name;
+        QString image;
+    };
+
+    QString nextKey();
+    QString personImage(const RecordSet& row) const;
+    GenerationEntry entryFor(const RecordSet& row, const QString& parentKey);
+    void addNode(const QString& parentKey, const QString& key, const QString& text,
+                 const QString& image);
+    void addPerson(const GenerationEntry& entry);
+    void addMarriages(const GenerationEntry& person, std::vector<GenerationEntry>& next);
+    void addOneParentChildren(const GenerationEntry& person, std::vector<GenerationEntry>& next);
+    void addChildren(RecordSet& children, const QString& parentKey,
+                     std::vector<GenerationEntry>& next);
+
+    FamilyDatabase& m_database;
+    ChartView& m_view;
+    QString m_centerName;
+    std::int64_t m_keyCounter = 1;
+    std::int64_t m_count = 0;
+};
+
+}  // namespace kinmora

@@ -1,0 +1,14 @@
+// The side of the family a chart follows.
+#pragma once
+
+namespace kinmora {
+
+enum class FamilySide { Father, Mother };
+
+// The side chosen by the selector's index: 0 is the father's side, any other
+// index (1, or -1 when the user typed into the selector) the mother's side.
+inline FamilySide sideFromSelectorIndex(int index) {
+    return index == 0 ? FamilySide::Father : FamilySide::Mother;
+}
+
+}  // namespace kinmora

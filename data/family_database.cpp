@@ -1,0 +1,42 @@
+// Opening checks everything the windows rely on before anything is handed
+// over, so that a failed open leaves the caller's open file untouched.
+#include "data/family_database.h"
+
+#include "data/engine_error.h"
+#include "data/family_file_error.h"
+#include "data/family_queries.h"
+
+#include <algorithm>
+
+namespace kinmora {
+
+FamilyDatabase::FamilyDatabase(std::unique_ptr<Engine> db, RecordSet family, RecordSet married)
+    : m_db(std::move(db)), m_family(std::move(family)), m_married(std::move(married)) {}
+
+std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path) {
+    std::unique_ptr<Engine> db =
+        Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
+    for (const char* table : {"family", "married"})
+        if (!db->schema(QLatin1String(table)))
+            throw FamilyFileError(
+                path, QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
+    const auto& columns = db->schema(QStringLiteral("family"))->columns;
+    if (std::none_of(columns.begin(), columns.end(), [](const ColumnInfo& c) {
+            return c.name.compare(QLatin1String("name"), Qt::CaseInsensitive) == 0;
+        }))
+        throw FamilyFileError(
+            path, QStringLiteral("is not a family file: table \"family\" has no field \"name\""));
+    try {
+        RecordSet family = db->openRecordset(queries::allPersons());
+        RecordSet married = db->openRecordset(queries::allMarriages());
+        if (family.recordCount() == 0)
+            throw FamilyFileError(path, QStringLiteral("holds no person: table \"family\" is empty"));
+        family.moveFirst();
+        return std::unique_ptr<FamilyDatabase>(
+            new FamilyDatabase(std::move(db), std::move(family), std::move(married)));
+    } catch (const EngineError& e) {
+        throw FamilyFileError(path, QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
+    }
+}
+
+}  // namespace kinmora

@@ -1,0 +1,35 @@
+// An open family file: the database `db` with the shared person record set
+// `rs_family` and the couples' record set `rs_married`.
+#pragma once
+
+#include "data/engine.h"
+#include "data/record_set.h"
+
+#include <QString>
+#include <memory>
+
+namespace kinmora {
+
+class FamilyDatabase {
+public:
+    // Opens the family file at `path` read-only and opens both record sets,
+    // `rs_family` standing on the first person in name order. Throws
+    // FamilyFileError naming the file and the reason when it is not a
+    // readable family file (not an Access file, damaged, no `family` or
+    // `married` table, no `name` field, no person at all).
+    static std::unique_ptr<FamilyDatabase> open(const QString& path);
+
+    const QString& path() const { return m_db->path(); }
+    Engine& db() { return *m_db; }
+    RecordSet& rs_family() { return m_family; }
+    RecordSet& rs_married() { return m_married; }
+
+private:
+    FamilyDatabase(std::unique_ptr<Engine> db, RecordSet family, RecordSet married);
+
+    std::unique_ptr<Engine> m_db;
+    RecordSet m_family;
+    RecordSet m_married;
+};
+
+}  // namespace kinmora

@@ -1,0 +1,46 @@
+// Access counts dates in days from 1899-12-30; the program keeps that count
+// as a linear number of days so that earlier moments always compare smaller.
+#include "data/jet_date.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace kinmora {
+namespace {
+
+const QDate kEpoch(1899, 12, 30);
+constexpr double kMsecsPerDay = 86400000.0;
+
+}  // namespace
+
+QDateTime jetDateToDateTime(JetDate d) {
+    const double whole = std::floor(d.days);
+    const qint64 msecs = std::llround((d.days - whole) * kMsecsPerDay);
+    QDateTime start(kEpoch.addDays(static_cast<qint64>(whole)), QTime(0, 0), Qt::UTC);
+    return start.addMSecs(msecs);
+}
+
+JetDate jetDateFromDateTime(const QDateTime& dt) {
+    const qint64 wholeDays = kEpoch.daysTo(dt.date());
+    const double fraction = dt.time().msecsSinceStartOfDay() / kMsecsPerDay;
+    return JetDate{static_cast<double>(wholeDays) + fraction};
+}
+
+std::optional<JetDate> parseJetDate(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(-?\d{1,4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{2}):(\d{2}))?\s*$)"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
+                     match.captured(3).toInt());
+    QTime time(0, 0);
+    if (match.hasCaptured(4))
+        time = QTime(match.captured(4).toInt(), match.captured(5).toInt(),
+                     match.captured(6).toInt());
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return jetDateFromDateTime(QDateTime(date, time, Qt::UTC));
+}
+
+}  // namespace kinmora

@@ -1,0 +1,22 @@
+// Conversions between the Access day number and calendar dates.
+#pragma once
+
+#include "data/value.h"
+
+#include <QDateTime>
+#include <optional>
+
+namespace kinmora {
+
+// The date and time of a JetDate as a QDateTime in UTC (no time zone applies
+// to a stored date: it is the wall-clock moment as written).
+QDateTime jetDateToDateTime(JetDate d);
+
+// The JetDate of a wall-clock moment; the time zone of `dt` is ignored.
+JetDate jetDateFromDateTime(const QDateTime& dt);
+
+// Parses "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS" (the year may have fewer
+// digits). Returns nothing when the text is not such a date.
+std::optional<JetDate> parseJetDate(const QString& text);
+
+}  // namespace kinmora

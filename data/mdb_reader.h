@@ -1,0 +1,47 @@
+// The one place that talks to libmdb: reads tables of an Access file, read-only.
+#pragma once
+
+#include "data/mapped_file.h"
+#include "data/table_sink.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace kinmora {
+
+class MdbReader {
+public:
+    // Maps the file, checks that it is an Access database of a known version
+    // and whole pages, and reads its catalog. Throws FamilyFileError naming
+    // the file and the reason.
+    explicit MdbReader(const QString& path);
+    ~MdbReader();
+    MdbReader(const MdbReader&) = delete;
+    MdbReader& operator=(const MdbReader&) = delete;
+
+    // The names of the file's user tables, as the file spells them.
+    QStringList tableNames() const;
+
+    // Reads the table named `name` (any letter case) into `sink`. Returns
+    // false, touching nothing, when the file has no such table. Throws
+    // FamilyFileError when the table cannot be read whole.
+    bool readTable(const QString& name, TableSink& sink);
+
+    // How the values of one column are read from a fetched row: straight
+    // from the page, or as text libmdb converts (Bound).
+    enum class Decoding { Bound, None, Bool, Byte, Int16, Int32, Float, Double, Date, Cp874Text, Cp874Memo };
+
+private:
+    static Decoding decodingOf(int mdbType, bool thaiJet3);
+    Value storedValue(const void* mdbColumn, Decoding decoding) const;
+    Value cp874Memo(const unsigned char* field, int fieldLength) const;
+    Value longMemo(const void* mdbColumn) const;
+
+    struct Handle;  // owns the libmdb handle
+    QString m_path;
+    MappedFile m_file;
+    std::unique_ptr<Handle> m_handle;
+};
+
+}  // namespace kinmora

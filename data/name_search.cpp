@@ -1,0 +1,33 @@
+// The original counted positions in an 8-bit counter and failed on texts
+// longer than 255 characters; containment has no such limit here.
+#include "data/name_search.h"
+
+#include "data/engine_error.h"
+
+namespace kinmora {
+
+bool has_text(const QString& search, const QString& full) {
+    return full.contains(search, Qt::CaseSensitive);
+}
+
+QString hit_line(const Value& name, const Value& surname) {
+    return name.toText() + kHitGap + surname.toText();
+}
+
+QStringList search_hits(RecordSet& rs, const QString& search) {
+    QStringList hits;
+    if (rs.recordCount() == 0) return hits;
+    const int nameField = rs.fieldIndex(QStringLiteral("NAME"));
+    const int surnameField = rs.fieldIndex(QStringLiteral("SURNAME"));
+    if (nameField < 0 || surnameField < 0)
+        throw EngineError(nameField < 0 ? "no field named \"NAME\"" : "no field named \"SURNAME\"");
+    rs.moveFirst();
+    while (!rs.eof()) {
+        const QString line = hit_line(rs.value(nameField), rs.value(surnameField));
+        if (has_text(search, line)) hits.append(line);
+        rs.moveNext();
+    }
+    return hits;
+}
+
+}  // namespace kinmora

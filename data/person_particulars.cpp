@@ -1,0 +1,93 @@
+// The particulars as the personal information window has always worked them
+// out. Ages count real elapsed days, so the linear day numbers of JetDate are
+// subtracted directly.
+#include "data/person_particulars.h"
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+#include "data/family_queries.h"
+#include "data/jet_date.h"
+
+namespace kinmora {
+namespace {
+
+constexpr double kDaysPerYear = 365.25;
+
+// A parent code as a 16-bit number; a value that is not one means no parent,
+// so a damaged row shows a blank label rather than stopping the window.
+std::optional<std::int16_t> parentCode(const Value& value) {
+    try {
+        return value.toInt16();
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
+}
+
+QString parentText(RecordSet& rs, std::optional<std::int16_t> code) {
+    if (!code) return kNoParent;
+    rs.findFirst(criteria::codeEquals(*code));
+    if (rs.noMatch()) return kNoParent;
+    return rs.field(QStringLiteral("name")).toText() + QStringLiteral("   ") +
+           rs.field(QStringLiteral("surname")).toText();
+}
+
+}  // namespace
+
+QString date_text(JetDate d) {
+    // The whole day alone: a time of day close to midnight must not round into the next day.
+    const QDate date = jetDateToDateTime(JetDate{std::floor(d.days)}).date();
+    return QStringLiteral("%1/%2/%3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.year() + 543);
+}
+
+QString age_text(JetDate born, JetDate end) {
+    const double d = end.days - born.days;
+    const double years = std::floor(d / kDaysPerYear);
+    const double days = std::floor(d - years * kDaysPerYear);
+    return QStringLiteral("อายุ ") + QString::number(static_cast<qint64>(years)) +
+           QStringLiteral("  ปี  ") + QString::number(static_cast<qint64>(days)) +
+           QStringLiteral("  วัน");
+}
+
+std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& select_name,
+                                                 const QDateTime& now) {
+    const QString personCriterion = criteria::nameEqualsSpaced(select_name);
+    rs.findFirst(personCriterion);
+    // The original went on reading whatever row was current; a miss must
+    // never show somebody else.
+    if (rs.noMatch()) return std::nullopt;
+
+    PersonParticulars p;
+    p.name = rs.field(QStringLiteral("name")).toText();
+    p.surname = rs.field(QStringLiteral("surname")).toText();
+    p.sex =
+        rs.field(QStringLiteral("sex")).isTrue() ? QStringLiteral("ชาย") : QStringLiteral("หญิง");
+    const Value born = rs.field(QStringLiteral("born"));
+    const Value die = rs.field(QStringLiteral("die"));
+    const Value still = rs.field(QStringLiteral("still"));
+    p.born = born.isNull() ? kUnknownDate : date_text(born.toDate());
+    p.died = die.isNull() ? QString() : date_text(die.toDate());
+    p.biography = rs.field(QStringLiteral("biography")).toText() + QLatin1Char(' ');
+    if (still.isTrue() && die.isNull()) p.died = kUnknownDate;
+
+    const auto father = parentCode(rs.field(QStringLiteral("fathercode")));
+    const auto mother = parentCode(rs.field(QStringLiteral("mothercode")));
+    p.father = parentText(rs, father);
+    p.mother = parentText(rs, mother);
+
+    rs.findFirst(personCriterion);
+
+    // `still` must equal False, not merely fail to be True: a Null gives no age.
+    const bool stillFalse = !still.isNull() && !still.isTrue();
+    if (!born.isNull() && !die.isNull())
+        p.age = age_text(born.toDate(), die.toDate());
+    else if (!born.isNull() && stillFalse)
+        p.age = age_text(born.toDate(), jetDateFromDateTime(now));
+    return p;
+}
+
+}  // namespace kinmora

@@ -1,0 +1,126 @@
+// Record sets hold their rows in memory, so cursors are independent and a
+// find is a look-up in a per-column index built on first use.
+#include "data/record_set.h"
+
+#include "data/criterion.h"
+#include "data/engine_error.h"
+
+#include <cmath>
+
+namespace kinmora {
+
+RecordSet::RecordSet(std::shared_ptr<const ResultTable> rows) : m_rows(std::move(rows)) {}
+
+const ResultTable& RecordSet::rows() const {
+    if (!m_rows)
+        throw EngineError("the record set is closed");
+    return *m_rows;
+}
+
+void RecordSet::moveFirst() {
+    if (rows().rowCount() == 0)
+        throw EngineError("no current record: the record set is empty");
+    m_position = 0;
+}
+
+void RecordSet::moveNext() {
+    if (eof())
+        throw EngineError("no current record: the record set is past its last row");
+    ++m_position;
+}
+
+bool RecordSet::eof() const { return m_position >= rows().rowCount(); }
+
+int RecordSet::recordCount() const { return rows().rowCount(); }
+
+int RecordSet::fieldIndex(const QString& name) const {
+    const QStringList& columns = rows().columns;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+const Value& RecordSet::value(int index) const {
+    if (eof())
+        throw EngineError("no current record");
+    return rows().at(m_position, index);
+}
+
+Value RecordSet::field(const QString& name) const {
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw EngineError("no field named \"" + name.toStdString() + "\"");
+    return value(index);
+}
+
+void RecordSet::findFirst(const QString& criterionText) {
+    const Criterion criterion = Criterion::parse(criterionText);
+    const int column = fieldIndex(criterion.field);
+    if (column < 0)
+        throw EngineError("the find criterion \"" + criterionText.toStdString() +
+                          "\" names no field of the record set");
+    std::optional<int> found = indexedFind(column, criterion.literal);
+    if (!found) {
+        const ResultTable& table = rows();
+        for (int row = 0; row < table.rowCount(); ++row)
+            if (criterion.matches(table.at(row, column))) {
+                found = row;
+                break;
+            }
+    } else if (*found < 0) {
+        found.reset();
+    }
+    m_noMatch = !found;
+    if (found)
+        m_position = *found;
+}
+
+// The row found through the column's index: a row number, -1 for a sure
+// miss, or nothing when the index cannot answer and the rows must be scanned.
+std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
+    const ResultTable& table = rows();
+    auto [it, created] = m_indexes.try_emplace(column);
+    ColumnIndex& index = it->second;
+    if (created) {
+        for (int row = table.rowCount() - 1; row >= 0 && index.usable; --row) {
+            const Value& v = table.at(row, column);
+            switch (v.kind()) {
+            case Value::Kind::Null:
+                break;
+            case Value::Kind::Text:
+                index.texts[v.toText().toCaseFolded()] = row;
+                break;
+            case Value::Kind::Integer:
+                index.numbers[v.toInteger(INT64_MIN, INT64_MAX)] = row;
+                break;
+            default:
+                index.usable = false;
+            }
+        }
+        // Text and numbers mixed in one column compare across kinds: scan instead.
+        if (!index.texts.empty() && !index.numbers.empty())
+            index.usable = false;
+        if (!index.usable) {
+            index.texts.clear();
+            index.numbers.clear();
+        }
+    }
+    if (!index.usable)
+        return std::nullopt;
+    if (literal.kind() == Value::Kind::Text) {
+        if (!index.numbers.empty())
+            return std::nullopt;
+        const auto hit = index.texts.find(literal.toText().toCaseFolded());
+        return hit == index.texts.end() ? -1 : hit->second;
+    }
+    const double number = literal.toReal();
+    if (!index.texts.empty() || std::trunc(number) != number || std::abs(number) > 9e15)
+        return std::nullopt;
+    const auto hit = index.numbers.find(static_cast<std::int64_t>(number));
+    return hit == index.numbers.end() ? -1 : hit->second;
+}
+
+void RecordSet::close() { m_rows.reset(); }
+
+}  // namespace kinmora

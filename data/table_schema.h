@@ -1,0 +1,23 @@
+// The shape of one table of a family file: its name and its typed columns.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace kinmora {
+
+// How a column's values are read. Other covers Access types the program
+// does not show (OLE objects, binary, replication ids): their values read as Null.
+enum class ColumnType { Bool, Integer, Real, Date, Text, Memo, Other };
+
+struct ColumnInfo {
+    QString name;
+    ColumnType type = ColumnType::Text;
+};
+
+struct TableSchema {
+    QString name;  // as the file spells it
+    std::vector<ColumnInfo> columns;
+};
+
+}  // namespace kinmora

@@ -1,0 +1,21 @@
+// Where a table read from a family file goes, one row at a time.
+#pragma once
+
+#include "data/table_schema.h"
+#include "data/value.h"
+
+#include <span>
+
+namespace kinmora {
+
+class TableSink {
+public:
+    virtual ~TableSink() = default;
+    // Called once before the rows of a table.
+    virtual void beginTable(const TableSchema& schema) = 0;
+    // One row, its values in the order of the schema's columns.
+    virtual void row(std::span<const Value> values) = 0;
+    virtual void endTable() = 0;
+};
+
+}  // namespace kinmora

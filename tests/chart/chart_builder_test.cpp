@@ -1,0 +1,252 @@
+// The chart around one person, node for node, on both sides of the family.
+#include "chart/chart_builder.h"
+#include "chart/chart_tree.h"
+#include "data/family_database.h"
+#include "support/family_files.h"
+
+#include <gtest/gtest.h>
+
+namespace kinmora {
+namespace {
+
+// A grandfather with three children; the father has a wife, two children
+// with her and one whose mother is unknown.
+const char kFamily[] =
+    "1,ปู่,,1,1920-01-01,,1,,0,0\n"
+    "2,ย่า,,0,1922-01-01,,1,,0,0\n"
+    "3,พ่อ,,1,1950-01-01,,0,,1,2\n"
+    "4,อา,,0,1952-01-01,,0,,1,2\n"
+    "5,ลุง,,1,1948-01-01,,0,,1,2\n"
+    "6,แม่,,0,1955-01-01,,0,,0,0\n"
+    "7,ฉัน,,1,1980-01-01,,0,,3,6\n"
+    "8,น้อง,,0,1982-01-01,,0,,3,6\n"
+    "9,ลูกนอกสมรส,,1,1985-01-01,,0,,3,0\n";
+const char kMarriages[] = "1,2,1\n3,6,1\n";
+
+// Records every status text, not just the last.
+class RecordingTree : public ChartTree {
+public:
+    void setStatusText(const QString& text) override {
+        texts << text;
+        ChartTree::setStatusText(text);
+    }
+    void setBusy(bool busy) override {
+        busyChanges << busy;
+        ChartTree::setBusy(busy);
+    }
+    QStringList texts;
+    QList<bool> busyChanges;
+};
+
+// The chart as "depth key text image expanded" lines, in display order.
+QStringList lines(const ChartTree& tree) {
+    QStringList out;
+    for (const ChartTree::Row& row : tree.rows())
+        out << QStringLiteral("%1 %2 %3 %4 %5")
+                   .arg(row.depth)
+                   .arg(row.node->key, row.node->text, row.node->image)
+                   .arg(row.expanded ? 1 : 0);
+    return out;
+}
+
+class ChartBuilderTest : public ::testing::Test {
+protected:
+    void open(const std::string& family, const std::string& married) {
+        m_db = FamilyDatabase::open(m_files.write("family.mdb", family, married));
+    }
+    ChartBuilder::Outcome build(const QString& name, FamilySide side) {
+        ChartBuilder builder(*m_db, m_tree);
+        return builder.calac(name, side);
+    }
+    testing::FamilyFiles m_files;
+    std::unique_ptr<FamilyDatabase> m_db;
+    RecordingTree m_tree;
+};
+
+TEST_F(ChartBuilderTest, KnownGrandfatherShowsTheFatherWithBrothersAndSisters) {
+    open(kFamily, kMarriages);
+    ASSERT_EQ(build(QStringLiteral("ฉัน"), FamilySide::Father), ChartBuilder::Outcome::Built);
+    EXPECT_EQ(lines(m_tree), (QStringList{
+                                 "0 Root upper upper 1",
+                                 "1 M1 ลุง male 0",
+                                 "1 M2 พ่อ male 1",
+                                 "2 M4 แม่ wife 1",
+                                 "3 M5 ฉัน cmale 0",
+                                 "3 M6 น้อง female 0",
+                                 "2 M7 ? wife 0",
+                                 "3 M8 ลูกนอกสมรส male 0",
+                                 "1 M3 อา female 0",
+                             }));
+    EXPECT_EQ(m_tree.statusText(), QStringLiteral("  รวมทั้งสิ้น 8  รายชื่อ"));
+    EXPECT_EQ(m_tree.lastVisible(), QStringLiteral("M5"));
+}
+
+TEST_F(ChartBuilderTest, MothersSideWithoutGrandmotherShowsTheMotherAlone) {
+    open(kFamily, kMarriages);
+    build(QStringLiteral("ฉัน"), FamilySide::Mother);
+    EXPECT_EQ(lines(m_tree), (QStringList{
+                                 "0 Root no upper noupper 1",
+                                 "1 M1 แม่ female 1",
+                                 "2 M2 พ่อ husband 1",
+                                 "3 M3 ฉัน cmale 0",
+                                 "3 M4 น้อง female 0",
+                             }));
+}
+
+TEST_F(ChartBuilderTest, TheTopGenerationFollowsTheChosenSide) {
+    open(kFamily, kMarriages);
+    build(QStringLiteral("ลูกนอกสมรส"), FamilySide::Father);
+    const QStringList chart = lines(m_tree);
+    ASSERT_GE(chart.size(), 2);
+    // ปู่ is known, so the top generation is his children and the root reads "upper".
+    EXPECT_EQ(chart[0], QStringLiteral("0 Root upper upper 1"));
+    EXPECT_TRUE(chart.contains(QStringLiteral("3 M8 ลูกนอกสมรส cmale 0")));
+
+    build(QStringLiteral("ลุง"), FamilySide::Mother);
+    EXPECT_EQ(lines(m_tree).first(), QStringLiteral("0 Root no upper noupper 1"));
+    EXPECT_EQ(lines(m_tree)[1], QStringLiteral("1 M1 ย่า female 1"));
+}
+
+TEST_F(ChartBuilderTest, NoParentsShowsThePersonWithDescendants) {
+    open(kFamily, kMarriages);
+    build(QStringLiteral("ปู่"), FamilySide::Father);
+    EXPECT_EQ(lines(m_tree), (QStringList{
+                                 "0 Root no upper noupper 1",
+                                 "1 M1 ปู่ cmale 0",
+                                 "2 M2 ย่า wife 0",
+                                 "3 M3 ลุง male 0",
+                                 "3 M4 พ่อ male 0",
+                                 "4 M6 แม่ wife 0",
+                                 "5 M7 ฉัน male 0",
+                                 "5 M8 น้อง female 0",
+                                 "4 M9 ? wife 0",
+                                 "5 M10 ลูกนอกสมรส male 0",
+                                 "3 M5 อา female 0",
+                             }));
+    // Every status text counts the nodes so far; the last gives the total.
+    ASSERT_EQ(m_tree.texts.size(), 12);
+    EXPECT_EQ(m_tree.texts.first(), QStringLiteral("  โปรดรอสักครู่ ..."));
+    EXPECT_EQ(m_tree.texts[1],
+              QStringLiteral(" โปรดรอสักครู่   สร้างผังจาก < ปู่ > แล้ว 1  รายชื่อ"));
+    EXPECT_EQ(m_tree.texts[10],
+              QStringLiteral(" โปรดรอสักครู่   สร้างผังจาก < ปู่ > แล้ว 10  รายชื่อ"));
+    EXPECT_EQ(m_tree.texts.last(), QStringLiteral("  รวมทั้งสิ้น 10  รายชื่อ"));
+    EXPECT_EQ(m_tree.busyChanges, (QList<bool>{true, false}));
+}
+
+TEST_F(ChartBuilderTest, AWomansUnknownPartnerIsAHusbandAndMarriagesFollowTheThirdColumn) {
+    open("1,แม่,,0,,,0,,0,0\n"
+         "2,สามีแรก,,1,,,0,,0,0\n"
+         "3,สามีหลัง,,1,,,0,,0,0\n"
+         "4,ลูกแรก,,1,2000-01-01,,0,,2,1\n"
+         "5,ลูกหลัง,,0,2010-01-01,,0,,3,1\n"
+         "6,ลูกไม่ทราบพ่อ,,0,2005-01-01,,0,,0,1\n",
+         "3,1,20\n2,1,10\n");
+    build(QStringLiteral("แม่"), FamilySide::Father);
+    EXPECT_EQ(lines(m_tree), (QStringList{
+                                 "0 Root no upper noupper 1",
+                                 "1 M1 แม่ cfemale 0",
+                                 "2 M2 สามีแรก husband 0",
+                                 "3 M3 ลูกแรก male 0",
+                                 "2 M4 สามีหลัง husband 0",
+                                 "3 M5 ลูกหลัง female 0",
+                                 "2 M6 ? husband 0",
+                                 "3 M7 ลูกไม่ทราบพ่อ female 0",
+                             }));
+}
+
+TEST_F(ChartBuilderTest, NamesakesAreBothMarkedAndMadeVisible) {
+    open("1,ปู่,,1,,,0,,0,0\n"
+         "2,สมชาย,,1,1950-01-01,,0,,1,0\n"
+         "3,ลูก,,1,1970-01-01,,0,,2,0\n"
+         "4,สมชาย,,1,1990-01-01,,0,,3,0\n",
+         "");
+    build(QStringLiteral("สมชาย"), FamilySide::Father);
+    EXPECT_EQ(lines(m_tree), (QStringList{
+                                 "0 Root no upper noupper 1",
+                                 "1 M1 ปู่ male 1",
+                                 "2 M2 ? wife 1",
+                                 "3 M3 สมชาย cmale 1",
+                                 "4 M4 ? wife 1",
+                                 "5 M5 ลูก male 1",
+                                 "6 M6 ? wife 1",
+                                 "7 M7 สมชาย cmale 0",
+                             }));
+    EXPECT_EQ(m_tree.lastVisible(), QStringLiteral("M7"));
+}
+
+TEST_F(ChartBuilderTest, ReachesFourGenerationsBelowTheTop) {
+    std::string family = "1,รุ่น1,,1,,,0,,0,0\n";
+    for (int i = 2; i <= 7; ++i)
+        family += std::to_string(i) + ",รุ่น" + std::to_string(i) + ",,1,,,0,," +
+                  std::to_string(i - 1) + ",0\n";
+    open(family, "");
+    build(QStringLiteral("รุ่น1"), FamilySide::Father);
+    const QStringList chart = lines(m_tree);
+    EXPECT_EQ(chart.last(), QStringLiteral("9 M9 รุ่น5 male 0"));  // no "?" under generation 4
+    EXPECT_EQ(m_tree.size(), 10);
+}
+
+TEST_F(ChartBuilderTest, ACoupleInOneGenerationShowsItsChildrenTwice) {
+    open("1,ปู่,,1,,,0,,0,0\n"
+         "2,ชาย,,1,1950-01-01,,0,,1,0\n"
+         "3,หญิง,,0,1952-01-01,,0,,1,0\n"
+         "4,หลาน,,1,1975-01-01,,0,,2,3\n"
+         "5,ฉัน,,1,1953-01-01,,0,,1,0\n",
+         "2,3,1\n");
+    build(QStringLiteral("ฉัน"), FamilySide::Father);
+    EXPECT_EQ(lines(m_tree).filter(QStringLiteral(" หลาน ")).size(), 2);
+}
+
+TEST_F(ChartBuilderTest, ASpouseWhoIsNobodyShowsAsAMarker) {
+    open("1,ชาย,,1,,,0,,0,0\n2,ลูก,,1,,,0,,1,99\n", "1,99,1\n");
+    build(QStringLiteral("ชาย"), FamilySide::Father);
+    EXPECT_EQ(lines(m_tree), (QStringList{
+                                 "0 Root no upper noupper 1",
+                                 "1 M1 ชาย cmale 0",
+                                 "2 M2 ? wife 0",
+                                 "3 M3 ลูก male 0",
+                             }));
+}
+
+TEST_F(ChartBuilderTest, ANameNobodyHasLeavesTheChartAsItWas) {
+    open(kFamily, kMarriages);
+    build(QStringLiteral("ฉัน"), FamilySide::Father);
+    const QStringList before = lines(m_tree);
+    const QString status = m_tree.statusText();
+    EXPECT_EQ(build(QStringLiteral("ไม่มีใคร"), FamilySide::Father),
+              ChartBuilder::Outcome::NotFound);
+    EXPECT_EQ(lines(m_tree), before);
+    EXPECT_EQ(m_tree.statusText(), status);
+    EXPECT_FALSE(m_tree.isBusy());
+}
+
+TEST_F(ChartBuilderTest, AFailingBuildKeepsItsNodesAndEndsTheBusyCursor) {
+    // Without a sex field the first person cannot be drawn.
+    const QString path = m_files.writeTables(
+        "nosex.mdb", {{"family", "code,name,fathercode,mothercode\n1,ก,0,0\n"},
+                      {"married", testing::kMarriedHeader}});
+    m_db = FamilyDatabase::open(path);
+    ChartBuilder builder(*m_db, m_tree);
+    EXPECT_THROW(builder.calac(QStringLiteral("ก"), FamilySide::Father), std::runtime_error);
+    EXPECT_EQ(lines(m_tree), QStringList{"0 Root no upper noupper 0"});
+    EXPECT_FALSE(m_tree.isBusy());
+}
+
+TEST_F(ChartBuilderTest, KeysCountPastTheSixteenBitLimit) {
+    std::string family = "1,ต้นตระกูล,,1,,,0,,0,0\n";
+    for (int i = 2; i <= 33002; ++i)
+        family += std::to_string(i) + ",ลูก" + std::to_string(i) + ",,0,,,0,,1,0\n";
+    const std::string header =
+        "code:long,name,surname,sex,born,die,still,biography,fathercode,mothercode\n";
+    m_db = FamilyDatabase::open(m_files.writeTables(
+        "big.mdb", {{"family", header + family}, {"married", testing::kMarriedHeader}}));
+    build(QStringLiteral("ต้นตระกูล"), FamilySide::Father);
+    // The person, the "?" node and 33,001 children: keys run on to M33003.
+    EXPECT_EQ(m_tree.size(), 33004);
+    EXPECT_NE(m_tree.node(QStringLiteral("M33003")), nullptr);
+    EXPECT_EQ(m_tree.statusText(), QStringLiteral("  รวมทั้งสิ้น 33003  รายชื่อ"));
+}
+
+}  // namespace
+}  // namespace kinmora

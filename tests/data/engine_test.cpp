@@ -1,0 +1,170 @@
+// The engine answers the program's query texts with the rows and orders Access gives.
+#include "data/engine.h"
+#include "data/family_queries.h"
+#include "data/jet_date.h"
+#include "support/family_files.h"
+
+#include <gtest/gtest.h>
+
+namespace kinmora {
+namespace {
+
+QStringList column(Engine& engine, const QString& sql, const QString& field) {
+    RecordSet rs = engine.openRecordset(sql);
+    QStringList values;
+    for (; !rs.eof(); rs.moveNext())
+        values << rs.field(field).toText();
+    return values;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Engine> open(const std::string& family, const std::string& married = "") {
+        return Engine::open(m_files.write("family.mdb", family, married),
+                            {QStringLiteral("family"), QStringLiteral("married")});
+    }
+    testing::FamilyFiles m_files;
+};
+
+TEST_F(EngineTest, NamesSortInThaiDictionaryOrderWithoutRegardToLatinCase) {
+    auto engine = open(
+        "1,ขวัญ,,1,,,0,,0,0\n"
+        "2,เกศ,,0,,,0,,0,0\n"
+        "3,กมล,,1,,,0,,0,0\n"
+        "4,ไก่,,1,,,0,,0,0\n"
+        "5,bob,,1,,,0,,0,0\n"
+        "6,Alice,,0,,,0,,0,0\n"
+        "7,Carol,,0,,,0,,0,0\n");
+    const QStringList names = column(*engine, queries::allPersons(), QStringLiteral("name"));
+    // Thai names come first, as in a Thai dictionary; Latin ones after, case aside.
+    EXPECT_EQ(names, (QStringList{"กมล", "เกศ", "ไก่", "ขวัญ", "Alice", "bob", "Carol"}));
+}
+
+TEST_F(EngineTest, BirthOrderPutsUnknownBirthsFirst) {
+    auto engine = open(
+        "1,พ่อ,,1,,,0,,0,0\n"
+        "2,ลูกสาม,,1,1960-05-01,,0,,1,0\n"
+        "3,ลูกหนึ่ง,,0,1950-01-01,,0,,1,0\n"
+        "4,ไม่ทราบ,,0,,,0,,1,0\n"
+        "5,ลูกสอง,,1,1955-03-03 10:30:00,,0,,1,0\n");
+    EXPECT_EQ(column(*engine, queries::childrenOfFather(1), QStringLiteral("name")),
+              (QStringList{"ไม่ทราบ", "ลูกหนึ่ง", "ลูกสอง", "ลูกสาม"}));
+}
+
+TEST_F(EngineTest, MarriagesComeInTheOrderOfTheThirdColumn) {
+    auto engine = open("1,สามี,,1,,,0,,0,0\n2,ภรรยาสอง,,0,,,0,,0,0\n3,ภรรยาหนึ่ง,,0,,,0,,0,0\n"
+                       "4,สามีของสอง,,1,,,0,,0,0\n",
+                       "1,2,20\n1,3,10\n4,2,5\n");
+    EXPECT_EQ(column(*engine, queries::marriagesOf(1), QStringLiteral("mothercode")),
+              (QStringList{"3", "2"}));
+    EXPECT_EQ(column(*engine, queries::marriagesOf(2), QStringLiteral("fathercode")),
+              (QStringList{"4", "1"}));
+}
+
+TEST_F(EngineTest, ThirdColumnSortsDatesToo) {
+    const QString path = m_files.writeTables(
+        "dates.mdb", {{"family", std::string(testing::kFamilyHeader) + "1,ก,,1,,,0,,0,0\n"},
+                      {"married", "fathercode,mothercode,wedding\n1,3,2001-01-01\n1,2,1999-12-31\n"}});
+    auto engine = Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
+    EXPECT_EQ(column(*engine, queries::marriagesOf(1), QStringLiteral("mothercode")),
+              (QStringList{"2", "3"}));
+}
+
+TEST_F(EngineTest, ChildrenQueriesBindAndTighterThanOr) {
+    auto engine = open(
+        "1,พ่อ,,1,,,0,,0,0\n"
+        "2,แม่,,0,,,0,,0,0\n"
+        "3,คู่,,1,1990-01-01,,0,,1,2\n"
+        "4,กลับด้าน,,0,1991-01-01,,0,,2,1\n"
+        "5,แม่ไม่ทราบ,,1,1992-01-01,,0,,1,0\n"
+        "6,พ่อไม่ทราบ,,0,1993-01-01,,0,,0,1\n"
+        "7,แม่อื่น,,0,1994-01-01,,0,,1,9\n");
+    EXPECT_EQ(column(*engine, queries::childrenOfCouple(1, 2), QStringLiteral("name")),
+              (QStringList{"คู่", "กลับด้าน"}));
+    EXPECT_EQ(column(*engine, queries::childrenOfOneParent(1), QStringLiteral("name")),
+              (QStringList{"แม่ไม่ทราบ", "พ่อไม่ทราบ"}));
+    EXPECT_EQ(column(*engine, queries::childrenOfMother(1), QStringLiteral("name")),
+              (QStringList{"กลับด้าน", "พ่อไม่ทราบ"}));
+}
+
+TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
+    auto engine = open("7,สมหญิง,,0,1977-03-05 13:45:00,,1,,0,0\n"
+                       "8,สมชาย,ใจดี,1,,2001-02-03,0,ประวัติ,7,0\n");
+    RecordSet rs = engine->openRecordset(queries::personByCode(7));
+    EXPECT_EQ(rs.field(QStringLiteral("code")), Value::integer(7));
+    EXPECT_TRUE(rs.field(QStringLiteral("surname")).isNull());
+    EXPECT_TRUE(rs.field(QStringLiteral("biography")).isNull());
+    EXPECT_TRUE(rs.field(QStringLiteral("die")).isNull());
+    EXPECT_EQ(rs.field(QStringLiteral("sex")), Value::boolean(false));
+    EXPECT_EQ(rs.field(QStringLiteral("still")), Value::boolean(true));
+    EXPECT_EQ(rs.field(QStringLiteral("born")).kind(), Value::Kind::Date);
+    // Field names match in any letter case.
+    RecordSet other = engine->openRecordset(QStringLiteral("Select * from FAMILY where CODE = 8"));
+    EXPECT_EQ(other.field(QStringLiteral("SURNAME")).toText(), QStringLiteral("ใจดี"));
+    EXPECT_EQ(other.field(QStringLiteral("Biography")).toText(), QStringLiteral("ประวัติ"));
+    EXPECT_EQ(other.field(QStringLiteral("Fathercode")).toInt16(), 7);
+}
+
+TEST_F(EngineTest, DatesReadExactlyOnBothSidesOfEighteenNinetyNine) {
+    auto engine = open("1,ก,,1,1880-03-12 06:00:00,,0,,0,0\n"
+                       "2,ข,,1,1899-12-29 18:00:00,,0,,0,0\n"
+                       "3,ค,,1,1899-12-30,,0,,0,0\n"
+                       "4,ง,,1,1977-03-05 13:45:00,2024-02-29,0,,0,0\n");
+    RecordSet rs = engine->openRecordset(QStringLiteral("Select * from family order by born"));
+    QStringList born;
+    for (; !rs.eof(); rs.moveNext())
+        born << jetDateToDateTime(rs.field(QStringLiteral("born")).toDate())
+                    .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    EXPECT_EQ(born, (QStringList{"1880-03-12 06:00", "1899-12-29 18:00", "1899-12-30 00:00",
+                                 "1977-03-05 13:45"}));
+}
+
+TEST_F(EngineTest, IntegerAndLongIntegerCodesReadAlike) {
+    const std::string header =
+        "code:long,name,surname,sex,born,die,still,biography,fathercode:long,mothercode\n";
+    const QString path = m_files.writeTables(
+        "long.mdb", {{"family", header + "32767,ปู่,,1,,,0,,0,0\n100000,หลาน,,1,,,0,,32767,0\n"},
+                     {"married", testing::kMarriedHeader}});
+    auto engine = Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
+    EXPECT_EQ(column(*engine, queries::childrenOfFather(32767), QStringLiteral("code")),
+              (QStringList{"100000"}));
+}
+
+TEST_F(EngineTest, EveryThaiCharacterSurvivesCodePage874) {
+    QString all;
+    for (char16_t c = 0x0E01; c <= 0x0E3A; ++c)
+        all += QChar(c);
+    for (char16_t c = 0x0E3F; c <= 0x0E5B; ++c)
+        all += QChar(c);
+    const std::string name = "กขค";
+    auto engine = open("1," + name + ",\"" + all.toStdString() + "\",1,,,0,\"" +
+                       (all + QStringLiteral("\n\n") + all).toStdString() + "\",0,0\n");
+    RecordSet rs = engine->openRecordset(queries::allPersons());
+    EXPECT_EQ(rs.field(QStringLiteral("surname")).toText(), all);
+    EXPECT_EQ(rs.field(QStringLiteral("biography")).toText(), all + QStringLiteral("\n\n") + all);
+}
+
+TEST_F(EngineTest, LongBiographiesReadWhole) {
+    const QString paragraph = QStringLiteral("ประวัติย่อ, \"คำพูด\" และบรรทัดใหม่\n");
+    QString bio;
+    while (bio.size() < 300000)
+        bio += paragraph;
+    QString csvBio = bio;
+    csvBio.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    auto engine = open("1,ยาว,,1,,,0,\"" + csvBio.toStdString() + "\",0,0\n");
+    RecordSet rs = engine->openRecordset(queries::allPersons());
+    EXPECT_EQ(rs.field(QStringLiteral("biography")).toText(), bio);
+}
+
+TEST_F(EngineTest, ABadQueryNamesItselfInTheError) {
+    auto engine = open("1,ก,,1,,,0,,0,0\n");
+    try {
+        engine->openRecordset(QStringLiteral("Select * from nowhere"));
+        FAIL() << "a query on a missing table must fail";
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()).find("Select * from nowhere"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kinmora

@@ -1,0 +1,118 @@
+// Opening a family file: what a good file gives, what a bad one says, and that
+// nothing on disk ever changes.
+#include "data/family_database.h"
+#include "data/family_file_error.h"
+#include "support/family_files.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace kinmora {
+namespace {
+
+const char kTwoPersons[] = "2,ขวัญ,,0,,,0,,0,0\n1,กมล,ศรีสุข,1,,,0,,0,0\n";
+
+QByteArray digest(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// The reason an open fails with, or "" when it opens.
+std::string failure(const QString& path) {
+    try {
+        FamilyDatabase::open(path);
+        return "";
+    } catch (const FamilyFileError& e) {
+        EXPECT_EQ(e.path(), path);
+        return e.reason().toStdString();
+    }
+}
+
+class FamilyDatabaseTest : public ::testing::Test {
+protected:
+    QString writeBytes(const QString& name, const QByteArray& bytes) {
+        const QString path = m_files.path(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+    testing::FamilyFiles m_files;
+};
+
+TEST_F(FamilyDatabaseTest, OpensOnTheFirstPersonInNameOrder) {
+    auto db = FamilyDatabase::open(m_files.write("family.mdb", kTwoPersons));
+    EXPECT_EQ(db->rs_family().field(QStringLiteral("name")).toText(), QStringLiteral("กมล"));
+    EXPECT_EQ(db->rs_married().recordCount(), 0);
+}
+
+TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
+    const QString good = m_files.write("good.mdb", kTwoPersons);
+    QFile goodFile(good);
+    goodFile.open(QIODevice::ReadOnly);
+    const QByteArray bytes = goodFile.readAll();
+
+    struct Case {
+        QString path;
+        std::string reason;
+    };
+    const std::string header = testing::kFamilyHeader;
+    const Case cases[] = {
+        {writeBytes("empty.mdb", {}), "empty"},
+        {writeBytes("text.mdb", "code,name\n1,สมชาย\n"), "not an Access database"},
+        {writeBytes("truncated.mdb", bytes.left(bytes.size() - 1000)), "truncated"},
+        {writeBytes("onepage.mdb", bytes.left(2048)), "damaged"},
+        {m_files.path("missing.mdb"), "cannot be opened"},
+        {m_files.path(""), "not a regular file"},
+        {m_files.writeTables("nomarried.mdb", {{"family", header + "1,ก,,1,,,0,,0,0\n"}}),
+         "no table \"married\""},
+        {m_files.writeTables("nofamily.mdb", {{"married", testing::kMarriedHeader}}),
+         "no table \"family\""},
+        {m_files.writeTables("noname.mdb", {{"family", "code,surname\n1,ศรีสุข\n"},
+                                            {"married", testing::kMarriedHeader}}),
+         "no field \"name\""},
+        {m_files.write("nobody.mdb", ""), "no person"},
+    };
+    for (const Case& c : cases)
+        EXPECT_NE(failure(c.path).find(c.reason), std::string::npos)
+            << c.path.toStdString() << ": " << failure(c.path);
+}
+
+TEST_F(FamilyDatabaseTest, APipeIsRefusedWithoutWaiting) {
+    const QString fifo = m_files.path("pipe.mdb");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_NE(failure(fifo).find("not a regular file"), std::string::npos);
+}
+
+TEST_F(FamilyDatabaseTest, OpeningChangesNothingOnDisk) {
+    const QString path = m_files.write("family.mdb", kTwoPersons);
+    const QByteArray before = digest(path);
+    const QDateTime modified = QFileInfo(path).lastModified();
+    ::chmod(path.toLocal8Bit().constData(), 0444);
+    ::chmod(QFileInfo(path).absolutePath().toLocal8Bit().constData(), 0555);
+    {
+        auto db = FamilyDatabase::open(path);
+        EXPECT_EQ(db->rs_family().recordCount(), 2);
+    }
+    ::chmod(QFileInfo(path).absolutePath().toLocal8Bit().constData(), 0755);
+    EXPECT_EQ(digest(path), before);
+    EXPECT_EQ(QFileInfo(path).lastModified(), modified);
+}
+
+TEST_F(FamilyDatabaseTest, TheFileNamesItsOwnCodePage) {
+    // A variable that would make libmdb decode every file as another code page is ignored.
+    ::setenv("MDB_JET3_CHARSET", "CP1252", 1);
+    auto db = FamilyDatabase::open(m_files.write("family.mdb", kTwoPersons));
+    ::unsetenv("MDB_JET3_CHARSET");
+    EXPECT_EQ(db->rs_family().field(QStringLiteral("surname")).toText(), QStringLiteral("ศรีสุข"));
+}
+
+}  // namespace
+}  // namespace kinmora

@@ -1,0 +1,272 @@
+// The personal information window's texts, worked out from real family files.
+#include "data/person_particulars.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QTime>
+
+#include "data/family_database.h"
+#include "data/jet_date.h"
+#include "support/family_files.h"
+
+namespace kinmora {
+namespace {
+
+JetDate day(int year, int month, int dayOfMonth, QTime time = QTime(0, 0)) {
+    return jetDateFromDateTime(QDateTime(QDate(year, month, dayOfMonth), time, Qt::UTC));
+}
+
+QString age(int years, int days) {
+    return QStringLiteral("อายุ %1  ปี  %2  วัน").arg(years).arg(days);
+}
+
+// A moment of the present for living persons, with a time of day.
+const QDateTime kNow(QDate(2024, 6, 15), QTime(13, 45));
+
+TEST(DateText, DayMonthAndBuddhistYear) {
+    EXPECT_EQ(date_text(day(1977, 3, 5)), QStringLiteral("05/03/2520"));
+    EXPECT_EQ(date_text(day(2000, 1, 1)), QStringLiteral("01/01/2543"));
+    EXPECT_EQ(date_text(day(2024, 12, 31)), QStringLiteral("31/12/2567"));
+    EXPECT_EQ(date_text(day(1850, 6, 15)), QStringLiteral("15/06/2393"));
+}
+
+TEST(DateText, TimeOfDayPlaysNoPart) {
+    EXPECT_EQ(date_text(day(1977, 3, 5, QTime(23, 59, 59, 999))), QStringLiteral("05/03/2520"));
+    EXPECT_EQ(date_text(day(1850, 6, 15, QTime(18, 0))), QStringLiteral("15/06/2393"));
+}
+
+struct AgeCase {
+    JetDate born;
+    JetDate end;
+    int years;
+    int days;
+};
+
+class AgeText : public ::testing::TestWithParam<AgeCase> {};
+
+TEST_P(AgeText, CountsYearsOf365AndAQuarterDaysRoundedDown) {
+    const AgeCase& c = GetParam();
+    EXPECT_EQ(age_text(c.born, c.end), age(c.years, c.days));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AgeText,
+    ::testing::Values(AgeCase{day(2000, 1, 1), day(2010, 1, 1), 10, 0},
+                      AgeCase{day(2000, 2, 29), day(2001, 2, 28), 0, 365},
+                      AgeCase{day(1900, 1, 1), day(1904, 1, 1), 3, 364},
+                      AgeCase{day(1977, 3, 5), day(1977, 3, 5), 0, 0},
+                      // floor, not truncation: -10 days is -1 year and 355 days
+                      AgeCase{day(1977, 3, 15), day(1977, 3, 5), -1, 355},
+                      // real elapsed days across 1899-12-30, where Access's own numbering turns
+                      AgeCase{day(1850, 3, 1), day(1890, 3, 1), 40, 0},
+                      AgeCase{day(1899, 12, 1), day(1900, 3, 1), 0, 90},
+                      // the present moment carries the time of day
+                      AgeCase{day(2000, 1, 1), day(2001, 1, 1, QTime(5, 59)), 1, 0},
+                      AgeCase{day(2000, 1, 1), day(2001, 1, 1, QTime(6, 0)), 1, 1}));
+
+TEST(AgeTextWords, AreExact) {
+    EXPECT_EQ(age_text(day(1977, 3, 15), day(1977, 3, 5)), QStringLiteral("อายุ -1  ปี  355  วัน"));
+}
+
+// code,name,surname,sex,born,die,still,biography,fathercode,mothercode
+const char kFamily[] =
+    "1,สมชาย,ใจดี,1,1950-01-02,,0,ชาวนา,0,0\n"
+    "2,สมศรี,,0,1952-05-03,2010-01-01,0,,0,0\n"
+    "3,มานะ,ใจดี,1,1977-03-05,,0,ลูกคนแรก,1,2\n"
+    "4,ไม่ทราบเกิดตาย,,0,,,1,,0,0\n"
+    "5,ไม่ทราบเกิดอยู่,,0,,,0,,0,0\n"
+    "6,ไม่ทราบเกิดตายแล้ว,,1,,2000-01-01,1,,0,0\n"
+    "7,ไม่ทราบเกิดตายยังอยู่,,1,,2000-01-01,0,,0,0\n"
+    "8,ตายมีวัน,,1,2000-01-01,2010-01-01,1,,0,0\n"
+    "9,ตายไม่มีวัน,,1,2000-01-01,,1,,0,0\n"
+    "10,ยังอยู่,,1,2000-01-01,,0,,0,0\n"
+    "12,พ่อไม่มีตัว,,1,,,0,,99,0\n"
+    "13,O'Brien,Smith,1,,,0,,0,0\n"
+    "14,ชื่อซ้ำ,คนแรก,1,,,0,,0,0\n"
+    "15,ชื่อซ้ำ,คนที่สอง,0,,,0,,0,0\n"
+    "16,รหัสเสีย,,1,,,0,,,\n"
+    "17,อายุติดลบ,,0,2030-01-01,,0,,0,0\n"
+    "18,ก่อน1899,,1,1850-03-01,1890-03-01,1,,0,0\n";
+
+class ParticularsTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_db = FamilyDatabase::open(m_files.write("family.mdb", kFamily)); }
+
+    std::optional<PersonParticulars> load(const QString& name, const QDateTime& now = kNow) {
+        return loadParticulars(m_db->rs_family(), name, now);
+    }
+    PersonParticulars loaded(const QString& name, const QDateTime& now = kNow) {
+        auto p = load(name, now);
+        EXPECT_TRUE(p.has_value()) << name.toStdString();
+        return p.value_or(PersonParticulars{});
+    }
+    QString current(const char* field) {
+        return m_db->rs_family().field(QLatin1String(field)).toText();
+    }
+
+    testing::FamilyFiles m_files;
+    std::unique_ptr<FamilyDatabase> m_db;
+};
+
+TEST_F(ParticularsTest, ShowsEveryTextOfAPerson) {
+    const PersonParticulars p = loaded(QStringLiteral("มานะ"));
+    EXPECT_EQ(p.name, QStringLiteral("มานะ"));
+    EXPECT_EQ(p.surname, QStringLiteral("ใจดี"));
+    EXPECT_EQ(p.sex, QStringLiteral("ชาย"));
+    EXPECT_EQ(p.born, QStringLiteral("05/03/2520"));
+    EXPECT_EQ(p.died, QString());
+    EXPECT_EQ(p.age, age(47, 102));
+    EXPECT_EQ(p.father, QStringLiteral("สมชาย   ใจดี"));
+    EXPECT_EQ(p.mother, QStringLiteral("สมศรี   "));  // a Null surname adds nothing
+    EXPECT_EQ(p.biography, QStringLiteral("ลูกคนแรก "));
+}
+
+TEST_F(ParticularsTest, LeavesThePersonCurrentAfterLookingUpTheParents) {
+    loaded(QStringLiteral("มานะ"));
+    EXPECT_EQ(current("code"), QStringLiteral("3"));
+}
+
+struct Combination {
+    const char* name;
+    const char* born;
+    const char* died;
+    QString age;
+};
+
+class BornDieStill : public ParticularsTest, public ::testing::WithParamInterface<Combination> {};
+
+TEST_P(BornDieStill, CombineAsTheTableSays) {
+    const Combination& c = GetParam();
+    const PersonParticulars p = loaded(QString::fromUtf8(c.name));
+    EXPECT_EQ(p.born, QString::fromUtf8(c.born));
+    EXPECT_EQ(p.died, QString::fromUtf8(c.died));
+    EXPECT_EQ(p.age, c.age);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BornDieStill,
+    ::testing::Values(Combination{"ไม่ทราบเกิดตาย",
+                                  "??"
+                                  "/??"
+                                  "/????",
+                                  "??"
+                                  "/??"
+                                  "/????",
+                                  ""},
+                      Combination{"ไม่ทราบเกิดอยู่",
+                                  "??"
+                                  "/??"
+                                  "/????",
+                                  "", ""},
+                      Combination{"ไม่ทราบเกิดตายแล้ว",
+                                  "??"
+                                  "/??"
+                                  "/????",
+                                  "01/01/2543", ""},
+                      Combination{"ไม่ทราบเกิดตายยังอยู่",
+                                  "??"
+                                  "/??"
+                                  "/????",
+                                  "01/01/2543", ""},
+                      Combination{"ตายมีวัน", "01/01/2543", "01/01/2553", age(10, 0)},
+                      Combination{"สมศรี", "03/05/2495", "01/01/2553", age(57, 242)},
+                      Combination{"ตายไม่มีวัน", "01/01/2543",
+                                  "??"
+                                  "/??"
+                                  "/????",
+                                  ""},
+                      Combination{"ยังอยู่", "01/01/2543", "", age(24, 166)},
+                      Combination{"อายุติดลบ", "01/01/2573", "", age(-6, 166)},
+                      Combination{"ก่อน1899", "01/03/2393", "01/03/2433", age(40, 0)}));
+
+TEST_F(ParticularsTest, LivingAgeCountsTheTimeOfDay) {
+    const QString name = QStringLiteral("ยังอยู่");
+    EXPECT_EQ(loaded(name, QDateTime(QDate(2001, 1, 1), QTime(0, 0))).age, age(1, 0));
+    EXPECT_EQ(loaded(name, QDateTime(QDate(2001, 1, 1), QTime(5, 59))).age, age(1, 0));
+    EXPECT_EQ(loaded(name, QDateTime(QDate(2001, 1, 1), QTime(6, 0))).age, age(1, 1));
+}
+
+TEST_F(ParticularsTest, SexYesIsMaleNoIsFemale) {
+    EXPECT_EQ(loaded(QStringLiteral("สมศรี")).sex, QStringLiteral("หญิง"));
+    EXPECT_EQ(loaded(QStringLiteral("สมชาย")).sex, QStringLiteral("ชาย"));
+}
+
+// Access keeps Yes/No without Null; a file whose `sex` and `still` are number
+// columns can hold Null in them.
+TEST(ParticularsNullFlags, NullSexIsFemaleNullStillGivesNoAgeAndOutOfRangeCodesNoParent) {
+    testing::FamilyFiles files;
+    const QString path = files.writeTables(
+        "flags.mdb", {{"family",
+                       "code,name,surname,sex:long,born,die,still:long,biography,fathercode:long,"
+                       "mothercode:long\n"
+                       "1,สถานะว่าง,,,2000-01-01,,,,40000,-40000\n"
+                       "2,ยังอยู่,,-1,2000-01-01,,0,,1,70000\n"},
+                      {"married", testing::kMarriedHeader}});
+    auto db = FamilyDatabase::open(path);
+    const auto unknown = loadParticulars(db->rs_family(), QStringLiteral("สถานะว่าง"), kNow);
+    ASSERT_TRUE(unknown.has_value());
+    EXPECT_EQ(unknown->sex, QStringLiteral("หญิง"));
+    EXPECT_EQ(unknown->born, QStringLiteral("01/01/2543"));
+    EXPECT_EQ(unknown->died, QString());
+    EXPECT_EQ(unknown->age, QString());
+    EXPECT_EQ(unknown->father, kNoParent);  // out of the 16-bit range: no parent
+    EXPECT_EQ(unknown->mother, kNoParent);
+    const auto living = loadParticulars(db->rs_family(), QStringLiteral("ยังอยู่"), kNow);
+    ASSERT_TRUE(living.has_value());
+    EXPECT_EQ(living->sex, QStringLiteral("ชาย"));
+    EXPECT_EQ(living->age, age(24, 166));
+    EXPECT_EQ(living->father, QStringLiteral("สถานะว่าง   "));
+    EXPECT_EQ(living->mother, kNoParent);
+}
+
+TEST_F(ParticularsTest, NullBiographyIsOneSpace) {
+    EXPECT_EQ(loaded(QStringLiteral("สมศรี")).biography, QStringLiteral(" "));
+    EXPECT_EQ(loaded(QStringLiteral("สมชาย")).biography, QStringLiteral("ชาวนา "));
+}
+
+TEST_F(ParticularsTest, NoParentGivesABlankLabel) {
+    const PersonParticulars none = loaded(QStringLiteral("สมชาย"));  // codes 0
+    EXPECT_EQ(none.father, kNoParent);
+    EXPECT_EQ(none.mother, kNoParent);
+    EXPECT_TRUE(kNoParent.trimmed().isEmpty());
+    EXPECT_EQ(loaded(QStringLiteral("พ่อไม่มีตัว")).father, kNoParent);     // code 99: nobody
+    const PersonParticulars broken = loaded(QStringLiteral("รหัสเสีย"));  // Null codes
+    EXPECT_EQ(broken.father, kNoParent);
+    EXPECT_EQ(broken.mother, kNoParent);
+    EXPECT_EQ(current("code"), QStringLiteral("16"));
+}
+
+TEST_F(ParticularsTest, NameNobodyHasGivesNothingAndMovesNothing) {
+    loaded(QStringLiteral("สมชาย"));
+    EXPECT_FALSE(load(QStringLiteral("ไม่มีใคร")).has_value());
+    EXPECT_FALSE(load(QString()).has_value());
+    EXPECT_EQ(current("code"), QStringLiteral("1"));
+}
+
+TEST_F(ParticularsTest, NameWithAnApostropheIsFound) {
+    const PersonParticulars p = loaded(QStringLiteral("O'Brien"));
+    EXPECT_EQ(p.name, QStringLiteral("O'Brien"));
+    EXPECT_EQ(p.surname, QStringLiteral("Smith"));
+    EXPECT_FALSE(load(QStringLiteral("O'")).has_value());
+}
+
+TEST_F(ParticularsTest, NameIsMatchedAsTheEngineDoesWithoutRegardToCase) {
+    EXPECT_EQ(loaded(QStringLiteral("o'brien")).name, QStringLiteral("O'Brien"));
+}
+
+TEST_F(ParticularsTest, TwoPersonsOfOneNameShowTheFirstInRecordSetOrder) {
+    RecordSet& rs = m_db->rs_family();
+    QString firstSurname;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        if (rs.field(QStringLiteral("name")).toText() == QStringLiteral("ชื่อซ้ำ")) {
+            firstSurname = rs.field(QStringLiteral("surname")).toText();
+            break;
+        }
+    ASSERT_FALSE(firstSurname.isEmpty());
+    EXPECT_EQ(loaded(QStringLiteral("ชื่อซ้ำ")).surname, firstSurname);
+    EXPECT_EQ(current("surname"), firstSurname);
+}
+
+}  // namespace
+}  // namespace kinmora

@@ -1,0 +1,31 @@
+// Tests go through the same writer users have, so every test file is a real Access file.
+#include "support/family_files.h"
+
+#include "family_writer.h"
+
+#include <stdexcept>
+
+namespace kinmora::testing {
+
+FamilyFiles::FamilyFiles() {
+    if (!m_dir.isValid())
+        throw std::runtime_error("cannot create a temporary folder for test files");
+}
+
+QString FamilyFiles::write(const QString& file, const std::string& familyRows,
+                           const std::string& marriedRows) {
+    return writeTables(file, {{"family", kFamilyHeader + familyRows},
+                              {"married", kMarriedHeader + marriedRows}});
+}
+
+QString FamilyFiles::writeTables(const QString& file,
+                                 const std::vector<std::pair<std::string, std::string>>& tables) {
+    std::vector<mkfamily::TableCsv> csv;
+    for (const auto& [name, text] : tables)
+        csv.push_back({name, text, name + ".csv"});
+    const QString out = m_dir.filePath(file);
+    mkfamily::writeFamilyFile(csv, out.toStdString());
+    return out;
+}
+
+}  // namespace kinmora::testing

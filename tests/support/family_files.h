@@ -1,0 +1,40 @@
+// Writes small family files for tests from readable CSV text.
+#pragma once
+
+#include "support/qt_printers.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kinmora::testing {
+
+// The header every test family uses, in the order of the family table.
+inline constexpr const char* kFamilyHeader =
+    "code,name,surname,sex,born,die,still,biography,fathercode,mothercode\n";
+inline constexpr const char* kMarriedHeader = "fathercode,mothercode,wedding:long\n";
+
+// A folder that lives as long as the test and holds the files it writes.
+class FamilyFiles {
+public:
+    FamilyFiles();
+
+    // Writes FILE (e.g. "family.mdb") with a `family` and a `married` table
+    // from the CSV rows given (headers above are prepended), and returns its path.
+    QString write(const QString& file, const std::string& familyRows,
+                  const std::string& marriedRows = "");
+
+    // Writes FILE with exactly these tables: name and whole CSV text (header included).
+    QString writeTables(const QString& file,
+                        const std::vector<std::pair<std::string, std::string>>& tables);
+
+    // A path in the folder, for files a test makes itself.
+    QString path(const QString& file) const { return m_dir.filePath(file); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+}  // namespace kinmora::testing

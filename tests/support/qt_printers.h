@@ -1,0 +1,15 @@
+// Lets GoogleTest print Qt strings as readable UTF-8 when an expectation fails.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (qsizetype i = 0; i < list.size(); ++i)
+        *os << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
+    *os << '}';
+}

@@ -1,0 +1,152 @@
+// Tests of the value encodings the file depends on: code page 874 text, Access day counts
+// and the RC4 stream that scrambles the header.
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "access_date.h"
+#include "cp874_encoder.h"
+#include "rc4.h"
+
+using namespace kinmora::mkfamily;
+
+namespace {
+
+struct EncodeCase {
+    std::string utf8;
+    std::string cp874;
+};
+
+class Cp874Encode : public testing::TestWithParam<EncodeCase> {};
+
+TEST_P(Cp874Encode, MapsCharacters) {
+    EXPECT_EQ(Cp874Encoder::encode(GetParam().utf8), GetParam().cp874);
+    EXPECT_EQ(Cp874Encoder::characterCount(GetParam().utf8), GetParam().cp874.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Cp874Encode,
+    testing::Values(EncodeCase{"Az0~ \t\r\n\"", "Az0~ \t\r\n\""},
+                    EncodeCase{"กฺ", "\xA1\xDA"},   // first and last before the gap
+                    EncodeCase{"฿๛", "\xDF\xFB"},  // first and last after it
+                    EncodeCase{"สมชาย ใจดี", "\xCA\xC1\xAA\xD2\xC2 \xE3\xA8\xB4\xD5"},
+                    EncodeCase{"\u00A0€…", "\xA0\x80\x85"},
+                    EncodeCase{"‘’“”•–—", "\x91\x92\x93\x94\x95\x96\x97"}, EncodeCase{"", ""}));
+
+// glibc's WINDOWS-874 table, an independent source: every byte it defines must come back.
+TEST(Cp874Encoder, AgreesWithIconvOnEveryByte) {
+    iconv_t toUtf8 = iconv_open("UTF-8", "WINDOWS-874");
+    ASSERT_NE(toUtf8, reinterpret_cast<iconv_t>(-1));
+    int defined = 0;
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        char in[1] = {static_cast<char>(byte)};
+        char out[8] = {};
+        char* inPtr = in;
+        char* outPtr = out;
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        iconv(toUtf8, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(toUtf8, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+            continue;
+        }
+        ++defined;
+        const std::string utf8(out, outPtr);
+        EXPECT_EQ(Cp874Encoder::encode(utf8), std::string(1, static_cast<char>(byte)))
+            << "byte 0x" << std::hex << byte;
+    }
+    iconv_close(toUtf8);
+    EXPECT_EQ(defined, 97);  // 87 Thai letters and digits, NBSP and 9 punctuation marks
+}
+
+class Cp874Reject : public testing::TestWithParam<std::pair<std::string, std::string>> {};
+
+TEST_P(Cp874Reject, SaysWhy) {
+    try {
+        Cp874Encoder::encode(GetParam().first);
+        FAIL() << "accepted " << GetParam().first;
+    } catch (const std::invalid_argument& e) {
+        EXPECT_EQ(std::string(e.what()), GetParam().second);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Cp874Reject,
+    testing::Values(
+        std::pair<std::string, std::string>{
+            "a\u0E3Bb", "character '\u0E3B' (U+0E3B) is not in code page 874 (Thai)"},
+        std::pair<std::string, std::string>{
+            "café", "character 'é' (U+00E9) is not in code page 874 (Thai)"},
+        std::pair<std::string, std::string>{"\xC0\x80", "text is not valid UTF-8"},  // overlong
+        std::pair<std::string, std::string>{"\xE0\xB8", "text is not valid UTF-8"},  // cut short
+        std::pair<std::string, std::string>{"\xED\xA0\x80", "text is not valid UTF-8"},
+        std::pair<std::string, std::string>{"\x80", "text is not valid UTF-8"}));
+
+struct DateCase {
+    std::string text;
+    std::optional<double> days;
+};
+
+class AccessDates : public testing::TestWithParam<DateCase> {};
+
+TEST_P(AccessDates, CountDaysTheAccessWay) {
+    const auto days = AccessDate::fromText(GetParam().text);
+    ASSERT_EQ(days.has_value(), GetParam().days.has_value()) << GetParam().text;
+    if (days) {
+        EXPECT_DOUBLE_EQ(*days, *GetParam().days) << GetParam().text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Valid, AccessDates,
+    testing::Values(DateCase{"1899-12-30", 0.0}, DateCase{"1899-12-31", 1.0},
+                    DateCase{"1900-01-01", 2.0}, DateCase{"1899-12-29", -1.0},
+                    DateCase{"1899-12-30 12:00:00", 0.5},
+                    // Before 1899-12-30 the time is subtracted from the negative day.
+                    DateCase{"1899-12-29 12:00:00", -1.5},
+                    DateCase{"1800-01-01 06:00:00", -36522.25}, DateCase{"2000-02-29", 36585.0},
+                    DateCase{"9999-12-31 23:59:59", 2958465.0 + 86399.0 / 86400.0},
+                    DateCase{"0100-01-01", -657434.0}));
+
+INSTANTIATE_TEST_SUITE_P(Invalid, AccessDates,
+                         testing::Values(DateCase{"2001-02-29", {}}, DateCase{"1900-02-29", {}},
+                                         DateCase{"2000-04-31", {}}, DateCase{"2000-13-01", {}},
+                                         DateCase{"2000-00-10", {}}, DateCase{"2000-1-01", {}},
+                                         DateCase{"0099-12-31", {}},
+                                         DateCase{"2000-01-01T00:00:00", {}},
+                                         DateCase{"2000-01-01 12:00", {}},
+                                         DateCase{"2000-01-01 00:60:00", {}},
+                                         DateCase{"2000-01-01 23:59:60", {}},
+                                         DateCase{"abcd-ef-gh", {}}, DateCase{"", {}}));
+
+struct Rc4Case {
+    std::string key;
+    std::string plain;
+    std::string cipherHex;
+};
+
+class Rc4Vectors : public testing::TestWithParam<Rc4Case> {};
+
+TEST_P(Rc4Vectors, MatchPublishedCipherText) {
+    std::string data = GetParam().plain;
+    Rc4(GetParam().key).apply(data.data(), data.size());
+    std::string hex;
+    for (const char c : data) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02X", static_cast<unsigned char>(c));
+        hex += pair;
+    }
+    EXPECT_EQ(hex, GetParam().cipherHex);
+    Rc4(GetParam().key).apply(data.data(), data.size());
+    EXPECT_EQ(data, GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(Published, Rc4Vectors,
+                         testing::Values(Rc4Case{"Key", "Plaintext", "BBF316E8D940AF0AD3"},
+                                         Rc4Case{"Wiki", "pedia", "1021BF0420"},
+                                         Rc4Case{"Secret", "Attack at dawn",
+                                                 "45A01F645FC35B383552544B9BF5"}));
+
+}  // namespace

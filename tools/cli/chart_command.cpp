@@ -1,0 +1,37 @@
+// The chart is built by the same builder the window uses, into a tree kept in memory.
+#include "chart_command.h"
+
+#include "chart/chart_builder.h"
+#include "chart/chart_tree.h"
+#include "data/family_database.h"
+
+namespace kinmora::cli {
+
+int runChart(const CliArguments& args, QTextStream& out, QTextStream& err) {
+    const QString path = args.positional(1, "FILE");
+    const QString sideName = args.option(QStringLiteral("--side"), QStringLiteral("father"));
+    if (sideName != QLatin1String("father") && sideName != QLatin1String("mother"))
+        throw UsageError("--side takes father or mother");
+    const FamilySide side = sideName == QLatin1String("father") ? FamilySide::Father
+                                                                : FamilySide::Mother;
+
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
+    // Opening leaves rs_family on the first person in name order, as the open window does.
+    const QString name = args.has(QStringLiteral("--name"))
+                             ? args.option(QStringLiteral("--name"))
+                             : database->rs_family().field(QStringLiteral("name")).toText();
+
+    ChartTree tree;
+    ChartBuilder builder(*database, tree);
+    if (builder.calac(name, side) == ChartBuilder::Outcome::NotFound) {
+        err << "NOT FOUND\n";
+        return 1;
+    }
+    for (const ChartTree::Row& row : tree.rows())
+        out << row.depth << '\t' << row.node->key << '\t' << row.node->text << '\t'
+            << row.node->image << '\t' << (row.expanded ? 1 : 0) << '\n';
+    out << "status\t" << tree.statusText() << '\n';
+    return 0;
+}
+
+}  // namespace kinmora::cli

@@ -1,0 +1,53 @@
+// --now fixes the present moment, so that a living person's age can be scripted and tested.
+#include "person_command.h"
+
+#include "data/family_database.h"
+#include "data/person_particulars.h"
+
+#include <QDateTime>
+
+namespace kinmora::cli {
+namespace {
+
+QDateTime presentMoment(const CliArguments& args) {
+    if (!args.has(QStringLiteral("--now")))
+        return QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::fromString(args.option(QStringLiteral("--now")),
+                                                QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!now.isValid())
+        throw UsageError("--now takes a moment as \"YYYY-MM-DD HH:MM:SS\"");
+    return now;
+}
+
+QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return text;
+}
+
+}  // namespace
+
+int runPerson(const CliArguments& args, QTextStream& out, QTextStream& err) {
+    const QString path = args.positional(1, "FILE");
+    const QString name = args.positional(2, "NAME");
+    const QDateTime now = presentMoment(args);
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
+    const std::optional<PersonParticulars> person =
+        loadParticulars(database->rs_family(), name, now);
+    if (!person) {
+        err << "NOT FOUND\n";
+        return 1;
+    }
+    const std::pair<const char*, const QString*> labels[] = {
+        {"name", &person->name},     {"surname", &person->surname},
+        {"sex", &person->sex},       {"born", &person->born},
+        {"died", &person->died},     {"age", &person->age},
+        {"father", &person->father}, {"mother", &person->mother},
+        {"biography", &person->biography},
+    };
+    for (const auto& [label, text] : labels)
+        out << label << '\t' << oneLine(*text) << '\n';
+    return 0;
+}
+
+}  // namespace kinmora::cli

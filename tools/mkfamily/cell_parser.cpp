@@ -1,0 +1,112 @@
+// CellParser turns one CSV cell into the typed value its column holds.
+#include "cell_parser.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include "access_date.h"
+#include "cp874_encoder.h"
+#include "jet3_format.h"
+
+namespace kinmora::mkfamily {
+
+namespace {
+
+std::string quoted(std::string_view cell) {
+    return "'" + std::string(cell) + "'";
+}
+
+std::int32_t wholeNumber(std::string_view cell, std::int64_t lowest, std::int64_t highest,
+                         std::string_view typeName) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        throw std::invalid_argument(quoted(cell) + " is out of range for " + std::string(typeName));
+    }
+    if (error != std::errc() || end != cell.data() + cell.size()) {
+        throw std::invalid_argument(quoted(cell) + " is not a whole number");
+    }
+    if (value < lowest || value > highest) {
+        throw std::invalid_argument(quoted(cell) + " is out of range for " + std::string(typeName) +
+                                    " (" + std::to_string(lowest) + " to " +
+                                    std::to_string(highest) + ")");
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+double realNumber(std::string_view cell) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    if (error != std::errc() || end != cell.data() + cell.size() || !std::isfinite(value)) {
+        throw std::invalid_argument(quoted(cell) + " is not a number");
+    }
+    return value;
+}
+
+std::string text(std::string_view cell, std::size_t maxLength, std::string_view typeName) {
+    std::string bytes = Cp874Encoder::encode(cell);
+    if (bytes.size() > maxLength) {
+        throw std::invalid_argument("a " + std::string(typeName) + " value holds at most " +
+                                    std::to_string(maxLength) + " characters, this one has " +
+                                    std::to_string(bytes.size()));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+CellValue CellParser::parse(std::string_view cell, ColumnType type) {
+    if (cell.empty()) {
+        if (type == ColumnType::Boolean) {
+            throw std::invalid_argument(
+                "a Yes/No cell cannot be empty: Access keeps Yes/No in the row's null bitmap, "
+                "so it has no Null");
+        }
+        return std::monostate{};
+    }
+    switch (type) {
+        case ColumnType::Boolean:
+            if (cell == "1") return true;
+            if (cell == "0") return false;
+            throw std::invalid_argument("a Yes/No cell holds 1 or 0, not " + quoted(cell));
+        case ColumnType::Integer:
+            return wholeNumber(cell, std::numeric_limits<std::int16_t>::min(),
+                               std::numeric_limits<std::int16_t>::max(), "Integer");
+        case ColumnType::LongInteger:
+            return wholeNumber(cell, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max(), "Long Integer");
+        case ColumnType::Double:
+            return realNumber(cell);
+        case ColumnType::DateTime:
+            if (const auto date = AccessDate::fromText(cell)) return *date;
+            throw std::invalid_argument(quoted(cell) +
+                                        " is not a date (YYYY-MM-DD or YYYY-MM-DD HH:MM:SS, "
+                                        "years 100 to 9999)");
+        case ColumnType::Text:
+            return text(cell, 255, "Text");
+        case ColumnType::Memo:
+            return text(cell, jet3::kMaxLongValueLength, "Memo");
+        case ColumnType::LongBinary:
+            break;
+    }
+    throw std::invalid_argument("OLE Object columns cannot be filled from CSV");
+}
+
+bool CellParser::isPlainLongInteger(std::string_view cell) {
+    const bool negative = !cell.empty() && cell.front() == '-';
+    const std::string_view digits = negative ? cell.substr(1) : cell;
+    if (digits.empty()) return false;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return false;
+    }
+    if (digits.front() == '0' && (digits.size() > 1 || negative)) return false;
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    return error == std::errc() && end == cell.data() + cell.size();
+}
+
+}  // namespace kinmora::mkfamily

@@ -1,0 +1,25 @@
+// CommandLine reads kinmora-mkfamily's arguments: the tables to write and the output file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kinmora::mkfamily {
+
+struct TableArgument {
+    std::string tableName;
+    std::string csvPath;
+};
+
+class CommandLine {
+public:
+    // Throws std::invalid_argument saying what is wrong with the arguments.
+    static CommandLine parse(const std::vector<std::string>& arguments);
+    static std::string usage();
+
+    bool help = false;
+    std::vector<TableArgument> tables;  // in the order given
+    std::string output;
+};
+
+}  // namespace kinmora::mkfamily

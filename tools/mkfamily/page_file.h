@@ -1,0 +1,37 @@
+// PageFile is the database file under construction: 2 KB pages written into a temporary file
+// that replaces the target only on commit.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace kinmora::mkfamily {
+
+class PageFile {
+public:
+    explicit PageFile(std::filesystem::path target);
+    ~PageFile();  // removes the temporary file unless committed
+    PageFile(const PageFile&) = delete;
+    PageFile& operator=(const PageFile&) = delete;
+
+    // Writes a page after the last one and returns its number.
+    std::uint32_t append(const std::string& page);
+    // Claims the next page number, to be filled by write() once its content is known.
+    std::uint32_t reserve();
+    void write(std::uint32_t pageNumber, const std::string& page);
+
+    // Flushes the file to disk and renames it over the target.
+    void commit();
+
+private:
+    [[noreturn]] void fail(const std::string& what) const;
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int fd_ = -1;
+    std::uint32_t pageCount_ = 0;
+    bool committed_ = false;
+};
+
+}  // namespace kinmora::mkfamily

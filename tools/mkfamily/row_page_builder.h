@@ -1,0 +1,31 @@
+// RowPageBuilder fills one Jet 3 row page: header, row offset table and rows packed from the end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kinmora::mkfamily {
+
+class RowPageBuilder {
+public:
+    // `owner` is the table definition page for data rows, jet3::kLongValueOwner for long
+    // values, 0 for usage map rows.
+    explicit RowPageBuilder(std::uint32_t owner);
+
+    bool fits(std::size_t rowSize) const;
+    std::uint16_t add(std::string_view row);  // returns the row number; the row must fit
+    const std::string& page();                // the finished page
+    void clear();
+
+private:
+    std::size_t freeSpace() const;
+
+    std::uint32_t owner_;
+    std::string page_;
+    std::size_t rowCount_ = 0;
+    std::size_t rowsStart_;  // rows occupy [rowsStart_, page end)
+};
+
+}  // namespace kinmora::mkfamily

@@ -1,0 +1,59 @@
+// TableHeader reads a CSV header row into column names and the types they ask for.
+#include "table_header.h"
+
+#include <set>
+#include <stdexcept>
+#include <string_view>
+
+#include "access_name.h"
+#include "jet3_format.h"
+
+namespace kinmora::mkfamily {
+
+namespace {
+
+std::optional<ColumnType> familyColumnType(const std::string& lowerName) {
+    if (lowerName == "code" || lowerName == "fathercode" || lowerName == "mothercode") {
+        return ColumnType::Integer;
+    }
+    if (lowerName == "sex" || lowerName == "still") return ColumnType::Boolean;
+    if (lowerName == "born" || lowerName == "die") return ColumnType::DateTime;
+    if (lowerName == "biography") return ColumnType::Memo;
+    if (lowerName == "name" || lowerName == "surname") return ColumnType::Text;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<HeaderColumn> TableHeader::parse(const std::vector<std::string>& cells) {
+    if (cells.size() > jet3::kMaxColumns) {
+        throw std::invalid_argument("the header names " + std::to_string(cells.size()) +
+                                    " columns; an Access table holds at most 255");
+    }
+    std::vector<HeaderColumn> columns;
+    std::set<std::string> seen;
+    for (const std::string& cell : cells) {
+        std::string_view name = cell;
+        std::optional<ColumnType> type;
+        if (const auto colon = name.rfind(':'); colon != std::string_view::npos) {
+            const std::string_view suffix = name.substr(colon + 1);
+            type = columnTypeFromSuffix(suffix);
+            if (!type) {
+                throw std::invalid_argument("column '" + cell + "': unknown type '" +
+                                            std::string(suffix) +
+                                            "' (use int, long, bool, date, text, memo or double)");
+            }
+            name = name.substr(0, colon);
+        }
+        std::string stored = AccessName::encode(name, "column");
+        const std::string lower = AccessName::foldCase(stored);
+        if (!seen.insert(lower).second) {
+            throw std::invalid_argument("column '" + std::string(name) + "' appears twice");
+        }
+        if (!type) type = familyColumnType(lower);
+        columns.push_back({std::string(name), std::move(stored), type});
+    }
+    return columns;
+}
+
+}  // namespace kinmora::mkfamily

@@ -1,0 +1,27 @@
+// UsageMapWriter builds the usage map row that tells readers which pages hold a table's rows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "page_file.h"
+
+namespace kinmora::mkfamily {
+
+class UsageMapWriter {
+public:
+    explicit UsageMapWriter(PageFile& file);
+
+    // A 128-byte map row listing `pages` (ascending). Pages within 984 of the first fit in
+    // the row's own bitmap; wider spreads get bitmap pages, written to the file here.
+    std::string mapOf(const std::vector<std::uint32_t>& pages);
+
+private:
+    std::string inlineMap(const std::vector<std::uint32_t>& pages) const;
+    std::string pagedMap(const std::vector<std::uint32_t>& pages);
+
+    PageFile& file_;
+};
+
+}  // namespace kinmora::mkfamily

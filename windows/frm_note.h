@@ -1,0 +1,63 @@
+// The personal information window: one person's particulars, read once when
+// the window loads, on cream panels.
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <optional>
+
+#include "data/person_particulars.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace kinmora {
+
+class MainWindow;
+
+class frm_note : public QDialog {
+    Q_OBJECT
+
+public:
+    // Form_Load: builds the window over `main` and fills it for the person
+    // named Module1::select_name in Module1::rs_family, with `now` as the
+    // present moment (the clock when not given). When no person has that name
+    // (or the file cannot be read), loaded() is false and the window stays empty.
+    explicit frm_note(MainWindow& main, std::optional<QDateTime> now = std::nullopt);
+
+    // What the toolbar's note command and the chart's right click call, after
+    // setting the busy cursor and select_name: loads the window and shows it
+    // modally; when nobody has the name, restores the main window's cursor and
+    // shows a message instead.
+    static void showModal(MainWindow& main);
+
+    bool loaded() const { return m_particulars.has_value(); }
+    // The texts shown; empty texts when not loaded.
+    PersonParticulars particulars() const { return m_particulars.value_or(PersonParticulars{}); }
+    // Why loading failed, in Thai, for the message; empty when loaded.
+    const QString& failure() const { return m_failure; }
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls();
+    void fill(const PersonParticulars& p);
+
+    MainWindow& m_main;
+    std::optional<PersonParticulars> m_particulars;
+    QString m_failure;
+    QLabel* m_name = nullptr;               // Label10
+    QLabel* m_surname = nullptr;            // Label11
+    QLabel* m_sex = nullptr;                // Label4
+    QLabel* m_born = nullptr;               // Label12
+    QLabel* m_died = nullptr;               // Label17
+    QLabel* m_age = nullptr;                // Label8
+    QLabel* m_father = nullptr;             // Label14
+    QLabel* m_mother = nullptr;             // Label15
+    QPlainTextEdit* m_biography = nullptr;  // Text1
+};
+
+}  // namespace kinmora

@@ -1,0 +1,56 @@
+// The name search dialog: the user picks one hit line, and the chart is
+// rebuilt around the person named at its start.
+#pragma once
+
+#include <QCollator>
+#include <QDialog>
+#include <QStringList>
+
+class QListWidget;
+class QPushButton;
+
+namespace kinmora {
+
+class MainWindow;
+
+class frm_search : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frm_search(MainWindow& main);
+
+    // What the toolbar's Search command calls once it has hits (with the busy
+    // cursor set): fills List1 with `hits`, selects the first line and shows
+    // the dialog modally. Returns when the dialog has closed.
+    static void showModal(MainWindow& main, const QStringList& hits);
+
+    // The name part of a hit line: the text up to the first run of ten
+    // spaces, without leading and trailing spaces ("" for an empty text).
+    static QString onlyname(const QString& input_text);
+
+    // List1: AddItem keeps the lines in Thai order without regard to case.
+    void clear();
+    void addItem(const QString& line);
+    QStringList lines() const;
+    // ListIndex: the selected line's position, -1 for none.
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+    // Command1 (OK): rebuilds the chart around the selected line's name and closes.
+    void confirm();
+    // Command2 (Cancel): restores the main window's cursor and closes.
+    void cancel();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    MainWindow& m_main;
+    QCollator m_collator;
+    QListWidget* m_list = nullptr;    // List1
+    QPushButton* m_ok = nullptr;      // Command1
+    QPushButton* m_cancel = nullptr;  // Command2
+};
+
+}  // namespace kinmora

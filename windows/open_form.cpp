@@ -1,0 +1,283 @@
+// Linux has no drive letters: Drive1 lists mounted file systems and Dir1 is a
+// small folder tree from "/" down to the folder and its sub-folders; a double
+// click or Enter on a folder goes there. Positions are the classic layout in twips.
+#include "windows/open_form.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QTreeWidget>
+#include <algorithm>
+#include <exception>
+
+#include "app/module1.h"
+#include "data/family_database.h"
+#include "data/family_file_error.h"
+#include "windows/main_window.h"
+#include "windows/thai_font.h"
+#include "windows/tool_window.h"
+#include "windows/twips.h"
+
+namespace kinmora {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString messageTitle() {
+    const QString title = Module1::instance().prog_title;
+    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+}  // namespace
+
+open_form::open_form(MainWindow& main) : QDialog(main.widget()), m_main(main) {
+    setObjectName(QStringLiteral("open_form"));
+    setWindowTitle(QStringLiteral("Open"));
+    tool_window::setUp(this, 5430, 3450);
+    setFont(thaiFont(9.75));
+
+    m_drives = new QComboBox(this);
+    m_drives->setObjectName(QStringLiteral("Drive1"));
+    twips::place(m_drives, 120, 240, 2655, 330);
+    for (const QString& root : drives())
+        m_drives->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root, root);
+
+    m_folders = new QTreeWidget(this);
+    m_folders->setObjectName(QStringLiteral("Dir1"));
+    m_folders->setHeaderHidden(true);
+    m_folders->setRootIsDecorated(false);
+    m_folders->setIndentation(twips::toPixelsX(150));
+    m_folders->setItemsExpandable(false);
+    // Every level is always open, as in a folder list box: no expand arrows.
+    m_folders->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
+    m_folders->setExpandsOnDoubleClick(false);
+    m_folders->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_folders->header()->setStretchLastSection(false);
+    twips::place(m_folders, 120, 720, 2655, 2010);
+
+    m_files = new QListWidget(this);
+    m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setSelectionMode(QAbstractItemView::SingleSelection);
+    twips::place(m_files, 3000, 720, 2295, 1650);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    twips::place(m_ok, 3240, 2760, 855, 375);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("Command2"));
+    twips::place(m_cancel, 4200, 2760, 855, 375);
+    for (QPushButton* button : {m_ok, m_cancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    connect(m_drives, &QComboBox::activated, this,
+            [this](int index) { setDrive(m_drives->itemData(index).toString()); });
+    connect(m_folders, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { enterFolderItem(item); });
+    connect(m_ok, &QPushButton::clicked, this, &open_form::ok);
+    connect(m_cancel, &QPushButton::clicked, this, &open_form::cancel);
+
+    // Form_Load: the program's own folder.
+    if (!setFolder(QCoreApplication::applicationDirPath())) setFolder(QDir::rootPath());
+    tool_window::centreOnScreen(this, main.widget());
+}
+
+void open_form::showModal(MainWindow& main) {
+    open_form form(main);
+    form.exec();
+}
+
+QString open_form::filePath(const QString& folder, const QString& file) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
+}
+
+QString open_form::caption(const QString& progTitle, const QString& fileName) {
+    return progTitle + QStringLiteral(" [") +
+           fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
+}
+
+QStringList open_form::drives() const {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
+            roots.append(volume.rootPath());
+    roots.removeAll(QDir::rootPath());
+    std::sort(roots.begin(), roots.end());
+    roots.prepend(QDir::rootPath());
+    return roots;
+}
+
+QString open_form::drive() const {
+    return m_drives->currentData().toString();
+}
+
+void open_form::setDrive(const QString& rootPath) {
+    if (!setFolder(rootPath))
+        showDriveOf(m_folder);  // an unreadable drive leaves the lists where they were
+}
+
+bool open_form::setFolder(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isDir() || !info.isReadable()) return false;
+    m_folder = QDir::cleanPath(info.absoluteFilePath());
+
+    m_folders->clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    // The chain from "/" down to the folder, each an open folder inside the last.
+    QStringList chain;
+    for (QDir dir(m_folder);;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp()) break;
+    }
+    QTreeWidgetItem* parent = nullptr;
+    for (const QString& folderPath : chain) {
+        const QString label =
+            QDir(folderPath).isRoot() ? folderPath : QFileInfo(folderPath).fileName();
+        auto* item =
+            parent ? new QTreeWidgetItem(parent, {label}) : new QTreeWidgetItem(m_folders, {label});
+        item->setIcon(0, open);
+        item->setData(0, kPathRole, folderPath);
+        parent = item;
+    }
+    const QStringList children =
+        QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& child : children) {
+        auto* item = new QTreeWidgetItem(parent, {child});
+        item->setIcon(0, closed);
+        item->setData(0, kPathRole, filePath(m_folder, child));
+    }
+    m_folders->expandAll();
+    m_folders->setCurrentItem(parent);
+    m_folders->scrollToTop();
+    m_folders->scrollToItem(parent, QAbstractItemView::EnsureVisible);
+
+    showDriveOf(m_folder);
+    refreshFiles();
+    return true;
+}
+
+QStringList open_form::subfolders() const {
+    return QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                    QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList open_form::files() const {
+    QStringList names;
+    for (int i = 0; i < m_files->count(); ++i) names.append(m_files->item(i)->text());
+    return names;
+}
+
+QString open_form::selectedFile() const {
+    const QList<QListWidgetItem*> selected = m_files->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void open_form::selectFile(const QString& name) {
+    m_files->clearSelection();
+    const QList<QListWidgetItem*> found = m_files->findItems(name, Qt::MatchExactly);
+    if (!name.isEmpty() && !found.isEmpty()) m_files->setCurrentItem(found.first());
+}
+
+bool open_form::ok() {
+    const QString file = selectedFile();
+    if (file.isEmpty()) {
+        done(QDialog::Rejected);
+        QMessageBox box(QMessageBox::NoIcon, messageTitle(), QStringLiteral("No file select"),
+                        QMessageBox::Ok, m_main.widget());
+        box.exec();
+        return false;
+    }
+
+    // Opened before anything changes: a file that cannot be read leaves the
+    // open file, the chart, the caption and the buttons as they were.
+    const QString path = filePath(m_folder, file);
+    std::unique_ptr<FamilyDatabase> database;
+    QString firstName;
+    QString failure;
+    setCursor(Qt::WaitCursor);
+    try {
+        database = FamilyDatabase::open(path);
+        RecordSet& persons = database->rs_family();
+        persons.moveFirst();
+        firstName = persons.field(QStringLiteral("name")).toText();
+    } catch (const FamilyFileError& e) {
+        failure = e.reason();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    unsetCursor();
+    if (!database || !failure.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, messageTitle(),
+                        QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file), QMessageBox::Ok, this);
+        box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure);
+        box.exec();
+        return false;
+    }
+
+    done(QDialog::Accepted);
+    Module1& module = Module1::instance();
+    module.setDatabase(std::move(database));
+    m_main.setCaption(caption(module.prog_title, file));
+    m_main.setToolbarButtonEnabled(3, true);
+    m_main.setToolbarButtonEnabled(8, true);
+    try {
+        m_main.calac(firstName);
+    } catch (const std::exception& e) {
+        // An exception must not cross Qt's event loop; say what failed instead.
+        m_main.setBusyCursor(false);
+        QMessageBox::warning(m_main.widget(), messageTitle(),
+                             QStringLiteral("สร้างผังของ \"%1\" ไม่ได้\n\n%2")
+                                 .arg(firstName, QString::fromLocal8Bit(e.what())));
+    }
+    return true;
+}
+
+void open_form::cancel() {
+    done(QDialog::Rejected);
+}
+
+void open_form::keyPressEvent(QKeyEvent* event) {
+    // Neither button is a default or cancel button: Enter and Esc press neither.
+    if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void open_form::enterFolderItem(QTreeWidgetItem* item) {
+    if (item) setFolder(item->data(0, kPathRole).toString());
+}
+
+void open_form::showDriveOf(const QString& path) {
+    const QString root = QStorageInfo(path).rootPath();
+    int index = m_drives->findData(root);
+    if (index < 0 && !root.isEmpty()) {
+        m_drives->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root, root);
+        index = m_drives->count() - 1;
+    }
+    const QSignalBlocker blocker(m_drives);
+    m_drives->setCurrentIndex(index);
+}
+
+void open_form::refreshFiles() {
+    m_files->clear();
+    const QStringList entries =
+        QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : entries)
+        if (name.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive)) m_files->addItem(name);
+}
+
+}  // namespace kinmora
