@@ -13,6 +13,12 @@ constexpr std::array<char16_t, 256> makeTable() {
     std::array<char16_t, 256> table{};
     for (int b = 0; b < 0x80; ++b)
         table[b] = static_cast<char16_t>(b);
+    // Control characters have no place in a name or a biography; shown raw
+    // they would reach a terminal as commands. Tabs and line breaks stay.
+    for (int b = 0; b < 0x20; ++b)
+        if (b != '\t' && b != '\n' && b != '\r')
+            table[b] = kUndefined;
+    table[0x7F] = kUndefined;
     for (int b = 0x80; b < 0x100; ++b)
         table[b] = kUndefined;
     table[0x80] = 0x20AC;

@@ -6,8 +6,9 @@
 
 namespace kinmora {
 
-// Decodes `size` bytes of code page 874. Bytes the code page leaves undefined
-// become U+FFFD, so that damaged text shows as damaged instead of vanishing.
+// Decodes `size` bytes of code page 874. Bytes the code page leaves undefined,
+// and control characters other than tab and line breaks, become U+FFFD, so
+// that damaged text shows as damaged instead of vanishing or acting.
 QString decodeCp874(const unsigned char* bytes, std::size_t size);
 
 }  // namespace kinmora

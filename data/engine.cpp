@@ -6,7 +6,7 @@
 
 #include "data/engine_error.h"
 #include "data/family_file_error.h"
-#include "data/mdb_reader.h"
+#include "data/reader_process.h"
 #include "data/thai_collation.h"
 
 #include <sqlite3.h>
@@ -205,8 +205,6 @@ Engine::Engine(QString path) : m_path(std::move(path)), m_collation(std::make_un
         SQLITE_OK)
         throw EngineError("cannot create the in-memory database");
     sqlite3_create_collation(m_db, "THAI", SQLITE_UTF8, m_collation.get(), thaiCompare);
-    // Access matches LIKE without regard to case; SQLite does so for ASCII only.
-    exec(QStringLiteral("PRAGMA case_sensitive_like = OFF"));
     // Sorting must not spill to a temporary file: the program writes no file.
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
@@ -218,13 +216,11 @@ Engine::~Engine() {
 }
 
 std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables) {
-    MdbReader reader(path);
     std::unique_ptr<Engine> engine(new Engine(path));
     Loader loader(*engine);
     engine->exec(QStringLiteral("BEGIN"));
     try {
-        for (const QString& table : tables)
-            reader.readTable(table, loader);
+        ReaderProcess::read(path, tables, loader);
     } catch (const EngineError& e) {
         throw FamilyFileError(path, QStringLiteral("cannot be loaded: %1")
                                         .arg(QString::fromUtf8(e.what())));
@@ -236,6 +232,20 @@ std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tab
 const TableSchema* Engine::schema(const QString& table) const {
     const auto it = m_schemas.find(table.toLower());
     return it == m_schemas.end() ? nullptr : &it->second;
+}
+
+bool Engine::addMissingColumn(const QString& table, const ColumnInfo& column) {
+    const auto it = m_schemas.find(table.toLower());
+    if (it == m_schemas.end())
+        return false;
+    for (const ColumnInfo& existing : it->second.columns)
+        if (existing.name.compare(column.name, Qt::CaseInsensitive) == 0)
+            return false;
+    exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+             .arg(quoted(it->second.name), quoted(column.name),
+                  QLatin1String(declaredType(column.type))));
+    it->second.columns.push_back(column);
+    return true;
 }
 
 void Engine::createIndexes(const TableSchema& schema) {

@@ -35,6 +35,12 @@ public:
     // The schema of a loaded table (any letter case), or null when the file lacks it.
     const TableSchema* schema(const QString& table) const;
 
+    // Adds `column` to a loaded `table` as a column of Nulls, unless the table
+    // has a column of that name (any letter case). A field a damaged file
+    // lacks then reads as Null instead of failing every query. Returns
+    // whether the column was added.
+    bool addMissingColumn(const QString& table, const ColumnInfo& column);
+
     // Runs one query text and returns all its rows in the query's order.
     // Names of tables and fields match without regard to letter case; text
     // sorts in Thai order. Throws EngineError naming the query and the reason.

@@ -2,16 +2,46 @@
 // over, so that a failed open leaves the caller's open file untouched.
 #include "data/family_database.h"
 
+#include <algorithm>
+
 #include "data/engine_error.h"
 #include "data/family_file_error.h"
 #include "data/family_queries.h"
-
-#include <algorithm>
 
 namespace kinmora {
 
 FamilyDatabase::FamilyDatabase(std::unique_ptr<Engine> db, RecordSet family, RecordSet married)
     : m_db(std::move(db)), m_family(std::move(family)), m_married(std::move(married)) {}
+
+namespace {
+
+// A file that lacks one of the fields the windows read still shows what it
+// has: the missing field reads as Null (no sex reads as female, no dates as
+// unknown, no parent code as no parent). A married table needs a third
+// column for its order, even one of Nulls.
+void addMissingFields(Engine& db) {
+    const ColumnInfo family[] = {
+        {QStringLiteral("code"), ColumnType::Integer},
+        {QStringLiteral("surname"), ColumnType::Text},
+        {QStringLiteral("sex"), ColumnType::Bool},
+        {QStringLiteral("born"), ColumnType::Date},
+        {QStringLiteral("die"), ColumnType::Date},
+        {QStringLiteral("still"), ColumnType::Bool},
+        {QStringLiteral("biography"), ColumnType::Memo},
+        {QStringLiteral("fathercode"), ColumnType::Integer},
+        {QStringLiteral("mothercode"), ColumnType::Integer},
+    };
+    for (const ColumnInfo& column : family) db.addMissingColumn(QStringLiteral("family"), column);
+    db.addMissingColumn(QStringLiteral("married"),
+                        {QStringLiteral("fathercode"), ColumnType::Integer});
+    db.addMissingColumn(QStringLiteral("married"),
+                        {QStringLiteral("mothercode"), ColumnType::Integer});
+    if (db.schema(QStringLiteral("married"))->columns.size() < 3)
+        db.addMissingColumn(QStringLiteral("married"),
+                            {QStringLiteral("sort_order"), ColumnType::Integer});
+}
+
+}  // namespace
 
 std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path) {
     std::unique_ptr<Engine> db =
@@ -26,16 +56,19 @@ std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path) {
         }))
         throw FamilyFileError(
             path, QStringLiteral("is not a family file: table \"family\" has no field \"name\""));
+    addMissingFields(*db);
     try {
         RecordSet family = db->openRecordset(queries::allPersons());
         RecordSet married = db->openRecordset(queries::allMarriages());
         if (family.recordCount() == 0)
-            throw FamilyFileError(path, QStringLiteral("holds no person: table \"family\" is empty"));
+            throw FamilyFileError(path,
+                                  QStringLiteral("holds no person: table \"family\" is empty"));
         family.moveFirst();
         return std::unique_ptr<FamilyDatabase>(
             new FamilyDatabase(std::move(db), std::move(family), std::move(married)));
     } catch (const EngineError& e) {
-        throw FamilyFileError(path, QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
+        throw FamilyFileError(
+            path, QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
     }
 }
 

@@ -53,12 +53,17 @@ QString age_text(JetDate born, JetDate end) {
            QStringLiteral("  วัน");
 }
 
+// A date field that holds something other than a date (a damaged or
+// home-made file) counts as an unknown date.
+static Value dateOrNull(const Value& v) {
+    return v.kind() == Value::Kind::Date ? v : Value::null();
+}
+
 std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& select_name,
                                                  const QDateTime& now) {
     const QString personCriterion = criteria::nameEqualsSpaced(select_name);
     rs.findFirst(personCriterion);
-    // The original went on reading whatever row was current; a miss must
-    // never show somebody else.
+    // A miss must never show somebody else's particulars.
     if (rs.noMatch()) return std::nullopt;
 
     PersonParticulars p;
@@ -66,8 +71,8 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& s
     p.surname = rs.field(QStringLiteral("surname")).toText();
     p.sex =
         rs.field(QStringLiteral("sex")).isTrue() ? QStringLiteral("ชาย") : QStringLiteral("หญิง");
-    const Value born = rs.field(QStringLiteral("born"));
-    const Value die = rs.field(QStringLiteral("die"));
+    const Value born = dateOrNull(rs.field(QStringLiteral("born")));
+    const Value die = dateOrNull(rs.field(QStringLiteral("die")));
     const Value still = rs.field(QStringLiteral("still"));
     p.born = born.isNull() ? kUnknownDate : date_text(born.toDate());
     p.died = die.isNull() ? QString() : date_text(die.toDate());

@@ -14,7 +14,6 @@ private slots:
     void entries_data();
     void entries();
     void clickRaisesKeyOnlyWhenEnabled();
-    void indexesOutsideTheBar();
 };
 
 void CommandToolBarTest::entries_data() {
@@ -23,30 +22,15 @@ void CommandToolBarTest::entries_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("1") << 1 << "open"
-                       << "เปิด"
-                       << "เปิดแฟ้มข้อมูล" << true;
-    QTest::newRow("2") << 2 << ""
-                       << ""
-                       << "" << true;
-    QTest::newRow("3") << 3 << "Search"
-                       << "ค้นหา"
-                       << "ค้นข้อความจากชื่อ-สกุล" << false;
-    QTest::newRow("4") << 4 << "refresh"
-                       << "ปรับปรุง"
-                       << "ปรับปรุงผังจากตัวเลือก" << false;
-    QTest::newRow("5") << 5 << "note"
-                       << "ข้อมูล"
-                       << "ข้อมูลส่วนบุคคล" << false;
-    QTest::newRow("6") << 6 << ""
-                       << ""
-                       << "" << true;
-    QTest::newRow("7") << 7 << "about"
-                       << "กถา"
-                       << "" << true;
-    QTest::newRow("8") << 8 << "exit"
-                       << "ออก"
-                       << "ออกจากโปรแกรม" << true;
+    QTest::newRow("1") << 1 << "open" << QStringLiteral("เปิด") << "เปิดแฟ้มข้อมูล" << true;
+    QTest::newRow("2") << 2 << "" << QStringLiteral("") << "" << true;
+    QTest::newRow("3") << 3 << "Search" << QStringLiteral("ค้นหา") << "ค้นข้อความจากชื่อ-สกุล" << false;
+    QTest::newRow("4") << 4 << "refresh" << QStringLiteral("ปรับปรุง") << "ปรับปรุงผังจากตัวเลือก"
+                       << false;
+    QTest::newRow("5") << 5 << "note" << QStringLiteral("ข้อมูล") << "ข้อมูลส่วนบุคคล" << false;
+    QTest::newRow("6") << 6 << "" << QStringLiteral("") << "" << true;
+    QTest::newRow("7") << 7 << "about" << QStringLiteral("กถา") << "" << true;
+    QTest::newRow("8") << 8 << "exit" << QStringLiteral("ออก") << "ออกจากโปรแกรม" << true;
 }
 
 void CommandToolBarTest::entries() {
@@ -88,19 +72,6 @@ void CommandToolBarTest::clickRaisesKeyOnlyWhenEnabled() {
     QCOMPARE(clicks.last().at(0).toString(), QStringLiteral("refresh"));
     QVERIFY(bar.isButtonEnabled(4));
     QVERIFY(!bar.isButtonEnabled(8));
-}
-
-void CommandToolBarTest::indexesOutsideTheBar() {
-    CommandToolBar bar;
-    for (int index : {0, 9, -1}) {
-        bar.setButtonEnabled(index, true);
-        QVERIFY(!bar.isButtonEnabled(index));
-        QVERIFY(bar.key(index).isEmpty());
-        QCOMPARE(bar.button(index), nullptr);
-    }
-    // The neighbours are untouched by the ignored calls.
-    QVERIFY(!bar.isButtonEnabled(3));
-    QVERIFY(bar.isButtonEnabled(8));
 }
 
 QTEST_MAIN(CommandToolBarTest)

@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kinmora {
 namespace {
@@ -104,6 +106,33 @@ TEST_F(FamilyDatabaseTest, OpeningChangesNothingOnDisk) {
     ::chmod(QFileInfo(path).absolutePath().toLocal8Bit().constData(), 0755);
     EXPECT_EQ(digest(path), before);
     EXPECT_EQ(QFileInfo(path).lastModified(), modified);
+}
+
+TEST_F(FamilyDatabaseTest, NothingOpensTheFileForWritingOrKeepsItOpen) {
+    const QString path = m_files.write("family.mdb", kTwoPersons);
+    // inotify sees every process, the reader child included.
+    const int watch = ::inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, path.toLocal8Bit().constData(), IN_ALL_EVENTS), 0);
+    auto db = FamilyDatabase::open(path);
+
+    std::uint32_t seen = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+        for (char* p = buffer; p < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(p);
+            seen |= event->mask;
+            p += sizeof(inotify_event) + event->len;
+        }
+    ::close(watch);
+    EXPECT_TRUE(seen & IN_OPEN) << "the watch must see the file being read";
+    EXPECT_TRUE(seen & IN_CLOSE_NOWRITE);
+    EXPECT_FALSE(seen & (IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB | IN_MOVE_SELF | IN_DELETE_SELF));
+
+    // With the file open in the program, no descriptor of this process points at it.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+        EXPECT_NE(fd.symLinkTarget(), canonical);
 }
 
 TEST_F(FamilyDatabaseTest, TheFileNamesItsOwnCodePage) {
