@@ -1,6 +1,7 @@
 // libFuzzer target: the bytes straight into MdbReader in this process, with
 // no child to contain libmdb, so that its own crashes and hangs show, and so
 // do faults in our decoding of the pages it hands over.
+#include "data/family_file_error.h"
 #include "data/mdb_reader.h"
 #include "fuzz/memory_file.h"
 
