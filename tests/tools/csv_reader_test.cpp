@@ -88,7 +88,8 @@ TEST_P(CsvError, NamesSourceAndLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvError,
-    testing::Values(ErrorCase{"unterminated quote, named where it opened", "a\nb,\"open\nmore\n",
+    testing::Values(ErrorCase{"unterminated quote, named where it opened",
+                              "a\nb,\"open\n\"\"more\n",
                               "people.csv:2: quoted field is never closed"},
                     ErrorCase{"quote inside an unquoted field", "a\nab\"c\n",
                               "people.csv:2: quote inside an unquoted field"},

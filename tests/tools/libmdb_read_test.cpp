@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "family_writer.h"
-#include "mdb_reader_check.h"
-#include "scratch_dir.h"
+#include "tool_support.h"
 
 using kinmora::mkfamily::TableCsv;
 using kinmora::mkfamily::writeFamilyFile;
@@ -69,12 +68,6 @@ std::string fileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string csvQuoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 TEST(LibmdbRead, OneMegabyteMemoComesBackWhole) {
     ScratchDir dir;
     std::string memo;
@@ -93,7 +86,7 @@ TEST(LibmdbRead, OneMegabyteMemoComesBackWhole) {
     EXPECT_EQ(table.text(1), "short");
     EXPECT_FALSE(table.next());
 
-    const auto result = MdbReaderCheck::run(mdb, {{"family", dir.write("family.csv", csv)}});
+    const auto result = checkWithMdbReader(mdb, {{"family", dir.write("family.csv", csv)}});
     EXPECT_EQ(result.exitCode, 0) << result.output;
 }
 
@@ -116,7 +109,7 @@ TEST(LibmdbRead, DatesLibmdbCannotPrintKeepAccessDayCounts) {
         EXPECT_DOUBLE_EQ(table.storedDouble(1), expected);
     }
 
-    const auto result = MdbReaderCheck::run(mdb, {{"family", dir.write("family.csv", csv)}});
+    const auto result = checkWithMdbReader(mdb, {{"family", dir.write("family.csv", csv)}});
     EXPECT_EQ(result.exitCode, 0) << result.output;
 }
 
@@ -167,7 +160,7 @@ TEST(WrittenFile, RejectsATableGivenTwice) {
                         dir.file("x.mdb"));
         FAIL() << "accepted";
     } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), "other.csv: table 'Family' is given more than once");
+        EXPECT_STREQ(e.what(), "other.csv: table 'Family' is given more than once");
     }
 }
 

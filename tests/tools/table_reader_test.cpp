@@ -1,5 +1,6 @@
-// Tests of TableReader: header names and types, type inference, typed values and the
-// located errors for every kind of bad cell.
+// Tests of TableReader: the column types from names, suffixes and values, and the located
+// error for every kind of bad cell or header. The typed values themselves are checked
+// end to end in round_trip_test.
 #include "table_reader.h"
 
 #include <gtest/gtest.h>
@@ -12,33 +13,6 @@ using namespace kinmora::mkfamily;
 
 namespace {
 
-TableContent readTable(const std::string& csv, const std::string& name = "family") {
-    return TableReader::read({name, csv, "family.csv"});
-}
-
-std::string errorOf(const std::string& csv, const std::string& name = "family") {
-    try {
-        readTable(csv, name);
-    } catch (const InputError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
-TEST(TableReader, KeepsHeaderOrderAndSpellingAndCountsRows) {
-    const auto table = readTable("Surname,CODE,name\nก,1,x\n\"ข\",2,y\n");
-    ASSERT_EQ(table.columns.size(), 3u);
-    EXPECT_EQ(table.columns[0].name, "Surname");
-    EXPECT_EQ(table.columns[1].name, "CODE");
-    EXPECT_EQ(table.columns[2].name, "name");
-    EXPECT_EQ(table.rows.size(), 2u);
-    EXPECT_EQ(table.rowLines, (std::vector<std::size_t>{2, 3}));
-}
-
-TEST(TableReader, HeaderOnlyGivesAnEmptyTable) {
-    EXPECT_TRUE(readTable("code,name\n").rows.empty());
-}
-
 struct TypeCase {
     std::string header;
     std::vector<std::string> values;
@@ -50,13 +24,11 @@ class ColumnTypes : public testing::TestWithParam<TypeCase> {};
 TEST_P(ColumnTypes, FollowHeaderOrValues) {
     std::string csv = GetParam().header + "\n";
     for (const auto& value : GetParam().values) csv += "\"" + value + "\"\n";
-    const auto table = readTable(csv);
+    const auto table = TableReader::read({"family", csv, "family.csv"});
     ASSERT_EQ(table.columns.size(), 1u);
     EXPECT_EQ(columnTypeName(table.columns[0].type), columnTypeName(GetParam().expected))
         << GetParam().header;
 }
-
-const std::string k256(256, 'x');
 
 INSTANTIATE_TEST_SUITE_P(KnownNames, ColumnTypes,
                          testing::Values(TypeCase{"Code", {"1"}, ColumnType::Integer},
@@ -64,7 +36,6 @@ INSTANTIATE_TEST_SUITE_P(KnownNames, ColumnTypes,
                                          TypeCase{"motherCode", {"1"}, ColumnType::Integer},
                                          TypeCase{"Sex", {"1"}, ColumnType::Boolean},
                                          TypeCase{"still", {"0"}, ColumnType::Boolean},
-                                         TypeCase{"Born", {"1999-01-01"}, ColumnType::DateTime},
                                          TypeCase{"DIE", {""}, ColumnType::DateTime},
                                          TypeCase{"Biography", {"x"}, ColumnType::Memo},
                                          TypeCase{"NAME", {"12"}, ColumnType::Text},
@@ -90,32 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TypeCase{"note", {"1.5"}, ColumnType::Text},
                     TypeCase{"note", {"1999-01-02", "1850-03-04 12:30:00"}, ColumnType::DateTime},
                     TypeCase{"note", {"1999-01-02", "7"}, ColumnType::Text},
-                    TypeCase{"note", {"x", k256}, ColumnType::Memo},
+                    TypeCase{"note", {"x", std::string(256, 'x')}, ColumnType::Memo},
                     TypeCase{"note", {std::string(255, 'x')}, ColumnType::Text},
                     TypeCase{"note", {"", ""}, ColumnType::Text}));
-
-TEST(TableReader, ConvertsCellsToTypedValues) {
-    const auto table = readTable(
-        "a:int,b:long,c:bool,d:date,e:double,f:text,g:memo\n"
-        "-32768,2147483647,1,1900-01-01 06:00:00,-2.5,กข,\"x\"\"y\"\n"
-        "32767,-2147483648,0,,,,\n");
-    ASSERT_EQ(table.rows.size(), 2u);
-    const auto& first = table.rows[0];
-    EXPECT_EQ(std::get<std::int32_t>(first[0]), -32768);
-    EXPECT_EQ(std::get<std::int32_t>(first[1]), 2147483647);
-    EXPECT_TRUE(std::get<bool>(first[2]));
-    EXPECT_DOUBLE_EQ(std::get<double>(first[3]), 2.25);
-    EXPECT_DOUBLE_EQ(std::get<double>(first[4]), -2.5);
-    EXPECT_EQ(std::get<std::string>(first[5]), "\xA1\xA2");
-    EXPECT_EQ(std::get<std::string>(first[6]), "x\"y");
-    const auto& second = table.rows[1];
-    EXPECT_EQ(std::get<std::int32_t>(second[0]), 32767);
-    EXPECT_EQ(std::get<std::int32_t>(second[1]), -2147483648);
-    EXPECT_FALSE(std::get<bool>(second[2]));
-    for (std::size_t c = 3; c < second.size(); ++c) {
-        EXPECT_TRUE(std::holds_alternative<std::monostate>(second[c])) << "column " << c;
-    }
-}
 
 struct ErrorCase {
     std::string csv;
@@ -126,10 +74,17 @@ struct ErrorCase {
 class ReaderError : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(ReaderError, NamesSourceLineAndFault) {
-    const std::string error = errorOf(GetParam().csv, GetParam().tableName);
+    std::string error = "no error";
+    try {
+        TableReader::read({GetParam().tableName, GetParam().csv, "family.csv"});
+    } catch (const InputError& e) {
+        error = e.what();
+    }
     EXPECT_EQ(error.substr(0, GetParam().message.size()), GetParam().message) << error;
 }
 
+// Which dates and characters are refused is value_encoding_test's; here, that the
+// refusal names its place.
 INSTANTIATE_TEST_SUITE_P(
     Cells, ReaderError,
     testing::Values(
@@ -143,13 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"x:double\n1e999\n", "family.csv:2: column 'x': '1e999' is not a number"},
         ErrorCase{"x:double\nnan\n", "family.csv:2: column 'x': 'nan' is not a number"},
         ErrorCase{"born\n1999-02-29\n", "family.csv:2: column 'born': '1999-02-29' is not a date"},
-        ErrorCase{"born\n1999-01-01 24:00:00\n", "family.csv:2: column 'born': '1999-01-01 24"},
-        ErrorCase{"born\n0099-12-31\n", "family.csv:2: column 'born': '0099-12-31' is not a date"},
         ErrorCase{"sex,name\n,x\n", "family.csv:2: column 'sex': a Yes/No cell cannot be empty"},
         ErrorCase{"sex\n2\n", "family.csv:2: column 'sex': a Yes/No cell holds 1 or 0, not '2'"},
         ErrorCase{"name\nok\nยิ้ม😀\n",
                   "family.csv:3: column 'name': character '😀' (U+1F600) is not in code page 874"},
-        ErrorCase{"name\n\xC3\x28\n", "family.csv:2: column 'name': text is not valid UTF-8"},
         ErrorCase{"name\n" + std::string(256, 'x') + "\n",
                   "family.csv:2: column 'name': a Text value holds at most 255 characters, this "
                   "one has 256"},
