@@ -1,8 +1,9 @@
 // The child maps the file, runs libmdb and writes length-prefixed frames into
 // a pipe: a table's schema, its rows, its end, or an error. The parent turns
 // the frames back into schema and rows. Text travels as UTF-16, as QString
-// holds it, so nothing is converted twice. libmdb's own complaints go to
-// /dev/null in the child: the user sees one message, not a flood.
+// holds it, so nothing is converted twice. libmdb's own complaints, and the
+// damaged pages it dumps to standard output, go to /dev/null in the child: the
+// user sees one message, not a flood, and the program's own output stays clean.
 #include "data/reader_process.h"
 
 #include <fcntl.h>
@@ -134,7 +135,10 @@ private:
 
 void limitChild(const ReaderProcess::Limits& limits) {
     const int null = ::open("/dev/null", O_WRONLY);
-    if (null >= 0) ::dup2(null, STDERR_FILENO);
+    if (null >= 0) {
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+    }
     const rlim_t cpu = static_cast<rlim_t>(limits.cpu.count());
     const rlimit cpuLimit{cpu, cpu + 1};
     ::setrlimit(RLIMIT_CPU, &cpuLimit);

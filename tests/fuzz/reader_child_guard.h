@@ -21,6 +21,7 @@ public:
     // makes the input a finding. Removes the reports either way.
     static void checkReports();
 
+private:
     // True when the report's first frame outside the sanitizer runtime and
     // the C library lies in libmdb or GLib.
     static bool faultInLibmdb(const QString& report);
