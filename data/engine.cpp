@@ -144,7 +144,13 @@ public:
                       QLatin1Char(' ') + QLatin1String(declaredType(column.type));
             insert += i ? QStringLiteral(", ?") : QStringLiteral("?");
         }
-        m_engine.exec(create + QLatin1Char(')'));
+        try {
+            m_engine.exec(create + QLatin1Char(')'));
+        } catch (const EngineError&) {
+            // The statement itself, full of a damaged file's names, tells the user nothing.
+            throw EngineError("table " + schema.name.toStdString() +
+                              " has no columns, or columns whose names cannot be told apart");
+        }
         m_insert = m_engine.prepare((insert + QLatin1Char(')')).toUtf8());
     }
 

@@ -46,6 +46,17 @@ protected:
         f.write(bytes);
         return path;
     }
+    // A family table with two columns named alike: written with distinct
+    // names, then one renamed in place, as no writer would allow it.
+    QString twinColumns() {
+        const QString path = m_files.writeTables(
+            "twins.mdb", {{"family", "code,name,qqqq\n1,ก,x\n"}, {"married", testing::kMarriedHeader}});
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        QByteArray bytes = f.readAll();
+        f.close();
+        return writeBytes("twins.mdb", bytes.replace("qqqq", "NAME"));
+    }
     testing::FamilyFiles m_files;
 };
 
@@ -81,6 +92,7 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
                                             {"married", testing::kMarriedHeader}}),
          "no field \"name\""},
         {m_files.write("nobody.mdb", ""), "no person"},
+        {twinColumns(), "columns whose names cannot be told apart"},
     };
     for (const Case& c : cases)
         EXPECT_NE(failure(c.path).find(c.reason), std::string::npos)
