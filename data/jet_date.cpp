@@ -2,7 +2,6 @@
 // as a linear number of days so that earlier moments always compare smaller.
 #include "data/jet_date.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace kinmora {
@@ -24,23 +23,6 @@ JetDate jetDateFromDateTime(const QDateTime& dt) {
     const qint64 wholeDays = kEpoch.daysTo(dt.date());
     const double fraction = dt.time().msecsSinceStartOfDay() / kMsecsPerDay;
     return JetDate{static_cast<double>(wholeDays) + fraction};
-}
-
-std::optional<JetDate> parseJetDate(const QString& text) {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*(-?\d{1,4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{2}):(\d{2}))?\s*$)"));
-    const auto match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
-                     match.captured(3).toInt());
-    QTime time(0, 0);
-    if (match.hasCaptured(4))
-        time = QTime(match.captured(4).toInt(), match.captured(5).toInt(),
-                     match.captured(6).toInt());
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return jetDateFromDateTime(QDateTime(date, time, Qt::UTC));
 }
 
 }  // namespace kinmora

@@ -4,7 +4,6 @@
 #include "data/value.h"
 
 #include <QDateTime>
-#include <optional>
 
 namespace kinmora {
 
@@ -14,9 +13,5 @@ QDateTime jetDateToDateTime(JetDate d);
 
 // The JetDate of a wall-clock moment; the time zone of `dt` is ignored.
 JetDate jetDateFromDateTime(const QDateTime& dt);
-
-// Parses "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS" (the year may have fewer
-// digits). Returns nothing when the text is not such a date.
-std::optional<JetDate> parseJetDate(const QString& text);
 
 }  // namespace kinmora
