@@ -2,6 +2,8 @@
 // shows its caption as a tooltip, and "about" has none.
 #include "app/command_tool_bar.h"
 
+#include <QMenu>
+#include <QStyle>
 #include <QToolButton>
 
 #include "app/image_list3.h"
@@ -57,6 +59,22 @@ CommandToolBar::CommandToolBar(QWidget* parent) : QToolBar(parent) {
         connect(button, &QToolButton::clicked, this, [this, key] { emit buttonClick(key); });
         m_entries.push_back({key, addWidget(button), button});
     }
+    addMoreEntry();
+}
+
+void CommandToolBar::addMoreEntry() {
+    auto* button = new QToolButton(this);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setIconSize(iconSize());
+    button->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    button->setText(QStringLiteral("เพิ่มเติม"));
+    button->setToolTip(QStringLiteral("ส่งออก พิมพ์ผัง และความเป็นญาติ"));
+    m_moreMenu = new QMenu(button);
+    m_moreMenu->setObjectName(QStringLiteral("moreMenu"));
+    button->setMenu(m_moreMenu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    m_entries.push_back({QStringLiteral("more"), addWidget(button), button});
 }
 
 const CommandToolBar::Entry* CommandToolBar::entry(int index) const {

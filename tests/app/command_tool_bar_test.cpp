@@ -24,13 +24,16 @@ private slots:
     void entriesByIndex() {
         CommandToolBar bar;
         QStringList keys;
-        for (int index = 0; index <= CommandToolBar::kEntries + 1; ++index)
+        for (int index = 0; index <= CommandToolBar::kMoreEntry + 1; ++index)
             keys.append(bar.key(index));
         QCOMPARE(keys, (QStringList{"", "open", "", "Search", "refresh", "note", "", "about",
-                                    "exit", ""}));
-        for (int index : {0, 2, 6, 9}) QCOMPARE(bar.button(index), nullptr);
+                                    "exit", "more", ""}));
+        for (int index : {0, 2, 6, 10}) QCOMPARE(bar.button(index), nullptr);
         QVERIFY(!bar.isButtonEnabled(0));
-        QVERIFY(!bar.isButtonEnabled(9));
+        QVERIFY(!bar.isButtonEnabled(10));
+        // The drop-down opens a menu rather than raising a key.
+        QVERIFY(bar.isButtonEnabled(CommandToolBar::kMoreEntry));
+        QCOMPARE(bar.button(CommandToolBar::kMoreEntry)->menu(), bar.moreMenu());
     }
 
     void clickRaisesKeyOnlyWhenEnabled() {
