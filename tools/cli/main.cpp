@@ -3,6 +3,7 @@
 #include "chart_command.h"
 #include "cli_arguments.h"
 #include "person_command.h"
+#include "relation_command.h"
 #include "search_command.h"
 #include "data/engine_error.h"
 #include "data/family_file_error.h"
@@ -16,7 +17,8 @@ namespace {
 const char kUsage[] =
     "usage: kinmora-cli chart FILE [--name NAME] [--side father|mother]\n"
     "       kinmora-cli search FILE TEXT\n"
-    "       kinmora-cli person FILE NAME [--now \"YYYY-MM-DD HH:MM:SS\"]\n";
+    "       kinmora-cli person FILE NAME [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "       kinmora-cli relation FILE A B [--codes]\n";
 
 }  // namespace
 
@@ -36,6 +38,7 @@ int main(int argc, char* argv[]) {
         if (command == QLatin1String("person"))
             return kinmora::cli::runPerson(
                 kinmora::cli::CliArguments(words, {QStringLiteral("--now")}), out, err);
+        if (command == QLatin1String("relation")) return kinmora::cli::runRelation(words, out, err);
         if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
             out << kUsage;
             return 0;
