@@ -15,6 +15,7 @@
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
 #include "app/module1.h"
+#include "app/relation_command.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
 #include "chart/chart_builder.h"
@@ -65,6 +66,7 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
     createToolBar();
     createChartArea();
     createStatusBar();
+    new RelationCommand(*this);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,

@@ -18,6 +18,7 @@ FamilyDatabase& Module1::database() const {
 
 void Module1::setDatabase(std::unique_ptr<FamilyDatabase> database) {
     m_database = std::move(database);
+    ++m_openCount;
     db_path = m_database ? m_database->path() : QString();
 }
 

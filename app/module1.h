@@ -21,6 +21,9 @@ public:
 
     // True once a family file is open.
     bool isOpen() const { return m_database != nullptr; }
+    // Changes whenever another file is opened, so that what was worked out
+    // from the previous one is known to be stale.
+    int openCount() const { return m_openCount; }
     // The open file; these throw std::logic_error when no file is open.
     FamilyDatabase& database() const;
     Engine& db() const { return database().db(); }
@@ -34,6 +37,7 @@ public:
 
 private:
     std::unique_ptr<FamilyDatabase> m_database;
+    int m_openCount = 0;
 };
 
 }  // namespace kinmora

@@ -1,0 +1,103 @@
+// The list holds one line per person, so namesakes, whom a name alone cannot
+// reach, can be chosen too; the line keeps the person it stands for.
+#include "windows/frm_relation.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/name_search.h"
+#include "windows/thai_font.h"
+#include "windows/tool_window.h"
+
+namespace kinmora {
+namespace {
+
+constexpr int kPersonRole = Qt::UserRole;
+
+}  // namespace
+
+frm_relation::frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
+                           FamilyGraph::Person b)
+    : QDialog(parent), m_graph(graph), m_terms(graph), m_b(b) {
+    setObjectName(QStringLiteral("frm_relation"));
+    setWindowTitle(QStringLiteral("เป็นอะไรกัน"));
+    tool_window::setUp(this, 6600, 5400);
+    setFont(thaiFont(9.75));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* prompt = new QLabel(
+        QStringLiteral("\"%1\" เป็นอะไรกับ ... (เลือกจากรายชื่อ)").arg(m_graph.name(b)), this);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("Filter"));
+    m_filter->setPlaceholderText(QStringLiteral("ค้นชื่อ"));
+    m_filter->setClearButtonEnabled(true);
+    layout->addWidget(m_filter);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setUniformItemSizes(true);
+    for (FamilyGraph::Person p = 0; p < graph.size(); ++p) {
+        auto* item = new QListWidgetItem(graph.name(p) + kHitGap + graph.surname(p), m_list);
+        item->setData(kPersonRole, p);
+    }
+    layout->addWidget(m_list, 1);
+    m_answer = new QLabel(this);
+    m_answer->setObjectName(QStringLiteral("Answer"));
+    m_answer->setFont(thaiFont(12, true));
+    m_answer->setWordWrap(true);
+    m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_answer);
+    auto* close = new QPushButton(QStringLiteral("ปิด"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    layout->addWidget(close, 0, Qt::AlignRight);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &frm_relation::setFilter);
+    connect(m_list, &QListWidget::currentRowChanged, this, &frm_relation::updateAnswer);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    choose(a);
+    m_list->setFocus();
+    tool_window::centreOnScreen(this, parent);
+}
+
+QString frm_relation::answer() const {
+    return m_answer->text();
+}
+
+void frm_relation::choose(FamilyGraph::Person a) {
+    QListWidgetItem* item = m_list->item(a);
+    if (!item) return;
+    item->setHidden(false);
+    m_list->setCurrentItem(item);
+    m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void frm_relation::setFilter(const QString& text) {
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem* item = m_list->item(row);
+        item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
+    }
+    if (m_list->currentItem() && m_list->currentItem()->isHidden()) m_list->setCurrentItem(nullptr);
+}
+
+int frm_relation::shownCount() const {
+    int shown = 0;
+    for (int row = 0; row < m_list->count(); ++row) shown += m_list->item(row)->isHidden() ? 0 : 1;
+    return shown;
+}
+
+void frm_relation::updateAnswer() {
+    const QListWidgetItem* item = m_list->currentItem();
+    if (!item) {
+        m_answer->clear();
+        return;
+    }
+    const FamilyGraph::Person a = item->data(kPersonRole).toInt();
+    m_answer->setText(QStringLiteral("%1 เป็น %2 ของ %3")
+                          .arg(m_graph.name(m_b), m_terms.term(a, m_b), m_graph.name(a)));
+}
+
+}  // namespace kinmora
