@@ -1,6 +1,6 @@
 // The "เป็นอะไรกัน" command in the main window: when it is offered, the
-// sentence it answers for the selected person, another person chosen from
-// the list, and a family opened afterwards.
+// sentence it answers for the selected person and for anyone chosen from the
+// list, and a family opened afterwards.
 #include "app/relation_command.h"
 
 #include <QAction>
@@ -13,40 +13,22 @@
 #include "app/frm_main.h"
 #include "app/modal_watcher.h"
 #include "app/module1.h"
-#include "data/family_database.h"
 #include "support/family_files.h"
 #include "windows/frm_relation.h"
 
-using kinmora::ChartTreeWidget;
 using kinmora::FamilyDatabase;
-using kinmora::frm_main;
 using kinmora::frm_relation;
 using kinmora::Module1;
-using kinmora::RelationCommand;
 using kinmora::testing::ModalWatcher;
 
 namespace {
 
-// A grandfather, his two sons (the elder with a wife and a daughter) and a
-// man married to nobody of the family.
+// A grandfather and his two sons, the elder with a wife and a daughter; a
+// namesake of the grandfather, kin to nobody.
 const char* const kFamily =
-    "1,ทองดี,ใจดี,1,1900-01-01,,0,,0,0\n"
-    "2,สมชาย,ใจดี,1,1930-03-01,,0,,1,0\n"
-    "3,สมศักดิ์,ใจดี,1,1935-03-01,,0,,1,0\n"
-    "4,มาลี,ศรีสุข,0,1932-01-01,,0,,0,0\n"
-    "5,แก้ว,ใจดี,0,1960-01-01,,0,,2,4\n"
-    "6,ทองดี,คนอื่น,1,1940-01-01,,0,,0,0\n";
-const char* const kMarried = "2,4,1\n";
-
-// The node of the chart showing `text` first.
-QTreeWidgetItem* nodeNamed(const frm_main& window, const QString& text) {
-    const auto found = window.TreeView1()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-RelationCommand* commandOf(frm_main& window) {
-    return window.findChild<RelationCommand*>();
-}
+    "1,ทองดี,ใจดี,1,1900-01-01,,0,,0,0\n2,สมชาย,ใจดี,1,1930-03-01,,0,,1,0\n"
+    "3,สมศักดิ์,ใจดี,1,1935-03-01,,0,,1,0\n4,มาลี,ศรีสุข,0,1932-01-01,,0,,0,0\n"
+    "5,แก้ว,ใจดี,0,1960-01-01,,0,,2,4\n6,ทองดี,คนอื่น,1,1940-01-01,,0,,0,0\n";
 
 }  // namespace
 
@@ -55,9 +37,9 @@ class RelationCommandTest : public QObject {
 
 private slots:
     void init() {
-        m_window = std::make_unique<frm_main>();
-        Module1::instance().setDatabase(
-            FamilyDatabase::open(m_files.write("family.mdb", kFamily, kMarried)));
+        m_window = std::make_unique<kinmora::frm_main>();
+        open(kFamily);
+        m_command = m_window->findChild<kinmora::RelationCommand*>();
     }
     void cleanup() {
         m_window.reset();
@@ -66,84 +48,81 @@ private slots:
 
     void offeredOnlyWhileAChartIsShown() {
         QMenu* menu = m_window->Toolbar1()->moreMenu();
-        QAction* action = commandOf(*m_window)->action();
-        QVERIFY(menu->actions().contains(action));
-        QCOMPARE(action->text(), QStringLiteral("เป็นอะไรกัน"));
+        QVERIFY(menu->actions().contains(m_command->action()));
+        QCOMPARE(m_command->action()->text(), QStringLiteral("เป็นอะไรกัน"));
         emit menu->aboutToShow();
-        QVERIFY(!action->isEnabled());
+        QVERIFY(!m_command->action()->isEnabled());
         m_window->calac(QStringLiteral("สมชาย"));
         emit menu->aboutToShow();
-        QVERIFY(action->isEnabled());
+        QVERIFY(m_command->action()->isEnabled());
     }
 
-    void answersForTheSelectedPersonAndAnyOtherChosen() {
+    void answersForTheSelectedPersonAndAnyoneChosen() {
         m_window->calac(QStringLiteral("สมชาย"));
-        QCOMPARE(commandOf(*m_window)->centreName(), QStringLiteral("สมชาย"));
-        m_window->TreeView1()->setCurrentItem(nodeNamed(*m_window, QStringLiteral("แก้ว")));
+        QCOMPARE(m_command->centreName(), QStringLiteral("สมชาย"));
         QStringList answers;
-        int listed = 0;
-        ModalWatcher watcher([&](QWidget* window) {
-            auto* dialog = qobject_cast<frm_relation*>(window);
-            QVERIFY(dialog);
-            answers << dialog->answer();
-            listed = dialog->shownCount();
+        const QStringList seen = ask(QStringLiteral("แก้ว"), [&](frm_relation* dialog) {
+            answers << dialog->answer() << QString::number(dialog->shownCount());
             dialog->setFilter(QStringLiteral("ทองดี"));
-            QCOMPARE(dialog->shownCount(), 2);  // namesakes both listed
-            // The namesake whom a name alone cannot reach, and who is nobody's kin.
+            answers << QString::number(dialog->shownCount());
+            // The namesake whom a name alone cannot reach.
             auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
-            const auto other =
-                list->findItems(QStringLiteral("ทองดี          คนอื่น"), Qt::MatchExactly);
-            QCOMPARE(other.size(), 1);
-            list->setCurrentItem(other.first());
+            list->setCurrentItem(
+                list->findItems(QStringLiteral("ทองดี          คนอื่น"), Qt::MatchExactly).value(0));
             answers << dialog->answer();
-            dialog->accept();
         });
-        commandOf(*m_window)->action()->trigger();
-        QCOMPARE(watcher.classNames(), QStringList{QStringLiteral("kinmora::frm_relation")});
-        QCOMPARE(listed, 6);
-        QCOMPARE(answers.value(0), QStringLiteral("แก้ว เป็น ลูกสาว ของ สมชาย"));
-        QCOMPARE(answers.value(1), QStringLiteral("แก้ว เป็น ไม่เป็นญาติ ของ ทองดี"));
+        QCOMPARE(seen, QStringList{QStringLiteral("kinmora::frm_relation")});
+        QCOMPARE(answers, (QStringList{QStringLiteral("แก้ว เป็น ลูกสาว ของ สมชาย"), "6", "2",
+                                       QStringLiteral("แก้ว เป็น ไม่เป็นญาติ ของ ทองดี")}));
     }
 
     void saysSoWhenNoPersonIsSelected() {
         m_window->calac(QStringLiteral("สมชาย"));
         m_window->TreeView1()->setCurrentItem(m_window->TreeView1()->node(QStringLiteral("Root")));
         ModalWatcher watcher;
-        commandOf(*m_window)->action()->trigger();
-        QCOMPARE(watcher.seen().size(), 1);
-        QCOMPARE(watcher.seen().first().text, QStringLiteral("โปรดเลือกบุคคลในผังก่อน"));
+        m_command->action()->trigger();
+        QCOMPARE(watcher.seen().value(0).text, QStringLiteral("โปรดเลือกบุคคลในผังก่อน"));
     }
 
     void readsAFamilyOpenedLaterAfresh() {
-        m_window->calac(QStringLiteral("สมชาย"));
-        m_window->TreeView1()->setCurrentItem(nodeNamed(*m_window, QStringLiteral("สมศักดิ์")));
         QString answer;
-        const auto read = [&](QWidget* window) {
-            answer = qobject_cast<frm_relation*>(window)->answer();
-            ModalWatcher::reject(window);
-        };
-        {
-            ModalWatcher watcher(read);
-            commandOf(*m_window)->action()->trigger();
-        }
+        const auto read = [&](frm_relation* dialog) { answer = dialog->answer(); };
+        m_window->calac(QStringLiteral("สมชาย"));
+        ask(QStringLiteral("สมศักดิ์"), read);
         QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น น้องชาย ต่างแม่ ของ สมชาย"));
         // The same names, but now สมศักดิ์ is the elder.
-        Module1::instance().setDatabase(FamilyDatabase::open(
-            m_files.write("other.mdb",
-                          "1,ทองดี,,1,1900-01-01,,0,,0,0\n2,สมชาย,,1,1930-03-01,,0,,1,0\n"
-                          "3,สมศักดิ์,,1,1920-03-01,,0,,1,0\n")));
+        open(
+            "1,ทองดี,,1,1900-01-01,,0,,0,0\n2,สมชาย,,1,1930-03-01,,0,,1,0\n"
+            "3,สมศักดิ์,,1,1920-03-01,,0,,1,0\n");
         m_window->calac(QStringLiteral("สมชาย"));
-        m_window->TreeView1()->setCurrentItem(nodeNamed(*m_window, QStringLiteral("สมศักดิ์")));
-        {
-            ModalWatcher watcher(read);
-            commandOf(*m_window)->action()->trigger();
-        }
+        ask(QStringLiteral("สมศักดิ์"), read);
         QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น พี่ชาย ต่างแม่ ของ สมชาย"));
     }
 
 private:
+    void open(const char* family) {
+        Module1::instance().setDatabase(FamilyDatabase::open(
+            m_files.write(QStringLiteral("f%1.mdb").arg(++m_opened), family, "2,4,1\n")));
+    }
+
+    // Selects the node of `name` and runs the command, handing its dialog to
+    // `look` before closing it; returns the classes of the windows shown.
+    QStringList ask(const QString& name, const std::function<void(frm_relation*)>& look) {
+        const auto nodes =
+            m_window->TreeView1()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        m_window->TreeView1()->setCurrentItem(nodes.value(0));
+        ModalWatcher watcher([&](QWidget* window) {
+            if (auto* dialog = qobject_cast<frm_relation*>(window)) look(dialog);
+            ModalWatcher::reject(window);
+        });
+        m_command->action()->trigger();
+        return watcher.classNames();
+    }
+
     kinmora::testing::FamilyFiles m_files;
-    std::unique_ptr<frm_main> m_window;
+    int m_opened = 0;
+    std::unique_ptr<kinmora::frm_main> m_window;
+    kinmora::RelationCommand* m_command = nullptr;
 };
 
 QTEST_MAIN(RelationCommandTest)

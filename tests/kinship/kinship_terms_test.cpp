@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <QRegularExpression>
+#include <array>
 
 #include "data/family_database.h"
 #include "data/family_queries.h"
@@ -15,108 +16,49 @@
 namespace kinmora {
 namespace {
 
-// One person a line: code, name, sex (m/f), year of birth ("-" unknown),
-// father's code, mother's code.
+// The CSV rows of persons given six words each.
 std::string familyRows(const char* people) {
+    const QStringList w = QString::fromUtf8(people).split(
+        QRegularExpression(QStringLiteral("[\\s|]+")), Qt::SkipEmptyParts);
     std::string csv;
-    for (const QString& line : QString::fromUtf8(people).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList f = line.split(u' ');
+    for (qsizetype i = 0; i + 5 < w.size(); i += 6)
         csv += QStringLiteral("%1,%2,,%3,%4,,0,,%5,%6\n")
-                   .arg(f[0], f[1],
-                        f[2] == QLatin1String("m") ? QStringLiteral("1") : QStringLiteral("0"),
-                        f[3] == QLatin1String("-") ? QString() : f[3] + "-01-01", f[4], f[5])
+                   .arg(w[i], w[i + 1],
+                        w[i + 2] == QLatin1String("m") ? QStringLiteral("1") : QStringLiteral("0"),
+                        w[i + 3] == QLatin1String("-") ? QString() : w[i + 3] + "-01-01", w[i + 4],
+                        w[i + 5])
                    .toStdString();
-    }
     return csv;
 }
 
 // Ego (43) with forebears five generations up on the father's side and
 // three on the mother's, their brothers, sisters and descendants, Ego's
-// brothers and sisters (full, half, of unknown birth, a twin), the
-// in-laws, and a stranger.
+// brothers and sisters (full, half, of unknown birth, a twin), the in-laws
+// and a stranger. Each person: code, name, sex, year of birth ("-" for
+// unknown), father's code, mother's code. A name spells the way from Ego
+// (FOB: father's older brother; FYSH: father's younger sister's husband;
+// U: of unknown birth; C: child; P3: the third forebear up).
 const char kPeople[] = R"(
-1 P5 m 1800 0 0
-2 P4 m 1830 1 0
-3 P3 m 1860 2 0
-4 P3B m 1862 2 0
-5 P3BC f 1890 4 0
-6 P3BCC m 1920 0 5
-7 P3BCCC f 1950 6 0
-8 P3BCCCC m 1975 0 7
-9 FF m 1890 3 0
-10 FM f 1895 0 0
-11 FFB m 1892 3 0
-12 FFS f 1893 3 0
-13 FC m 1940 11 0
-14 FCC f 1965 13 0
-15 FCCC m 1990 0 14
-16 FCCCC f 2015 15 0
-17 F m 1935 9 10
-18 FOB m 1930 9 10
-19 FYS f 1940 9 10
-20 FUB m - 9 10
-21 FUS f - 9 10
-22 FOBW f 1932 0 0
-23 FYSH m 1938 0 0
-24 FUBW f - 0 0
-25 FOBS m 1955 18 22
-26 FYSD f 1962 23 19
-27 CC m 1985 25 26
-28 CCC f 2010 27 0
-29 CCCC m 2030 0 28
-30 MF m 1905 33 0
-31 MM f 1908 0 0
-32 MFS f 1907 33 0
-33 MFF m 1880 0 0
-34 M f 1938 30 31
-35 MOS f 1936 30 31
-36 MYB m 1942 30 31
-37 MUB m - 30 31
-38 MUS f - 30 31
-39 MOSH m 1934 0 0
-40 MYBW f 1945 0 0
-41 MUSH m - 0 0
-42 MOSD f 1956 39 35
-43 Ego m 1960 17 34
-44 EB m 1957 17 34
-45 OS f 1958 17 34
-46 YS f 1965 17 34
-47 US m - 17 34
-48 YB m 1967 17 34
-49 USis f - 17 34
-50 F2 m 1930 0 0
-51 HB m 1962 50 34
-52 M2 f 1940 0 0
-53 HS f 1963 17 52
-54 HU m - 0 34
-55 OSH m 1955 0 0
-56 YSH m 1964 0 0
-57 USW f - 0 0
-58 HBW f 1963 0 0
-59 Wife f 1962 60 61
-60 WF m 1935 0 0
-61 WM f 1937 0 0
-62 WB m 1958 60 61
-63 WS f 1966 60 61
-64 WBW f 1960 0 0
-65 WifeEx m 1955 0 0
-66 WifeKid f 1982 65 59
-67 Lover f 1963 0 0
-68 Son m 1988 43 59
-69 Daughter f 1990 43 67
-70 GS m 2010 68 0
-71 GGC f 2030 0 70
-72 GGGC m 2050 0 71
-73 GGGGC f 2070 72 0
-74 SonW f 1990 0 0
-75 EBC m 1980 44 42
-76 EBCW f 1982 0 0
-77 EBCC f 2005 75 76
-78 EBCCC m 2025 0 77
-79 EBCCCC f 2045 78 0
-80 YSD f 1990 56 46
-81 YSDH m 1988 0 0
-82 Stranger m 1970 0 0
+1 P5 m 1800 0 0 | 2 P4 m 1830 1 0 | 3 P3 m 1860 2 0 | 4 P3B m 1862 2 0 | 5 P3BC f 1890 4 0
+6 P3BCC m 1920 0 5 | 7 P3BCCC f 1950 6 0 | 8 P3BCCCC m 1975 0 7 | 9 FF m 1890 3 0
+10 FM f 1895 0 0 | 11 FFB m 1892 3 0 | 12 FFS f 1893 3 0 | 13 FC m 1940 11 0
+14 FCC f 1965 13 0 | 15 FCCC m 1990 0 14 | 16 FCCCC f 2015 15 0 | 17 F m 1935 9 10
+18 FOB m 1930 9 10 | 19 FYS f 1940 9 10 | 20 FUB m - 9 10 | 21 FUS f - 9 10
+22 FOBW f 1932 0 0 | 23 FYSH m 1938 0 0 | 24 FUBW f - 0 0 | 25 FOBS m 1955 18 22
+26 FYSD f 1962 23 19 | 27 CC m 1985 25 26 | 28 CCC f 2010 27 0 | 29 CCCC m 2030 0 28
+30 MF m 1905 33 0 | 31 MM f 1908 0 0 | 32 MFS f 1907 33 0 | 33 MFF m 1880 0 0
+34 M f 1938 30 31 | 35 MOS f 1936 30 31 | 36 MYB m 1942 30 31 | 37 MUB m - 30 31
+38 MUS f - 30 31 | 39 MOSH m 1934 0 0 | 40 MYBW f 1945 0 0 | 41 MUSH m - 0 0
+42 MOSD f 1956 39 35 | 43 Ego m 1960 17 34 | 44 EB m 1957 17 34 | 45 OS f 1958 17 34
+46 YS f 1965 17 34 | 47 US m - 17 34 | 48 YB m 1967 17 34 | 49 USis f - 17 34
+50 F2 m 1930 0 0 | 51 HB m 1962 50 34 | 52 M2 f 1940 0 0 | 53 HS f 1963 17 52
+54 HU m - 0 34 | 55 OSH m 1955 0 0 | 56 YSH m 1964 0 0 | 57 USW f - 0 0 | 58 HBW f 1963 0 0
+59 Wife f 1962 60 61 | 60 WF m 1935 0 0 | 61 WM f 1937 0 0 | 62 WB m 1958 60 61
+63 WS f 1966 60 61 | 64 WBW f 1960 0 0 | 65 WifeEx m 1955 0 0 | 66 WifeKid f 1982 65 59
+67 Lover f 1963 0 0 | 68 Son m 1988 43 59 | 69 Daughter f 1990 43 67 | 70 GS m 2010 68 0
+71 GGC f 2030 0 70 | 72 GGGC m 2050 0 71 | 73 GGGGC f 2070 72 0 | 74 SonW f 1990 0 0
+75 EBC m 1980 44 42 | 76 EBCW f 1982 0 0 | 77 EBCC f 2005 75 76 | 78 EBCCC m 2025 0 77
+79 EBCCCC f 2045 78 0 | 80 YSD f 1990 56 46 | 81 YSDH m 1988 0 0 | 82 Stranger m 1970 0 0
 83 Twin m 1960 17 34
 )";
 
@@ -126,133 +68,102 @@ const char kMarriages[] =
     "17,52,2\n44,42,1\n55,45,1\n56,46,1\n47,57,1\n51,58,1\n60,61,1\n43,59,1\n65,59,0\n"
     "62,64,1\n68,74,1\n75,76,1\n81,80,1\n9,10,1\n30,31,1\n";
 
-struct Case {
-    const char* a;
-    const char* b;
-    const char* term;
-};
+// Each case: A, B and what B is to A.
+using Case = std::array<const char*, 3>;
 
-class KinshipTermsTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        s_files = new testing::FamilyFiles;
-        s_database =
-            FamilyDatabase::open(s_files->write("family.mdb", familyRows(kPeople), kMarriages))
-                .release();
-        s_graph = new FamilyGraph(FamilyGraph::read(*s_database));
+void expectTerms(std::initializer_list<Case> cases) {
+    struct Family {  // read once for every test
+        testing::FamilyFiles files;
+        std::unique_ptr<FamilyDatabase> database =
+            FamilyDatabase::open(files.write("family.mdb", familyRows(kPeople), kMarriages));
+        FamilyGraph graph = FamilyGraph::read(*database);
+    };
+    static Family family;
+    const KinshipTerms terms(family.graph);
+    for (const auto& [a, b, term] : cases) {
+        const auto pa = family.graph.named(family.database->rs_family(), QString::fromUtf8(a));
+        const auto pb = family.graph.named(family.database->rs_family(), QString::fromUtf8(b));
+        ASSERT_TRUE(pa && pb) << a << " " << b;
+        EXPECT_EQ(terms.term(*pa, *pb), QString::fromUtf8(term)) << b << " to " << a;
     }
-    static void TearDownTestSuite() {
-        delete s_graph;
-        delete s_database;
-        delete s_files;
-    }
-
-    static void expectTerms(std::initializer_list<Case> cases) {
-        const KinshipTerms terms(*s_graph);
-        for (const Case& c : cases) {
-            const auto a = s_graph->named(s_database->rs_family(), QString::fromUtf8(c.a));
-            const auto b = s_graph->named(s_database->rs_family(), QString::fromUtf8(c.b));
-            ASSERT_TRUE(a && b) << c.a << " " << c.b;
-            EXPECT_EQ(terms.term(*a, *b), QString::fromUtf8(c.term)) << c.b << " to " << c.a;
-        }
-    }
-
-    static testing::FamilyFiles* s_files;
-    static FamilyDatabase* s_database;
-    static FamilyGraph* s_graph;
-};
-
-testing::FamilyFiles* KinshipTermsTest::s_files = nullptr;
-FamilyDatabase* KinshipTermsTest::s_database = nullptr;
-FamilyGraph* KinshipTermsTest::s_graph = nullptr;
-
-TEST_F(KinshipTermsTest, StraightLineUpAndDownOnBothSides) {
-    expectTerms({
-        {"Ego", "Ego", "ตัวเอง"},      {"Ego", "F", "พ่อ"},       {"Ego", "M", "แม่"},
-        {"Ego", "FF", "ปู่"},           {"Ego", "FM", "ย่า"},      {"Ego", "MF", "ตา"},
-        {"Ego", "MM", "ยาย"},         {"Ego", "P3", "ทวด"},     {"Ego", "MFF", "ทวด"},
-        {"Ego", "P4", "เทียด"},        {"Ego", "P5", "ญาติ"},     {"Ego", "Son", "ลูกชาย"},
-        {"Ego", "Daughter", "ลูกสาว"}, {"Ego", "GS", "หลานชาย"}, {"F", "Daughter", "หลานสาว"},
-        {"Ego", "GGC", "เหลน"},       {"Ego", "GGGC", "ลื่อ"},    {"Ego", "GGGGC", "ญาติ"},
-        {"Son", "Ego", "พ่อ"},         {"CC", "FOB", "ปู่"},       {"CC", "FYS", "ยาย"},
-    });
 }
 
-TEST_F(KinshipTermsTest, BrothersAndSistersByBirthOrderAndSharedParents) {
-    expectTerms({
-        {"Ego", "EB", "พี่ชาย"},
-        {"Ego", "OS", "พี่สาว"},
-        {"Ego", "YB", "น้องชาย"},
-        {"Ego", "YS", "น้องสาว"},
-        {"Ego", "US", "พี่ชายหรือน้องชาย"},
-        {"Ego", "USis", "พี่สาวหรือน้องสาว"},
-        {"Ego", "Twin", "พี่ชายหรือน้องชาย"},  // born the same day
-        {"Ego", "HB", "น้องชาย ต่างพ่อ"},
-        {"Ego", "HS", "น้องสาว ต่างแม่"},
-        {"HS", "Ego", "พี่ชาย ต่างแม่"},
-        {"Ego", "HU", "พี่ชายหรือน้องชาย ต่างพ่อ"},  // HU's father is unknown
-    });
+TEST(KinshipTermsTest, StraightLineUpAndDownOnBothSides) {
+    expectTerms(
+        {{"Ego", "Ego", "ตัวเอง"},      {"Ego", "F", "พ่อ"},       {"Ego", "M", "แม่"},
+         {"Ego", "FF", "ปู่"},           {"Ego", "FM", "ย่า"},      {"Ego", "MF", "ตา"},
+         {"Ego", "MM", "ยาย"},         {"Ego", "P3", "ทวด"},     {"Ego", "MFF", "ทวด"},
+         {"Ego", "P4", "เทียด"},        {"Ego", "P5", "ญาติ"},     {"Ego", "Son", "ลูกชาย"},
+         {"Ego", "Daughter", "ลูกสาว"}, {"Ego", "GS", "หลานชาย"}, {"F", "Daughter", "หลานสาว"},
+         {"Ego", "GGC", "เหลน"},       {"Ego", "GGGC", "ลื่อ"},    {"Ego", "GGGGC", "ญาติ"},
+         {"Son", "Ego", "พ่อ"},         {"CC", "FOB", "ปู่"},       {"CC", "FYS", "ยาย"}});
 }
 
-TEST_F(KinshipTermsTest, UnclesAuntsCousinsAndNephewsOnBothSides) {
-    expectTerms({
-        {"Ego", "FOB", "ลุง"},        {"Ego", "FYS", "อา"},       {"Ego", "FUB", "ลุงหรืออา"},
-        {"Ego", "FUS", "ป้าหรืออา"},   {"Ego", "MOS", "ป้า"},       {"Ego", "MYB", "น้า"},
-        {"Ego", "MUB", "ลุงหรือน้า"},   {"Ego", "MUS", "ป้าหรือน้า"},  {"MOSD", "M", "น้า"},
-        {"Ego", "FC", "อา"},  // father's cousin, younger than him
-        {"Ego", "P3BCC", "ลุง"},      {"Ego", "FFB", "ปู่"},        {"Ego", "FFS", "ย่า"},
-        {"Ego", "MFS", "ยาย"},       {"Ego", "P3BC", "ย่า"},      {"Ego", "P3B", "ทวด"},
-        {"Ego", "FOBS", "ลูกพี่ลูกน้อง"}, {"Ego", "FCC", "ลูกพี่ลูกน้อง"}, {"Ego", "P3BCCC", "ลูกพี่ลูกน้อง"},
-        {"Ego", "EBC", "หลานชาย"},   {"Ego", "YSD", "หลานสาว"},  {"Ego", "EBCC", "หลานสาว"},
-        {"Ego", "EBCCC", "เหลน"},    {"Ego", "CC", "หลานชาย"},   {"Ego", "CCC", "หลานสาว"},
-        {"Ego", "FCCC", "หลานชาย"},  {"Ego", "EBCCCC", "ญาติ"},   {"Ego", "CCCC", "ญาติ"},
-        {"Ego", "FCCCC", "ญาติ"},     {"Ego", "P3BCCCC", "ญาติ"},
-    });
+TEST(KinshipTermsTest, BrothersAndSistersByBirthOrderAndSharedParents) {
+    expectTerms({{"Ego", "EB", "พี่ชาย"},
+                 {"Ego", "OS", "พี่สาว"},
+                 {"Ego", "YB", "น้องชาย"},
+                 {"Ego", "YS", "น้องสาว"},
+                 {"Ego", "US", "พี่ชายหรือน้องชาย"},
+                 {"Ego", "USis", "พี่สาวหรือน้องสาว"},
+                 {"Ego", "Twin", "พี่ชายหรือน้องชาย"},  // born the same day
+                 {"Ego", "HB", "น้องชาย ต่างพ่อ"},
+                 {"Ego", "HS", "น้องสาว ต่างแม่"},
+                 {"HS", "Ego", "พี่ชาย ต่างแม่"},
+                 {"Ego", "HU", "พี่ชายหรือน้องชาย ต่างพ่อ"}});  // HU's father is unknown
 }
 
-TEST_F(KinshipTermsTest, CousinsWhoMarriedAndTheirChild) {
-    expectTerms({
-        {"FOBS", "FYSD", "ภรรยา"},  // spouse before blood
-        {"CC", "FF", "ทวด"},
-        // CC reaches FF through both parents: the father's side counts, and
-        // Ego is younger than CC's father (older than the mother).
-        {"CC", "Ego", "อา"},
-        {"Ego", "MOSD", "ลูกพี่ลูกน้อง"},  // blood before "brother's wife"
-        {"EB", "MOSD", "ภรรยา"},
-    });
+TEST(KinshipTermsTest, UnclesAuntsCousinsAndNephewsOnBothSides) {
+    expectTerms(
+        {{"Ego", "FOB", "ลุง"},        {"Ego", "FYS", "อา"},       {"Ego", "FUB", "ลุงหรืออา"},
+         {"Ego", "FUS", "ป้าหรืออา"},   {"Ego", "MOS", "ป้า"},       {"Ego", "MYB", "น้า"},
+         {"Ego", "MUB", "ลุงหรือน้า"},   {"Ego", "MUS", "ป้าหรือน้า"},  {"MOSD", "M", "น้า"},
+         {"Ego", "FC", "อา"},  // the father's cousin, younger than he
+         {"Ego", "P3BCC", "ลุง"},      {"Ego", "FFB", "ปู่"},        {"Ego", "FFS", "ย่า"},
+         {"Ego", "MFS", "ยาย"},       {"Ego", "P3BC", "ย่า"},      {"Ego", "P3B", "ทวด"},
+         {"Ego", "FOBS", "ลูกพี่ลูกน้อง"}, {"Ego", "FCC", "ลูกพี่ลูกน้อง"}, {"Ego", "P3BCCC", "ลูกพี่ลูกน้อง"},
+         {"Ego", "EBC", "หลานชาย"},   {"Ego", "YSD", "หลานสาว"},  {"Ego", "EBCC", "หลานสาว"},
+         {"Ego", "EBCCC", "เหลน"},    {"Ego", "CC", "หลานชาย"},   {"Ego", "CCC", "หลานสาว"},
+         {"Ego", "FCCC", "หลานชาย"},  {"Ego", "EBCCCC", "ญาติ"},   {"Ego", "CCCC", "ญาติ"},
+         {"Ego", "FCCCC", "ญาติ"},     {"Ego", "P3BCCCC", "ญาติ"}});
 }
 
-TEST_F(KinshipTermsTest, RelationsByMarriageInTheirOrder) {
-    expectTerms({
-        {"Ego", "Wife", "ภรรยา"},       {"Wife", "Ego", "สามี"},
-        {"Ego", "F2", "พ่อเลี้ยง"},        {"Ego", "M2", "แม่เลี้ยง"},
-        {"F2", "Ego", "ลูกเลี้ยง"},        {"Ego", "WifeKid", "ลูกเลี้ยง"},
-        {"Ego", "WF", "พ่อตา"},          {"Ego", "WM", "แม่ยาย"},
-        {"Wife", "F", "พ่อสามี"},         {"Wife", "M", "แม่สามี"},
-        {"F", "Wife", "ลูกสะใภ้"},        {"WF", "Ego", "ลูกเขย"},
-        {"Ego", "OSH", "พี่เขย"},         {"Ego", "YSH", "น้องเขย"},
-        {"US", "YSH", "พี่เขยหรือน้องเขย"}, {"YS", "HBW", "พี่สะใภ้"},
-        {"Ego", "HBW", "น้องสะใภ้"},      {"Ego", "USW", "พี่สะใภ้หรือน้องสะใภ้"},
-        {"Ego", "WB", "พี่ชายของภรรยา"},  {"Ego", "WS", "น้องสาวของภรรยา"},
-        {"Wife", "EB", "พี่ชายของสามี"},   {"Wife", "US", "พี่ชายหรือน้องชายของสามี"},
-        {"Wife", "HS", "น้องสาวของสามี"},  // no ต่างแม่ here
-        {"Ego", "FOBW", "ป้า"},          {"Ego", "FYSH", "อา"},
-        {"Ego", "FUBW", "ป้าหรืออา"},     {"Ego", "MOSH", "ลุง"},
-        {"Ego", "MYBW", "น้า"},          {"Ego", "MUSH", "ลุงหรือน้า"},
-        {"Ego", "EBCW", "หลานสะใภ้"},    {"Ego", "YSDH", "หลานเขย"},
-    });
+TEST(KinshipTermsTest, CousinsWhoMarriedAndTheirChild) {
+    expectTerms({{"FOBS", "FYSD", "ภรรยา"},  // spouse before blood
+                 {"CC", "FF", "ทวด"},
+                 // CC reaches FF through both parents: the father's side
+                 // counts, and Ego is younger than CC's father (older than the mother).
+                 {"CC", "Ego", "อา"},
+                 {"Ego", "MOSD", "ลูกพี่ลูกน้อง"},  // blood before "brother's wife"
+                 {"EB", "MOSD", "ภรรยา"}});
 }
 
-TEST_F(KinshipTermsTest, LongerChainsAndStrangers) {
-    expectTerms({
-        {"Ego", "WBW", "ญาติทางการแต่งงาน"},
-        // Son and WifeKid are both Wife's children: a chain of births alone.
-        {"Ego", "WifeEx", "ญาติ"},
-        {"Ego", "Lover", "ญาติ"},  // a child together, never married
-        {"Son", "Lover", "ญาติ"},
-        {"Ego", "Stranger", "ไม่เป็นญาติ"},
-        {"Stranger", "Ego", "ไม่เป็นญาติ"},
-    });
+TEST(KinshipTermsTest, RelationsByMarriageInTheirOrder) {
+    expectTerms({{"Ego", "Wife", "ภรรยา"},       {"Wife", "Ego", "สามี"},
+                 {"Ego", "F2", "พ่อเลี้ยง"},        {"Ego", "M2", "แม่เลี้ยง"},
+                 {"F2", "Ego", "ลูกเลี้ยง"},        {"Ego", "WifeKid", "ลูกเลี้ยง"},
+                 {"Ego", "WF", "พ่อตา"},          {"Ego", "WM", "แม่ยาย"},
+                 {"Wife", "F", "พ่อสามี"},         {"Wife", "M", "แม่สามี"},
+                 {"F", "Wife", "ลูกสะใภ้"},        {"WF", "Ego", "ลูกเขย"},
+                 {"Ego", "OSH", "พี่เขย"},         {"Ego", "YSH", "น้องเขย"},
+                 {"US", "YSH", "พี่เขยหรือน้องเขย"}, {"YS", "HBW", "พี่สะใภ้"},
+                 {"Ego", "HBW", "น้องสะใภ้"},      {"Ego", "USW", "พี่สะใภ้หรือน้องสะใภ้"},
+                 {"Ego", "WB", "พี่ชายของภรรยา"},  {"Ego", "WS", "น้องสาวของภรรยา"},
+                 {"Wife", "EB", "พี่ชายของสามี"},   {"Wife", "US", "พี่ชายหรือน้องชายของสามี"},
+                 {"Wife", "HS", "น้องสาวของสามี"},  // no ต่างแม่ here
+                 {"Ego", "FOBW", "ป้า"},          {"Ego", "FYSH", "อา"},
+                 {"Ego", "FUBW", "ป้าหรืออา"},     {"Ego", "MOSH", "ลุง"},
+                 {"Ego", "MYBW", "น้า"},          {"Ego", "MUSH", "ลุงหรือน้า"},
+                 {"Ego", "EBCW", "หลานสะใภ้"},    {"Ego", "YSDH", "หลานเขย"}});
+}
+
+TEST(KinshipTermsTest, LongerChainsAndStrangers) {
+    expectTerms({{"Ego", "WBW", "ญาติทางการแต่งงาน"},
+                 {"Ego", "WifeEx", "ญาติ"},  // Son and WifeKid are both Wife's children
+                 {"Ego", "Lover", "ญาติ"},   // a child together, never married
+                 {"Son", "Lover", "ญาติ"},
+                 {"Ego", "Stranger", "ไม่เป็นญาติ"},
+                 {"Stranger", "Ego", "ไม่เป็นญาติ"}});
 }
 
 // Rows that break the file's rules: a code used twice names nobody, a
