@@ -1,5 +1,5 @@
 // The list holds one line per person, so namesakes, whom a name alone cannot
-// reach, can be chosen too; the line keeps the person it stands for.
+// reach, can be chosen too.
 #include "windows/frm_relation.h"
 
 #include <QLabel>
@@ -13,11 +13,6 @@
 #include "windows/tool_window.h"
 
 namespace kinmora {
-namespace {
-
-constexpr int kPersonRole = Qt::UserRole;
-
-}  // namespace
 
 frm_relation::frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
                            FamilyGraph::Person b)
@@ -40,10 +35,12 @@ frm_relation::frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGrap
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setUniformItemSizes(true);
-    for (FamilyGraph::Person p = 0; p < graph.size(); ++p) {
-        auto* item = new QListWidgetItem(graph.name(p) + kHitGap + graph.surname(p), m_list);
-        item->setData(kPersonRole, p);
-    }
+    // Row p is person p; one insertion for all keeps a large family quick.
+    QStringList lines;
+    lines.reserve(graph.size());
+    for (FamilyGraph::Person p = 0; p < graph.size(); ++p)
+        lines << graph.name(p) + kHitGap + graph.surname(p);
+    m_list->addItems(lines);
     layout->addWidget(m_list, 1);
     m_answer = new QLabel(this);
     m_answer->setObjectName(QStringLiteral("Answer"));
@@ -95,7 +92,7 @@ void frm_relation::updateAnswer() {
         m_answer->clear();
         return;
     }
-    const FamilyGraph::Person a = item->data(kPersonRole).toInt();
+    const FamilyGraph::Person a = m_list->row(item);
     m_answer->setText(QStringLiteral("%1 เป็น %2 ของ %3")
                           .arg(m_graph.name(m_b), m_terms.term(a, m_b), m_graph.name(a)));
 }
