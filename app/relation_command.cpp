@@ -30,6 +30,7 @@ RelationCommand::RelationCommand(frm_main& main) : QObject(&main), m_main(main) 
     menu->addSeparator();
     m_action = menu->addAction(QStringLiteral("เป็นอะไรกัน"));
     m_action->setObjectName(QStringLiteral("relation"));
+    m_action->setEnabled(false);
     connect(menu, &QMenu::aboutToShow, this, [this] {
         m_action->setEnabled(Module1::instance().isOpen() &&
                              m_main.TreeView1()->topLevelItemCount() > 0);

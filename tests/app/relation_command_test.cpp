@@ -80,7 +80,7 @@ private slots:
         m_window->calac(QStringLiteral("สมชาย"));
         m_window->TreeView1()->setCurrentItem(m_window->TreeView1()->node(QStringLiteral("Root")));
         ModalWatcher watcher;
-        m_command->action()->trigger();
+        choose();
         QCOMPARE(watcher.seen().value(0).text, QStringLiteral("โปรดเลือกบุคคลในผังก่อน"));
     }
 
@@ -105,6 +105,12 @@ private:
             m_files.write(QStringLiteral("f%1.mdb").arg(++m_opened), family, "2,4,1\n")));
     }
 
+    // Opens the "more" menu, which enables the command, and chooses it.
+    void choose() {
+        emit m_window->Toolbar1()->moreMenu()->aboutToShow();
+        m_command->action()->trigger();
+    }
+
     // Selects the node of `name` and runs the command, handing its dialog to
     // `look` before closing it; returns the classes of the windows shown.
     QStringList ask(const QString& name, const std::function<void(frm_relation*)>& look) {
@@ -115,7 +121,7 @@ private:
             if (auto* dialog = qobject_cast<frm_relation*>(window)) look(dialog);
             ModalWatcher::reject(window);
         });
-        m_command->action()->trigger();
+        choose();
         return watcher.classNames();
     }
 
