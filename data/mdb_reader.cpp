@@ -60,6 +60,19 @@ ColumnType columnTypeOf(int mdbType) {
     }
 }
 
+int wholeNumberSize(int mdbType) {
+    switch (mdbType) {
+    case MDB_BYTE:
+        return 1;
+    case MDB_INT:
+        return 2;
+    case MDB_LONGINT:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
 // Text from UTF-8. QString::fromUtf8 reserves a UTF-16 unit for every byte,
 // three times what Thai needs; memos are kept for as long as the file is
 // open, so they are trimmed to size.
@@ -242,8 +255,9 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
     std::vector<int> lengths(columnCount, 0);
     for (unsigned i = 0; i < columnCount; ++i) {
         columns[i] = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
-        schema.columns.push_back(
-            {QString::fromUtf8(columns[i]->name), columnTypeOf(columns[i]->col_type)});
+        schema.columns.push_back({QString::fromUtf8(columns[i]->name),
+                                  columnTypeOf(columns[i]->col_type),
+                                  wholeNumberSize(columns[i]->col_type)});
         decodings[i] = decodingOf(columns[i]->col_type, thaiJet3);
         if (decodings[i] != Decoding::Bound)
             continue;

@@ -116,6 +116,7 @@ public:
         for (const ColumnInfo& column : schema.columns) {
             m_out.put(column.name);
             m_out.put(static_cast<std::uint8_t>(column.type));
+            m_out.put(static_cast<std::uint8_t>(column.size));
         }
         m_out.end();
     }
@@ -339,6 +340,7 @@ void ReaderProcess::read(const QString& path, const QStringList& tables, TableSi
                         ColumnInfo column;
                         column.name = frame.text();
                         column.type = static_cast<ColumnType>(frame.take<std::uint8_t>());
+                        column.size = frame.take<std::uint8_t>();
                         schema.columns.push_back(column);
                     }
                     sink.beginTable(schema);

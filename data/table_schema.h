@@ -13,6 +13,9 @@ enum class ColumnType { Bool, Integer, Real, Date, Text, Memo, Other };
 struct ColumnInfo {
     QString name;
     ColumnType type = ColumnType::Text;
+    // Bytes the file stores a whole number in (1, 2 or 4); 0 for every other
+    // type and for columns the file lacks. Exports keep a column's width by it.
+    int size = 0;
 };
 
 struct TableSchema {

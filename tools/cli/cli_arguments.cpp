@@ -6,7 +6,7 @@ namespace kinmora::cli {
 CliArguments::CliArguments(const QStringList& words, const QStringList& options) {
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words[i];
-        if (word.startsWith(QLatin1String("--"))) {
+        if (options.contains(word) || word.startsWith(QLatin1String("--"))) {
             if (!options.contains(word))
                 throw UsageError("unknown option " + word.toStdString());
             if (i + 1 >= words.size())

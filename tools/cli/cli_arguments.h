@@ -17,7 +17,7 @@ public:
 class CliArguments {
 public:
     // Splits `words` into positional values and the options named in
-    // `options` (each takes one value). Throws UsageError for an unknown
+    // `options` (each takes one value; "-o" counts as an option when listed). Throws UsageError for an unknown
     // option or an option without its value.
     CliArguments(const QStringList& words, const QStringList& options);
 

@@ -1,7 +1,10 @@
 // kinmora-cli: the family chart, the name search and a person's particulars
-// of a family file, printed as UTF-8 text for printing and scripting.
+// of a family file, printed as UTF-8 text for printing and scripting, and the
+// family handed on as GEDCOM or CSV.
 #include "chart_command.h"
 #include "cli_arguments.h"
+#include "csv_command.h"
+#include "gedcom_command.h"
 #include "person_command.h"
 #include "relation_command.h"
 #include "search_command.h"
@@ -18,7 +21,9 @@ const char kUsage[] =
     "usage: kinmora-cli chart FILE [--name NAME] [--side father|mother]\n"
     "       kinmora-cli search FILE TEXT\n"
     "       kinmora-cli person FILE NAME [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "       kinmora-cli relation FILE A B [--codes]\n";
+    "       kinmora-cli relation FILE A B [--codes]\n"
+    "       kinmora-cli gedcom FILE [-o OUT.ged]\n"
+    "       kinmora-cli csv FILE --family F.csv --married M.csv\n";
 
 }  // namespace
 
@@ -39,6 +44,13 @@ int main(int argc, char* argv[]) {
             return kinmora::cli::runPerson(
                 kinmora::cli::CliArguments(words, {QStringLiteral("--now")}), out, err);
         if (command == QLatin1String("relation")) return kinmora::cli::runRelation(words, out, err);
+        if (command == QLatin1String("gedcom"))
+            return kinmora::cli::runGedcom(
+                kinmora::cli::CliArguments(words, {QStringLiteral("-o"), QStringLiteral("--output")}),
+                out);
+        if (command == QLatin1String("csv"))
+            return kinmora::cli::runCsv(kinmora::cli::CliArguments(
+                words, {QStringLiteral("--family"), QStringLiteral("--married")}));
         if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
             out << kUsage;
             return 0;

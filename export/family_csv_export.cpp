@@ -1,0 +1,43 @@
+// The tables are read without the Null columns the windows add for fields a
+// damaged file lacks: the CSV holds what the file holds.
+#include "export/family_csv_export.h"
+
+#include "data/engine_error.h"
+#include "data/family_file_error.h"
+#include "export/csv_table_writer.h"
+
+namespace kinmora {
+
+FamilyCsvExport::FamilyCsvExport(const QString& path)
+    : m_engine(Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")})) {
+    for (const char* table : {"family", "married"})
+        if (!m_engine->schema(QLatin1String(table)))
+            throw FamilyFileError(
+                path, QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
+    try {
+        // Without an order the rows come as the file stores them.
+        m_family = m_engine->query(QStringLiteral("Select * from family"));
+        m_married = m_engine->query(QStringLiteral("Select * from married"));
+    } catch (const EngineError& e) {
+        throw FamilyFileError(
+            path, QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
+    }
+}
+
+int FamilyCsvExport::familyRows() const {
+    return m_family->rowCount();
+}
+
+int FamilyCsvExport::marriedRows() const {
+    return m_married->rowCount();
+}
+
+void FamilyCsvExport::writeFamily(QIODevice& out, const ExportProgress& progress) {
+    CsvTableWriter::write(*m_engine->schema(QStringLiteral("family")), *m_family, out, progress);
+}
+
+void FamilyCsvExport::writeMarried(QIODevice& out, const ExportProgress& progress) {
+    CsvTableWriter::write(*m_engine->schema(QStringLiteral("married")), *m_married, out, progress);
+}
+
+}  // namespace kinmora

@@ -1,0 +1,37 @@
+// The two tables of a family file, exactly as stored, ready to be written as
+// the CSV files kinmora-mkfamily makes a family file from.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "data/engine.h"
+#include "export/export_progress.h"
+
+class QIODevice;
+
+namespace kinmora {
+
+class FamilyCsvExport {
+public:
+    // Reads the `family` and `married` tables of the file at `path`
+    // read-only, every column and row as stored. Throws FamilyFileError
+    // naming the file and the reason when it cannot be read or lacks a table.
+    explicit FamilyCsvExport(const QString& path);
+
+    // Writes the family table (or the married table) in the order of its rows
+    // in the file; see CsvTableWriter. Throws ExportCancelled when `progress`
+    // says stop, std::runtime_error when `out` fails.
+    void writeFamily(QIODevice& out, const ExportProgress& progress = {});
+    void writeMarried(QIODevice& out, const ExportProgress& progress = {});
+
+    int familyRows() const;
+    int marriedRows() const;
+
+private:
+    std::unique_ptr<Engine> m_engine;
+    std::shared_ptr<const ResultTable> m_family;
+    std::shared_ptr<const ResultTable> m_married;
+};
+
+}  // namespace kinmora

@@ -1,0 +1,24 @@
+// Both tables are read before either file is written, so that a damaged
+// family file leaves no CSV file half made.
+#include "csv_command.h"
+
+#include "export/export_file.h"
+#include "export/family_csv_export.h"
+
+namespace kinmora::cli {
+
+int runCsv(const CliArguments& args) {
+    const QString path = args.positional(1, "FILE");
+    const QString family = args.option(QStringLiteral("--family"));
+    const QString married = args.option(QStringLiteral("--married"));
+    if (family.isEmpty() && married.isEmpty())
+        throw UsageError("give --family F.csv, --married M.csv or both");
+    FamilyCsvExport tables(path);
+    if (!family.isEmpty())
+        ExportFile::write(family, [&](QIODevice& file) { tables.writeFamily(file); });
+    if (!married.isEmpty())
+        ExportFile::write(married, [&](QIODevice& file) { tables.writeMarried(file); });
+    return 0;
+}
+
+}  // namespace kinmora::cli

@@ -1,0 +1,34 @@
+// The header names the family file by its file name only: a GEDCOM file
+// travels, the folder it came from does not.
+#include "gedcom_command.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+#include "data/family_database.h"
+#include "export/export_file.h"
+#include "export/gedcom_writer.h"
+
+namespace kinmora::cli {
+
+int runGedcom(const CliArguments& args, QTextStream& out) {
+    const QString path = args.positional(1, "FILE");
+    const QString output =
+        args.option(QStringLiteral("-o"), args.option(QStringLiteral("--output")));
+    if ((args.has(QStringLiteral("-o")) || args.has(QStringLiteral("--output"))) &&
+        output.isEmpty())
+        throw UsageError("-o takes the name of the GEDCOM file to write");
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
+    const GedcomWriter writer(*database);
+    const QString source = QFileInfo(path).fileName();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (output.isEmpty()) {
+        out.flush();
+        writer.write(*out.device(), source, now);
+    } else {
+        ExportFile::write(output, [&](QIODevice& file) { writer.write(file, source, now); });
+    }
+    return 0;
+}
+
+}  // namespace kinmora::cli
