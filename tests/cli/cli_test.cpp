@@ -1,7 +1,9 @@
 // kinmora-cli as scripts use it: its output, word for word, and its exit statuses.
 #include "support/family_files.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace kinmora {
@@ -97,6 +99,58 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
     for (const QStringList& bad : {QStringList{"chart"}, QStringList{"draw", m_path},
                                    QStringList{"chart", m_path, "--side", "left"},
                                    QStringList{"person", m_path, "พ่อ", "--now", "yesterday"}})
+        EXPECT_EQ(cli(bad).status, 2) << bad.join(' ').toStdString();
+}
+
+TEST_F(CliTest, GedcomGoesToStandardOutputOrToTheFileNamed) {
+    const CliRun run = cli({"gedcom", m_path});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QLatin1String("0 HEAD\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("0 @I3@ INDI\n1 NAME พ่อ /ศรีสุข/\n")));
+    EXPECT_TRUE(run.out.endsWith(QLatin1String("0 TRLR\n")));
+
+    const QString ged = m_files.path("family.ged");
+    EXPECT_EQ(cli({"gedcom", m_path, "-o", ged}).status, 0);
+    QFile file(ged);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(file.readAll());
+    const auto withoutTime = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("\n1 DATE [^\n]*\n2 TIME [^\n]*")));
+    };
+    EXPECT_EQ(withoutTime(written), withoutTime(run.out));
+}
+
+TEST_F(CliTest, CsvWritesBothTablesAsTheWriterReadsThem) {
+    const QString family = m_files.path("f.csv");
+    const QString married = m_files.path("m.csv");
+    const CliRun run = cli({"csv", m_path, "--family", family, "--married", married});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(married);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\xEF\xBB\xBF\"fathercode:int\",\"mothercode:int\","
+                                         "\"wedding:long\"\r\n1,2,1\r\n3,4,2\r\n"));
+    EXPECT_TRUE(QFile::exists(family));
+}
+
+TEST_F(CliTest, AFailedExportKeepsTheFileItWouldHaveReplaced) {
+    const QString missing = m_files.path("missing.mdb");
+    const QString ged = m_files.path("kept.ged");
+    QFile kept(ged);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("old");
+    kept.close();
+    const CliRun run = cli({"gedcom", missing, "-o", ged});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kinmora-cli: " + missing + ": cannot be opened: No such file or directory\n");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old"));
+
+    const CliRun unwritable = cli({"csv", m_path, "--family", m_files.path("no/such/f.csv")});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_TRUE(unwritable.err.contains(QLatin1String("no/such/f.csv: cannot be written")))
+        << unwritable.err.toStdString();
+    for (const QStringList& bad : {QStringList{"csv", m_path}, QStringList{"gedcom"},
+                                   QStringList{"gedcom", m_path, "-o"}})
         EXPECT_EQ(cli(bad).status, 2) << bad.join(' ').toStdString();
 }
 

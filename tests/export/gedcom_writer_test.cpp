@@ -1,0 +1,141 @@
+// The GEDCOM records of small family files: who gets which reference, what a
+// person's record says, and which families hold which partners and children.
+#include "export/gedcom_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QMap>
+
+#include "data/family_database.h"
+#include "support/family_files.h"
+
+namespace kinmora {
+namespace {
+
+// The lines of each record, keyed by its first line ("0 @I5@ INDI").
+QMap<QString, QStringList> records(const QString& gedcom) {
+    QMap<QString, QStringList> result;
+    QString current;
+    for (const QString& line : gedcom.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1String("0 ")))
+            current = line;
+        else
+            result[current] << line;
+    }
+    return result;
+}
+
+class GedcomWriterTest : public ::testing::Test {
+protected:
+    QString exported(const std::string& family, const std::string& married = "") {
+        std::unique_ptr<FamilyDatabase> db =
+            FamilyDatabase::open(m_files.write("family.mdb", family, married));
+        const GedcomWriter writer(*db);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        writer.write(buffer, QStringLiteral("family.mdb"),
+                     QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+        return QString::fromUtf8(buffer.data());
+    }
+    testing::FamilyFiles m_files;
+};
+
+TEST_F(GedcomWriterTest, ReferencesComeFromUniquePositiveCodesElseCountInNameOrder) {
+    const auto r =
+        records(exported("5,ก,,1,,,0,,0,0\n"
+                         "7,ค,,1,,,0,,0,0\n"
+                         "7,ข,,1,,,0,,0,0\n"
+                         "0,ง,,0,,,0,,0,0\n"
+                         "-3,จ,,0,,,0,,0,0\n"
+                         "8,ฉ,,0,,,0,,7,0\n"));
+    EXPECT_EQ(r.value("0 @I5@ INDI").value(0), QStringLiteral("1 NAME ก //"));
+    EXPECT_EQ(r.value("0 @X1@ INDI").value(0), QStringLiteral("1 NAME ข //"));
+    EXPECT_EQ(r.value("0 @X2@ INDI").value(0), QStringLiteral("1 NAME ค //"));
+    EXPECT_EQ(r.value("0 @X3@ INDI").value(0), QStringLiteral("1 NAME ง //"));
+    EXPECT_EQ(r.value("0 @X4@ INDI").value(0), QStringLiteral("1 NAME จ //"));
+    // A code two persons share names the first of them in name order, as the chart finds it.
+    EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 HUSB @X1@", "1 CHIL @I8@"}));
+}
+
+TEST_F(GedcomWriterTest, APersonsRecordHoldsNameSexDatesAndBiography) {
+    const QString gedcom = exported(
+        "1,ทองดี,ศรีสุข,1,1880-02-08 10:30:00,1950-07-01,1,\"บรรทัดแรก\nสอง\",0,0\n"
+        "2,บุญมา,,0,,,1,,0,0\n"
+        "3,,ใจดี,0,1990-01-01,,0,,0,0\n");
+    const auto r = records(gedcom);
+    EXPECT_EQ(r.value("0 @I1@ INDI"),
+              QStringList({"1 NAME ทองดี /ศรีสุข/", "2 GIVN ทองดี", "2 SURN ศรีสุข", "1 SEX M", "1 BIRT",
+                           "2 DATE 8 FEB 1880", "1 DEAT", "2 DATE 1 JUL 1950", "1 NOTE บรรทัดแรก",
+                           "2 CONT สอง"}));
+    // No longer living with no date of death; living, so no death at all.
+    EXPECT_EQ(r.value("0 @I2@ INDI"),
+              QStringList({"1 NAME บุญมา //", "2 GIVN บุญมา", "1 SEX F", "1 DEAT Y"}));
+    EXPECT_EQ(r.value("0 @I3@ INDI"), QStringList({"1 NAME /ใจดี/", "2 SURN ใจดี", "1 SEX F",
+                                                   "1 BIRT", "2 DATE 1 JAN 1990"}));
+
+    EXPECT_TRUE(gedcom.startsWith(QLatin1String("0 HEAD\n1 SOUR KINMORA\n")));
+    EXPECT_TRUE(gedcom.endsWith(QLatin1String("\n0 TRLR\n")));
+    const QStringList head = r.value("0 HEAD");
+    for (const char* line : {"2 DATA family.mdb", "1 DATE 6 DEC 2026", "2 TIME 09:05:07",
+                             "1 CHAR UTF-8", "2 VERS 5.5.1", "2 FORM LINEAGE-LINKED"})
+        EXPECT_TRUE(head.contains(QLatin1String(line))) << line;
+}
+
+TEST_F(GedcomWriterTest, FamiliesFollowTheMarriagesThenTheParentsOfOtherChildren) {
+    const auto r =
+        records(exported("1,พ่อ,,1,,,0,,0,0\n"
+                         "2,แม่,,0,,,0,,0,0\n"
+                         "3,แม่เลี้ยง,,0,,,0,,0,0\n"
+                         "4,ป้า,,0,,,0,,0,0\n"
+                         "12,ลูกสาม,,0,1950-01-01,,0,,2,1\n"
+                         "10,ลูกหนึ่ง,,1,1950-01-01,,0,,1,2\n"
+                         "11,ลูกสอง,,1,,,0,,1,2\n"
+                         "13,ลูกพ่อ,,1,1960-01-01,,0,,1,0\n"
+                         "14,หลานป้า,,0,,,0,,0,4\n"
+                         "15,กำพร้า,,0,,,0,,0,0\n",
+                         "1,2,20\n1,3,10\n2,1,30\n9,4,5\n0,0,1\n"));
+    // In the order of the third column; 9 names nobody; the couple 2,1 is 1,2 again.
+    EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 WIFE @I4@", "1 CHIL @I14@"}));
+    EXPECT_EQ(r.value("0 @F2@ FAM"), QStringList({"1 HUSB @I1@", "1 WIFE @I3@"}));
+    // Unknown birth first, then by birth, a tie by code.
+    EXPECT_EQ(r.value("0 @F3@ FAM"), QStringList({"1 HUSB @I1@", "1 WIFE @I2@", "1 CHIL @I11@",
+                                                  "1 CHIL @I10@", "1 CHIL @I12@"}));
+    EXPECT_EQ(r.value("0 @F4@ FAM"), QStringList({"1 HUSB @I1@", "1 CHIL @I13@"}));
+    EXPECT_FALSE(r.contains("0 @F5@ FAM"));
+
+    const auto links = [&](const char* person) {
+        QStringList found;
+        for (const QString& line : r.value(QLatin1String(person)))
+            if (line.startsWith(QLatin1String("1 FAM"))) found << line;
+        return found;
+    };
+    EXPECT_EQ(links("0 @I1@ INDI"), QStringList({"1 FAMS @F2@", "1 FAMS @F3@", "1 FAMS @F4@"}));
+    EXPECT_EQ(links("0 @I12@ INDI"), QStringList({"1 FAMC @F3@"}));
+    EXPECT_EQ(links("0 @I15@ INDI"), QStringList());
+}
+
+TEST_F(GedcomWriterTest, ProgressCountsEveryRecordAndCanStopTheExport) {
+    std::string family;
+    for (int code = 1; code <= 600; ++code)
+        family += std::to_string(code) + ",ก" + std::to_string(code) + ",,1,,,0,,0,0\n";
+    std::unique_ptr<FamilyDatabase> db = FamilyDatabase::open(m_files.write("many.mdb", family));
+    const GedcomWriter writer(*db);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    qint64 last = -1;
+    writer.write(buffer, QStringLiteral("many.mdb"), QDateTime::currentDateTime(),
+                 [&](qint64 done, qint64 total) {
+                     EXPECT_EQ(total, 600);
+                     EXPECT_GE(done, last);
+                     last = done;
+                     return true;
+                 });
+    EXPECT_EQ(last, 600);
+    EXPECT_THROW(writer.write(buffer, QStringLiteral("many.mdb"), QDateTime::currentDateTime(),
+                              [](qint64 done, qint64) { return done < 300; }),
+                 ExportCancelled);
+}
+
+}  // namespace
+}  // namespace kinmora
