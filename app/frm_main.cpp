@@ -14,6 +14,7 @@
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
+#include "app/export_commands.h"
 #include "app/module1.h"
 #include "app/relation_command.h"
 #include "app/side_selector.h"
@@ -78,6 +79,7 @@ void frm_main::createToolBar() {
     m_toolbar = new CommandToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     connect(m_toolbar, &CommandToolBar::buttonClick, this, &frm_main::toolbarButtonClick);
+    new ExportCommands(m_toolbar->moreMenu(), this);
 }
 
 void frm_main::createStatusBar() {
