@@ -2,7 +2,8 @@
 // a space neither ends one piece nor starts the next.
 #include "export/gedcom_text.h"
 
-#include <QTextBoundaryFinder>
+#include <QStringEncoder>
+#include <algorithm>
 #include <cmath>
 
 #include "data/jet_date.h"
@@ -17,9 +18,40 @@ bool isBlank(QChar c) {
     return c.isSpace();
 }
 
+// "@" is doubled; control characters (tab aside) would break the line.
+bool needsChange(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u'@' || (u < 0x20 && u != u'\t') || (u >= 0x7F && u < 0xA0);
+}
+
+void appendValueLine(QByteArray& out, int level, const char* tag, QStringView value) {
+    if (std::any_of(value.begin(), value.end(), needsChange))
+        GedcomText::appendLine(out, level, tag, GedcomText::oneLine(value.toString()));
+    else
+        GedcomText::appendLine(out, level, tag, value);
+}
+
+// Whether a grapheme cluster may end before position `i`: not before a
+// combining mark (Thai vowels above and below, tone marks), nor before SARA
+// AM, which clings to its consonant, nor inside a surrogate pair or around a
+// joiner. A full boundary finder also runs a Thai dictionary over every text,
+// which made a large export several times slower.
+bool isClusterBoundary(QStringView text, qsizetype i) {
+    if (i <= 0 || i >= text.size()) return true;
+    const QChar c = text[i];
+    if (c.isLowSurrogate() || c.unicode() == 0x200D || text[i - 1].unicode() == 0x200D)
+        return false;
+    if (c.unicode() == 0x0E33 || c.unicode() == 0x0EB3)  // SARA AM, Thai and Lao
+        return false;
+    const char32_t codePoint = c.isHighSurrogate() && i + 1 < text.size()
+                                   ? QChar::surrogateToUcs4(c, text[i + 1])
+                                   : c.unicode();
+    return !QChar::isMark(codePoint);
+}
+
 // The end of the longest piece of `line` from `start` that takes at most
 // kMaxPiece characters once "@" is doubled.
-qsizetype widthLimit(const QString& line, qsizetype start) {
+qsizetype widthLimit(QStringView line, qsizetype start) {
     qsizetype width = 0;
     qsizetype end = start;
     while (end < line.size()) {
@@ -35,29 +67,17 @@ qsizetype widthLimit(const QString& line, qsizetype start) {
 // the last grapheme boundary within the limit with no space on either side;
 // failing that, the last grapheme boundary; failing that (one cluster longer
 // than a line), the limit itself.
-qsizetype pieceEnd(const QString& line, QTextBoundaryFinder& graphemes, qsizetype start) {
+qsizetype pieceEnd(QStringView line, qsizetype start) {
     const qsizetype limit = widthLimit(line, start);
     if (limit == line.size()) return limit;
-    graphemes.setPosition(limit);
-    qsizetype boundary = graphemes.isAtBoundary() ? limit : graphemes.toPreviousBoundary();
+    qsizetype boundary = limit;
+    while (boundary > start && !isClusterBoundary(line, boundary)) --boundary;
     if (boundary <= start) return limit;
     const qsizetype lastBoundary = boundary;
-    while (boundary > start && (isBlank(line[boundary - 1]) || isBlank(line[boundary]))) {
-        graphemes.setPosition(boundary);
-        boundary = graphemes.toPreviousBoundary();
-    }
+    while (boundary > start && (!isClusterBoundary(line, boundary) || isBlank(line[boundary - 1]) ||
+                                isBlank(line[boundary])))
+        --boundary;
     return boundary > start ? boundary : lastBoundary;
-}
-
-void appendLine(QByteArray& out, int level, const char* tag, QStringView value) {
-    out += QByteArray::number(level);
-    out += ' ';
-    out += tag;
-    if (!value.isEmpty()) {
-        out += ' ';
-        out += value.toUtf8();
-    }
-    out += '\n';
 }
 
 }  // namespace
@@ -71,12 +91,14 @@ QString GedcomText::date(JetDate date) {
 }
 
 QString GedcomText::oneLine(const QString& value) {
+    if (std::none_of(value.begin(), value.end(), needsChange))
+        return value;  // nearly every value: shared, not copied
     QString line;
-    line.reserve(value.size());
+    line.reserve(value.size() + 8);
     for (const QChar c : value) {
         if (c == QLatin1Char('@'))
             line += QLatin1String("@@");
-        else if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))
+        else if (needsChange(c))
             line += QLatin1Char(' ');
         else
             line += c;
@@ -84,24 +106,41 @@ QString GedcomText::oneLine(const QString& value) {
     return line;
 }
 
+void GedcomText::appendLine(QByteArray& out, int level, const char* tag, QStringView value) {
+    out += static_cast<char>('0' + level);  // levels here never pass 9
+    out += ' ';
+    out += tag;
+    if (!value.isEmpty()) {
+        out += ' ';
+        // Straight into the buffer: a large export writes tens of megabytes.
+        const qsizetype used = out.size();
+        out.resize(used + value.size() * 3);
+        QStringEncoder utf8(QStringEncoder::Utf8);
+        char* end = utf8.appendToBuffer(out.data() + used, value);
+        out.resize(end - out.constData());
+    }
+    out += '\n';
+}
+
 void GedcomText::appendText(QByteArray& out, int level, const char* tag, const QString& text) {
     QString normalised = text;
-    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = normalised.split(QLatin1Char('\n'));
-    for (qsizetype n = 0; n < lines.size(); ++n) {
-        const QString& line = lines[n];
-        const char* lineTag = n == 0 ? tag : "CONT";
-        const int lineLevel = n == 0 ? level : level + 1;
+    if (normalised.contains(QLatin1Char('\r'))) {
+        normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    bool first = true;
+    for (const QStringView line : QStringView(normalised).tokenize(u'\n')) {
+        const char* lineTag = first ? tag : "CONT";
+        const int lineLevel = first ? level : level + 1;
+        first = false;
         if (line.size() * 2 <= kMaxPiece || widthLimit(line, 0) == line.size()) {
-            appendLine(out, lineLevel, lineTag, oneLine(line));
+            appendValueLine(out, lineLevel, lineTag, line);
             continue;
         }
-        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, line);
         for (qsizetype start = 0; start < line.size();) {
-            const qsizetype end = pieceEnd(line, graphemes, start);
-            appendLine(out, start == 0 ? lineLevel : level + 1, start == 0 ? lineTag : "CONC",
-                       oneLine(line.mid(start, end - start)));
+            const qsizetype end = pieceEnd(line, start);
+            appendValueLine(out, start == 0 ? lineLevel : level + 1, start == 0 ? lineTag : "CONC",
+                            line.mid(start, end - start));
             start = end;
         }
     }

@@ -30,6 +30,10 @@ public:
     // where the text allows, never starts or ends with a space, which readers
     // drop. "@" is doubled.
     static void appendText(QByteArray& out, int level, const char* tag, const QString& text);
+
+    // Appends "level tag value" and a line break to `out`, UTF-8, the value
+    // as it stands (nothing after the tag when it is empty).
+    static void appendLine(QByteArray& out, int level, const char* tag, QStringView value);
 };
 
 }  // namespace kinmora

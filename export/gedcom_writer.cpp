@@ -45,14 +45,7 @@ int columnOf(const QStringList& columns, const char* name) {
 }
 
 void line(QByteArray& out, int level, const char* tag, const QString& value = {}) {
-    out += QByteArray::number(level);
-    out += ' ';
-    out += tag;
-    if (!value.isEmpty()) {
-        out += ' ';
-        out += value.toUtf8();
-    }
-    out += '\n';
+    GedcomText::appendLine(out, level, tag, value);
 }
 
 void record(QByteArray& out, const QByteArray& reference, const char* tag) {
@@ -77,7 +70,7 @@ QByteArray familyReference(int index) {
 
 class Output {
 public:
-    explicit Output(QIODevice& device) : m_device(device) {}
+    explicit Output(QIODevice& device) : m_device(device) { m_buffer.reserve(2 * kFlushSize); }
     QByteArray& buffer() { return m_buffer; }
     void flushIfFull() {
         if (m_buffer.size() >= kFlushSize) flush();
@@ -86,7 +79,7 @@ public:
         if (m_device.write(m_buffer) != m_buffer.size())
             throw std::runtime_error("cannot write the GEDCOM file: " +
                                      m_device.errorString().toStdString());
-        m_buffer.clear();
+        m_buffer.resize(0);  // keeps the capacity: clear() would give it back
     }
 
 private:

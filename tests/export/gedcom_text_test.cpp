@@ -70,7 +70,8 @@ TEST(GedcomTextTest, LongLinesAreCutBetweenClustersAndAwayFromSpaces) {
             const QString& v = ps[i].value;
             EXPECT_EQ(ps[i].tag, i == 0 ? QStringLiteral("NOTE") : QStringLiteral("CONC"));
             EXPECT_LE(v.size(), GedcomText::kMaxPiece);
-            EXPECT_FALSE(v.front().isMark()) << "piece " << i << " starts inside a cluster";
+            EXPECT_FALSE(v.front().isMark() || v.front() == QChar(0x0E33))
+                << "piece " << i << " starts inside a cluster";
             EXPECT_EQ(v.count(QLatin1Char('@')) % 2, 0) << "an @@ pair is cut";
             if (text == spaced) {  // the cuts, not the text's own ends
                 EXPECT_FALSE(i > 0 && v.front().isSpace()) << "piece " << i;
