@@ -39,6 +39,7 @@ def gramps_date(event):
 
 
 def expected_family(tables):
+    """The persons by code, the families by their two partners, and each partner's families."""
     persons, _, _ = table_rows(tables, "family")
     married, columns, types = table_rows(tables, "married")
     codes = [int(p["code"]) for p in persons]
@@ -77,7 +78,12 @@ def expected_family(tables):
     for family in families.values():
         family["children"].sort(key=lambda c: (date_of(by_code[c]["born"]) is not None,
                                                date_of(by_code[c]["born"]) or (0, 0, 0), c))
-    return by_code, families
+    # Each partner's families in the order of that person's marriages.
+    partner_in = {}
+    for key in order:
+        for partner in {families[key]["father"], families[key]["mother"]} - {None}:
+            partner_in.setdefault(partner, []).append(key)
+    return by_code, families, partner_in
 
 
 def main(tables_path, gramps_path, log_path):
@@ -88,7 +94,7 @@ def main(tables_path, gramps_path, log_path):
         problems.append("Gramps' import report does not say 'No errors detected'")
     with open(tables_path, encoding="utf-8") as f:
         tables = json.load(f)
-    by_code, families = expected_family(tables)
+    by_code, families, partner_in = expected_family(tables)
     root = ET.fromstring(gzip.open(gramps_path).read())
 
     events = {e.get("handle"): e for e in root.iterfind("g:events/g:event", NS)}
@@ -146,6 +152,11 @@ def main(tables_path, gramps_path, log_path):
             want_parents = []
         if parents != want_parents:
             problems.append(f"{where}: parents {parents}, expected {want_parents}")
+        spouses_in = [frozenset([member(gfamilies[r.get("hlink")], "father"),
+                                 member(gfamilies[r.get("hlink")], "mother")])
+                      for r in person.iterfind("g:parentin", NS)]
+        if spouses_in != partner_in.get(code, []):
+            problems.append(f"{where}: partner in {spouses_in}, expected {partner_in.get(code, [])}")
 
     seen = set()
     for family in gfamilies.values():
