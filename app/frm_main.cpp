@@ -68,6 +68,7 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
     createChartArea();
     createStatusBar();
     new RelationCommand(*this);
+    new ExportCommands(m_toolbar->moreMenu(), this);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
@@ -79,7 +80,6 @@ void frm_main::createToolBar() {
     m_toolbar = new CommandToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     connect(m_toolbar, &CommandToolBar::buttonClick, this, &frm_main::toolbarButtonClick);
-    new ExportCommands(m_toolbar->moreMenu(), this);
 }
 
 void frm_main::createStatusBar() {
