@@ -4,11 +4,11 @@
 // shows "?", and the key counter has no 16-bit limit.
 #include "chart/chart_builder.h"
 
+#include <optional>
+
 #include "chart/chart_texts.h"
 #include "chart/person_lookup.h"
 #include "data/family_queries.h"
-
-#include <optional>
 
 namespace kinmora {
 namespace {
@@ -18,8 +18,7 @@ constexpr int kPasses = 4;
 // A person code as the queries use it. Null, and numbers outside the 16-bit
 // range a code lives in, stand for nobody (0).
 std::int16_t codeOf(const Value& v) {
-    if (v.isNull())
-        return 0;
+    if (v.isNull()) return 0;
     try {
         return v.toInt16();
     } catch (const std::runtime_error&) {
@@ -31,8 +30,7 @@ std::int16_t codeOf(const Value& v) {
 // nothing when it is Null, not a number, or not positive (0 means nobody, and
 // would match every person whose parent is unknown).
 std::optional<std::int64_t> personCode(const Value& v) {
-    if (v.isNull())
-        return std::nullopt;
+    if (v.isNull()) return std::nullopt;
     try {
         const std::int64_t n = v.toInteger(1, INT32_MAX);
         return n;
@@ -56,7 +54,9 @@ private:
 ChartBuilder::ChartBuilder(FamilyDatabase& database, ChartView& view)
     : m_database(database), m_view(view) {}
 
-QString ChartBuilder::nextKey() { return QLatin1Char('M') + QString::number(m_keyCounter++); }
+QString ChartBuilder::nextKey() {
+    return QLatin1Char('M') + QString::number(m_keyCounter++);
+}
 
 QString ChartBuilder::personImage(const RecordSet& row) const {
     const bool centre = row.field(QStringLiteral("name")).toText() == m_centerName;
@@ -77,21 +77,21 @@ ChartBuilder::GenerationEntry ChartBuilder::entryFor(const RecordSet& row,
 }
 
 void ChartBuilder::addNode(const QString& parentKey, const QString& key, const QString& text,
-                           const QString& image) {
-    m_view.addNode(ChartNode{key, text, image, parentKey});
+                           const QString& image, std::int64_t code) {
+    m_view.addNode(ChartNode{key, text, image, parentKey, code});
     ++m_count;
     m_view.setStatusText(chart_texts::progress(m_centerName, m_count));
 }
 
 void ChartBuilder::addPerson(const GenerationEntry& entry) {
-    addNode(entry.parentKey, entry.nodeKey, entry.name, entry.image);
+    addNode(entry.parentKey, entry.nodeKey, entry.name, entry.image,
+            personCode(entry.code).value_or(0));
 }
 
 ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide side) {
     RecordSet& rs_family = m_database.rs_family();
     rs_family.findFirst(criteria::nameEquals(center_name));
-    if (rs_family.noMatch())
-        return Outcome::NotFound;
+    if (rs_family.noMatch()) return Outcome::NotFound;
 
     m_centerName = center_name;
     m_count = 0;
@@ -101,7 +101,8 @@ ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide
     BusyScope busy(m_view);
 
     const bool father = side == FamilySide::Father;
-    const QString parentField = father ? QStringLiteral("Fathercode") : QStringLiteral("Mothercode");
+    const QString parentField =
+        father ? QStringLiteral("Fathercode") : QStringLiteral("Mothercode");
     const QString selector = father ? QStringLiteral("Father") : QStringLiteral("Mother");
 
     // The root says whether forebears exist above the top generation.
@@ -124,9 +125,9 @@ ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide
         }
     }
     m_view.addNode(upper ? ChartNode{QStringLiteral("Root"), QStringLiteral("upper"),
-                                     QStringLiteral("upper"), QString()}
+                                     QStringLiteral("upper"), QString(), 0}
                          : ChartNode{QStringLiteral("Root"), QStringLiteral("no upper"),
-                                     QStringLiteral("noupper"), QString()});
+                                     QStringLiteral("noupper"), QString(), 0});
 
     std::vector<GenerationEntry> current;
     RecordSet topRows = m_database.db().openRecordset(top);
@@ -143,8 +144,7 @@ ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide
             addMarriages(entry, next);
             addOneParentChildren(entry, next);
         }
-        if (next.empty())
-            break;
+        if (next.empty()) break;
         current = std::move(next);
     }
 
@@ -154,8 +154,7 @@ ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide
 
 void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<GenerationEntry>& next) {
     const std::optional<std::int64_t> code = personCode(person.code);
-    if (!code)
-        return;
+    if (!code) return;
     RecordSet marriages = m_database.db().openRecordset(queries::marriagesOf(*code));
     for (; !marriages.eof(); marriages.moveNext()) {
         const QString spouseKey = nextKey();
@@ -169,12 +168,11 @@ void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<Gener
         // the cursor happens to stand on.
         const QString text = rs_family.noMatch() ? QStringLiteral("?") : spouseName.toText();
         addNode(person.nodeKey, spouseKey, text,
-                husband ? QStringLiteral("wife") : QStringLiteral("husband"));
-        if (!rs_family.noMatch() && text == m_centerName)
-            m_view.makeVisible(spouseKey);
+                husband ? QStringLiteral("wife") : QStringLiteral("husband"),
+                rs_family.noMatch() ? 0 : s.value_or(0));
+        if (!rs_family.noMatch() && text == m_centerName) m_view.makeVisible(spouseKey);
 
-        if (!s)
-            continue;  // no spouse code: the couple's children cannot be told apart
+        if (!s) continue;  // no spouse code: the couple's children cannot be told apart
         RecordSet children = m_database.db().openRecordset(queries::childrenOfCouple(*code, *s));
         addChildren(children, spouseKey, next);
     }
@@ -183,15 +181,14 @@ void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<Gener
 void ChartBuilder::addOneParentChildren(const GenerationEntry& person,
                                         std::vector<GenerationEntry>& next) {
     const std::optional<std::int64_t> code = personCode(person.code);
-    if (!code)
-        return;
+    if (!code) return;
     RecordSet children = m_database.db().openRecordset(queries::childrenOfOneParent(*code));
-    if (children.recordCount() == 0)
-        return;
+    if (children.recordCount() == 0) return;
     const QString key = QLatin1Char('M') + QString::number(m_keyCounter);
-    const bool male = person.image == QLatin1String("male") || person.image == QLatin1String("cmale");
+    const bool male =
+        person.image == QLatin1String("male") || person.image == QLatin1String("cmale");
     addNode(person.nodeKey, key, QStringLiteral("?"),
-            male ? QStringLiteral("wife") : QStringLiteral("husband"));
+            male ? QStringLiteral("wife") : QStringLiteral("husband"), 0);
     ++m_keyCounter;
     addChildren(children, key, next);
 }
@@ -202,8 +199,7 @@ void ChartBuilder::addChildren(RecordSet& children, const QString& parentKey,
         next.push_back(entryFor(children, parentKey));
         const GenerationEntry& child = next.back();
         addPerson(child);
-        if (child.name == m_centerName)
-            m_view.makeVisible(child.nodeKey);
+        if (child.name == m_centerName) m_view.makeVisible(child.nodeKey);
     }
 }
 

@@ -3,14 +3,14 @@
 // children with one unknown parent.
 #pragma once
 
+#include <QString>
+#include <cstdint>
+#include <vector>
+
 #include "chart/chart_view.h"
 #include "chart/family_side.h"
 #include "data/family_database.h"
 #include "data/value.h"
-
-#include <QString>
-#include <cstdint>
-#include <vector>
 
 namespace kinmora {
 
@@ -44,7 +44,7 @@ private:
     QString personImage(const RecordSet& row) const;
     GenerationEntry entryFor(const RecordSet& row, const QString& parentKey);
     void addNode(const QString& parentKey, const QString& key, const QString& text,
-                 const QString& image);
+                 const QString& image, std::int64_t code);
     void addPerson(const GenerationEntry& entry);
     void addMarriages(const GenerationEntry& person, std::vector<GenerationEntry>& next);
     void addOneParentChildren(const GenerationEntry& person, std::vector<GenerationEntry>& next);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace kinmora {
 
@@ -10,6 +11,10 @@ struct ChartNode {
     QString text;       // a person's name, or "upper", "no upper", "?"
     QString image;      // one of the eight image keys, e.g. "male", "wife"
     QString parentKey;  // empty for the root node
+    // The code of the person the node stands for (a person or a spouse), so
+    // that namesakes keep their own particulars; 0 for the root, "?" nodes
+    // and a spouse whose code names nobody.
+    std::int64_t code = 0;
 };
 
 }  // namespace kinmora

@@ -7,26 +7,33 @@
 
 namespace kinmora::cli {
 
-int runChart(const CliArguments& args, QTextStream& out, QTextStream& err) {
+std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString sideName = args.option(QStringLiteral("--side"), QStringLiteral("father"));
     if (sideName != QLatin1String("father") && sideName != QLatin1String("mother"))
         throw UsageError("--side takes father or mother");
-    const FamilySide side = sideName == QLatin1String("father") ? FamilySide::Father
-                                                                : FamilySide::Mother;
+    const FamilySide side =
+        sideName == QLatin1String("father") ? FamilySide::Father : FamilySide::Mother;
 
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
+    auto chart = std::make_unique<RequestedChart>();
+    chart->database = FamilyDatabase::open(path);
     // Opening leaves rs_family on the first person in name order, as the open window does.
     const QString name = args.has(QStringLiteral("--name"))
                              ? args.option(QStringLiteral("--name"))
-                             : database->rs_family().field(QStringLiteral("name")).toText();
+                             : chart->database->rs_family().field(QStringLiteral("name")).toText();
 
-    ChartTree tree;
-    ChartBuilder builder(*database, tree);
+    ChartBuilder builder(*chart->database, chart->tree);
     if (builder.calac(name, side) == ChartBuilder::Outcome::NotFound) {
         err << "NOT FOUND\n";
-        return 1;
+        return nullptr;
     }
+    return chart;
+}
+
+int runChart(const CliArguments& args, QTextStream& out, QTextStream& err) {
+    const std::unique_ptr<RequestedChart> chart = buildRequestedChart(args, err);
+    if (!chart) return 1;
+    const ChartTree& tree = chart->tree;
     for (const ChartTree::Row& row : tree.rows())
         out << row.depth << '\t' << row.node->key << '\t' << row.node->text << '\t'
             << row.node->image << '\t' << (row.expanded ? 1 : 0) << '\n';

@@ -3,12 +3,14 @@
 
 namespace kinmora::cli {
 
-CliArguments::CliArguments(const QStringList& words, const QStringList& options) {
+CliArguments::CliArguments(const QStringList& words, const QStringList& options,
+                           const QStringList& flags) {
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words[i];
-        if (options.contains(word) || word.startsWith(QLatin1String("--"))) {
-            if (!options.contains(word))
-                throw UsageError("unknown option " + word.toStdString());
+        if (flags.contains(word)) {
+            m_options.insert(word, QString());
+        } else if (word.startsWith(QLatin1String("--")) || options.contains(word)) {
+            if (!options.contains(word)) throw UsageError("unknown option " + word.toStdString());
             if (i + 1 >= words.size())
                 throw UsageError("option " + word.toStdString() + " needs a value");
             m_options.insert(word, words[++i]);
@@ -19,8 +21,7 @@ CliArguments::CliArguments(const QStringList& words, const QStringList& options)
 }
 
 QString CliArguments::positional(int index, const char* what) const {
-    if (index >= m_positional.size())
-        throw UsageError(std::string("missing ") + what);
+    if (index >= m_positional.size()) throw UsageError(std::string("missing ") + what);
     return m_positional[index];
 }
 

@@ -16,10 +16,12 @@ public:
 
 class CliArguments {
 public:
-    // Splits `words` into positional values and the options named in
-    // `options` (each takes one value; "-o" counts as an option when listed). Throws UsageError for an unknown
-    // option or an option without its value.
-    CliArguments(const QStringList& words, const QStringList& options);
+    // Splits `words` into positional values, the options named in `options`
+    // (each takes one value, e.g. "--name" or "-o") and the `flags` (no
+    // value, e.g. "--tiles"). Throws UsageError for an unknown option or an
+    // option without its value.
+    CliArguments(const QStringList& words, const QStringList& options,
+                 const QStringList& flags = {});
 
     // Positional value `index`; throws UsageError naming `what` when missing.
     QString positional(int index, const char* what) const;

@@ -6,14 +6,18 @@
 #include "csv_command.h"
 #include "gedcom_command.h"
 #include "person_command.h"
+#include "picture_command.h"
 #include "relation_command.h"
 #include "search_command.h"
 #include "data/engine_error.h"
 #include "data/family_file_error.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -23,20 +27,32 @@ const char kUsage[] =
     "       kinmora-cli person FILE NAME [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
     "       kinmora-cli relation FILE A B [--codes]\n"
     "       kinmora-cli gedcom FILE [-o OUT.ged]\n"
-    "       kinmora-cli csv FILE --family F.csv --married M.csv\n";
+    "       kinmora-cli csv FILE --family F.csv --married M.csv\n"
+    "       kinmora-cli picture FILE [--name NAME] [--side father|mother] -o OUT.pdf|.svg|.png\n"
+    "                   [--paper A4|A3] [--tiles] [--dpi N]\n";
+
+// Pictures need fonts, which only a GUI application has; it needs no display.
+std::unique_ptr<QCoreApplication> application(int& argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "picture") == 0) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList words = app.arguments().mid(1);
+    const QStringList words = app->arguments().mid(1);
     try {
         const QString command = words.value(0);
         if (command == QLatin1String("chart"))
             return kinmora::cli::runChart(
-                kinmora::cli::CliArguments(words, {QStringLiteral("--name"), QStringLiteral("--side")}),
+                kinmora::cli::CliArguments(words,
+                                           {QStringLiteral("--name"), QStringLiteral("--side")}),
                 out, err);
         if (command == QLatin1String("search"))
             return kinmora::cli::runSearch(kinmora::cli::CliArguments(words, {}), out, err);
@@ -51,12 +67,17 @@ int main(int argc, char* argv[]) {
         if (command == QLatin1String("csv"))
             return kinmora::cli::runCsv(kinmora::cli::CliArguments(
                 words, {QStringLiteral("--family"), QStringLiteral("--married")}));
+        if (command == QLatin1String("picture"))
+            return kinmora::cli::runPicture(
+                kinmora::cli::CliArguments(words, kinmora::cli::pictureOptions(),
+                                           kinmora::cli::pictureFlags()),
+                err);
         if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
             out << kUsage;
             return 0;
         }
-        throw kinmora::cli::UsageError(command.isEmpty() ? "no command given"
-                                                          : "unknown command " + command.toStdString());
+        throw kinmora::cli::UsageError(
+            command.isEmpty() ? "no command given" : "unknown command " + command.toStdString());
     } catch (const kinmora::cli::UsageError& e) {
         err << "kinmora-cli: " << e.what() << '\n' << kUsage;
         return 2;

@@ -1,0 +1,176 @@
+// Every output paints through PicturePainter in points: the painter is scaled
+// from the device's resolution, so text stays text (vector) in PDF and SVG.
+#include "picture/picture_writer.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <climits>
+#include <cmath>
+
+#include "picture/pdf_text_map.h"
+#include "picture/picture_painter.h"
+
+namespace kinmora {
+namespace {
+
+// A tile's label sits below its drawing, in this band.
+constexpr double kLabelBand = 16;
+// An image larger than this many pixels (1 GB at four bytes each) is refused.
+constexpr double kMaxPixels = 256.0 * 1024 * 1024;
+
+std::string where(const QString& path) {
+    return path.toStdString() + ": ";
+}
+
+void endPainting(QPainter& painter, const QString& path) {
+    if (!painter.end()) throw PictureError(where(path) + "could not be written");
+}
+
+}  // namespace
+
+QSize PictureWriter::tileGrid(QSizeF chart, QSizeF page) {
+    auto count = [](double whole, double part) {
+        const double step = part - kTileOverlap;
+        if (whole <= part || step <= 0) return 1;
+        return 1 + static_cast<int>(std::ceil((whole - part) / step));
+    };
+    return QSize(count(chart.width(), page.width()), count(chart.height(), page.height()));
+}
+
+void PictureWriter::paintPages(QPagedPaintDevice& device, bool tiles) const {
+    QPainter painter;
+    if (!painter.begin(&device)) throw PictureError("the pages could not be started");
+    const double scale = device.logicalDpiX() / 72.0;
+    const QSizeF paper = device.pageLayout().paintRectPoints().size();
+    const PicturePainter chart(m_picture);
+    const QSizeF size = m_picture.size();
+
+    if (!tiles) {
+        const double fit =
+            std::min({1.0, paper.width() / size.width(), paper.height() / size.height()});
+        painter.scale(scale * fit, scale * fit);
+        chart.paint(painter);
+        painter.end();
+        return;
+    }
+
+    const QSizeF area(paper.width(), paper.height() - kLabelBand);
+    const QSize grid = tileGrid(size, area);
+    const int pages = grid.width() * grid.height();
+    QFont labelFont = m_picture.font();
+    labelFont.setPixelSize(8);
+    for (int row = 0; row < grid.height(); ++row)
+        for (int column = 0; column < grid.width(); ++column) {
+            const int page = row * grid.width() + column + 1;
+            if (page > 1 && !device.newPage())
+                throw PictureError("a new page could not be started");
+            painter.resetTransform();
+            painter.scale(scale, scale);
+            const QPointF origin(column * (area.width() - kTileOverlap),
+                                 row * (area.height() - kTileOverlap));
+            painter.save();
+            painter.setClipRect(QRectF(QPointF(0, 0), area));
+            painter.translate(-origin);
+            chart.paint(painter, QRectF(origin, area));
+            painter.restore();
+            painter.setFont(labelFont);
+            painter.setPen(Qt::darkGray);
+            painter.drawText(QRectF(0, area.height(), area.width(), kLabelBand), Qt::AlignCenter,
+                             QStringLiteral("แผ่นที่ %1 จาก %2   แถว %3 คอลัมน์ %4   "
+                                            "ขอบซ้อนกับแผ่นข้างเคียง 1 ซม.")
+                                 .arg(page)
+                                 .arg(pages)
+                                 .arg(row + 1)
+                                 .arg(column + 1));
+        }
+    painter.end();
+}
+
+void PictureWriter::writePdf(const QString& path, const Pages& pages) const {
+    // Written in memory first: its text maps are mended before the file exists.
+    QByteArray bytes;
+    // Room for the whole file up front: growing it a write at a time costs
+    // more than drawing a large chart.
+    bytes.reserve(static_cast<qsizetype>(m_picture.boxes().size()) * 600 + 200000);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Kinmora"));
+    pdf.setTitle(m_picture.title());
+    if (pages.paper) {
+        const QPageSize paper(*pages.paper);
+        const bool wide = m_picture.size().width() > m_picture.size().height();
+        pdf.setPageLayout(QPageLayout(
+            paper, wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(kPaperMargin, kPaperMargin, kPaperMargin, kPaperMargin), QPageLayout::Point));
+    } else {
+        pdf.setPageLayout(QPageLayout(
+            QPageSize(m_picture.size(), QPageSize::Point, QString(), QPageSize::ExactMatch),
+            QPageLayout::Portrait, QMarginsF()));
+    }
+    try {
+        paintPages(pdf, pages.tiles);
+    } catch (const PictureError& e) {
+        throw PictureError(where(path) + e.what());
+    }
+    buffer.close();
+    restoreThaiText(bytes);
+    // A file that cannot be finished is never left half written.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw PictureError(where(path) + file.errorString().toStdString());
+}
+
+void PictureWriter::writeSvg(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw PictureError(where(path) + file.errorString().toStdString());
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(72);
+    svg.setSize(m_picture.size().toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), m_picture.size()));
+    svg.setTitle(m_picture.title());
+    QPainter painter;
+    if (!painter.begin(&svg)) throw PictureError(where(path) + "could not be written");
+    // SVG keeps text as characters only when it is given characters.
+    PicturePainter(m_picture, false).paint(painter);
+    endPainting(painter, path);
+    if (!file.flush() || file.error() != QFile::NoError)
+        throw PictureError(where(path) + file.errorString().toStdString());
+}
+
+void PictureWriter::writePng(const QString& path, int dpi) const {
+    if (dpi < 1 || dpi > 2400)
+        throw PictureError(where(path) + "the resolution must be from 1 to 2400 dpi");
+    const double scale = dpi / 72.0;
+    const double width = std::ceil(m_picture.size().width() * scale);
+    const double height = std::ceil(m_picture.size().height() * scale);
+    if (width * height > kMaxPixels || width > INT_MAX / 4 || height > INT_MAX / 4)
+        throw PictureError(where(path) + "the chart is too large for an image at " +
+                           std::to_string(dpi) + " dpi (" +
+                           std::to_string(static_cast<long long>(width)) + " x " +
+                           std::to_string(static_cast<long long>(height)) +
+                           " pixels); choose a lower resolution or a PDF");
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull()) throw PictureError(where(path) + "not enough memory for the image");
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    PicturePainter(m_picture).paint(painter);
+    painter.end();
+    QImageWriter writer(path, "png");
+    if (!writer.write(image)) throw PictureError(where(path) + writer.errorString().toStdString());
+}
+
+}  // namespace kinmora

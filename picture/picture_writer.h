@@ -1,0 +1,57 @@
+// Writes a chart picture as a PDF (one page sized to the chart, or one paper
+// page, or tiles of paper to tape together), an SVG, or a PNG at a chosen
+// resolution, and paints it on any paged device such as a printer.
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+#include <stdexcept>
+
+#include "picture/chart_picture.h"
+
+class QPagedPaintDevice;
+
+namespace kinmora {
+
+// A picture that could not be written; the message names the file and why.
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class PictureWriter {
+public:
+    struct Pages {
+        // No paper: one page exactly the chart's size. A paper: the chart
+        // shrunk to fit one page of it, or with `tiles` at full size over
+        // as many pages as it needs.
+        std::optional<QPageSize::PageSizeId> paper;
+        bool tiles = false;
+    };
+    // The overlap between neighbouring tiles, in points (1 cm), and the
+    // margin of every paper page.
+    static constexpr double kTileOverlap = 28.35;
+    static constexpr double kPaperMargin = 28.35;
+
+    explicit PictureWriter(const ChartPicture& picture) : m_picture(picture) {}
+
+    // Each throws PictureError when the file cannot be written.
+    void writePdf(const QString& path, const Pages& pages) const;
+    void writeSvg(const QString& path) const;
+    // `dpi` from 1 to 2400; throws PictureError when the image would be too
+    // large to hold in memory (a PDF suits such a chart).
+    void writePng(const QString& path, int dpi) const;
+
+    // Paints on `device`, whose page size and margins are already set: the
+    // chart shrunk to fit the first page, or with `tiles` at full size over
+    // as many pages as needed, each labelled with its place.
+    void paintPages(QPagedPaintDevice& device, bool tiles) const;
+
+    // The number of tiles across and down for a page area of `page` points.
+    static QSize tileGrid(QSizeF chart, QSizeF page);
+
+private:
+    const ChartPicture& m_picture;
+};
+
+}  // namespace kinmora

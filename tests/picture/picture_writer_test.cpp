@@ -1,0 +1,176 @@
+// The chart written as files: the PDF's and the SVG's text hold every name,
+// tiles cover the chart page by page, an image has the size its resolution
+// asks for, and a file that cannot be written is an error, not a success.
+#include "picture/picture_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include "chart/chart_builder.h"
+#include "chart/chart_tree.h"
+#include "data/family_database.h"
+#include "picture/chart_picture.h"
+#include "picture/pdf_text_map.h"
+#include "picture/person_facts.h"
+#include "support/family_files.h"
+
+namespace kinmora {
+namespace {
+
+// Text as a PDF reader gives it back, compared without layout spaces. The
+// font draws ำ as its two parts, nikhahit before any tone mark, and the
+// reader hands back those parts.
+QString comparable(QString text) {
+    text = text.normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    text.replace(QRegularExpression(QStringLiteral("([\u0E48-\u0E4B])\u0E4D")),
+                 QStringLiteral("\u0E4D\\1"));
+    return text;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PictureWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_db = FamilyDatabase::open(QStringLiteral(KINMORA_SAMPLE));
+        // The youngest generation's centre: the chart spans the whole family.
+        ChartBuilder builder(*m_db, m_tree);
+        ASSERT_EQ(builder.calac(QStringLiteral("กมล"), FamilySide::Father),
+                  ChartBuilder::Outcome::Built);
+        m_picture.emplace(ChartPicture::layOut(m_tree, PersonFacts::load(*m_db)));
+        for (const ChartPicture::Box& box : m_picture->boxes()) m_lines << box.name << box.dates;
+        m_lines.removeAll(QString());
+        ASSERT_GT(m_picture->boxes().size(), 20u);
+    }
+
+    testing::FamilyFiles m_files;
+    std::unique_ptr<FamilyDatabase> m_db;
+    ChartTree m_tree;
+    std::optional<ChartPicture> m_picture;
+    QStringList m_lines;  // every box's texts
+};
+
+TEST_F(PictureWriterTest, PdfTextHoldsEveryNameOfTheChart) {
+    const QString pdf = m_files.path("chart.pdf");
+    PictureWriter(*m_picture).writePdf(pdf, {});
+    const QString text = comparable(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+    for (const ChartTree::Row& row : m_tree.rows())
+        EXPECT_TRUE(text.contains(comparable(row.node->text))) << row.node->text.toStdString();
+    for (const QString& line : m_lines)
+        EXPECT_TRUE(text.contains(comparable(line))) << line.toStdString();
+    // One page, the chart's size, with its fonts embedded.
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+        << info.toStdString();
+    const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
+    for (const QString& line : fonts.split(QLatin1Char('\n')).mid(2, -1))
+        if (!line.isEmpty())
+            EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
+                << line.toStdString();
+}
+
+TEST_F(PictureWriterTest, SvgKeepsEveryTextAsTextElements) {
+    const QString svg = m_files.path("chart.svg");
+    PictureWriter(*m_picture).writeSvg(svg);
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    for (const QString& line : m_lines) EXPECT_TRUE(texts.contains(line)) << line.toStdString();
+    EXPECT_TRUE(texts.contains(m_picture->title()));
+}
+
+TEST_F(PictureWriterTest, TilesCoverAWideChartWithLabelledOverlappingPages) {
+    // A3 landscape gives one row; the sample chart is wider than one A4 page.
+    const QString pdf = m_files.path("tiles.pdf");
+    PictureWriter(*m_picture).writePdf(pdf, {QPageSize::A4, true});
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const QSizeF area(a4.height() - 2 * PictureWriter::kPaperMargin,
+                      a4.width() - 2 * PictureWriter::kPaperMargin);
+    const QSize grid = PictureWriter::tileGrid(m_picture->size(), area - QSizeF(0, 16));
+    const int pages = grid.width() * grid.height();
+    ASSERT_GT(pages, 1);
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))))
+        << info.toStdString();
+    const QString last =
+        run(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QString::number(pages), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(last.contains(QStringLiteral("แผ่นที่ %1 จาก %1").arg(pages))) << last.toStdString();
+    // Every name lands on some page, whole.
+    const QString all = comparable(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+    for (const ChartTree::Row& row : m_tree.rows())
+        EXPECT_TRUE(all.contains(comparable(row.node->text))) << row.node->text.toStdString();
+
+    // The grid: a chart that fits is one page; each further page adds the page less the overlap.
+    EXPECT_EQ(PictureWriter::tileGrid({500, 300}, {500, 300}), QSize(1, 1));
+    const double step = 500 - PictureWriter::kTileOverlap;
+    EXPECT_EQ(PictureWriter::tileGrid({500 + step, 300}, {500, 300}), QSize(2, 1));
+    EXPECT_EQ(PictureWriter::tileGrid({500 + step + 1, 301}, {500, 300}), QSize(3, 2));
+}
+
+TEST_F(PictureWriterTest, PngHasTheSizeItsResolutionAsksForOrIsRefused) {
+    const QString png = m_files.path("chart.png");
+    PictureWriter(*m_picture).writePng(png, 144);
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), static_cast<int>(std::ceil(m_picture->size().width() * 2)));
+    EXPECT_EQ(image.height(), static_cast<int>(std::ceil(m_picture->size().height() * 2)));
+    EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 144, 0.5);
+
+    // An image that could not be held in memory is refused, and no file is left.
+    const QString huge = m_files.path("huge.png");
+    EXPECT_THROW(PictureWriter(*m_picture).writePng(huge, 2400), PictureError);
+    EXPECT_FALSE(QFile::exists(huge));
+}
+
+TEST_F(PictureWriterTest, AFileThatCannotBeWrittenIsAnErrorNamingIt) {
+    const QString missing = m_files.path("no-such-folder/chart");
+    for (const char* type : {".pdf", ".svg", ".png"}) {
+        const QString path = missing + QLatin1String(type);
+        try {
+            const PictureWriter writer(*m_picture);
+            if (path.endsWith(QLatin1String(".pdf")))
+                writer.writePdf(path, {});
+            else if (path.endsWith(QLatin1String(".svg")))
+                writer.writeSvg(path);
+            else
+                writer.writePng(path, 72);
+            ADD_FAILURE() << "no error for " << type;
+        } catch (const PictureError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(path)) << e.what();
+        }
+    }
+}
+
+TEST(PdfTextMapTest, PrivateUseMarksInCharacterMapsBecomeThaiAndNothingElseMoves) {
+    QByteArray pdf =
+        "stream <F70A> x\nbegincmap\n<0001> <0003> [<0E0D> <F70A> <F70E>]\n<F7FF> <F70B\n"
+        "endcmap\n<F70A>";
+    const qsizetype size = pdf.size();
+    EXPECT_EQ(restoreThaiText(pdf), 2);
+    EXPECT_EQ(pdf.size(), size);
+    EXPECT_EQ(pdf,
+              QByteArray(
+                  "stream <F70A> x\nbegincmap\n<0001> <0003> [<0E0D> <0E48> <0E4C>]\n<F7FF> <F70B\n"
+                  "endcmap\n<F70A>"));
+}
+
+}  // namespace
+}  // namespace kinmora
