@@ -16,6 +16,7 @@
 #include "app/command_tool_bar.h"
 #include "app/export_commands.h"
 #include "app/module1.h"
+#include "app/picture_commands.h"
 #include "app/relation_command.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
@@ -69,6 +70,7 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
     createStatusBar();
     new RelationCommand(*this);
     new ExportCommands(m_toolbar->moreMenu(), this);
+    new PictureCommands(*this);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
@@ -139,11 +141,13 @@ void frm_main::closeEvent(QCloseEvent* event) {
 void frm_main::calac(const QString& center_name) {
     setBusy(true);
     bool found = false;
+    const FamilySide side = sideFromSelectorIndex(m_selector->currentIndex());
     try {
         ChartBuilder builder(Module1::instance().database(), *this);
-        found = builder.calac(center_name, sideFromSelectorIndex(m_selector->currentIndex())) ==
-                ChartBuilder::Outcome::Built;
+        found = builder.calac(center_name, side) == ChartBuilder::Outcome::Built;
+        if (found) m_shownChart = ShownChart{center_name, side};
     } catch (const std::exception& error) {
+        m_shownChart.reset();
         setBusy(false);
         showError(QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(center_name), error);
         return;

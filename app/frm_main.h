@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include "app/repaint_throttle.h"
 #include "chart/chart_view.h"
+#include "chart/family_side.h"
 #include "windows/main_window.h"
 
 class QTreeWidgetItem;
@@ -47,6 +49,14 @@ public:
     // "Search", "refresh", "note", "about" or "exit"); other keys do nothing.
     void toolbarButtonClick(const QString& key);
 
+    // The centre name and side of the chart shown; nothing before the first
+    // chart and after a build that failed midway.
+    struct ShownChart {
+        QString centre;
+        FamilySide side;
+    };
+    const std::optional<ShownChart>& shownChart() const { return m_shownChart; }
+
     CommandToolBar* Toolbar1() const { return m_toolbar; }
     SideSelector* Combo1() const { return m_selector; }
     ChartTreeWidget* TreeView1() const { return m_tree; }
@@ -78,6 +88,7 @@ private:
     ChartTreeWidget* m_tree = nullptr;
     StatusPanels* m_status = nullptr;
     RepaintThrottle m_statusRepaint;
+    std::optional<ShownChart> m_shownChart;
 };
 
 }  // namespace kinmora

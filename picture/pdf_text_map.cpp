@@ -3,6 +3,7 @@
 // their descender.
 #include "picture/pdf_text_map.h"
 
+#include <QFile>
 #include <QHash>
 
 namespace kinmora {
@@ -66,6 +67,15 @@ int restoreThaiText(QByteArray& pdf) {
         from = end;
     }
     return rewritten;
+}
+
+bool restoreThaiTextInFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return false;
+    QByteArray pdf = file.readAll();
+    if (restoreThaiText(pdf) == 0) return true;
+    // The same length: written over in place.
+    return file.seek(0) && file.write(pdf) == pdf.size() && file.flush();
 }
 
 }  // namespace kinmora

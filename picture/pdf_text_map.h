@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace kinmora {
 
@@ -13,5 +14,9 @@ namespace kinmora {
 // it stands for, in place: every offset in the file stays valid.
 // Returns the number of codes rewritten.
 int restoreThaiText(QByteArray& pdf);
+
+// The same for the PDF file at `path`, such as one a printer wrote. Returns
+// false when the file cannot be read or written back.
+bool restoreThaiTextInFile(const QString& path);
 
 }  // namespace kinmora

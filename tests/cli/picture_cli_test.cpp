@@ -1,10 +1,11 @@
 // `kinmora-cli picture` as scripts use it: the file it writes and its exit
 // statuses, the same as `kinmora-cli chart` gives for the same person.
-#include "support/family_files.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
-#include <gtest/gtest.h>
+
+#include "support/family_files.h"
 
 namespace kinmora {
 namespace {
@@ -13,8 +14,7 @@ int cli(const QStringList& arguments, QString* err = nullptr) {
     QProcess process;
     process.start(QStringLiteral(KINMORA_CLI), arguments);
     process.waitForFinished(60000);
-    if (err)
-        *err = QString::fromUtf8(process.readAllStandardError());
+    if (err) *err = QString::fromUtf8(process.readAllStandardError());
     return process.exitCode();
 }
 
@@ -45,7 +45,8 @@ TEST_F(PictureCliTest, WritesTheTypeItsOutputNames) {
                                                                  : "<?xml"))
             << type;
     }
-    EXPECT_EQ(cli({"picture", m_path, "-o", m_files.path("tiles.pdf"), "--paper", "a3", "--tiles"}), 0);
+    EXPECT_EQ(cli({"picture", m_path, "-o", m_files.path("tiles.pdf"), "--paper", "a3", "--tiles"}),
+              0);
     EXPECT_EQ(cli({"picture", m_path, "-o", m_files.path("low.png"), "--dpi", "30"}), 0);
 }
 
@@ -58,7 +59,8 @@ TEST_F(PictureCliTest, ExitStatusesAreThoseOfTheChartCommand) {
     EXPECT_EQ(cli({"picture", m_files.path("missing.mdb"), "-o", out}), 2);
     // Mistakes on the command line, caught before the family file is read.
     for (const QStringList& words :
-         {QStringList{"picture", m_path}, QStringList{"picture", m_path, "-o", m_files.path("c.jpg")},
+         {QStringList{"picture", m_path},
+          QStringList{"picture", m_path, "-o", m_files.path("c.jpg")},
           QStringList{"picture", m_path, "--side", "aunt", "-o", out},
           QStringList{"picture", m_path, "-o", m_files.path("c.svg"), "--tiles"},
           QStringList{"picture", m_path, "-o", out, "--paper", "letter"},
