@@ -20,6 +20,7 @@ struct Figures {
     double pdfMegabytes = 0;
     double pdfPeakMegabytes = 0;
     double pngSeconds = 0;
+    bool pngRefused = false;  // the image would be too large to hold
 };
 
 Figures measure(const std::string& cli, const std::string& folder, int persons, int repetitions) {
@@ -38,9 +39,10 @@ Figures measure(const std::string& cli, const std::string& folder, int persons, 
             std::fprintf(stderr, "kinmora-cli picture failed on %s\n", family.c_str());
         pdfTimes.push_back(run.seconds);
         f.pdfPeakMegabytes = std::max(f.pdfPeakMegabytes, run.peakResidentKb / 1024.0);
-        pngTimes.push_back(
-            runProcess({cli, "picture", family, "--name", centre, "-o", png, "--dpi", "150"})
-                .seconds);
+        const ProcessRun image =
+            runProcess({cli, "picture", family, "--name", centre, "-o", png, "--dpi", "150"});
+        f.pngRefused = image.status != 0;
+        pngTimes.push_back(image.seconds);
     }
     f.pdfSeconds = median(pdfTimes);
     f.pngSeconds = median(pngTimes);
@@ -66,8 +68,9 @@ int main(int argc, char* argv[]) {
     std::printf("|---|---|---|---|---|\n");
     for (int persons : {1000, 5000, 32767}) {
         const Figures f = measure(cli, folder, persons, repetitions);
-        std::printf("| %d | %.0f | %.1f | %.1f | %.0f |\n", persons, f.pdfSeconds * 1000,
-                    f.pdfMegabytes, f.pdfPeakMegabytes, f.pngSeconds * 1000);
+        std::printf("| %d | %.0f | %.1f | %.1f | %.0f%s |\n", persons, f.pdfSeconds * 1000,
+                    f.pdfMegabytes, f.pdfPeakMegabytes, f.pngSeconds * 1000,
+                    f.pngRefused ? " (refused: too large)" : "");
     }
     return 0;
 }

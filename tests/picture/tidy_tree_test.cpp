@@ -113,17 +113,5 @@ TEST(TidyTreeTest, SubtreesArePushedTogetherAsFarAsTheirContoursAllow) {
     EXPECT_NEAR(step2, step3, kEps);
 }
 
-TEST(TidyTreeTest, ManyBoxesAndLongChainsAreLaidOutWithoutRecursionTrouble) {
-    TidyTree tree(kSibling, kCousin);
-    int last = tree.add(-1, 30);
-    for (int i = 0; i < 5000; ++i) last = tree.add(last, 30);
-    const int wide = tree.add(-1, 30);
-    for (int i = 0; i < 30000; ++i) tree.add(wide, 30);
-    tree.layOut();
-    EXPECT_NEAR(tree.centreX(last), tree.centreX(0), kEps);
-    // The chain's column, the gap between cousins, then the row of 30,000.
-    EXPECT_NEAR(tree.extent(), 30 + kCousin + 30000 * 30 + 29999 * kSibling, kEps);
-}
-
 }  // namespace
 }  // namespace kinmora
