@@ -75,10 +75,11 @@ TEST_F(PictureWriterTest, PdfTextHoldsEveryNameOfTheChart) {
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
         << info.toStdString();
     const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
-    for (const QString& line : fonts.split(QLatin1Char('\n')).mid(2, -1))
-        if (!line.isEmpty())
-            EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
-                << line.toStdString();
+    for (const QString& line : fonts.split(QLatin1Char('\n')).mid(2, -1)) {
+        if (line.isEmpty()) continue;
+        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
+            << line.toStdString();
+    }
 }
 
 TEST_F(PictureWriterTest, SvgKeepsEveryTextAsTextElements) {
