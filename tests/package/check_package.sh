@@ -108,9 +108,14 @@ hard_coded=$(grep -rlF "$build" "$root")
 "$root/usr/bin/kinmora-cli" search "$root/usr/share/kinmora/sample-family.mdb" ศรีสุข >"$work/search.txt" 2>&1 &&
   [ -s "$work/search.txt" ] ||
   fail "the installed kinmora-cli cannot search the installed sample family: $(cat "$work/search.txt")"
+# As GNU programs do: --help and --version print on standard output and succeed.
 for program in kinmora kinmora-cli kinmora-mkfamily; do
-  version=$(QT_QPA_PLATFORM=offscreen timeout 20 "$root/usr/bin/$program" --version 2>&1)
+  version=$(QT_QPA_PLATFORM=offscreen timeout 20 "$root/usr/bin/$program" --version 2>/dev/null) ||
+    fail "$program --version fails"
   grep -q "$(dpkg-deb -f "$deb" Version)" <<<"$version" || fail "$program --version says '$version'"
+  help=$(QT_QPA_PLATFORM=offscreen timeout 20 "$root/usr/bin/$program" --help 2>/dev/null) ||
+    fail "$program --help fails"
+  grep -qi "usage:" <<<"$help" || fail "$program --help shows no usage: '$help'"
 done
 
 lintian --fail-on none --tag-display-limit 0 "$deb" >"$work/lintian.txt" 2>&1
