@@ -1,23 +1,56 @@
 // Starts the program: the main window, and the family file named on the
 // command line if there is one.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStringList>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "app/frm_main.h"
 #include "app/start_up_file.h"
 #include "windows/thai_font.h"
 
+namespace {
+
+// --help and --version only print, so they must work where no display is.
+bool onlyPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--help", "-h", "--help-all", "--version", "-v"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kinmora"));
+    QCoreApplication::setApplicationName(QStringLiteral("kinmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KINMORA_VERSION));
+    const std::unique_ptr<QCoreApplication> app =
+        onlyPrints(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                               : std::make_unique<QApplication>(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows a Thai family tree kept in an Access (.MDB) family file."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("the family file to open at start"),
+                                 QStringLiteral("[FILE]"));
+    parser.process(*app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        fputs("kinmora: give at most one FILE\nTry 'kinmora --help' for more information.\n",
+              stderr);
+        return 2;
+    }
+
     // Message boxes and prompts are windows of their own and do not take the
     // main window's font.
     QApplication::setFont(kinmora::thaiFont(9.75));
-
     kinmora::frm_main window;
     window.show();
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) kinmora::openStartUpFile(window, arguments.at(1));
-    return app.exec();
+    if (!files.isEmpty()) kinmora::openStartUpFile(window, files.first());
+    return app->exec();
 }

@@ -72,6 +72,10 @@ int main(int argc, char* argv[]) {
                 kinmora::cli::CliArguments(words, kinmora::cli::pictureOptions(),
                                            kinmora::cli::pictureFlags()),
                 err);
+        if (command == QLatin1String("--version")) {
+            out << "kinmora-cli " KINMORA_VERSION "\n";
+            return 0;
+        }
         if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
             out << kUsage;
             return 0;

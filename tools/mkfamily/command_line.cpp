@@ -27,6 +27,7 @@ std::string CommandLine::usage() {
            "  --table NAME=FILE  a table named NAME from FILE (repeatable)\n"
            "  -o, --output FILE  the database to write; replaced only on success\n"
            "  --help             show this help\n"
+           "  --version          show the program's version\n"
            "\n"
            "CSV: UTF-8, header row first. A header cell may name a type as name:TYPE,\n"
            "TYPE one of int, long, bool, date, text, memo, double; otherwise code,\n"
@@ -53,6 +54,10 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             line.help = true;
             continue;
         }
+        if (option == "--version") {
+            line.version = true;
+            continue;
+        }
         if (option != "--family" && option != "--married" && option != "--table" &&
             option != "-o" && option != "--output") {
             throw std::invalid_argument("unknown argument '" + arguments[i] + "' (see --help)");
@@ -75,7 +80,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             line.output = value;
         }
     }
-    if (!line.help && line.output.empty()) {
+    if (!line.help && !line.version && line.output.empty()) {
         throw std::invalid_argument("no output file; give -o OUT.mdb (see --help)");
     }
     return line;

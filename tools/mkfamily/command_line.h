@@ -18,6 +18,7 @@ public:
     static std::string usage();
 
     bool help = false;
+    bool version = false;
     std::vector<TableArgument> tables;  // in the order given
     std::string output;
 };

@@ -31,6 +31,10 @@ int main(int argc, char** argv) {
     try {
         const CommandLine line =
             CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+        if (line.version) {
+            std::cout << "kinmora-mkfamily " KINMORA_VERSION "\n";
+            return 0;
+        }
         if (line.help) {
             std::cout << CommandLine::usage();
             return 0;
