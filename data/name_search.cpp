@@ -1,5 +1,4 @@
-// The original counted positions in an 8-bit counter and failed on texts
-// longer than 255 characters; containment has no such limit here.
+// Positions are counted without a limit, so long names are searched whole.
 #include "data/name_search.h"
 
 #include "data/engine_error.h"

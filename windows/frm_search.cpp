@@ -21,7 +21,7 @@
 namespace kinmora {
 namespace {
 
-// VB's Trim: spaces only, not tabs or other white space.
+// Trims spaces only, not tabs or other white space, as the hits were padded.
 QString trimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -74,9 +74,8 @@ void frm_search::showModal(MainWindow& main, const QStringList& hits) {
 }
 
 QString frm_search::onlyname(const QString& input_text) {
-    // The original scanned only as many characters as the trimmed text has,
-    // which cut short a name with leading spaces and an empty surname; the
-    // name is everything before the first run of ten spaces.
+    // The name is everything before the first run of ten spaces, so a name
+    // with leading spaces and an empty surname comes back whole.
     const qsizetype gap = input_text.indexOf(kHitGap);
     return trimSpaces(gap < 0 ? input_text : input_text.left(gap));
 }
@@ -148,8 +147,8 @@ void frm_search::keyPressEvent(QKeyEvent* event) {
 }
 
 void frm_search::closeEvent(QCloseEvent* event) {
-    // The close box: the original left the main window's hourglass on until
-    // the next chart was built.
+    // The close box ends the main window's hourglass too, or it would stay
+    // on until the next chart was built.
     m_main.setBusyCursor(false);
     QDialog::closeEvent(event);
 }
