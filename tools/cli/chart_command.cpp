@@ -12,8 +12,8 @@ int runChart(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString sideName = args.option(QStringLiteral("--side"), QStringLiteral("father"));
     if (sideName != QLatin1String("father") && sideName != QLatin1String("mother"))
         throw UsageError("--side takes father or mother");
-    const FamilySide side = sideName == QLatin1String("father") ? FamilySide::Father
-                                                                : FamilySide::Mother;
+    const FamilySide side =
+        sideName == QLatin1String("father") ? FamilySide::Father : FamilySide::Mother;
 
     std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
     // Opening leaves rs_family on the first person in name order, as the open window does.

@@ -1,9 +1,9 @@
 // `kinmora-cli chart FILE [--name NAME] [--side father|mother]`: prints the family chart.
 #pragma once
 
-#include "cli_arguments.h"
-
 #include <QTextStream>
+
+#include "cli_arguments.h"
 
 namespace kinmora::cli {
 

@@ -1,21 +1,19 @@
 // --now fixes the present moment, so that a living person's age can be scripted and tested.
 #include "person_command.h"
 
+#include <QDateTime>
+
 #include "data/family_database.h"
 #include "data/person_particulars.h"
-
-#include <QDateTime>
 
 namespace kinmora::cli {
 namespace {
 
 QDateTime presentMoment(const CliArguments& args) {
-    if (!args.has(QStringLiteral("--now")))
-        return QDateTime::currentDateTime();
+    if (!args.has(QStringLiteral("--now"))) return QDateTime::currentDateTime();
     const QDateTime now = QDateTime::fromString(args.option(QStringLiteral("--now")),
                                                 QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!now.isValid())
-        throw UsageError("--now takes a moment as \"YYYY-MM-DD HH:MM:SS\"");
+    if (!now.isValid()) throw UsageError("--now takes a moment as \"YYYY-MM-DD HH:MM:SS\"");
     return now;
 }
 
@@ -39,14 +37,17 @@ int runPerson(const CliArguments& args, QTextStream& out, QTextStream& err) {
         return 1;
     }
     const std::pair<const char*, const QString*> labels[] = {
-        {"name", &person->name},     {"surname", &person->surname},
-        {"sex", &person->sex},       {"born", &person->born},
-        {"died", &person->died},     {"age", &person->age},
-        {"father", &person->father}, {"mother", &person->mother},
+        {"name", &person->name},
+        {"surname", &person->surname},
+        {"sex", &person->sex},
+        {"born", &person->born},
+        {"died", &person->died},
+        {"age", &person->age},
+        {"father", &person->father},
+        {"mother", &person->mother},
         {"biography", &person->biography},
     };
-    for (const auto& [label, text] : labels)
-        out << label << '\t' << oneLine(*text) << '\n';
+    for (const auto& [label, text] : labels) out << label << '\t' << oneLine(*text) << '\n';
     return 0;
 }
 

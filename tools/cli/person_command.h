@@ -1,9 +1,9 @@
 // `kinmora-cli person FILE NAME [--now "YYYY-MM-DD HH:MM:SS"]`: prints a person's particulars.
 #pragma once
 
-#include "cli_arguments.h"
-
 #include <QTextStream>
+
+#include "cli_arguments.h"
 
 namespace kinmora::cli {
 

@@ -9,16 +9,14 @@ namespace kinmora::cli {
 int runSearch(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString text = args.positional(2, "TEXT");
-    if (text.isEmpty())
-        throw UsageError("TEXT must not be empty");
+    if (text.isEmpty()) throw UsageError("TEXT must not be empty");
     std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
     const QStringList hits = search_hits(database->rs_family(), text);
     if (hits.isEmpty()) {
         err << "NOT FOUND\n";
         return 1;
     }
-    for (const QString& line : hits)
-        out << line << '\n';
+    for (const QString& line : hits) out << line << '\n';
     return 0;
 }
 

@@ -1,9 +1,9 @@
 // `kinmora-cli search FILE TEXT`: prints the Search command's hit lines.
 #pragma once
 
-#include "cli_arguments.h"
-
 #include <QTextStream>
+
+#include "cli_arguments.h"
 
 namespace kinmora::cli {
 
