@@ -42,8 +42,15 @@ void ChartTreeWidget::addNode(const ChartNode& node) {
     item->setIcon(0, ImageList1::icon(node.image));
     item->setData(0, kKeyRole, node.key);
     item->setData(0, kImageRole, node.image);
+    item->setData(0, kKindRole, static_cast<int>(node.kind));
     parent ? parent->addChild(item) : addTopLevelItem(item);
     m_items.insert(node.key, item);
+}
+
+bool ChartTreeWidget::isPerson(const QTreeWidgetItem* item) {
+    ChartNode node;
+    node.kind = static_cast<ChartNode::Kind>(item->data(0, kKindRole).toInt());
+    return node.isPerson();
 }
 
 void ChartTreeWidget::makeVisible(const QString& key) {

@@ -14,9 +14,10 @@ class ChartTreeWidget : public QTreeWidget {
     Q_OBJECT
 
 public:
-    // Item data holding a node's key and its image key.
+    // Item data holding a node's key, its image key and its ChartNode::Kind.
     static constexpr int kKeyRole = Qt::UserRole;
     static constexpr int kImageRole = Qt::UserRole + 1;
+    static constexpr int kKindRole = Qt::UserRole + 2;
 
     explicit ChartTreeWidget(QWidget* parent = nullptr);
 
@@ -32,6 +33,8 @@ public:
     void makeVisible(const QString& key);
     // The node keyed `key`, or null.
     QTreeWidgetItem* node(const QString& key) const { return m_items.value(key); }
+    // Whether `item` stands for somebody (see ChartNode::isPerson).
+    static bool isPerson(const QTreeWidgetItem* item);
 
 signals:
     // MouseDown: a mouse button was pressed over the tree. A right press

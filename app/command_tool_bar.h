@@ -17,6 +17,13 @@ class CommandToolBar : public QToolBar {
 
 public:
     static constexpr int kEntries = 8;
+    // The entries by name, separators counted.
+    static constexpr int kOpenEntry = 1;
+    static constexpr int kSearchEntry = 3;
+    static constexpr int kRefreshEntry = 4;
+    static constexpr int kNoteEntry = 5;
+    static constexpr int kAboutEntry = 7;
+    static constexpr int kExitEntry = 8;
     // The drop-down entry after the eight: always enabled; each command in
     // its menu enables itself when the menu opens.
     static constexpr int kMoreEntry = kEntries + 1;

@@ -3,9 +3,11 @@
 // life meanwhile, and the status bar is repainted by hand a few times a second.
 #include "app/frm_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -22,6 +24,8 @@
 #include "app/status_panels.h"
 #include "chart/chart_builder.h"
 #include "chart/family_side.h"
+#include "data/family_database.h"
+#include "data/family_file_error.h"
 #include "data/name_search.h"
 #include "windows/frm_About.h"
 #include "windows/frm_note.h"
@@ -41,12 +45,6 @@ constexpr double kTreeTop = 1440;
 constexpr double kTreeWidthLoss = 125;
 constexpr double kTreeHeightLoss = 2250;
 constexpr std::chrono::milliseconds kStatusRepaintInterval(150);
-
-// The root node and the unknown-parent nodes stand for nobody.
-bool isPerson(const QString& text) {
-    return text != QLatin1String("?") && text != QLatin1String("upper") &&
-           text != QLatin1String("no upper");
-}
 
 }  // namespace
 
@@ -156,6 +154,58 @@ void frm_main::calac(const QString& center_name) {
     setBusy(false);
 }
 
+bool frm_main::openFile(const QString& path) {
+    const QFileInfo file(path);
+    const QString fullPath = QDir::cleanPath(file.absoluteFilePath());
+    if (!file.isFile()) {
+        showOpenFailure(fullPath, QStringLiteral("ไม่พบแฟ้มนี้"));
+        return false;
+    }
+    if (!file.fileName().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive)) {
+        showOpenFailure(fullPath, QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .MDB ที่อ่านได้"));
+        return false;
+    }
+    // Read before anything changes: a file that cannot be read leaves the
+    // open file, the chart, the caption and the buttons as they were.
+    std::unique_ptr<FamilyDatabase> database;
+    QString firstName;
+    QString failure;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        database = FamilyDatabase::open(fullPath);
+        RecordSet& persons = database->rs_family();
+        persons.moveFirst();
+        firstName = persons.field(QStringLiteral("name")).toText();
+    } catch (const FamilyFileError& e) {
+        failure = e.reason();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    QGuiApplication::restoreOverrideCursor();
+    if (!database || !failure.isEmpty()) {
+        showOpenFailure(fullPath, failure);
+        return false;
+    }
+
+    Module1& state = Module1::instance();
+    state.setDatabase(std::move(database));
+    setCaption(fileCaption(state.prog_title, file.fileName()));
+    setToolbarButtonEnabled(CommandToolBar::kSearchEntry, true);
+    setToolbarButtonEnabled(CommandToolBar::kExitEntry, true);
+    calac(firstName);
+    return true;
+}
+
+QString frm_main::title() const {
+    const QString title = Module1::instance().prog_title;
+    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+QString frm_main::fileCaption(const QString& progTitle, const QString& fileName) {
+    return progTitle + QStringLiteral(" [") +
+           fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
+}
+
 void frm_main::setToolbarButtonEnabled(int index, bool enabled) {
     m_toolbar->setButtonEnabled(index, enabled);
 }
@@ -207,7 +257,7 @@ void frm_main::searchCommand() {
                               QLineEdit::Normal, state.search_text);
     if (state.search_text.isEmpty()) return;
     setBusy(true);
-    setToolbarButtonEnabled(4, false);
+    setToolbarButtonEnabled(CommandToolBar::kRefreshEntry, false);
     QStringList hits;
     try {
         hits = search_hits(state.rs_family(), state.search_text);
@@ -237,25 +287,30 @@ void frm_main::refreshCommand() {
 void frm_main::noteCommand() {
     setBusy(true);
     // With no node selected the window shows the person picked last time.
-    if (const QTreeWidgetItem* node = selectedNode())
-        Module1::instance().select_name = node->text(0);
-    frm_note::showModal(*this);
+    const QTreeWidgetItem* node = selectedNode();
+    showNote(node ? node->text(0) : Module1::instance().select_name);
+}
+
+void frm_main::showNote(const QString& name) {
+    Module1& state = Module1::instance();
+    state.select_name = name;
+    frm_note::showModal(*this, state.isOpen() ? &state.rs_family() : nullptr, name);
 }
 
 void frm_main::nodeClick(QTreeWidgetItem* node) {
-    const bool person = isPerson(node->text(0));
-    setToolbarButtonEnabled(4, person);
-    setToolbarButtonEnabled(5, person);
+    const bool person = ChartTreeWidget::isPerson(node);
+    setToolbarButtonEnabled(CommandToolBar::kRefreshEntry, person);
+    setToolbarButtonEnabled(CommandToolBar::kNoteEntry, person);
 }
 
 void frm_main::treeMouseDown(Qt::MouseButton button) {
-    if (button != Qt::RightButton || !m_toolbar->isButtonEnabled(4)) return;
+    if (button != Qt::RightButton || !m_toolbar->isButtonEnabled(CommandToolBar::kRefreshEntry))
+        return;
     // A rebuild leaves "refresh" enabled but nothing selected: nobody to show.
     const QTreeWidgetItem* node = selectedNode();
     if (!node) return;
     setBusy(true);
-    Module1::instance().select_name = node->text(0);
-    frm_note::showModal(*this);
+    showNote(node->text(0));
 }
 
 QTreeWidgetItem* frm_main::selectedNode() const {
@@ -263,14 +318,23 @@ QTreeWidgetItem* frm_main::selectedNode() const {
 }
 
 void frm_main::showNotFound() {
-    QMessageBox box(QMessageBox::NoIcon, Module1::instance().prog_title,
-                    QStringLiteral("NOT FOUND"), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, title(), QStringLiteral("NOT FOUND"), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+void frm_main::showOpenFailure(const QString& path, const QString& reason) {
+    // Over the open window when it asked, else over the main window.
+    QWidget* parent = QApplication::activeModalWidget();
+    QMessageBox box(QMessageBox::Warning, title(),
+                    QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(QFileInfo(path).fileName()),
+                    QMessageBox::Ok, parent ? parent : this);
+    box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason);
     box.exec();
 }
 
 void frm_main::showError(const QString& what, const std::exception& error) {
-    QMessageBox box(QMessageBox::Warning, Module1::instance().prog_title, what, QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::Warning, title(), what, QMessageBox::Ok, this);
     box.setInformativeText(QDir::toNativeSeparators(Module1::instance().db_path) +
                            QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
     box.exec();

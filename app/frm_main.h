@@ -33,10 +33,24 @@ public:
     // that name; shows a failing build's error, keeping the nodes added so far.
     // Never throws; the busy cursor is off afterwards.
     void calac(const QString& center_name) override;
-    void setCaption(const QString& caption) override { setWindowTitle(caption); }
-    void setToolbarButtonEnabled(int index, bool enabled) override;
+    // Opens the family file at `path`, as the open window's OK, a file named
+    // at start-up and any later way of opening do: the file is read first;
+    // only when that worked does it become the open file, its name the
+    // caption ("Kinmora [name]"), "Search" and "exit" enabled and the chart
+    // drawn around its first person in name order. A missing file, one not
+    // named *.MDB, or one that cannot be read gives a message box naming it
+    // and the reason, and changes nothing. Returns whether it was opened.
+    bool openFile(const QString& path) override;
+    QString title() const override;
     void setBusyCursor(bool busy) override { setBusy(busy); }
     QWidget* widget() override { return this; }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    // Enables or disables toolbar entry `index` (see CommandToolBar's entries).
+    void setToolbarButtonEnabled(int index, bool enabled);
+
+    // The caption for an open file: the title, " [", the file name less its
+    // last four characters (".mdb"), "]".
+    static QString fileCaption(const QString& progTitle, const QString& fileName);
 
     // The chart drawn into TreeView1 and panel 1 of StatusBar1.
     void clearNodes() override;
@@ -81,6 +95,8 @@ private:
     void treeMouseDown(Qt::MouseButton button);
     QTreeWidgetItem* selectedNode() const;
     void showNotFound();
+    void showOpenFailure(const QString& path, const QString& reason);
+    void showNote(const QString& name);
     void showError(const QString& what, const std::exception& error);
 
     CommandToolBar* m_toolbar = nullptr;

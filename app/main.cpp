@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "app/frm_main.h"
-#include "app/start_up_file.h"
 #include "windows/thai_font.h"
 
 namespace {
@@ -51,6 +50,6 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(kinmora::thaiFont(9.75));
     kinmora::frm_main window;
     window.show();
-    if (!files.isEmpty()) kinmora::openStartUpFile(window, files.first());
+    if (!files.isEmpty()) window.openFile(files.first());
     return app->exec();
 }

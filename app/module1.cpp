@@ -11,8 +11,7 @@ Module1& Module1::instance() {
 }
 
 FamilyDatabase& Module1::database() const {
-    if (!m_database)
-        throw std::logic_error("no family file is open");
+    if (!m_database) throw std::logic_error("no family file is open");
     return *m_database;
 }
 
@@ -23,8 +22,7 @@ void Module1::setDatabase(std::unique_ptr<FamilyDatabase> database) {
 }
 
 void Module1::close() {
-    if (m_database)
-        m_database->rs_family().close();
+    if (m_database) m_database->rs_family().close();
     m_database.reset();
 }
 

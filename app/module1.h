@@ -2,10 +2,10 @@
 // its record sets, the last search text and the name picked in the chart.
 #pragma once
 
-#include "data/family_database.h"
-
 #include <QString>
 #include <memory>
+
+#include "data/family_database.h"
 
 namespace kinmora {
 

@@ -15,15 +15,6 @@
 #include "windows/frm_relation.h"
 
 namespace kinmora {
-namespace {
-
-// The root node and the unknown-parent nodes stand for nobody.
-bool isPerson(const QString& text) {
-    return text != QLatin1String("?") && text != QLatin1String("upper") &&
-           text != QLatin1String("no upper");
-}
-
-}  // namespace
 
 RelationCommand::RelationCommand(frm_main& main) : QObject(&main), m_main(main) {
     QMenu* menu = main.Toolbar1()->moreMenu();
@@ -66,7 +57,7 @@ void RelationCommand::run() {
         box.exec();
     };
     if (!state.isOpen() || centre.isEmpty()) return;
-    if (!selected || !isPerson(selected->text(0))) {
+    if (!selected || !ChartTreeWidget::isPerson(selected)) {
         say(QStringLiteral("โปรดเลือกบุคคลในผังก่อน"));
         return;
     }

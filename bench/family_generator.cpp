@@ -14,28 +14,34 @@ namespace kinmora::bench {
 namespace {
 
 constexpr std::array kMaleNames = {
-    "สมชาย", "สมศักดิ์", "ประเสริฐ", "วิชัย", "สมบูรณ์", "ชัยยศ", "ธนพล", "ปรีชา", "สุรชัย",
-    "วีระ", "อำนาจ", "บุญเลิศ", "ทองดี", "สมพงษ์", "กมล", "ณัฐ", "ภูมิ", "กันต์",
-    "เกียรติศักดิ์", "ไพโรจน์", "ศักดิ์ชัย", "อนุชา", "ชาญวิทย์", "เอกชัย", "ธีระ", "นพดล",
-    "ประยุทธ", "สุเทพ", "วัชระ", "พงษ์ศักดิ์", "บุญมี", "จักรพันธ์", "ยุทธนา", "ไกรสร",
-    "มานพ", "สมหมาย", "ทวี", "เฉลิม", "ชูชาติ", "อภิชาติ"};
+    "สมชาย", "สมศักดิ์", "ประเสริฐ",  "วิชัย",    "สมบูรณ์", "ชัยยศ",   "ธนพล",   "ปรีชา",
+    "สุรชัย",  "วีระ",   "อำนาจ",    "บุญเลิศ",  "ทองดี",  "สมพงษ์",  "กมล",    "ณัฐ",
+    "ภูมิ",    "กันต์",   "เกียรติศักดิ์", "ไพโรจน์", "ศักดิ์ชัย", "อนุชา",   "ชาญวิทย์", "เอกชัย",
+    "ธีระ",   "นพดล",  "ประยุทธ",   "สุเทพ",   "วัชระ",  "พงษ์ศักดิ์", "บุญมี",    "จักรพันธ์",
+    "ยุทธนา", "ไกรสร", "มานพ",     "สมหมาย", "ทวี",    "เฉลิม",   "ชูชาติ",   "อภิชาติ"};
 constexpr std::array kFemaleNames = {
-    "สมศรี", "มาลี", "วิไล", "บุญมา", "ลำดวน", "อรุณี", "ธิดา", "ปราณี", "เพ็ญศรี",
-    "สุดา", "ใบเตย", "แก้ว", "อัญชลี", "ณิชา", "ปิยะดา", "ขวัญ", "น้ำฝน", "ดวงใจ",
-    "จันทร์เพ็ญ", "สายสุนีย์", "กาญจนา", "พรทิพย์", "นงลักษณ์", "รัตนา", "สุนันทา", "อำไพ",
-    "วรรณา", "ศิริพร", "จิราพร", "เยาวลักษณ์", "บุษบา", "ประไพ", "ละเอียด", "ทองใบ",
-    "สมหญิง", "มณี", "ลัดดา", "อุไร", "เกศ", "พิมพ์"};
+    "สมศรี",   "มาลี",   "วิไล",    "บุญมา",  "ลำดวน", "อรุณี",  "ธิดา",   "ปราณี",  "เพ็ญศรี",   "สุดา",
+    "ใบเตย",  "แก้ว",   "อัญชลี",   "ณิชา",   "ปิยะดา", "ขวัญ",  "น้ำฝน",  "ดวงใจ", "จันทร์เพ็ญ", "สายสุนีย์",
+    "กาญจนา", "พรทิพย์", "นงลักษณ์", "รัตนา",  "สุนันทา", "อำไพ", "วรรณา", "ศิริพร",  "จิราพร",   "เยาวลักษณ์",
+    "บุษบา",   "ประไพ", "ละเอียด", "ทองใบ", "สมหญิง", "มณี",   "ลัดดา",  "อุไร",   "เกศ",     "พิมพ์"};
 constexpr std::array kSurnames = {
-    "ศรีสุข", "แก้วมณี", "ทองคำ", "วงศ์ใหญ่", "บุญยืน", "พรหมมา", "มั่นคง", "สายทอง",
-    "จันทร์หอม", "รุ่งเรือง", "เจริญผล", "ศรีวงศ์", "ทองประเสริฐ", "สุขสวัสดิ์", "พันธุ์ดี",
-    "นาคสวัสดิ์", "ชัยมงคล", "แสงอรุณ", "ประเสริฐศักดิ์", "วิเศษสุวรรณ", "อินทร์แก้ว",
-    "เพชรรัตน์", "บุญประเสริฐ", "ศรีอ่อน", "ธรรมรักษ์", "เกิดผล", "ใจดี", "สมบัติทอง"};
-constexpr std::array kBiographyPieces = {
-    "เกิดที่บ้านริมแม่น้ำเจ้าพระยา ", "เป็นบุตรคนโตของครอบครัว ", "รับราชการครูมาตลอดชีวิต ",
-    "ชอบปลูกต้นไม้และเลี้ยงไก่ ", "ย้ายไปทำงานที่กรุงเทพฯ เมื่ออายุยี่สิบปี ",
-    "แต่งงานที่วัดประจำหมู่บ้าน ", "มีลูกหลานหลายคน ", "เป็นที่รักของเพื่อนบ้าน ",
-    "ทำนาและค้าขายข้าวสาร ", "เคยบวชเรียนอยู่สามพรรษา ", "เล่าเรื่องเก่า ๆ ให้หลานฟังเสมอ ",
-    "ช่วยสร้างศาลาการเปรียญของวัด ", "เดินทางไปเยี่ยมญาติที่เชียงใหม่ทุกปี "};
+    "ศรีสุข",    "แก้วมณี",     "ทองคำ",  "วงศ์ใหญ่",  "บุญยืน",       "พรหมมา",     "มั่นคง",
+    "สายทอง",  "จันทร์หอม",   "รุ่งเรือง", "เจริญผล",  "ศรีวงศ์",      "ทองประเสริฐ", "สุขสวัสดิ์",
+    "พันธุ์ดี",    "นาคสวัสดิ์",   "ชัยมงคล", "แสงอรุณ",  "ประเสริฐศักดิ์", "วิเศษสุวรรณ",  "อินทร์แก้ว",
+    "เพชรรัตน์", "บุญประเสริฐ", "ศรีอ่อน",  "ธรรมรักษ์", "เกิดผล",      "ใจดี",        "สมบัติทอง"};
+constexpr std::array kBiographyPieces = {"เกิดที่บ้านริมแม่น้ำเจ้าพระยา ",
+                                         "เป็นบุตรคนโตของครอบครัว ",
+                                         "รับราชการครูมาตลอดชีวิต ",
+                                         "ชอบปลูกต้นไม้และเลี้ยงไก่ ",
+                                         "ย้ายไปทำงานที่กรุงเทพฯ เมื่ออายุยี่สิบปี ",
+                                         "แต่งงานที่วัดประจำหมู่บ้าน ",
+                                         "มีลูกหลานหลายคน ",
+                                         "เป็นที่รักของเพื่อนบ้าน ",
+                                         "ทำนาและค้าขายข้าวสาร ",
+                                         "เคยบวชเรียนอยู่สามพรรษา ",
+                                         "เล่าเรื่องเก่า ๆ ให้หลานฟังเสมอ ",
+                                         "ช่วยสร้างศาลาการเปรียญของวัด ",
+                                         "เดินทางไปเยี่ยมญาติที่เชียงใหม่ทุกปี "};
 
 constexpr int kFoundingCouples = 4;
 constexpr int kLineGeneration = 6;  // where the large line starts
@@ -62,8 +68,7 @@ private:
 struct Date {
     int year = 0, month = 0, day = 0;  // year 0: unknown
     std::string text() const {
-        if (!year)
-            return {};
+        if (!year) return {};
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
         return buffer;
@@ -79,7 +84,7 @@ struct Person {
     bool still = false;
     int biographyBytes = 0;
     int father = 0, mother = 0;
-    int birthYear = 0;  // planned, even when `born` is unknown
+    int birthYear = 0;   // planned, even when `born` is unknown
     bool large = false;  // in the large line
 };
 
@@ -90,8 +95,8 @@ public:
     GeneratedFamily run() {
         std::vector<int> current;
         for (int i = 0; i < kFoundingCouples && !full(); ++i)
-            current.push_back(addPerson(0, 0, true, 1700 + m_random.between(-5, 5),
-                                        surname(), false));
+            current.push_back(
+                addPerson(0, 0, true, 1700 + m_random.between(-5, 5), surname(), false));
         // About twelve generations: later ones are added only while persons are still
         // wanted, and a new founder stands in should every line end early.
         for (int generation = 0; !full(); ++generation) {
@@ -102,8 +107,7 @@ public:
                                   [&](int code) { return person(code).large; });
             std::vector<int> next;
             for (int code : current) {
-                if (full())
-                    break;
+                if (full()) break;
                 marryAndHaveChildren(code, generation, next);
             }
             current = std::move(next);
@@ -156,8 +160,7 @@ private:
         const bool line = onLine(code);
         // Lines that are not the large one marry rarely enough for twelve
         // generations to fit; the ancestors of the large line always marry.
-        if (generation > 0 && !large && !line && !m_random.chance(0.42))
-            return;
+        if (generation > 0 && !large && !line && !m_random.chance(0.42)) return;
         const int marriages = lineHead ? 2 : (m_random.chance(0.1) ? 2 : 1);
         for (int m = 0; m < marriages && !full(); ++m) {
             const int spouseYear = self.birthYear + m_random.between(-4, 6);
@@ -165,14 +168,13 @@ private:
             const int husband = self.male ? code : spouse;
             const int wife = self.male ? spouse : code;
             const int weddingYear = std::max(self.birthYear, spouseYear) + m_random.between(18, 30);
-            m_marriages.push_back({husband, wife,
-                                   Date{weddingYear, m_random.between(1, 12),
-                                        m_random.between(1, 28)}});
+            m_marriages.push_back(
+                {husband, wife,
+                 Date{weddingYear, m_random.between(1, 12), m_random.between(1, 28)}});
             int children = large && m == 0 ? 6 : m_random.between(2, 6);
-            if (lineHead)
-                children = 6;
-            const std::string family = person(husband).surname.empty() ? surname()
-                                                                       : person(husband).surname;
+            if (lineHead) children = 6;
+            const std::string family =
+                person(husband).surname.empty() ? surname() : person(husband).surname;
             for (int c = 0; c < children && !full(); ++c) {
                 int father = husband, mother = wife;
                 if (m_random.chance(0.05))
@@ -180,14 +182,12 @@ private:
                 // The first line runs from father to son, so the large line's head is a
                 // grandfather on the father's side of the chart's centre.
                 const bool male = (line && !large && c == 0) || m_random.chance(0.5);
-                const int child = addPerson(father, mother, male,
-                                            weddingYear + 1 + 2 * c + m_random.between(0, 1),
-                                            family, large);
+                const int child =
+                    addPerson(father, mother, male,
+                              weddingYear + 1 + 2 * c + m_random.between(0, 1), family, large);
                 next.push_back(child);
-                if (line && c == 0 && !large)
-                    m_line.push_back(child);
-                if (lineHead && m == 0 && c == 0)
-                    m_firstChildOfHead = child;
+                if (line && c == 0 && !large) m_line.push_back(child);
+                if (lineHead && m == 0 && c == 0) m_firstChildOfHead = child;
                 if (m_firstChildOfHead && self.code == m_firstChildOfHead && c == 0 && m == 0)
                     m_centre = child;
             }
@@ -203,12 +203,12 @@ private:
         std::string text;
         int count = 0;  // in code page 874 bytes: one per Thai character
         while (true) {
-            const std::string piece = kBiographyPieces[m_random.between(0, kBiographyPieces.size() - 1)];
+            const std::string piece =
+                kBiographyPieces[m_random.between(0, kBiographyPieces.size() - 1)];
             // Code page 874 keeps a character in one byte: count characters, not UTF-8 bytes.
             const int pieceBytes = static_cast<int>(std::count_if(
                 piece.begin(), piece.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-            if (count + pieceBytes > bytes)
-                break;
+            if (count + pieceBytes > bytes) break;
             text += piece;
             count += pieceBytes;
         }
@@ -230,13 +230,13 @@ private:
             const std::string bio = biography(p.biographyBytes);
             out.familyCsv += std::to_string(p.code) + ',' + p.name + ',' + p.surname + ',' +
                              (p.male ? "1," : "0,") + p.born.text() + ',' + p.die.text() + ',' +
-                             (p.still ? "1,\"" : "0,\"") + bio + "\"," + std::to_string(p.father) + ',' +
-                             std::to_string(p.mother) + '\n';
+                             (p.still ? "1,\"" : "0,\"") + bio + "\"," + std::to_string(p.father) +
+                             ',' + std::to_string(p.mother) + '\n';
         }
         out.marriedCsv = "fathercode,mothercode,wedding\n";
         for (const auto& [husband, wife, wedding] : m_marriages)
-            out.marriedCsv += std::to_string(husband) + ',' + std::to_string(wife) + ',' +
-                              wedding.text() + '\n';
+            out.marriedCsv +=
+                std::to_string(husband) + ',' + std::to_string(wife) + ',' + wedding.text() + '\n';
         return out;
     }
 

@@ -1,20 +1,19 @@
 // kinmora-genfamily: writes a generated family as family.csv and married.csv,
 // ready for kinmora-mkfamily, and prints the name of its largest chart's centre.
-#include "family_generator.h"
-
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "family_generator.h"
+
 namespace {
 
 void writeFile(const std::filesystem::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
+    if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace

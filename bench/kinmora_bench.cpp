@@ -6,6 +6,16 @@
 //
 // FOLDER holds family-N.mdb and family-N.centre (the name of the person with
 // the largest chart), as bench/run writes them; CLI is the kinmora-cli to measure.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTreeWidget>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "app/chart_tree_widget.h"
 #include "app/frm_main.h"
 #include "app/module1.h"
 #include "data/family_database.h"
@@ -13,17 +23,6 @@
 #include "data/name_search.h"
 #include "process_measure.h"
 #include "windows/frm_note.h"
-
-#include <QApplication>
-#include <QFile>
-#include "app/chart_tree_widget.h"
-
-#include <QTreeWidget>
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <map>
-#include <memory>
 
 namespace kinmora::bench {
 namespace {
@@ -36,7 +35,9 @@ QString g_folder;
 std::string g_cli;
 int g_repetitions = 7;
 
-QString familyPath(int persons) { return g_folder + QStringLiteral("/family-%1.mdb").arg(persons); }
+QString familyPath(int persons) {
+    return g_folder + QStringLiteral("/family-%1.mdb").arg(persons);
+}
 
 QString centreName(int persons) {
     QFile file(g_folder + QStringLiteral("/family-%1.centre").arg(persons));
@@ -50,8 +51,7 @@ std::unique_ptr<frm_main> g_window;
 frm_main& windowOver(int persons) {
     std::unique_ptr<frm_main>& window = g_window;
     static int open = 0;
-    if (!window)
-        window = std::make_unique<frm_main>();
+    if (!window) window = std::make_unique<frm_main>();
     if (open != persons) {
         Module1::instance().setDatabase(FamilyDatabase::open(familyPath(persons)));
         open = persons;
@@ -68,9 +68,8 @@ QString personWithBothParents() {
             continue;
         const QString name = rs.field(QStringLiteral("name")).toText();
         RecordSet probe = rs;
-        probe.findFirst(criteria::nameEqualsSpaced(name));
-        if (probe.field(QStringLiteral("code")) == rs.field(QStringLiteral("code")))
-            return name;
+        probe.findFirst(criteria::nameEquals(name));
+        if (probe.field(QStringLiteral("code")) == rs.field(QStringLiteral("code"))) return name;
     }
     return {};
 }
@@ -78,14 +77,12 @@ QString personWithBothParents() {
 int treeSize(const QTreeWidget& tree) {
     int count = 0;
     std::vector<QTreeWidgetItem*> stack;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        stack.push_back(tree.topLevelItem(i));
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) stack.push_back(tree.topLevelItem(i));
     while (!stack.empty()) {
         QTreeWidgetItem* item = stack.back();
         stack.pop_back();
         ++count;
-        for (int i = 0; i < item->childCount(); ++i)
-            stack.push_back(item->child(i));
+        for (int i = 0; i < item->childCount(); ++i) stack.push_back(item->child(i));
     }
     return count;
 }
@@ -114,20 +111,22 @@ void chart(benchmark::State& state, bool largest) {
     RecordSet& rs = Module1::instance().rs_family();
     rs.moveFirst();
     const QString name = largest ? centreName(persons) : rs.field(QStringLiteral("name")).toText();
-    for (auto _ : state)
-        window.calac(name);
+    for (auto _ : state) window.calac(name);
     state.counters["nodes"] = treeSize(*window.TreeView1());
 }
 
-void BM_FirstChart(benchmark::State& state) { chart(state, false); }
-void BM_LargestChart(benchmark::State& state) { chart(state, true); }
+void BM_FirstChart(benchmark::State& state) {
+    chart(state, false);
+}
+void BM_LargestChart(benchmark::State& state) {
+    chart(state, true);
+}
 
 void BM_Search(benchmark::State& state) {
     windowOver(static_cast<int>(state.range(0)));
     RecordSet& rs = Module1::instance().rs_family();
     double hits = 0;
-    for (auto _ : state)
-        hits = static_cast<double>(search_hits(rs, kSearchText).size());
+    for (auto _ : state) hits = static_cast<double>(search_hits(rs, kSearchText).size());
     state.counters["hits_percent"] = 100.0 * hits / rs.recordCount();
 }
 
@@ -135,7 +134,7 @@ void BM_Particulars(benchmark::State& state) {
     frm_main& window = windowOver(static_cast<int>(state.range(0)));
     Module1::instance().select_name = personWithBothParents();
     for (auto _ : state) {
-        frm_note note(window);
+        frm_note note(window, &Module1::instance().rs_family(), Module1::instance().select_name);
         benchmark::DoNotOptimize(note.loaded());
     }
 }
@@ -157,8 +156,8 @@ public:
 };
 
 struct ProcessFigures {
-    double dumpSeconds;   // mdb-export family and married, one after the other
-    double cliSeconds;    // kinmora-cli chart FILE
+    double dumpSeconds;  // mdb-export family and married, one after the other
+    double cliSeconds;   // kinmora-cli chart FILE
     long cliLargestPeakKb;
 };
 
@@ -171,17 +170,18 @@ ProcessFigures measureProcesses(int persons) {
         const ProcessRun married = runProcess({"mdb-export", path, "married"});
         dump.push_back(family.seconds + married.seconds);
         cli.push_back(runProcess({g_cli, "chart", path}).seconds);
-        peak = std::max(peak, runProcess({g_cli, "chart", path, "--name",
-                                          centreName(persons).toStdString()})
-                                  .peakResidentKb);
+        peak = std::max(
+            peak, runProcess({g_cli, "chart", path, "--name", centreName(persons).toStdString()})
+                      .peakResidentKb);
     }
     return {median(dump), median(cli), peak};
 }
 
 void printTable(const MedianCollector& collected, const std::map<int, ProcessFigures>& processes) {
-    std::printf("\n| persons | mdb-export (ms) | kinmora-cli chart (ms) | ratio | open (ms) | ratio | "
-                "first chart (ms) | largest chart (ms, nodes) | search (ms, hits) | "
-                "particulars (ms) | peak memory, largest chart (MB) |\n");
+    std::printf(
+        "\n| persons | mdb-export (ms) | kinmora-cli chart (ms) | ratio | open (ms) | ratio | "
+        "first chart (ms) | largest chart (ms, nodes) | search (ms, hits) | "
+        "particulars (ms) | peak memory, largest chart (MB) |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (int persons : kSizes) {
         const ProcessFigures& process = processes.at(persons);
@@ -194,13 +194,13 @@ void printTable(const MedianCollector& collected, const std::map<int, ProcessFig
                                          "/repeats:" + std::to_string(g_repetitions) + "/" + what);
         };
         const double dumpMs = process.dumpSeconds * 1000;
-        std::printf("| %d | %.0f | %.0f | %.2f | %.1f | %.2f | %.2f | %.1f (%.0f) | %.2f (%.1f%%) | "
-                    "%.2f | %.1f |\n",
-                    persons, dumpMs, process.cliSeconds * 1000, process.cliSeconds * 1000 / dumpMs,
-                    ms("open"), ms("open") / dumpMs, ms("first_chart"), ms("largest_chart"),
-                    counter("largest_chart", "nodes"), ms("search"),
-                    counter("search", "hits_percent"), ms("particulars"),
-                    process.cliLargestPeakKb / 1024.0);
+        std::printf(
+            "| %d | %.0f | %.0f | %.2f | %.1f | %.2f | %.2f | %.1f (%.0f) | %.2f (%.1f%%) | "
+            "%.2f | %.1f |\n",
+            persons, dumpMs, process.cliSeconds * 1000, process.cliSeconds * 1000 / dumpMs,
+            ms("open"), ms("open") / dumpMs, ms("first_chart"), ms("largest_chart"),
+            counter("largest_chart", "nodes"), ms("search"), counter("search", "hits_percent"),
+            ms("particulars"), process.cliLargestPeakKb / 1024.0);
     }
 }
 
@@ -221,8 +221,7 @@ int main(int argc, char* argv[]) {
     // a child's peak resident size counts what it shared with this process
     // until it started its own program.
     std::map<int, ProcessFigures> processes;
-    for (int size : kSizes)
-        processes[size] = measureProcesses(size);
+    for (int size : kSizes) processes[size] = measureProcesses(size);
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

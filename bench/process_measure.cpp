@@ -2,25 +2,24 @@
 // measure can: that is the memory a user's machine must have for the command.
 #include "process_measure.h"
 
-#include <algorithm>
-#include <chrono>
 #include <fcntl.h>
-#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
 
 namespace kinmora::bench {
 
 ProcessRun runProcess(const std::vector<std::string>& command) {
     std::vector<char*> argv;
-    for (const std::string& word : command)
-        argv.push_back(const_cast<char*>(word.c_str()));
+    for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
     argv.push_back(nullptr);
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("cannot start " + command.front());
+    if (pid < 0) throw std::runtime_error("cannot start " + command.front());
     if (pid == 0) {
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(null, 1);

@@ -7,9 +7,9 @@
 namespace kinmora::bench {
 
 struct ProcessRun {
-    double seconds = 0;      // wall-clock time
-    long peakResidentKb = 0; // the largest resident set the process reached
-    int status = -1;         // exit status, -1 when it did not exit normally
+    double seconds = 0;       // wall-clock time
+    long peakResidentKb = 0;  // the largest resident set the process reached
+    int status = -1;          // exit status, -1 when it did not exit normally
 };
 
 // Runs `command` (program and arguments, looked up on PATH) with its standard

@@ -14,29 +14,19 @@ namespace kinmora {
 namespace {
 
 constexpr int kPasses = 4;
+const QString kRootKey = QStringLiteral("Root");
 
 // A person code as the queries use it. Null, and numbers outside the 16-bit
 // range a code lives in, stand for nobody (0).
 std::int16_t codeOf(const Value& v) {
-    if (v.isNull()) return 0;
-    try {
-        return v.toInt16();
-    } catch (const std::runtime_error&) {
-        return 0;
-    }
+    return static_cast<std::int16_t>(v.wholeNumber(INT16_MIN, INT16_MAX).value_or(0));
 }
 
 // A person's own code, for the queries on their marriages and children:
 // nothing when it is Null, not a number, or not positive (0 means nobody, and
 // would match every person whose parent is unknown).
 std::optional<std::int64_t> personCode(const Value& v) {
-    if (v.isNull()) return std::nullopt;
-    try {
-        const std::int64_t n = v.toInteger(1, INT32_MAX);
-        return n;
-    } catch (const std::runtime_error&) {
-        return std::nullopt;
-    }
+    return v.wholeNumber(1, INT32_MAX);
 }
 
 // Ends the busy cursor however the build ends.
@@ -58,13 +48,6 @@ QString ChartBuilder::nextKey() {
     return QLatin1Char('M') + QString::number(m_keyCounter++);
 }
 
-QString ChartBuilder::personImage(const RecordSet& row) const {
-    const bool centre = row.field(QStringLiteral("name")).toText() == m_centerName;
-    if (row.field(QStringLiteral("sex")).isTrue())
-        return centre ? QStringLiteral("cmale") : QStringLiteral("male");
-    return centre ? QStringLiteral("cfemale") : QStringLiteral("female");
-}
-
 ChartBuilder::GenerationEntry ChartBuilder::entryFor(const RecordSet& row,
                                                      const QString& parentKey) {
     GenerationEntry entry;
@@ -72,20 +55,23 @@ ChartBuilder::GenerationEntry ChartBuilder::entryFor(const RecordSet& row,
     entry.nodeKey = nextKey();
     entry.code = row.field(QStringLiteral("code"));
     entry.name = row.field(QStringLiteral("name")).toText();
-    entry.image = personImage(row);
+    entry.male = row.field(QStringLiteral("sex")).isTrue();
     return entry;
 }
 
-void ChartBuilder::addNode(const QString& parentKey, const QString& key, const QString& text,
-                           const QString& image, std::int64_t code) {
-    m_view.addNode(ChartNode{key, text, image, parentKey, code});
+void ChartBuilder::addNode(const ChartNode& node) {
+    m_view.addNode(node);
     ++m_count;
     m_view.setStatusText(chart_texts::progress(m_centerName, m_count));
 }
 
 void ChartBuilder::addPerson(const GenerationEntry& entry) {
-    addNode(entry.parentKey, entry.nodeKey, entry.name, entry.image,
-            personCode(entry.code).value_or(0));
+    const bool centre = entry.name == m_centerName;
+    const QString image = entry.male
+                              ? (centre ? QStringLiteral("cmale") : QStringLiteral("male"))
+                              : (centre ? QStringLiteral("cfemale") : QStringLiteral("female"));
+    addNode(ChartNode{entry.nodeKey, entry.name, image, entry.parentKey, ChartNode::Kind::Person,
+                      personCode(entry.code).value_or(0)});
 }
 
 ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide side) {
@@ -100,56 +86,56 @@ ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide
     m_view.clearNodes();
     BusyScope busy(m_view);
 
-    const bool father = side == FamilySide::Father;
-    const QString parentField =
-        father ? QStringLiteral("Fathercode") : QStringLiteral("Mothercode");
-    const QString selector = father ? QStringLiteral("Father") : QStringLiteral("Mother");
-
-    // The root says whether forebears exist above the top generation.
-    QString top;
-    bool upper = false;
-    const std::int16_t p = codeOf(rs_family.field(parentField));
-    const std::int16_t c = codeOf(rs_family.field(QStringLiteral("code")));
-    if (p == 0) {
-        top = queries::personByCode(c);
-    } else {
-        const std::int16_t g = codeOf(find_no(rs_family, selector, p));
-        if (rs_family.noMatch()) {
-            // The parent's code names nobody: the person stands alone.
-            top = queries::personByCode(c);
-        } else if (g == 0) {
-            top = queries::personByCode(p);
-        } else {
-            upper = true;
-            top = father ? queries::childrenOfFather(g) : queries::childrenOfMother(g);
-        }
-    }
-    m_view.addNode(upper ? ChartNode{QStringLiteral("Root"), QStringLiteral("upper"),
-                                     QStringLiteral("upper"), QString(), 0}
-                         : ChartNode{QStringLiteral("Root"), QStringLiteral("no upper"),
-                                     QStringLiteral("noupper"), QString(), 0});
-
-    std::vector<GenerationEntry> current;
-    RecordSet topRows = m_database.db().openRecordset(top);
-    for (; !topRows.eof(); topRows.moveNext())
-        current.push_back(entryFor(topRows, QStringLiteral("Root")));
-    for (const GenerationEntry& entry : current) {
-        addPerson(entry);
-        m_view.makeVisible(entry.nodeKey);
-    }
-
-    for (int pass = 0; pass < kPasses; ++pass) {
-        std::vector<GenerationEntry> next;
-        for (const GenerationEntry& entry : current) {
-            addMarriages(entry, next);
-            addOneParentChildren(entry, next);
-        }
-        if (next.empty()) break;
-        current = std::move(next);
-    }
+    const TopGeneration top = topGeneration(side);
+    m_view.addNode(top.upper
+                       ? ChartNode{kRootKey, QStringLiteral("upper"), QStringLiteral("upper"),
+                                   QString(), ChartNode::Kind::RootUpper}
+                       : ChartNode{kRootKey, QStringLiteral("no upper"), QStringLiteral("noupper"),
+                                   QString(), ChartNode::Kind::RootNoUpper});
+    std::vector<GenerationEntry> current = addTopGeneration(top.query);
+    for (int pass = 0; pass < kPasses && !current.empty(); ++pass) current = addGeneration(current);
 
     m_view.setStatusText(chart_texts::total(m_count));
     return Outcome::Built;
+}
+
+// The persons the chart starts from, rs_family standing on the centre
+// person: the centre's grandparent's children on `side` when the
+// grandparent is known, else the parent, else the centre alone.
+ChartBuilder::TopGeneration ChartBuilder::topGeneration(FamilySide side) {
+    RecordSet& rs_family = m_database.rs_family();
+    const std::int16_t p = codeOf(rs_family.field(parentCodeField(side)));
+    const std::int16_t c = codeOf(rs_family.field(QStringLiteral("code")));
+    if (p == 0) return {queries::personByCode(c), false};
+    const std::optional<Value> grandparent = find_no(rs_family, side, p);
+    if (!grandparent)  // the parent's code names nobody: the person stands alone
+        return {queries::personByCode(c), false};
+    const std::int16_t g = codeOf(*grandparent);
+    if (g == 0) return {queries::personByCode(p), false};
+    return {
+        side == FamilySide::Father ? queries::childrenOfFather(g) : queries::childrenOfMother(g),
+        true};
+}
+
+std::vector<ChartBuilder::GenerationEntry> ChartBuilder::addTopGeneration(const Query& query) {
+    std::vector<GenerationEntry> top;
+    RecordSet rows = m_database.db().openRecordset(query);
+    for (; !rows.eof(); rows.moveNext()) top.push_back(entryFor(rows, kRootKey));
+    for (const GenerationEntry& entry : top) {
+        addPerson(entry);
+        m_view.makeVisible(entry.nodeKey);
+    }
+    return top;
+}
+
+std::vector<ChartBuilder::GenerationEntry> ChartBuilder::addGeneration(
+    const std::vector<GenerationEntry>& current) {
+    std::vector<GenerationEntry> next;
+    for (const GenerationEntry& entry : current) {
+        addMarriages(entry, next);
+        addOneParentChildren(entry, next);
+    }
+    return next;
 }
 
 void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<GenerationEntry>& next) {
@@ -161,16 +147,16 @@ void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<Gener
         const bool husband = personCode(marriages.field(QStringLiteral("fathercode"))) == code;
         const std::optional<std::int64_t> s = personCode(
             marriages.field(husband ? QStringLiteral("mothercode") : QStringLiteral("fathercode")));
-        RecordSet& rs_family = m_database.rs_family();
-        const Value spouseName =
-            find_name(rs_family, s && *s <= INT16_MAX ? static_cast<std::int16_t>(*s) : 0);
+        const std::optional<Value> spouseName = find_name(
+            m_database.rs_family(), s && *s <= INT16_MAX ? static_cast<std::int16_t>(*s) : 0);
         // A spouse code that names nobody shows as a marker, not as whoever
         // the cursor happens to stand on.
-        const QString text = rs_family.noMatch() ? QStringLiteral("?") : spouseName.toText();
-        addNode(person.nodeKey, spouseKey, text,
-                husband ? QStringLiteral("wife") : QStringLiteral("husband"),
-                rs_family.noMatch() ? 0 : s.value_or(0));
-        if (!rs_family.noMatch() && text == m_centerName) m_view.makeVisible(spouseKey);
+        const QString text = spouseName ? spouseName->toText() : QStringLiteral("?");
+        addNode(ChartNode{
+            spouseKey, text, husband ? QStringLiteral("wife") : QStringLiteral("husband"),
+            person.nodeKey, spouseName ? ChartNode::Kind::Spouse : ChartNode::Kind::Unknown,
+            spouseName ? s.value_or(0) : 0});
+        if (spouseName && text == m_centerName) m_view.makeVisible(spouseKey);
 
         if (!s) continue;  // no spouse code: the couple's children cannot be told apart
         RecordSet children = m_database.db().openRecordset(queries::childrenOfCouple(*code, *s));
@@ -184,12 +170,10 @@ void ChartBuilder::addOneParentChildren(const GenerationEntry& person,
     if (!code) return;
     RecordSet children = m_database.db().openRecordset(queries::childrenOfOneParent(*code));
     if (children.recordCount() == 0) return;
-    const QString key = QLatin1Char('M') + QString::number(m_keyCounter);
-    const bool male =
-        person.image == QLatin1String("male") || person.image == QLatin1String("cmale");
-    addNode(person.nodeKey, key, QStringLiteral("?"),
-            male ? QStringLiteral("wife") : QStringLiteral("husband"), 0);
-    ++m_keyCounter;
+    const QString key = nextKey();
+    addNode(ChartNode{key, QStringLiteral("?"),
+                      person.male ? QStringLiteral("wife") : QStringLiteral("husband"),
+                      person.nodeKey, ChartNode::Kind::Unknown});
     addChildren(children, key, next);
 }
 

@@ -10,6 +10,7 @@
 #include "chart/chart_view.h"
 #include "chart/family_side.h"
 #include "data/family_database.h"
+#include "data/query.h"
 #include "data/value.h"
 
 namespace kinmora {
@@ -24,7 +25,7 @@ public:
     // `center_name` (letter case aside), on `side`. Returns NotFound, leaving
     // the view as it was, when nobody has that name. A database error ends
     // the build: the nodes added so far stay, the busy cursor is ended, and
-    // the error (EngineError or std::runtime_error) reaches the caller.
+    // the error (FamilyFileError) reaches the caller.
     Outcome calac(const QString& center_name, FamilySide side);
 
     // The number of nodes besides the root that the last build added.
@@ -37,15 +38,20 @@ private:
         QString nodeKey;
         Value code;
         QString name;
-        QString image;
+        bool male = false;
+    };
+    struct TopGeneration {
+        Query query;
+        bool upper;  // forebears exist above it
     };
 
     QString nextKey();
-    QString personImage(const RecordSet& row) const;
     GenerationEntry entryFor(const RecordSet& row, const QString& parentKey);
-    void addNode(const QString& parentKey, const QString& key, const QString& text,
-                 const QString& image, std::int64_t code);
+    void addNode(const ChartNode& node);
     void addPerson(const GenerationEntry& entry);
+    TopGeneration topGeneration(FamilySide side);
+    std::vector<GenerationEntry> addTopGeneration(const Query& query);
+    std::vector<GenerationEntry> addGeneration(const std::vector<GenerationEntry>& current);
     void addMarriages(const GenerationEntry& person, std::vector<GenerationEntry>& next);
     void addOneParentChildren(const GenerationEntry& person, std::vector<GenerationEntry>& next);
     void addChildren(RecordSet& children, const QString& parentKey,

@@ -3,11 +3,13 @@
 
 namespace kinmora::chart_texts {
 
-QString starting() { return QStringLiteral("  โปรดรอสักครู่ ..."); }
+QString starting() {
+    return QStringLiteral("  โปรดรอสักครู่ ...");
+}
 
 QString progress(const QString& centerName, std::int64_t count) {
-    return QStringLiteral(" โปรดรอสักครู่   สร้างผังจาก < ") + centerName +
-           QStringLiteral(" > แล้ว ") + QString::number(count) + QStringLiteral("  รายชื่อ");
+    return QStringLiteral(" โปรดรอสักครู่   สร้างผังจาก < ") + centerName + QStringLiteral(" > แล้ว ") +
+           QString::number(count) + QStringLiteral("  รายชื่อ");
 }
 
 QString total(std::int64_t count) {

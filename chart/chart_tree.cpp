@@ -25,8 +25,7 @@ void ChartTree::addNode(const ChartNode& node) {
 
 void ChartTree::makeVisible(const QString& key) {
     const ChartNode* n = node(key);
-    if (!n)
-        throw std::logic_error("no chart node keyed " + key.toStdString());
+    if (!n) throw std::logic_error("no chart node keyed " + key.toStdString());
     for (QString parent = n->parentKey; !parent.isEmpty(); parent = node(parent)->parentKey)
         m_expanded.insert(parent, true);
     m_lastVisible = key;
@@ -37,7 +36,9 @@ const ChartNode* ChartTree::node(const QString& key) const {
     return it == m_byKey.constEnd() ? nullptr : &m_nodes[static_cast<std::size_t>(*it)];
 }
 
-QStringList ChartTree::childKeys(const QString& key) const { return m_children.value(key); }
+QStringList ChartTree::childKeys(const QString& key) const {
+    return m_children.value(key);
+}
 
 std::vector<ChartTree::Row> ChartTree::rows() const {
     std::vector<Row> out;
@@ -45,8 +46,7 @@ std::vector<ChartTree::Row> ChartTree::rows() const {
     // An explicit stack: a chart can be tens of thousands of nodes deep in data gone wrong.
     std::vector<std::pair<QString, int>> stack;
     const QStringList top = childKeys(QString());
-    for (auto it = top.crbegin(); it != top.crend(); ++it)
-        stack.emplace_back(*it, 0);
+    for (auto it = top.crbegin(); it != top.crend(); ++it) stack.emplace_back(*it, 0);
     while (!stack.empty()) {
         auto [key, depth] = stack.back();
         stack.pop_back();

@@ -2,13 +2,13 @@
 // expanded and the status text: the chart without a window.
 #pragma once
 
-#include "chart/chart_view.h"
-
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <vector>
+
+#include "chart/chart_view.h"
 
 namespace kinmora {
 

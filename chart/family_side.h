@@ -1,6 +1,8 @@
 // The side of the family a chart follows.
 #pragma once
 
+#include <QString>
+
 namespace kinmora {
 
 enum class FamilySide { Father, Mother };
@@ -9,6 +11,11 @@ enum class FamilySide { Father, Mother };
 // index (1, or -1 when the user typed into the selector) the mother's side.
 inline FamilySide sideFromSelectorIndex(int index) {
     return index == 0 ? FamilySide::Father : FamilySide::Mother;
+}
+
+// The field of the family table holding a person's parent on `side`.
+inline QString parentCodeField(FamilySide side) {
+    return side == FamilySide::Father ? QStringLiteral("fathercode") : QStringLiteral("mothercode");
 }
 
 }  // namespace kinmora

@@ -2,30 +2,31 @@
 // and says so plainly for anything else.
 #include "data/criterion.h"
 
-#include "data/engine_error.h"
+#include "data/family_file_error.h"
 
 namespace kinmora {
 namespace {
 
-EngineError notUnderstood(const QString& text) {
-    return EngineError("cannot understand the find criterion \"" + text.toStdString() + "\"");
+FamilyFileError notUnderstood(const QString& text) {
+    return FamilyFileError(FamilyFileError::Kind::BadQuery,
+                           QStringLiteral("cannot understand the find criterion \"%1\"").arg(text));
 }
 
 // The number a value stands for, when it stands for one.
 bool numberOf(const Value& v, double& out) {
     switch (v.kind()) {
-    case Value::Kind::Integer:
-    case Value::Kind::Real:
-    case Value::Kind::Bool:
-        out = v.toReal();
-        return true;
-    case Value::Kind::Text: {
-        bool ok = false;
-        out = v.toText().trimmed().toDouble(&ok);
-        return ok;
-    }
-    default:
-        return false;
+        case Value::Kind::Integer:
+        case Value::Kind::Real:
+        case Value::Kind::Bool:
+            out = v.toReal();
+            return true;
+        case Value::Kind::Text: {
+            bool ok = false;
+            out = v.toText().trimmed().toDouble(&ok);
+            return ok;
+        }
+        default:
+            return false;
     }
 }
 
@@ -33,16 +34,15 @@ bool numberOf(const Value& v, double& out) {
 
 Criterion Criterion::parse(const QString& text) {
     const qsizetype equals = text.indexOf(QLatin1Char('='));
-    if (equals <= 0)
-        throw notUnderstood(text);
+    if (equals <= 0) throw notUnderstood(text);
     Criterion c;
     c.field = text.left(equals).trimmed();
     if (c.field.startsWith(QLatin1Char('[')) && c.field.endsWith(QLatin1Char(']')))
         c.field = c.field.mid(1, c.field.size() - 2);
-    if (c.field.isEmpty())
-        throw notUnderstood(text);
+    if (c.field.isEmpty()) throw notUnderstood(text);
     const QString rest = text.mid(equals + 1).trimmed();
-    if (rest.size() >= 2 && (rest.front() == QLatin1Char('\'') || rest.front() == QLatin1Char('"'))) {
+    if (rest.size() >= 2 &&
+        (rest.front() == QLatin1Char('\'') || rest.front() == QLatin1Char('"'))) {
         const QChar quote = rest.front();
         QString literal;
         qsizetype i = 1;
@@ -57,8 +57,7 @@ Criterion Criterion::parse(const QString& text) {
             }
             literal += rest[i];
         }
-        if (i != rest.size() - 1)
-            throw notUnderstood(text);
+        if (i != rest.size() - 1) throw notUnderstood(text);
         c.literal = Value::text(literal);
         return c;
     }
@@ -69,15 +68,20 @@ Criterion Criterion::parse(const QString& text) {
         return c;
     }
     const double real = rest.toDouble(&ok);
-    if (!ok)
-        throw notUnderstood(text);
+    if (!ok) throw notUnderstood(text);
     c.literal = Value::real(real);
     return c;
 }
 
+QString Criterion::text() const {
+    if (literal.kind() != Value::Kind::Text) return field + QLatin1Char('=') + literal.toText();
+    QString doubled = literal.toText();
+    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
+    return field + QStringLiteral("='") + doubled + QLatin1Char('\'');
+}
+
 bool Criterion::matches(const Value& value) const {
-    if (value.isNull())
-        return false;
+    if (value.isNull()) return false;
     if (literal.kind() == Value::Kind::Text && value.kind() == Value::Kind::Text)
         return value.toText().compare(literal.toText(), Qt::CaseInsensitive) == 0;
     double a = 0, b = 0;

@@ -1,20 +1,19 @@
 // The open family database: the file's tables copied into an in-memory SQLite
-// database, answering the program's query texts as Access would.
+// database, answering the program's queries as Access would.
 #pragma once
-
-#include "data/record_set.h"
-#include "data/result_table.h"
-#include "data/table_schema.h"
 
 #include <QString>
 #include <QStringList>
-#include <QByteArray>
 #include <map>
 #include <memory>
-#include <unordered_map>
 
-struct sqlite3;
-struct sqlite3_stmt;
+#include "data/memo_store.h"
+#include "data/query.h"
+#include "data/record_set.h"
+#include "data/result_table.h"
+#include "data/sqlite_handles.h"
+#include "data/statement_cache.h"
+#include "data/table_schema.h"
 
 namespace kinmora {
 
@@ -41,35 +40,33 @@ public:
     // whether the column was added.
     bool addMissingColumn(const QString& table, const ColumnInfo& column);
 
-    // Runs one query text and returns all its rows in the query's order.
-    // Names of tables and fields match without regard to letter case; text
-    // sorts in Thai order. Throws EngineError naming the query and the reason.
-    std::shared_ptr<const ResultTable> query(const QString& sql);
+    // Runs `query`, its parameters bound, and returns all its rows in the
+    // query's order. Names of tables and fields match without regard to
+    // letter case; text sorts in Thai order. Throws FamilyFileError
+    // (BadQuery) naming the query as written and the reason.
+    std::shared_ptr<const ResultTable> query(const Query& query);
+    // Runs one query text with no parameters, as query() does.
+    std::shared_ptr<const ResultTable> query(const QString& sql) { return query(Query{sql, {}}); }
 
-    // A record set over the rows of `sql`, standing on its first row.
+    // A record set over the rows of a query, standing on its first row.
+    RecordSet openRecordset(const Query& q) { return RecordSet(query(q)); }
     RecordSet openRecordset(const QString& sql) { return RecordSet(query(sql)); }
 
 private:
     class Loader;
-    struct Statement {
-        sqlite3_stmt* handle;
-    };
     static constexpr std::size_t kMaxStatements = 64;
 
     explicit Engine(QString path);
     void exec(const QString& sql);
-    sqlite3_stmt* prepare(const QByteArray& sql);
     Value cellValue(sqlite3_stmt* statement, int column, ColumnType type) const;
     void createIndexes(const TableSchema& schema);
 
     QString m_path;
-    sqlite3* m_db = nullptr;
-    std::unique_ptr<ThaiCollation> m_collation;
-    // Memo texts live here once; the table holds their position, so record
-    // sets share the text instead of copying it.
-    std::vector<QString> m_memos;
+    std::unique_ptr<ThaiCollation> m_collation;  // outlives the connection that sorts with it
+    SqliteDatabase m_db;
+    StatementCache m_statements;  // finalized before the connection closes
+    MemoStore m_memos;
     std::map<QString, TableSchema> m_schemas;  // by lower-case name
-    std::unordered_map<QByteArray, Statement> m_statements;  // by query shape
 };
 
 }  // namespace kinmora

@@ -3,8 +3,8 @@
 #include "data/family_database.h"
 
 #include <algorithm>
+#include <optional>
 
-#include "data/engine_error.h"
 #include "data/family_file_error.h"
 #include "data/family_queries.h"
 
@@ -44,32 +44,37 @@ void addMissingFields(Engine& db) {
 }  // namespace
 
 std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path) {
+    using Kind = FamilyFileError::Kind;
     std::unique_ptr<Engine> db =
         Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
     for (const char* table : {"family", "married"})
         if (!db->schema(QLatin1String(table)))
             throw FamilyFileError(
-                path, QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
+                Kind::NotFamilyFile, path,
+                QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
     const auto& columns = db->schema(QStringLiteral("family"))->columns;
     if (std::none_of(columns.begin(), columns.end(), [](const ColumnInfo& c) {
             return c.name.compare(QLatin1String("name"), Qt::CaseInsensitive) == 0;
         }))
         throw FamilyFileError(
-            path, QStringLiteral("is not a family file: table \"family\" has no field \"name\""));
-    addMissingFields(*db);
+            Kind::NotFamilyFile, path,
+            QStringLiteral("is not a family file: table \"family\" has no field \"name\""));
+    std::optional<RecordSet> family;
+    std::optional<RecordSet> married;
     try {
-        RecordSet family = db->openRecordset(queries::allPersons());
-        RecordSet married = db->openRecordset(queries::allMarriages());
-        if (family.recordCount() == 0)
-            throw FamilyFileError(path,
-                                  QStringLiteral("holds no person: table \"family\" is empty"));
-        family.moveFirst();
-        return std::unique_ptr<FamilyDatabase>(
-            new FamilyDatabase(std::move(db), std::move(family), std::move(married)));
-    } catch (const EngineError& e) {
-        throw FamilyFileError(
-            path, QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
+        addMissingFields(*db);
+        family = db->openRecordset(queries::allPersons());
+        married = db->openRecordset(queries::allMarriages());
+    } catch (const FamilyFileError& e) {
+        throw FamilyFileError(Kind::Damaged, path,
+                              QStringLiteral("cannot be read: %1").arg(e.reason()));
     }
+    if (family->recordCount() == 0)
+        throw FamilyFileError(Kind::NotFamilyFile, path,
+                              QStringLiteral("holds no person: table \"family\" is empty"));
+    family->moveFirst();
+    return std::unique_ptr<FamilyDatabase>(
+        new FamilyDatabase(std::move(db), std::move(*family), std::move(*married)));
 }
 
 }  // namespace kinmora

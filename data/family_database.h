@@ -2,11 +2,11 @@
 // `rs_family` and the couples' record set `rs_married`.
 #pragma once
 
-#include "data/engine.h"
-#include "data/record_set.h"
-
 #include <QString>
 #include <memory>
+
+#include "data/engine.h"
+#include "data/record_set.h"
 
 namespace kinmora {
 

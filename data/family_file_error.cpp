@@ -1,11 +1,16 @@
-// A file-naming error message, kept in parts so that a window can word it its own way.
+// Texts are kept as QString and what() as UTF-8, so Thai survives whatever
+// the locale's own encoding is.
 #include "data/family_file_error.h"
 
 namespace kinmora {
 
-FamilyFileError::FamilyFileError(QString path, QString reason)
+FamilyFileError::FamilyFileError(Kind kind, QString path, QString reason)
     : std::runtime_error((path + QStringLiteral(": ") + reason).toStdString()),
+      m_kind(kind),
       m_path(std::move(path)),
       m_reason(std::move(reason)) {}
+
+FamilyFileError::FamilyFileError(Kind kind, QString reason)
+    : std::runtime_error(reason.toStdString()), m_kind(kind), m_reason(std::move(reason)) {}
 
 }  // namespace kinmora

@@ -1,4 +1,4 @@
-// The error raised when a family file cannot be read: which file, and why.
+// The one error of the data layer: what kind of failure, which file, and why.
 #pragma once
 
 #include <QString>
@@ -8,14 +8,34 @@ namespace kinmora {
 
 class FamilyFileError : public std::runtime_error {
 public:
-    FamilyFileError(QString path, QString reason);
+    enum class Kind {
+        NotFound,        // no file of that name, or it cannot be opened
+        NotRegularFile,  // a folder, a pipe or a device
+        Empty,
+        NotAccess,       // not an Access database at all
+        UnknownVersion,  // an Access database of a version nobody reads
+        Damaged,         // truncated, unreadable pages, values of the wrong kind
+        NotFamilyFile,   // an Access database without the family's tables
+        ReaderStopped,   // the reading process crashed, hung or ran out of limits
+        BadQuery,        // a query, find or field the open file cannot answer
+    };
 
-    // The file as the user named it.
+    // An error about the file at `path`; what() is "path: reason" in UTF-8.
+    FamilyFileError(Kind kind, QString path, QString reason);
+    // An error that names no file (a query, a record set, a value); what()
+    // is the reason in UTF-8.
+    FamilyFileError(Kind kind, QString reason);
+
+    Kind kind() const { return m_kind; }
+    // The file as the user named it; empty when the error names no file.
     const QString& path() const { return m_path; }
-    // What is wrong with it, in a sentence a person can act on.
+    // What is wrong, in a sentence a person can act on.
     const QString& reason() const { return m_reason; }
+    // The whole message, as what() holds it.
+    QString message() const { return QString::fromUtf8(what()); }
 
 private:
+    Kind m_kind;
     QString m_path;
     QString m_reason;
 };

@@ -1,9 +1,9 @@
 // Conversions between the Access day number and calendar dates.
 #pragma once
 
-#include "data/value.h"
-
 #include <QDateTime>
+
+#include "data/value.h"
 
 namespace kinmora {
 

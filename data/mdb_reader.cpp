@@ -2,9 +2,6 @@
 // mapping of the file, and every failure it reports becomes a FamilyFileError.
 #include "data/mdb_reader.h"
 
-#include "data/cp874.h"
-#include "data/family_file_error.h"
-
 #include <mdbtools.h>
 
 #include <cmath>
@@ -12,11 +9,29 @@
 #include <cstring>
 #include <vector>
 
+#include "data/cp874.h"
+#include "data/family_file_error.h"
+
 namespace kinmora {
 namespace {
 
+// Where an Access file keeps what the reader checks before libmdb sees it.
+namespace jet {
+constexpr std::size_t kSignatureOffset = 4;   // "Standard Jet DB" or "Standard ACE DB"
+constexpr std::size_t kVersionOffset = 0x14;  // 0 for Jet 3 (Access 97)
 constexpr std::size_t kJet3PageSize = 2048;
 constexpr std::size_t kJet4PageSize = 4096;
+// A memo field: four bytes of length and flags, the long value's row pointer
+// (four bytes), four unused.
+constexpr int kMemoHeaderSize = 12;
+constexpr int kMemoPointerOffset = 4;
+constexpr std::uint32_t kMemoInline = 0x80000000;     // the text follows the header
+constexpr std::uint32_t kMemoSingleRow = 0x40000000;  // else a chain of rows
+constexpr std::uint32_t kMemoLengthMask = 0x3FFFFFFF;
+// A long value row in a chain begins with the pointer to the next row.
+constexpr int kChainPointerSize = 4;
+constexpr unsigned kThaiCodePage = 874;
+}  // namespace jet
 
 // Room for one converted value while rows are fetched: libmdb allocates this
 // much for every text it converts, so it stays small; a memo that fills it is
@@ -36,41 +51,39 @@ void clearLibmdbEnvironment() {
     ::unsetenv("MDBOPTS");
 }
 
-ColumnType columnTypeOf(int mdbType) {
-    switch (mdbType) {
-    case MDB_BOOL:
-        return ColumnType::Bool;
-    case MDB_BYTE:
-    case MDB_INT:
-    case MDB_LONGINT:
-        return ColumnType::Integer;
-    case MDB_MONEY:
-    case MDB_FLOAT:
-    case MDB_DOUBLE:
-    case MDB_NUMERIC:
-        return ColumnType::Real;
-    case MDB_DATETIME:
-        return ColumnType::Date;
-    case MDB_TEXT:
-        return ColumnType::Text;
-    case MDB_MEMO:
-        return ColumnType::Memo;
-    default:
-        return ColumnType::Other;
-    }
-}
+// How each libmdb column type is typed for the engine and read from a row.
+// Thai text of an Access 97 file is decoded here straight from the page;
+// libmdb converts only what this reader does not (other code pages, Jet 4
+// text, currency and decimal numbers).
+struct ColumnKind {
+    int mdbType;
+    ColumnType type;
+    MdbReader::Decoding decoding;
+    MdbReader::Decoding thaiJet3Decoding;
+    int size;  // bytes of a whole number; 0 for other types
+};
 
-int wholeNumberSize(int mdbType) {
-    switch (mdbType) {
-    case MDB_BYTE:
-        return 1;
-    case MDB_INT:
-        return 2;
-    case MDB_LONGINT:
-        return 4;
-    default:
-        return 0;
-    }
+using D = MdbReader::Decoding;
+constexpr ColumnKind kColumnKinds[] = {
+    {MDB_BOOL, ColumnType::Bool, D::Bool, D::Bool, 0},
+    {MDB_BYTE, ColumnType::Integer, D::Byte, D::Byte, 1},
+    {MDB_INT, ColumnType::Integer, D::Int16, D::Int16, 2},
+    {MDB_LONGINT, ColumnType::Integer, D::Int32, D::Int32, 4},
+    {MDB_MONEY, ColumnType::Real, D::Bound, D::Bound, 0},
+    {MDB_FLOAT, ColumnType::Real, D::Float, D::Float, 0},
+    {MDB_DOUBLE, ColumnType::Real, D::Double, D::Double, 0},
+    {MDB_NUMERIC, ColumnType::Real, D::Bound, D::Bound, 0},
+    {MDB_DATETIME, ColumnType::Date, D::Date, D::Date, 0},
+    {MDB_TEXT, ColumnType::Text, D::Bound, D::Cp874Text, 0},
+    {MDB_MEMO, ColumnType::Memo, D::Bound, D::Cp874Memo, 0},
+};
+// OLE objects, binary and replication ids: the program does not show them.
+constexpr ColumnKind kOtherColumn = {-1, ColumnType::Other, D::None, D::None, 0};
+
+const ColumnKind& columnKindOf(int mdbType) {
+    for (const ColumnKind& kind : kColumnKinds)
+        if (kind.mdbType == mdbType) return kind;
+    return kOtherColumn;
 }
 
 // Text from UTF-8. QString::fromUtf8 reserves a UTF-16 unit for every byte,
@@ -78,8 +91,7 @@ int wholeNumberSize(int mdbType) {
 // open, so they are trimmed to size.
 QString compactText(QByteArrayView utf8) {
     QString text = QString::fromUtf8(utf8);
-    if (text.capacity() > text.size() + 32)
-        text.squeeze();
+    if (text.capacity() > text.size() + 32) text.squeeze();
     return text;
 }
 
@@ -87,11 +99,9 @@ QString compactText(QByteArrayView utf8) {
 // decodes itself). An empty text is how it passes Null: a family file keeps
 // no empty string apart from Null.
 Value valueOf(ColumnType type, const char* text, int length) {
-    if (length <= 0)
-        return Value::null();
+    if (length <= 0) return Value::null();
     const QByteArray bytes = QByteArray::fromRawData(text, length);
-    if (type != ColumnType::Real)
-        return Value::text(compactText(bytes));
+    if (type != ColumnType::Real) return Value::text(compactText(bytes));
     bool ok = false;
     double d = bytes.toDouble(&ok);
     if (!ok)  // a locale's decimal comma
@@ -108,13 +118,10 @@ JetDate jetDateFromStored(double stored) {
 
 std::uint64_t littleEndian(const unsigned char* bytes, int size) {
     std::uint64_t n = 0;
-    for (int i = size - 1; i >= 0; --i)
-        n = (n << 8) | bytes[i];
+    for (int i = size - 1; i >= 0; --i) n = (n << 8) | bytes[i];
     return n;
 }
 
-// The memo header: four bytes of length and flags, then the long value's place.
-constexpr int kMemoHeader = 12;
 // No memo is believed longer than this, whatever its header says.
 constexpr std::size_t kMaxMemoBytes = std::size_t{64} << 20;
 
@@ -127,46 +134,68 @@ struct TableDefDeleter {
 struct MdbReader::Handle {
     MdbHandle* mdb = nullptr;
     ~Handle() {
-        if (mdb)
-            mdb_close(mdb);
+        if (mdb) mdb_close(mdb);
     }
+};
+
+// One table being read: its columns, how each is decoded, and the buffers
+// libmdb converts bound columns into.
+struct MdbReader::TableRead {
+    TableSchema schema;
+    std::vector<MdbColumn*> columns;
+    std::vector<Decoding> decodings;
+    std::vector<std::unique_ptr<char, decltype(&std::free)>> buffers;
+    std::vector<int> lengths;
 };
 
 MdbReader::MdbReader(const QString& path)
     : m_path(path), m_file(path), m_handle(std::make_unique<Handle>()) {
+    checkHeader();
+    clearLibmdbEnvironment();
+    // libmdb opens the buffer with fmemopen(..., "r"): it only ever reads it.
+    MdbHandle* mdb =
+        mdb_open_buffer(const_cast<unsigned char*>(m_file.data()), m_file.size(), MDB_NOFLAGS);
+    if (!mdb)
+        throw FamilyFileError(FamilyFileError::Kind::NotAccess, path,
+                              QStringLiteral("cannot be opened as an Access database"));
+    m_handle->mdb = mdb;
+    mdb_set_bind_size(mdb, kBindSize);
+    mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
+    mdb_set_shortdate_fmt(mdb, "%Y-%m-%d %H:%M:%S");
+    mdb_set_boolean_fmt_numbers(mdb);
+    if (!mdb_read_catalog(mdb, MDB_TABLE))
+        throw FamilyFileError(FamilyFileError::Kind::Damaged, path,
+                              QStringLiteral("is damaged: its table catalog cannot be read"));
+}
+
+MdbReader::~MdbReader() = default;
+
+// What libmdb would misread or crash on is refused before it sees the file.
+void MdbReader::checkHeader() const {
+    using Kind = FamilyFileError::Kind;
     const unsigned char* bytes = m_file.data();
     const std::size_t size = m_file.size();
     static const char kSignature[] = "Standard Jet DB";
     static const char kAceSignature[] = "Standard ACE DB";
-    if (size < kJet3PageSize || (std::memcmp(bytes + 4, kSignature, sizeof kSignature) != 0 &&
-                                 std::memcmp(bytes + 4, kAceSignature, sizeof kAceSignature) != 0))
-        throw FamilyFileError(path, QStringLiteral("is not an Access database"));
-    const unsigned version = bytes[0x14];
+    const auto signedAs = [&](const char* signature, std::size_t length) {
+        return std::memcmp(bytes + jet::kSignatureOffset, signature, length) == 0;
+    };
+    if (size < jet::kJet3PageSize || (!signedAs(kSignature, sizeof kSignature) &&
+                                      !signedAs(kAceSignature, sizeof kAceSignature)))
+        throw FamilyFileError(Kind::NotAccess, m_path, QStringLiteral("is not an Access database"));
+    const unsigned version = bytes[jet::kVersionOffset];
     if (version > MDB_VER_ACCDB_2019)
-        throw FamilyFileError(path,
-                              QStringLiteral("is an Access database of an unknown version (%1)")
-                                  .arg(version));
-    const std::size_t pageSize = version == MDB_VER_JET3 ? kJet3PageSize : kJet4PageSize;
+        throw FamilyFileError(
+            Kind::UnknownVersion, m_path,
+            QStringLiteral("is an Access database of an unknown version (%1)").arg(version));
+    const std::size_t pageSize = version == MDB_VER_JET3 ? jet::kJet3PageSize : jet::kJet4PageSize;
     if (size % pageSize != 0)
-        throw FamilyFileError(path, QStringLiteral("is truncated or damaged: its size (%1 bytes) "
-                                                   "is not a whole number of %2-byte pages")
-                                        .arg(size)
-                                        .arg(pageSize));
-
-    clearLibmdbEnvironment();
-    // libmdb opens the buffer with fmemopen(..., "r"): it only ever reads it.
-    m_handle->mdb = mdb_open_buffer(const_cast<unsigned char*>(bytes), size, MDB_NOFLAGS);
-    if (!m_handle->mdb)
-        throw FamilyFileError(path, QStringLiteral("cannot be opened as an Access database"));
-    mdb_set_bind_size(m_handle->mdb, kBindSize);
-    mdb_set_date_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
-    mdb_set_shortdate_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
-    mdb_set_boolean_fmt_numbers(m_handle->mdb);
-    if (!mdb_read_catalog(m_handle->mdb, MDB_TABLE))
-        throw FamilyFileError(path, QStringLiteral("is damaged: its table catalog cannot be read"));
+        throw FamilyFileError(Kind::Damaged, m_path,
+                              QStringLiteral("is truncated or damaged: its size (%1 bytes) "
+                                             "is not a whole number of %2-byte pages")
+                                  .arg(size)
+                                  .arg(pageSize));
 }
-
-MdbReader::~MdbReader() = default;
 
 // A memo too long for the fetch buffer, converted again from the row's page
 // with room for the longest memo the program accepts.
@@ -177,39 +206,10 @@ Value MdbReader::longMemo(const void* mdbColumn) const {
     char* text = mdb_col_to_string(mdb, mdb->pg_buf, column->cur_value_start, MDB_MEMO,
                                    column->cur_value_len);
     mdb_set_bind_size(mdb, kBindSize);
-    if (!text)
-        return Value::null();
+    if (!text) return Value::null();
     Value value = Value::text(compactText(text));
     g_free(text);
     return value;
-}
-
-MdbReader::Decoding MdbReader::decodingOf(int mdbType, bool thaiJet3) {
-    switch (mdbType) {
-    case MDB_BOOL:
-        return Decoding::Bool;
-    case MDB_BYTE:
-        return Decoding::Byte;
-    case MDB_INT:
-        return Decoding::Int16;
-    case MDB_LONGINT:
-        return Decoding::Int32;
-    case MDB_FLOAT:
-        return Decoding::Float;
-    case MDB_DOUBLE:
-        return Decoding::Double;
-    case MDB_DATETIME:
-        return Decoding::Date;
-    case MDB_TEXT:
-        return thaiJet3 ? Decoding::Cp874Text : Decoding::Bound;
-    case MDB_MEMO:
-        return thaiJet3 ? Decoding::Cp874Memo : Decoding::Bound;
-    case MDB_MONEY:
-    case MDB_NUMERIC:
-        return Decoding::Bound;
-    default:
-        return Decoding::None;
-    }
 }
 
 QStringList MdbReader::tableNames() const {
@@ -223,74 +223,34 @@ QStringList MdbReader::tableNames() const {
     return names;
 }
 
-bool MdbReader::readTable(const QString& name, TableSink& sink) {
+void* MdbReader::findTable(const QString& name) const {
     MdbHandle* mdb = m_handle->mdb;
-    MdbCatalogEntry* found = nullptr;
-    for (unsigned i = 0; i < mdb->num_catalog && !found; ++i) {
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
         if (entry->object_type == MDB_TABLE &&
             QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
-            found = entry;
+            return entry;
     }
-    if (!found)
-        return false;
+    return nullptr;
+}
 
+bool MdbReader::readTable(const QString& name, TableSink& sink) {
+    auto* found = static_cast<MdbCatalogEntry*>(findTable(name));
+    if (!found) return false;
     const QString tableName = QString::fromUtf8(found->object_name);
     std::unique_ptr<MdbTableDef, TableDefDeleter> table(mdb_read_table(found));
     if (!table || !mdb_read_columns(table.get()))
-        throw FamilyFileError(m_path, QStringLiteral("is damaged: the definition of table %1 "
-                                                     "cannot be read")
-                                          .arg(tableName));
+        throw FamilyFileError(
+            FamilyFileError::Kind::Damaged, m_path,
+            QStringLiteral("is damaged: the definition of table %1 cannot be read").arg(tableName));
 
-    // Thai text of an Access 97 file is decoded here straight from the page;
-    // libmdb converts only what this reader does not (other code pages, Jet 4
-    // text, currency and decimal numbers).
-    const bool thaiJet3 = IS_JET3(mdb) && mdb->f->code_page == 874;
-    TableSchema schema;
-    schema.name = tableName;
-    const unsigned columnCount = table->num_cols;
-    std::vector<MdbColumn*> columns(columnCount);
-    std::vector<Decoding> decodings(columnCount);
-    std::vector<std::unique_ptr<char, decltype(&std::free)>> buffers;
-    std::vector<int> lengths(columnCount, 0);
-    for (unsigned i = 0; i < columnCount; ++i) {
-        columns[i] = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
-        schema.columns.push_back({QString::fromUtf8(columns[i]->name),
-                                  columnTypeOf(columns[i]->col_type),
-                                  wholeNumberSize(columns[i]->col_type)});
-        decodings[i] = decodingOf(columns[i]->col_type, thaiJet3);
-        if (decodings[i] != Decoding::Bound)
-            continue;
-        buffers.emplace_back(static_cast<char*>(std::calloc(1, kBindSize)), &std::free);
-        if (!buffers.back())
-            throw FamilyFileError(m_path, QStringLiteral("cannot be read: out of memory"));
-        mdb_bind_column(table.get(), static_cast<int>(i) + 1, buffers.back().get(), &lengths[i]);
-    }
-
-    sink.beginTable(schema);
-    mdb_rewind_table(table.get());
-    std::vector<Value> values(columnCount);
-    unsigned rowsRead = 0;
-    while (mdb_fetch_row(table.get())) {
-        for (unsigned i = 0; i < columnCount; ++i) {
-            const MdbColumn* column = columns[i];
-            if (decodings[i] == Decoding::Bound) {
-                const bool cutShort = schema.columns[i].type == ColumnType::Memo &&
-                                      static_cast<std::size_t>(lengths[i]) + 1 >= kBindSize;
-                values[i] = cutShort ? longMemo(column)
-                                     : valueOf(schema.columns[i].type, column->bind_ptr
-                                                   ? static_cast<const char*>(column->bind_ptr)
-                                                   : "",
-                                               lengths[i]);
-            } else {
-                values[i] = storedValue(column, decodings[i]);
-            }
-        }
-        sink.row(values);
-        ++rowsRead;
-    }
+    TableRead read;
+    read.schema.name = tableName;
+    bindColumns(table.get(), read);
+    sink.beginTable(read.schema);
+    const unsigned rowsRead = readRows(table.get(), read, sink);
     if (rowsRead != table->num_rows)
-        throw FamilyFileError(m_path,
+        throw FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
                               QStringLiteral("is truncated or damaged: table %1 should hold %2 "
                                              "rows but only %3 could be read")
                                   .arg(tableName)
@@ -300,56 +260,101 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
     return true;
 }
 
+// Fills in the schema and a decoding for every column; a column libmdb
+// converts is bound to a buffer of its own.
+void MdbReader::bindColumns(void* mdbTable, TableRead& read) const {
+    auto* table = static_cast<MdbTableDef*>(mdbTable);
+    const MdbHandle* mdb = m_handle->mdb;
+    const bool thaiJet3 = IS_JET3(mdb) && mdb->f->code_page == jet::kThaiCodePage;
+    const unsigned columnCount = table->num_cols;
+    read.lengths.assign(columnCount, 0);
+    for (unsigned i = 0; i < columnCount; ++i) {
+        auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+        const ColumnKind& kind = columnKindOf(column->col_type);
+        read.columns.push_back(column);
+        read.schema.columns.push_back({QString::fromUtf8(column->name), kind.type, kind.size});
+        read.decodings.push_back(thaiJet3 ? kind.thaiJet3Decoding : kind.decoding);
+        if (read.decodings.back() != Decoding::Bound) continue;
+        read.buffers.emplace_back(static_cast<char*>(std::calloc(1, kBindSize)), &std::free);
+        if (!read.buffers.back())
+            throw FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
+                                  QStringLiteral("cannot be read: out of memory"));
+        mdb_bind_column(table, static_cast<int>(i) + 1, read.buffers.back().get(),
+                        &read.lengths[i]);
+    }
+}
+
+// Hands every row to `sink` and returns how many were read.
+unsigned MdbReader::readRows(void* mdbTable, TableRead& read, TableSink& sink) const {
+    auto* table = static_cast<MdbTableDef*>(mdbTable);
+    mdb_rewind_table(table);
+    std::vector<Value> values(read.columns.size());
+    unsigned rowsRead = 0;
+    while (mdb_fetch_row(table)) {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = read.decodings[i] == Decoding::Bound
+                            ? boundValue(read, i)
+                            : storedValue(read.columns[i], read.decodings[i]);
+        sink.row(values);
+        ++rowsRead;
+    }
+    return rowsRead;
+}
+
+// The value libmdb converted into column i's buffer for the current row.
+Value MdbReader::boundValue(const TableRead& read, std::size_t i) const {
+    const MdbColumn* column = read.columns[i];
+    const ColumnType type = read.schema.columns[i].type;
+    const bool cutShort =
+        type == ColumnType::Memo && static_cast<std::size_t>(read.lengths[i]) + 1 >= kBindSize;
+    if (cutShort) return longMemo(column);
+    return valueOf(type, column->bind_ptr ? static_cast<const char*>(column->bind_ptr) : "",
+                   read.lengths[i]);
+}
+
 // A value read straight from the row's page, where libmdb has just located it
 // (cur_value_start and cur_value_len; a Yes/No value is the null bit itself).
 Value MdbReader::storedValue(const void* mdbColumn, Decoding decoding) const {
     const auto* column = static_cast<const MdbColumn*>(mdbColumn);
     const MdbHandle* mdb = m_handle->mdb;
-    if (decoding == Decoding::Bool)
-        return Value::boolean(column->cur_value_len == 0);
-    if (decoding == Decoding::None)
-        return Value::null();
+    if (decoding == Decoding::Bool) return Value::boolean(column->cur_value_len == 0);
+    if (decoding == Decoding::None) return Value::null();
     const int start = column->cur_value_start;
     const int length = column->cur_value_len;
-    if (length <= 0 || start < 0 || start + length > mdb->fmt->pg_size)
-        return Value::null();
+    if (length <= 0 || start < 0 || start + length > mdb->fmt->pg_size) return Value::null();
     const unsigned char* bytes = mdb->pg_buf + start;
     const auto fixed = [&](int size) { return length == size; };
     switch (decoding) {
-    case Decoding::Byte:
-        return fixed(1) ? Value::integer(bytes[0]) : Value::null();
-    case Decoding::Int16:
-        return fixed(2) ? Value::integer(static_cast<std::int16_t>(littleEndian(bytes, 2)))
-                        : Value::null();
-    case Decoding::Int32:
-        return fixed(4) ? Value::integer(static_cast<std::int32_t>(littleEndian(bytes, 4)))
-                        : Value::null();
-    case Decoding::Float: {
-        if (!fixed(4))
+        case Decoding::Byte:
+            return fixed(1) ? Value::integer(bytes[0]) : Value::null();
+        case Decoding::Int16:
+            return fixed(2) ? Value::integer(static_cast<std::int16_t>(littleEndian(bytes, 2)))
+                            : Value::null();
+        case Decoding::Int32:
+            return fixed(4) ? Value::integer(static_cast<std::int32_t>(littleEndian(bytes, 4)))
+                            : Value::null();
+        case Decoding::Float: {
+            if (!fixed(4)) return Value::null();
+            float f = 0;
+            std::memcpy(&f, bytes, sizeof f);
+            return Value::real(f);
+        }
+        case Decoding::Double:
+        case Decoding::Date: {
+            if (!fixed(8)) return Value::null();
+            double d = 0;
+            std::memcpy(&d, bytes, sizeof d);
+            if (decoding == Decoding::Double) return Value::real(d);
+            // libmdb formats dates before 1900 as garbage; the stored number is exact.
+            if (!std::isfinite(d) || std::fabs(d) > kMaxStoredDate) return Value::null();
+            return Value::date(jetDateFromStored(d));
+        }
+        case Decoding::Cp874Text:
+            return Value::text(decodeCp874(bytes, static_cast<std::size_t>(length)));
+        case Decoding::Cp874Memo:
+            return cp874Memo(bytes, length);
+        default:
             return Value::null();
-        float f = 0;
-        std::memcpy(&f, bytes, sizeof f);
-        return Value::real(f);
-    }
-    case Decoding::Double:
-    case Decoding::Date: {
-        if (!fixed(8))
-            return Value::null();
-        double d = 0;
-        std::memcpy(&d, bytes, sizeof d);
-        if (decoding == Decoding::Double)
-            return Value::real(d);
-        // libmdb formats dates before 1900 as garbage; the stored number is exact.
-        if (!std::isfinite(d) || std::fabs(d) > kMaxStoredDate)
-            return Value::null();
-        return Value::date(jetDateFromStored(d));
-    }
-    case Decoding::Cp874Text:
-        return Value::text(decodeCp874(bytes, static_cast<std::size_t>(length)));
-    case Decoding::Cp874Memo:
-        return cp874Memo(bytes, length);
-    default:
-        return Value::null();
     }
 }
 
@@ -357,23 +362,23 @@ Value MdbReader::storedValue(const void* mdbColumn, Decoding decoding) const {
 // the text lies. Inline text follows the header; otherwise it lies on long
 // value pages, in one row or in a chain of rows each naming the next.
 Value MdbReader::cp874Memo(const unsigned char* field, int fieldLength) const {
-    if (fieldLength < kMemoHeader)
-        return Value::null();
+    if (fieldLength < jet::kMemoHeaderSize) return Value::null();
     const std::uint32_t header = static_cast<std::uint32_t>(littleEndian(field, 4));
-    const std::size_t length = std::min<std::size_t>(header & 0x3FFFFFFF, kMaxMemoBytes);
-    if (header & 0x80000000) {
-        const std::size_t inlineLength = std::min<std::size_t>(length, fieldLength - kMemoHeader);
-        return Value::text(decodeCp874(field + kMemoHeader, inlineLength));
+    const std::size_t length = std::min<std::size_t>(header & jet::kMemoLengthMask, kMaxMemoBytes);
+    if (header & jet::kMemoInline) {
+        const std::size_t inlineLength =
+            std::min<std::size_t>(length, fieldLength - jet::kMemoHeaderSize);
+        return Value::text(decodeCp874(field + jet::kMemoHeaderSize, inlineLength));
     }
     MdbHandle* mdb = m_handle->mdb;
     QByteArray text;
     text.reserve(static_cast<qsizetype>(std::min<std::size_t>(length, kBindSize)));
-    std::uint32_t pageRow = static_cast<std::uint32_t>(littleEndian(field + 4, 4));
-    const bool chained = !(header & 0x40000000);
+    std::uint32_t pageRow =
+        static_cast<std::uint32_t>(littleEndian(field + jet::kMemoPointerOffset, 4));
+    const bool chained = !(header & jet::kMemoSingleRow);
     // Every hop adds text, so a chain longer than the length is a loop.
-    for (std::size_t hops = 0; pageRow && static_cast<std::size_t>(text.size()) < length &&
-                               hops <= length;
-         ++hops) {
+    for (std::size_t hops = 0;
+         pageRow && static_cast<std::size_t>(text.size()) < length && hops <= length; ++hops) {
         void* page = nullptr;
         int offset = 0;
         std::size_t rowLength = 0;
@@ -385,10 +390,10 @@ Value MdbReader::cp874Memo(const unsigned char* field, int fieldLength) const {
             text.append(reinterpret_cast<const char*>(row), static_cast<qsizetype>(rowLength));
             break;
         }
-        if (rowLength < 4)
-            break;
-        pageRow = static_cast<std::uint32_t>(littleEndian(row, 4));
-        text.append(reinterpret_cast<const char*>(row + 4), static_cast<qsizetype>(rowLength - 4));
+        if (rowLength < jet::kChainPointerSize) break;
+        pageRow = static_cast<std::uint32_t>(littleEndian(row, jet::kChainPointerSize));
+        text.append(reinterpret_cast<const char*>(row + jet::kChainPointerSize),
+                    static_cast<qsizetype>(rowLength - jet::kChainPointerSize));
     }
     const std::size_t kept = std::min<std::size_t>(length, static_cast<std::size_t>(text.size()));
     return Value::text(decodeCp874(reinterpret_cast<const unsigned char*>(text.constData()), kept));

@@ -1,12 +1,12 @@
 // The one place that talks to libmdb: reads tables of an Access file, read-only.
 #pragma once
 
-#include "data/mapped_file.h"
-#include "data/table_sink.h"
-
 #include <QString>
 #include <QStringList>
 #include <memory>
+
+#include "data/mapped_file.h"
+#include "data/table_sink.h"
 
 namespace kinmora {
 
@@ -30,10 +30,27 @@ public:
 
     // How the values of one column are read from a fetched row: straight
     // from the page, or as text libmdb converts (Bound).
-    enum class Decoding { Bound, None, Bool, Byte, Int16, Int32, Float, Double, Date, Cp874Text, Cp874Memo };
+    enum class Decoding {
+        Bound,
+        None,
+        Bool,
+        Byte,
+        Int16,
+        Int32,
+        Float,
+        Double,
+        Date,
+        Cp874Text,
+        Cp874Memo
+    };
 
 private:
-    static Decoding decodingOf(int mdbType, bool thaiJet3);
+    struct TableRead;
+    void checkHeader() const;
+    void* findTable(const QString& name) const;
+    void bindColumns(void* mdbTable, TableRead& read) const;
+    unsigned readRows(void* mdbTable, TableRead& read, TableSink& sink) const;
+    Value boundValue(const TableRead& read, std::size_t column) const;
     Value storedValue(const void* mdbColumn, Decoding decoding) const;
     Value cp874Memo(const unsigned char* field, int fieldLength) const;
     Value longMemo(const void* mdbColumn) const;

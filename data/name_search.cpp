@@ -1,7 +1,7 @@
 // Positions are counted without a limit, so long names are searched whole.
 #include "data/name_search.h"
 
-#include "data/engine_error.h"
+#include "data/family_file_error.h"
 
 namespace kinmora {
 
@@ -19,7 +19,10 @@ QStringList search_hits(RecordSet& rs, const QString& search) {
     const int nameField = rs.fieldIndex(QStringLiteral("NAME"));
     const int surnameField = rs.fieldIndex(QStringLiteral("SURNAME"));
     if (nameField < 0 || surnameField < 0)
-        throw EngineError(nameField < 0 ? "no field named \"NAME\"" : "no field named \"SURNAME\"");
+        throw FamilyFileError(
+            FamilyFileError::Kind::BadQuery,
+            QStringLiteral("no field named \"%1\"")
+                .arg(nameField < 0 ? QStringLiteral("NAME") : QStringLiteral("SURNAME")));
     rs.moveFirst();
     while (!rs.eof()) {
         const QString line = hit_line(rs.value(nameField), rs.value(surnameField));

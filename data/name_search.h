@@ -24,7 +24,7 @@ QString hit_line(const Value& name, const Value& surname);
 // Moves `rs_family` to its first record and walks it to the end, returning
 // the hit line of every record whose hit line contains `search`, in the
 // record set's order. Afterwards `rs_family` stands past its last record.
-// An empty record set gives no hits. Throws EngineError when the record set
+// An empty record set gives no hits. Throws FamilyFileError (BadQuery) when the record set
 // has no NAME or SURNAME field.
 QStringList search_hits(RecordSet& rs_family, const QString& search);
 

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <stdexcept>
 
 #include "data/family_queries.h"
 #include "data/jet_date.h"
@@ -17,15 +16,11 @@ constexpr double kDaysPerYear = 365.25;
 
 // A parent code as a 16-bit number; a value that is not one means no parent,
 // so a damaged row shows a blank label rather than stopping the window.
-std::optional<std::int16_t> parentCode(const Value& value) {
-    try {
-        return value.toInt16();
-    } catch (const std::runtime_error&) {
-        return std::nullopt;
-    }
+std::optional<std::int64_t> parentCode(const Value& value) {
+    return value.wholeNumber(INT16_MIN, INT16_MAX);
 }
 
-QString parentText(RecordSet& rs, std::optional<std::int16_t> code) {
+QString parentText(RecordSet& rs, std::optional<std::int64_t> code) {
     if (!code) return kNoParent;
     rs.findFirst(criteria::codeEquals(*code));
     if (rs.noMatch()) return kNoParent;
@@ -61,7 +56,7 @@ static Value dateOrNull(const Value& v) {
 
 std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& select_name,
                                                  const QDateTime& now) {
-    const QString personCriterion = criteria::nameEqualsSpaced(select_name);
+    const Criterion personCriterion = criteria::nameEquals(select_name);
     rs.findFirst(personCriterion);
     // A miss must never show somebody else's particulars.
     if (rs.noMatch()) return std::nullopt;

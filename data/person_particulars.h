@@ -44,7 +44,7 @@ QString age_text(JetDate born, JetDate end);
 // Returns nothing, and leaves the current row where it was, when no person
 // has that name. Otherwise the current row is the person afterwards. A Null or
 // out-of-range parent code counts as no parent, and a `born` or `die` that
-// holds no date counts as unknown. Throws EngineError when the record set
+// holds no date counts as unknown. Throws FamilyFileError (BadQuery) when the record set
 // lacks a field.
 std::optional<PersonParticulars> loadParticulars(RecordSet& rs_family, const QString& select_name,
                                                  const QDateTime& now);

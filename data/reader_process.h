@@ -2,12 +2,12 @@
 // file that crashes, hangs or exhausts libmdb cannot take the program down.
 #pragma once
 
-#include "data/table_sink.h"
-
 #include <QString>
 #include <QStringList>
 #include <chrono>
 #include <cstddef>
+
+#include "data/table_sink.h"
 
 namespace kinmora {
 

@@ -2,64 +2,74 @@
 // find is a look-up in a per-column index built on first use.
 #include "data/record_set.h"
 
-#include "data/criterion.h"
-#include "data/engine_error.h"
-
 #include <cmath>
 
+#include "data/criterion.h"
+#include "data/family_file_error.h"
+
 namespace kinmora {
+namespace {
+
+FamilyFileError misuse(const QString& reason) {
+    return FamilyFileError(FamilyFileError::Kind::BadQuery, reason);
+}
+
+}  // namespace
 
 RecordSet::RecordSet(std::shared_ptr<const ResultTable> rows) : m_rows(std::move(rows)) {}
 
 const ResultTable& RecordSet::rows() const {
-    if (!m_rows)
-        throw EngineError("the record set is closed");
+    if (!m_rows) throw misuse(QStringLiteral("the record set is closed"));
     return *m_rows;
 }
 
 void RecordSet::moveFirst() {
     if (rows().rowCount() == 0)
-        throw EngineError("no current record: the record set is empty");
+        throw misuse(QStringLiteral("no current record: the record set is empty"));
     m_position = 0;
 }
 
 void RecordSet::moveNext() {
     if (eof())
-        throw EngineError("no current record: the record set is past its last row");
+        throw misuse(QStringLiteral("no current record: the record set is past its last row"));
     ++m_position;
 }
 
-bool RecordSet::eof() const { return m_position >= rows().rowCount(); }
+bool RecordSet::eof() const {
+    return m_position >= rows().rowCount();
+}
 
-int RecordSet::recordCount() const { return rows().rowCount(); }
+int RecordSet::recordCount() const {
+    return rows().rowCount();
+}
 
 int RecordSet::fieldIndex(const QString& name) const {
     const QStringList& columns = rows().columns;
     for (qsizetype i = 0; i < columns.size(); ++i)
-        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
     return -1;
 }
 
 const Value& RecordSet::value(int index) const {
-    if (eof())
-        throw EngineError("no current record");
+    if (eof()) throw misuse(QStringLiteral("no current record"));
     return rows().at(m_position, index);
 }
 
 Value RecordSet::field(const QString& name) const {
     const int index = fieldIndex(name);
-    if (index < 0)
-        throw EngineError("no field named \"" + name.toStdString() + "\"");
+    if (index < 0) throw misuse(QStringLiteral("no field named \"%1\"").arg(name));
     return value(index);
 }
 
 void RecordSet::findFirst(const QString& criterionText) {
-    const Criterion criterion = Criterion::parse(criterionText);
+    findFirst(Criterion::parse(criterionText));
+}
+
+void RecordSet::findFirst(const Criterion& criterion) {
     const int column = fieldIndex(criterion.field);
     if (column < 0)
-        throw EngineError("the find criterion \"" + criterionText.toStdString() +
-                          "\" names no field of the record set");
+        throw misuse(QStringLiteral("the find criterion \"%1\" names no field of the record set")
+                         .arg(criterion.text()));
     std::optional<int> found = indexedFind(column, criterion.literal);
     if (!found) {
         const ResultTable& table = rows();
@@ -72,8 +82,7 @@ void RecordSet::findFirst(const QString& criterionText) {
         found.reset();
     }
     m_noMatch = !found;
-    if (found)
-        m_position = *found;
+    if (found) m_position = *found;
 }
 
 // The row found through the column's index: a row number, -1 for a sure
@@ -86,31 +95,28 @@ std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
         for (int row = table.rowCount() - 1; row >= 0 && index.usable; --row) {
             const Value& v = table.at(row, column);
             switch (v.kind()) {
-            case Value::Kind::Null:
-                break;
-            case Value::Kind::Text:
-                index.texts[v.toText().toCaseFolded()] = row;
-                break;
-            case Value::Kind::Integer:
-                index.numbers[v.toInteger(INT64_MIN, INT64_MAX)] = row;
-                break;
-            default:
-                index.usable = false;
+                case Value::Kind::Null:
+                    break;
+                case Value::Kind::Text:
+                    index.texts[v.toText().toCaseFolded()] = row;
+                    break;
+                case Value::Kind::Integer:
+                    index.numbers[v.toInteger(INT64_MIN, INT64_MAX)] = row;
+                    break;
+                default:
+                    index.usable = false;
             }
         }
         // Text and numbers mixed in one column compare across kinds: scan instead.
-        if (!index.texts.empty() && !index.numbers.empty())
-            index.usable = false;
+        if (!index.texts.empty() && !index.numbers.empty()) index.usable = false;
         if (!index.usable) {
             index.texts.clear();
             index.numbers.clear();
         }
     }
-    if (!index.usable)
-        return std::nullopt;
+    if (!index.usable) return std::nullopt;
     if (literal.kind() == Value::Kind::Text) {
-        if (!index.numbers.empty())
-            return std::nullopt;
+        if (!index.numbers.empty()) return std::nullopt;
         const auto hit = index.texts.find(literal.toText().toCaseFolded());
         return hit == index.texts.end() ? -1 : hit->second;
     }
@@ -121,6 +127,8 @@ std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
     return hit == index.numbers.end() ? -1 : hit->second;
 }
 
-void RecordSet::close() { m_rows.reset(); }
+void RecordSet::close() {
+    m_rows.reset();
+}
 
 }  // namespace kinmora

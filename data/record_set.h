@@ -2,13 +2,14 @@
 // count, find the first row matching a criterion, and read fields by name.
 #pragma once
 
-#include "data/result_table.h"
-#include "data/value.h"
-
 #include <QString>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+
+#include "data/criterion.h"
+#include "data/result_table.h"
+#include "data/value.h"
 
 namespace kinmora {
 
@@ -17,9 +18,10 @@ public:
     // An open record set standing on the first row of `rows` (past the end when there is none).
     explicit RecordSet(std::shared_ptr<const ResultTable> rows);
 
-    // Moves to the first row. Throws EngineError when there is no row.
+    // Moves to the first row. Throws FamilyFileError (BadQuery) when there is no row.
     void moveFirst();
-    // Moves to the next row, or past the last one. Throws EngineError when already past the end.
+    // Moves to the next row, or past the last one. Throws FamilyFileError (BadQuery) when already
+    // past the end.
     void moveNext();
     // True once the position has passed the last row (and for an empty result).
     bool eof() const;
@@ -27,21 +29,24 @@ public:
     int recordCount() const;
 
     // Makes current the first row, in the record set's order, that satisfies
-    // `criterion` (see Criterion). When none does, noMatch() turns true and
-    // the current row stays where it was. Throws EngineError for a criterion
-    // that cannot be understood or names no field of the rows.
+    // `criterion`. When none does, noMatch() turns true and the current row
+    // stays where it was. Throws FamilyFileError (BadQuery) for a criterion
+    // that names no field of the rows.
+    void findFirst(const Criterion& criterion);
+    // The same for a criterion written as text ("code = 5", see
+    // Criterion::parse); also throws when the text is not one.
     void findFirst(const QString& criterion);
     bool noMatch() const { return m_noMatch; }
 
     // The value of field `name` (any letter case) on the current row; it may
-    // be Null. Throws EngineError when there is no current row or no such field.
+    // be Null. Throws FamilyFileError (BadQuery) when there is no current row or no such field.
     Value field(const QString& name) const;
     // The position of field `name` (any letter case), or -1.
     int fieldIndex(const QString& name) const;
     // The value at a field position on the current row; as field().
     const Value& value(int index) const;
 
-    // Releases the rows; every later use throws EngineError.
+    // Releases the rows; every later use throws FamilyFileError (BadQuery).
     void close();
     bool isOpen() const { return m_rows != nullptr; }
 
@@ -56,7 +61,7 @@ private:
     // chart; each column is indexed on its first find.
     struct ColumnIndex {
         bool usable = true;
-        std::unordered_map<QString, int> texts;          // case-folded text -> first row
+        std::unordered_map<QString, int> texts;         // case-folded text -> first row
         std::unordered_map<std::int64_t, int> numbers;  // whole number -> first row
     };
     std::unordered_map<int, ColumnIndex> m_indexes;

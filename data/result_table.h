@@ -1,15 +1,15 @@
 // The rows a query returned, held in memory for a record set to walk.
 #pragma once
 
-#include "data/value.h"
-
 #include <QStringList>
 #include <deque>
+
+#include "data/value.h"
 
 namespace kinmora {
 
 struct ResultTable {
-    QStringList columns;       // as the query named them
+    QStringList columns;  // as the query named them
     // Row after row, columns.size() values each. A deque grows without moving
     // what it holds: the person record set is tens of thousands of rows.
     std::deque<Value> cells;

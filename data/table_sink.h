@@ -1,10 +1,10 @@
 // Where a table read from a family file goes, one row at a time.
 #pragma once
 
+#include <span>
+
 #include "data/table_schema.h"
 #include "data/value.h"
-
-#include <span>
 
 namespace kinmora {
 

@@ -13,6 +13,10 @@ class ThaiCollation {
 public:
     ThaiCollation();
 
+    // A collator for Thai order without regard to letter case, for ordering
+    // QStrings the way the engine orders text.
+    static QCollator collator();
+
     // Negative, zero or positive as `a` sorts before, with or after `b`
     // (both UTF-8). Leading vowels (เ แ โ ใ ไ) do not decide the order.
     int compare(std::string_view a, std::string_view b);

@@ -1,97 +1,115 @@
 // Conversions of a field value, with the messages a failed one gives.
 #include "data/value.h"
 
-#include "data/jet_date.h"
-
 #include <cmath>
-#include <stdexcept>
+
+#include "data/family_file_error.h"
+#include "data/jet_date.h"
 
 namespace kinmora {
 
 QString Value::toText() const {
     switch (kind()) {
-    case Kind::Null:
-        return {};
-    case Kind::Bool:
-        return std::get<bool>(m_data) ? QStringLiteral("True") : QStringLiteral("False");
-    case Kind::Integer:
-        return QString::number(std::get<std::int64_t>(m_data));
-    case Kind::Real:
-        return QString::number(std::get<double>(m_data), 'g', 15);
-    case Kind::Text:
-        return std::get<QString>(m_data);
-    case Kind::Date:
-        return jetDateToDateTime(std::get<JetDate>(m_data)).toString(Qt::ISODate);
+        case Kind::Null:
+            return {};
+        case Kind::Bool:
+            return std::get<bool>(m_data) ? QStringLiteral("True") : QStringLiteral("False");
+        case Kind::Integer:
+            return QString::number(std::get<std::int64_t>(m_data));
+        case Kind::Real:
+            return QString::number(std::get<double>(m_data), 'g', 15);
+        case Kind::Text:
+            return std::get<QString>(m_data);
+        case Kind::Date:
+            return jetDateToDateTime(std::get<JetDate>(m_data)).toString(Qt::ISODate);
     }
     return {};
 }
 
 bool Value::isTrue() const {
     switch (kind()) {
-    case Kind::Bool:
-        return std::get<bool>(m_data);
-    case Kind::Integer:
-        return std::get<std::int64_t>(m_data) != 0;
-    case Kind::Real:
-        return std::get<double>(m_data) != 0.0;
-    default:
-        return false;
+        case Kind::Bool:
+            return std::get<bool>(m_data);
+        case Kind::Integer:
+            return std::get<std::int64_t>(m_data) != 0;
+        case Kind::Real:
+            return std::get<double>(m_data) != 0.0;
+        default:
+            return false;
+    }
+}
+
+namespace {
+
+FamilyFileError wrongValue(const QString& reason) {
+    return FamilyFileError(FamilyFileError::Kind::Damaged, reason);
+}
+
+}  // namespace
+
+std::optional<std::int64_t> Value::wholeNumber(std::int64_t minimum, std::int64_t maximum) const {
+    try {
+        return toInteger(minimum, maximum);
+    } catch (const FamilyFileError&) {
+        return std::nullopt;
     }
 }
 
 std::int64_t Value::toInteger(std::int64_t minimum, std::int64_t maximum) const {
     std::int64_t n = 0;
     switch (kind()) {
-    case Kind::Null:
-        throw std::runtime_error("a value is missing (Null) where a number is needed");
-    case Kind::Bool:
-        n = std::get<bool>(m_data) ? -1 : 0;
-        break;
-    case Kind::Integer:
-        n = std::get<std::int64_t>(m_data);
-        break;
-    case Kind::Real: {
-        const double d = std::round(std::get<double>(m_data));
-        if (!(d >= static_cast<double>(minimum) && d <= static_cast<double>(maximum)))
-            throw std::runtime_error("the number " + toText().toStdString() +
-                                     " is out of range");
-        n = static_cast<std::int64_t>(d);
-        break;
-    }
-    case Kind::Text: {
-        bool ok = false;
-        n = std::get<QString>(m_data).trimmed().toLongLong(&ok);
-        if (!ok)
-            throw std::runtime_error("the text \"" + toText().toStdString() +
-                                     "\" is not a whole number");
-        break;
-    }
-    case Kind::Date:
-        throw std::runtime_error("a date stands where a number is needed");
+        case Kind::Null:
+            throw wrongValue(QStringLiteral("a value is missing (Null) where a number is needed"));
+        case Kind::Bool:
+            n = std::get<bool>(m_data) ? -1 : 0;
+            break;
+        case Kind::Integer:
+            n = std::get<std::int64_t>(m_data);
+            break;
+        case Kind::Real: {
+            const double d = std::round(std::get<double>(m_data));
+            if (!(d >= static_cast<double>(minimum) && d <= static_cast<double>(maximum)))
+                throw wrongValue(QStringLiteral("the number %1 is out of range").arg(toText()));
+            n = static_cast<std::int64_t>(d);
+            break;
+        }
+        case Kind::Text: {
+            bool ok = false;
+            n = std::get<QString>(m_data).trimmed().toLongLong(&ok);
+            if (!ok)
+                throw wrongValue(
+                    QStringLiteral("the text \"%1\" is not a whole number").arg(toText()));
+            break;
+        }
+        case Kind::Date:
+            throw wrongValue(QStringLiteral("a date stands where a number is needed"));
     }
     if (n < minimum || n > maximum)
-        throw std::runtime_error("the number " + std::to_string(n) + " is out of range (" +
-                                 std::to_string(minimum) + " to " + std::to_string(maximum) +
-                                 ")");
+        throw wrongValue(QStringLiteral("the number %1 is out of range (%2 to %3)")
+                             .arg(n)
+                             .arg(minimum)
+                             .arg(maximum));
     return n;
 }
 
 double Value::toReal() const {
     switch (kind()) {
-    case Kind::Bool:
-        return std::get<bool>(m_data) ? -1.0 : 0.0;
-    case Kind::Integer:
-        return static_cast<double>(std::get<std::int64_t>(m_data));
-    case Kind::Real:
-        return std::get<double>(m_data);
-    default:
-        throw std::runtime_error("a value that is not a number stands where a number is needed");
+        case Kind::Bool:
+            return std::get<bool>(m_data) ? -1.0 : 0.0;
+        case Kind::Integer:
+            return static_cast<double>(std::get<std::int64_t>(m_data));
+        case Kind::Real:
+            return std::get<double>(m_data);
+        default:
+            throw wrongValue(
+                QStringLiteral("a value that is not a number stands where a number is needed"));
     }
 }
 
 JetDate Value::toDate() const {
     if (kind() != Kind::Date)
-        throw std::runtime_error("a value that is not a date stands where a date is needed");
+        throw wrongValue(
+            QStringLiteral("a value that is not a date stands where a date is needed"));
     return std::get<JetDate>(m_data);
 }
 

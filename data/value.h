@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 namespace kinmora {
@@ -39,17 +40,19 @@ public:
     // True only for a Yes/No value that is Yes, or a non-zero number.
     bool isTrue() const;
 
-    // The value as a whole number. Throws std::runtime_error for Null, text
-    // that is not a number, and numbers outside [minimum, maximum].
+    // The value as a whole number. Throws FamilyFileError (Damaged) for
+    // Null, text that is not a number, and numbers outside [minimum, maximum].
     std::int64_t toInteger(std::int64_t minimum, std::int64_t maximum) const;
+    // The same, giving nothing where toInteger() throws.
+    std::optional<std::int64_t> wholeNumber(std::int64_t minimum, std::int64_t maximum) const;
 
     // The value as a 16-bit person code (the range a code lives in).
     std::int16_t toInt16() const { return static_cast<std::int16_t>(toInteger(-32768, 32767)); }
 
-    // The value as a real number; throws std::runtime_error for Null, text and dates.
+    // The value as a real number; throws FamilyFileError (Damaged) for Null, text and dates.
     double toReal() const;
 
-    // The date of a Date/Time value; throws std::runtime_error for any other kind.
+    // The date of a Date/Time value; throws FamilyFileError (Damaged) for any other kind.
     JetDate toDate() const;
 
     bool operator==(const Value&) const = default;

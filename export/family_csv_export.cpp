@@ -2,7 +2,6 @@
 // damaged file lacks: the CSV holds what the file holds.
 #include "export/family_csv_export.h"
 
-#include "data/engine_error.h"
 #include "data/family_file_error.h"
 #include "export/csv_table_writer.h"
 
@@ -13,14 +12,15 @@ FamilyCsvExport::FamilyCsvExport(const QString& path)
     for (const char* table : {"family", "married"})
         if (!m_engine->schema(QLatin1String(table)))
             throw FamilyFileError(
-                path, QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
+                FamilyFileError::Kind::NotFamilyFile, path,
+                QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
     try {
         // Without an order the rows come as the file stores them.
         m_family = m_engine->query(QStringLiteral("Select * from family"));
         m_married = m_engine->query(QStringLiteral("Select * from married"));
-    } catch (const EngineError& e) {
-        throw FamilyFileError(
-            path, QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
+    } catch (const FamilyFileError& e) {
+        throw FamilyFileError(FamilyFileError::Kind::Damaged, path,
+                              QStringLiteral("cannot be read: %1").arg(e.reason()));
     }
 }
 

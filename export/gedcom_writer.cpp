@@ -7,7 +7,6 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "data/engine_error.h"
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "data/jet_date.h"
@@ -134,9 +133,9 @@ FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Pe
         for (int r = 0; r < married->rowCount(); ++r)
             couples.push_back({wholeNumber(married->at(r, husband)).value_or(0),
                                wholeNumber(married->at(r, wife)).value_or(0)});
-    } catch (const EngineError& e) {
-        throw FamilyFileError(
-            database.path(), QStringLiteral("cannot be read: %1").arg(QString::fromUtf8(e.what())));
+    } catch (const FamilyFileError& e) {
+        throw FamilyFileError(FamilyFileError::Kind::Damaged, database.path(),
+                              QStringLiteral("cannot be read: %1").arg(e.reason()));
     }
     return FamilyLineage(lineage, couples);
 }

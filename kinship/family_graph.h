@@ -26,7 +26,7 @@ public:
     // Reads every row of `family` and `married` of an open family file,
     // leaving rs_family where it stands. A person is a row whose `code` is a
     // positive whole number no other row has; a parent or spouse code that
-    // names no person is no link. Throws EngineError.
+    // names no person is no link. Throws FamilyFileError.
     static FamilyGraph read(FamilyDatabase& database);
 
     int size() const { return static_cast<int>(m_people.size()); }

@@ -2,7 +2,7 @@
 // their person again in the shared record set.
 #include "picture/person_facts.h"
 
-#include "data/engine_error.h"
+#include "data/family_file_error.h"
 #include "data/person_particulars.h"
 
 namespace kinmora {
@@ -15,7 +15,10 @@ QString dateOf(const Value& v) {
 
 int columnOf(const RecordSet& rows, const char* name) {
     const int index = rows.fieldIndex(QLatin1String(name));
-    if (index < 0) throw EngineError(std::string("the family table has no field ") + name);
+    if (index < 0)
+        throw FamilyFileError(
+            FamilyFileError::Kind::NotFamilyFile,
+            QStringLiteral("the family table has no field ") + QLatin1String(name));
     return index;
 }
 
@@ -35,18 +38,14 @@ PersonFacts PersonFacts::load(FamilyDatabase& database) {
     const int die = columnOf(rows, "die");
     facts.m_byCode.reserve(rows.recordCount());
     for (; !rows.eof(); rows.moveNext()) {
-        std::int64_t c = 0;
-        try {
-            c = rows.value(code).toInteger(1, INT32_MAX);
-        } catch (const std::runtime_error&) {
-            continue;  // a row without a usable code is never on a chart
-        }
-        if (facts.m_byCode.contains(c)) continue;
+        // A row without a usable code is never on a chart.
+        const std::optional<std::int64_t> c = rows.value(code).wholeNumber(1, INT32_MAX);
+        if (!c || facts.m_byCode.contains(*c)) continue;
         Facts f;
         f.surname = rows.value(surname).toText();
         f.male = rows.value(sex).isTrue();
         f.dates = datesText(dateOf(rows.value(born)), dateOf(rows.value(die)));
-        facts.m_byCode.insert(c, f);
+        facts.m_byCode.insert(*c, f);
     }
     return facts;
 }

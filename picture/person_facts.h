@@ -21,7 +21,7 @@ public:
 
     // Reads every person of `database` in one query. Where a damaged file
     // holds a code more than once, the first stored row counts. Throws
-    // EngineError when the family table lacks a field.
+    // FamilyFileError when the family table lacks a field.
     static PersonFacts load(FamilyDatabase& database);
 
     // The facts of the person coded `code`, or null when nobody has it.

@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <exception>
 
-#include "app/module1.h"
+#include "data/record_set.h"
 #include "windows/main_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
@@ -60,7 +60,8 @@ void showWhole(QLabel* label) {
 
 }  // namespace
 
-frm_note::frm_note(MainWindow& main, std::optional<QDateTime> now)
+frm_note::frm_note(MainWindow& main, RecordSet* rs_family, const QString& select_name,
+                   std::optional<QDateTime> now)
     : QDialog(main.widget()), m_main(main) {
     setObjectName(QStringLiteral("frm_note"));
     setWindowTitle(QStringLiteral("ข้อมูล"));
@@ -69,27 +70,26 @@ frm_note::frm_note(MainWindow& main, std::optional<QDateTime> now)
     setFont(thaiFont(9.75));
     createControls();
 
-    Module1& module = Module1::instance();
-    const QString& name = module.select_name;
+    const QString& name = select_name;
     try {
-        if (!module.isOpen())
+        if (!rs_family)
             m_failure = QStringLiteral("ยังไม่ได้เปิดแฟ้มข้อมูล");
-        else if (auto p = loadParticulars(module.rs_family(), name,
-                                          now.value_or(QDateTime::currentDateTime())))
+        else if (auto p =
+                     loadParticulars(*rs_family, name, now.value_or(QDateTime::currentDateTime())))
             m_particulars = std::move(p);
         else
             m_failure = QStringLiteral("ไม่พบบุคคลชื่อ \"%1\" ในแฟ้มข้อมูล").arg(name);
     } catch (const std::exception& e) {
-        m_failure = QStringLiteral("อ่านข้อมูลของ \"%1\" ไม่ได้\n\n%2")
-                        .arg(name, QString::fromLocal8Bit(e.what()));
+        m_failure =
+            QStringLiteral("อ่านข้อมูลของ \"%1\" ไม่ได้\n\n%2").arg(name, QString::fromUtf8(e.what()));
     }
     if (m_particulars) fill(*m_particulars);
     for (QLabel* label : findChildren<QLabel*>()) showWhole(label);
     tool_window::centreOnScreen(this, main.widget());
 }
 
-void frm_note::showModal(MainWindow& main) {
-    frm_note note(main);
+void frm_note::showModal(MainWindow& main, RecordSet* rs_family, const QString& select_name) {
+    frm_note note(main, rs_family, select_name);
     if (!note.loaded()) {
         main.setBusyCursor(false);
         QMessageBox::information(main.widget(), QStringLiteral("ข้อมูล"), note.failure());

@@ -14,22 +14,25 @@ class QPlainTextEdit;
 namespace kinmora {
 
 class MainWindow;
+class RecordSet;
 
 class frm_note : public QDialog {
     Q_OBJECT
 
 public:
     // Form_Load: builds the window over `main` and fills it for the person
-    // named Module1::select_name in Module1::rs_family, with `now` as the
-    // present moment (the clock when not given). When no person has that name
-    // (or the file cannot be read), loaded() is false and the window stays empty.
-    explicit frm_note(MainWindow& main, std::optional<QDateTime> now = std::nullopt);
+    // named `select_name` in `rs_family` (null when no file is open), with
+    // `now` as the present moment (the clock when not given). When no person
+    // has that name (or the file cannot be read), loaded() is false and the
+    // window stays empty.
+    frm_note(MainWindow& main, RecordSet* rs_family, const QString& select_name,
+             std::optional<QDateTime> now = std::nullopt);
 
     // What the toolbar's note command and the chart's right click call, after
-    // setting the busy cursor and select_name: loads the window and shows it
-    // modally; when nobody has the name, restores the main window's cursor and
-    // shows a message instead.
-    static void showModal(MainWindow& main);
+    // setting the busy cursor: loads the window and shows it modally; when
+    // nobody has the name, restores the main window's cursor and shows a
+    // message instead.
+    static void showModal(MainWindow& main, RecordSet* rs_family, const QString& select_name);
 
     bool loaded() const { return m_particulars.has_value(); }
     // The texts shown; empty texts when not loaded.

@@ -1,18 +1,13 @@
-// Positions are the dialog's classic layout in twips. Neither button is a
-// default or cancel button, so the dialog's own Enter and Esc handling is
-// switched off.
+// Positions are the dialog's classic layout in twips.
 #include "windows/frm_search.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QListWidget>
-#include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
-#include <exception>
 
 #include "data/name_search.h"
+#include "data/thai_collation.h"
 #include "windows/main_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
@@ -21,7 +16,7 @@
 namespace kinmora {
 namespace {
 
-// Trims spaces only, not tabs or other white space, as the hits were padded.
+// Spaces only, not tabs or other white space: a hit line pads with spaces.
 QString trimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -33,8 +28,7 @@ QString trimSpaces(const QString& text) {
 }  // namespace
 
 frm_search::frm_search(MainWindow& main)
-    : QDialog(main.widget()), m_main(main), m_collator(QLocale(QLocale::Thai, QLocale::Thailand)) {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    : CommandDialog(main), m_collator(ThaiCollation::collator()) {
     setObjectName(QStringLiteral("frm_search"));
     setWindowTitle(QStringLiteral("ชื่อ - สกุล"));
     tool_window::setUp(this, 5205, 2580);
@@ -75,7 +69,7 @@ void frm_search::showModal(MainWindow& main, const QStringList& hits) {
 
 QString frm_search::onlyname(const QString& input_text) {
     // The name is everything before the first run of ten spaces, so a name
-    // with leading spaces and an empty surname comes back whole.
+    // with leading spaces and an empty surname is kept whole.
     const qsizetype gap = input_text.indexOf(kHitGap);
     return trimSpaces(gap < 0 ? input_text : input_text.left(gap));
 }
@@ -116,16 +110,7 @@ void frm_search::confirm() {
     setCursor(Qt::WaitCursor);
     const QListWidgetItem* item = m_list->currentItem();
     const QString name = onlyname(item ? item->text() : QString());
-    try {
-        m_main.calac(name);
-    } catch (const std::exception& e) {
-        // An exception must not cross Qt's event loop; say what failed instead.
-        unsetCursor();
-        m_main.setBusyCursor(false);
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("สร้างผังของ \"%1\" ไม่ได้\n\n%2")
-                                 .arg(name, QString::fromLocal8Bit(e.what())));
-    }
+    rebuildChart(name);
     unsetCursor();
     done(QDialog::Accepted);
 }
@@ -133,17 +118,6 @@ void frm_search::confirm() {
 void frm_search::cancel() {
     m_main.setBusyCursor(false);
     done(QDialog::Rejected);
-}
-
-void frm_search::keyPressEvent(QKeyEvent* event) {
-    // Esc would reject the dialog and Enter press a default button; in the
-    // design neither key does anything.
-    if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frm_search::closeEvent(QCloseEvent* event) {

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <QCollator>
-#include <QDialog>
 #include <QStringList>
+
+#include "windows/command_dialog.h"
 
 class QListWidget;
 class QPushButton;
@@ -13,7 +14,7 @@ namespace kinmora {
 
 class MainWindow;
 
-class frm_search : public QDialog {
+class frm_search : public CommandDialog {
     Q_OBJECT
 
 public:
@@ -42,11 +43,9 @@ public:
     void cancel();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    MainWindow& m_main;
     QCollator m_collator;
     QListWidget* m_list = nullptr;    // List1
     QPushButton* m_ok = nullptr;      // Command1

@@ -12,10 +12,13 @@ public:
     virtual ~MainWindow() = default;
     // Rebuilds the family chart around the person named `center_name` (calac).
     virtual void calac(const QString& center_name) = 0;
-    // Sets the main window's caption.
-    virtual void setCaption(const QString& caption) = 0;
-    // Enables or disables toolbar entry `index` (1 to 8, separators counted).
-    virtual void setToolbarButtonEnabled(int index, bool enabled) = 0;
+    // Opens the family file at `path` the one way the program opens a file:
+    // read first, and only when that worked made the open file, named in the
+    // caption and charted from its first person. A failure is shown to the
+    // user and changes nothing. Returns whether the file was opened.
+    virtual bool openFile(const QString& path) = 0;
+    // The program's title, for the captions of message boxes.
+    virtual QString title() const = 0;
     // The main window's busy cursor: hourglass (true) or the default (false).
     virtual void setBusyCursor(bool busy) = 0;
     // The window itself, to parent and centre dialogs on.

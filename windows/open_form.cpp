@@ -7,9 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,11 +15,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <algorithm>
-#include <exception>
 
-#include "app/module1.h"
-#include "data/family_database.h"
-#include "data/family_file_error.h"
 #include "windows/main_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
@@ -32,14 +26,9 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-QString messageTitle() {
-    const QString title = Module1::instance().prog_title;
-    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
-}
-
 }  // namespace
 
-open_form::open_form(MainWindow& main) : QDialog(main.widget()), m_main(main) {
+open_form::open_form(MainWindow& main) : CommandDialog(main) {
     setObjectName(QStringLiteral("open_form"));
     setWindowTitle(QStringLiteral("Open"));
     tool_window::setUp(this, 5430, 3450);
@@ -99,11 +88,6 @@ void open_form::showModal(MainWindow& main) {
 
 QString open_form::filePath(const QString& folder, const QString& file) {
     return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
-}
-
-QString open_form::caption(const QString& progTitle, const QString& fileName) {
-    return progTitle + QStringLiteral(" [") +
-           fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
 }
 
 QStringList open_form::drives() const {
@@ -193,68 +177,19 @@ bool open_form::ok() {
     const QString file = selectedFile();
     if (file.isEmpty()) {
         done(QDialog::Rejected);
-        QMessageBox box(QMessageBox::NoIcon, messageTitle(), QStringLiteral("No file select"),
+        QMessageBox box(QMessageBox::NoIcon, m_main.title(), QStringLiteral("No file select"),
                         QMessageBox::Ok, m_main.widget());
         box.exec();
         return false;
     }
-
-    // Opened before anything changes: a file that cannot be read leaves the
-    // open file, the chart, the caption and the buttons as they were.
-    const QString path = filePath(m_folder, file);
-    std::unique_ptr<FamilyDatabase> database;
-    QString firstName;
-    QString failure;
-    setCursor(Qt::WaitCursor);
-    try {
-        database = FamilyDatabase::open(path);
-        RecordSet& persons = database->rs_family();
-        persons.moveFirst();
-        firstName = persons.field(QStringLiteral("name")).toText();
-    } catch (const FamilyFileError& e) {
-        failure = e.reason();
-    } catch (const std::exception& e) {
-        failure = QString::fromLocal8Bit(e.what());
-    }
-    unsetCursor();
-    if (!database || !failure.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, messageTitle(),
-                        QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file), QMessageBox::Ok, this);
-        box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure);
-        box.exec();
-        return false;
-    }
-
+    // A file that cannot be read leaves this window open: the user may pick another.
+    if (!m_main.openFile(filePath(m_folder, file))) return false;
     done(QDialog::Accepted);
-    Module1& module = Module1::instance();
-    module.setDatabase(std::move(database));
-    m_main.setCaption(caption(module.prog_title, file));
-    m_main.setToolbarButtonEnabled(3, true);
-    m_main.setToolbarButtonEnabled(8, true);
-    try {
-        m_main.calac(firstName);
-    } catch (const std::exception& e) {
-        // An exception must not cross Qt's event loop; say what failed instead.
-        m_main.setBusyCursor(false);
-        QMessageBox::warning(m_main.widget(), messageTitle(),
-                             QStringLiteral("สร้างผังของ \"%1\" ไม่ได้\n\n%2")
-                                 .arg(firstName, QString::fromLocal8Bit(e.what())));
-    }
     return true;
 }
 
 void open_form::cancel() {
     done(QDialog::Rejected);
-}
-
-void open_form::keyPressEvent(QKeyEvent* event) {
-    // Neither button is a default or cancel button: Enter and Esc press neither.
-    if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void open_form::enterFolderItem(QTreeWidgetItem* item) {

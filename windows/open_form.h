@@ -2,8 +2,9 @@
 // folder, and OK opens it, names it in the caption and draws its first person.
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
+
+#include "windows/command_dialog.h"
 
 class QComboBox;
 class QListWidget;
@@ -15,7 +16,7 @@ namespace kinmora {
 
 class MainWindow;
 
-class open_form : public QDialog {
+class open_form : public CommandDialog {
     Q_OBJECT
 
 public:
@@ -29,10 +30,6 @@ public:
     // The full path of `file` in `folder`: one "/" between them, none added
     // when the folder already ends in one (the root).
     static QString filePath(const QString& folder, const QString& file);
-    // The main window's caption for an open file: the title, " [", the file
-    // name less its last four characters (".mdb"), "]".
-    static QString caption(const QString& progTitle, const QString& fileName);
-
     // Drive1: the root paths of the mounted file systems, "/" first.
     QStringList drives() const;
     QString drive() const;
@@ -55,25 +52,19 @@ public:
     // Selects the file of that name in File1; "" or an unknown name selects none.
     void selectFile(const QString& name);
 
-    // Command1 (OK). With a file selected: opens it first and, only when that
-    // worked, closes the window and makes it the open file (Module1), sets
-    // the caption, enables toolbar buttons 3 and 8 and draws the chart of the
-    // first person; when opening fails, says why and changes nothing, the
-    // window staying open. With no file selected: closes, then says
+    // Command1 (OK). With a file selected: has the main window open it
+    // (MainWindow::openFile) and closes when that worked; when it failed the
+    // window stays open. With no file selected: closes, then says
     // "No file select". Returns true when a file was opened.
     bool ok();
     // Command2 (Cancel): closes, changing nothing.
     void cancel();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void enterFolderItem(QTreeWidgetItem* item);
     void showDriveOf(const QString& path);
     void refreshFiles();
 
-    MainWindow& m_main;
     QString m_folder;
     QComboBox* m_drives = nullptr;     // Drive1
     QTreeWidget* m_folders = nullptr;  // Dir1

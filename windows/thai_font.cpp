@@ -13,8 +13,7 @@ QString thaiFamily() {
         if (installed.contains(QLatin1String(family), Qt::CaseInsensitive))
             return QLatin1String(family);
     for (const QString& family : installed)
-        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai))
-            return family;
+        if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai)) return family;
     return QFont().family();
 }
 

@@ -24,10 +24,18 @@ double dpiY() {
 
 }  // namespace
 
-int toPixelsX(double twips) { return static_cast<int>(std::lround(twips * dpiX() / kTwipsPerInch)); }
-int toPixelsY(double twips) { return static_cast<int>(std::lround(twips * dpiY() / kTwipsPerInch)); }
-double fromPixelsX(int pixels) { return pixels * kTwipsPerInch / dpiX(); }
-double fromPixelsY(int pixels) { return pixels * kTwipsPerInch / dpiY(); }
+int toPixelsX(double twips) {
+    return static_cast<int>(std::lround(twips * dpiX() / kTwipsPerInch));
+}
+int toPixelsY(double twips) {
+    return static_cast<int>(std::lround(twips * dpiY() / kTwipsPerInch));
+}
+double fromPixelsX(int pixels) {
+    return pixels * kTwipsPerInch / dpiX();
+}
+double fromPixelsY(int pixels) {
+    return pixels * kTwipsPerInch / dpiY();
+}
 
 QSize toPixels(double widthTwips, double heightTwips) {
     return {toPixelsX(widthTwips), toPixelsY(heightTwips)};

@@ -9,11 +9,10 @@
 
 #include "app/command_tool_bar.h"
 #include "app/frm_main.h"
-#include "app/modal_watcher.h"
 #include "app/module1.h"
-#include "app/start_up_file.h"
 #include "family_generator.h"
 #include "support/family_files.h"
+#include "support/modal_watcher.h"
 
 using kinmora::ExportCommands;
 using kinmora::frm_main;
@@ -141,14 +140,13 @@ private slots:
 
 private:
     void openSmallFamily() {
-        QVERIFY(kinmora::openStartUpFile(
-            *m_window, m_files.write("small.mdb", "1,ทองดี,ใจดี,1,1900-01-01,,0,,0,0\n")));
+        QVERIFY(
+            m_window->openFile(m_files.write("small.mdb", "1,ทองดี,ใจดี,1,1900-01-01,,0,,0,0\n")));
     }
     void openLargeFamily() {
         const auto family = kinmora::bench::generateFamily(5000);
-        QVERIFY(kinmora::openStartUpFile(
-            *m_window, m_files.writeTables("large.mdb", {{"family", family.familyCsv},
-                                                         {"married", family.marriedCsv}})));
+        QVERIFY(m_window->openFile(m_files.writeTables(
+            "large.mdb", {{"family", family.familyCsv}, {"married", family.marriedCsv}})));
     }
 
     kinmora::testing::FamilyFiles m_files;

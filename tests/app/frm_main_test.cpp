@@ -1,21 +1,19 @@
 // The main window as the user meets it: the layout rule, the side selector,
-// clicks on the chart, a session of commands over a small family and the
-// progress shown while a chart is built.
+// clicks on the chart, opening a file, each command over a small family and
+// the progress shown while a chart is built.
 #include "app/frm_main.h"
 
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QtTest>
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
-#include "app/modal_watcher.h"
 #include "app/module1.h"
 #include "app/side_selector.h"
-#include "app/start_up_file.h"
 #include "app/status_panels.h"
 #include "support/family_files.h"
+#include "support/modal_watcher.h"
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
 #include "windows/twips.h"
@@ -107,7 +105,7 @@ class FrmMainTest : public QObject {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
         const QString path = m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried);
-        if (!kinmora::openStartUpFile(*window, path)) return nullptr;
+        if (!window->openFile(path)) return nullptr;
         window->calac(QStringLiteral("ก้อง"));
         QCoreApplication::processEvents();
         return window;
@@ -126,9 +124,7 @@ private slots:
         QTest::addColumn<QSizeF>("expected");  // outer size after the rule, twips
         QTest::addColumn<bool>("minimised");   // resized while minimised, then restored
         QTest::newRow("designed size") << QSizeF(12900, 9135) << QSizeF(12900, 9135) << false;
-        QTest::newRow("exactly the minimum") << QSizeF(5100, 3200) << QSizeF(5100, 3200) << false;
         QTest::newRow("too narrow") << QSizeF(3000, 5000) << QSizeF(5100, 5000) << false;
-        QTest::newRow("too low") << QSizeF(8000, 1000) << QSizeF(8000, 3200) << false;
         QTest::newRow("too small both ways") << QSizeF(100, 100) << QSizeF(5100, 3200) << false;
         QTest::newRow("minimised") << QSizeF(7000, 5000) << QSizeF(7000, 5000) << true;
     }
@@ -188,37 +184,40 @@ private slots:
 
     void nodeClickSwitchesRefreshAndNote_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("image");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("root with forebears") << "upper" << QStringLiteral("upper") << false;
-        QTest::newRow("root without forebears") << "no upper" << QStringLiteral("noupper") << false;
-        QTest::newRow("unknown parent") << "?" << QStringLiteral("wife") << false;
-        QTest::newRow("person") << "สมชาย" << QStringLiteral("male") << true;
-        QTest::newRow("centre person") << "ก้อง" << QStringLiteral("cmale") << true;
-        QTest::newRow("marker text in other case") << "Upper" << QStringLiteral("male") << true;
-        QTest::newRow("marker text with a space") << "? " << QStringLiteral("female") << true;
+        using Kind = ChartNode::Kind;
+        QTest::newRow("root with forebears") << "upper" << int(Kind::RootUpper) << false;
+        QTest::newRow("root without forebears") << "no upper" << int(Kind::RootNoUpper) << false;
+        QTest::newRow("unknown parent") << "?" << int(Kind::Unknown) << false;
+        QTest::newRow("person") << "สมชาย" << int(Kind::Person) << true;
+        QTest::newRow("spouse") << "มาลี" << int(Kind::Spouse) << true;
+        QTest::newRow("a person named like a marker") << "?" << int(Kind::Person) << true;
+        QTest::newRow("a spouse named like the root") << "upper" << int(Kind::Spouse) << true;
     }
     void nodeClickSwitchesRefreshAndNote() {
         QFETCH(QString, text);
-        QFETCH(QString, image);
+        QFETCH(int, kind);
         QFETCH(bool, enabled);
+        using Bar = kinmora::CommandToolBar;
         frm_main window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.addNode(ChartNode{"Root", "upper", "upper", {}});
-        window.addNode(ChartNode{"M1", text, image, "Root"});
+        window.addNode(ChartNode{"Root", "upper", "upper", {}, ChartNode::Kind::RootUpper});
+        window.addNode(ChartNode{"M1", text, "male", "Root", ChartNode::Kind(kind)});
         window.TreeView1()->expandAll();
-        for (int index : {4, 5}) window.setToolbarButtonEnabled(index, !enabled);
+        for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
+            window.setToolbarButtonEnabled(index, !enabled);
 
         click(window, QStringLiteral("M1"));
-        QCOMPARE(window.Toolbar1()->isButtonEnabled(4), enabled);
-        QCOMPARE(window.Toolbar1()->isButtonEnabled(5), enabled);
+        QCOMPARE(window.Toolbar1()->isButtonEnabled(Bar::kRefreshEntry), enabled);
+        QCOMPARE(window.Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
 
         // Picking it with the keys counts as well.
         window.TreeView1()->setCurrentItem(window.TreeView1()->node(QStringLiteral("Root")));
-        QVERIFY(!window.Toolbar1()->isButtonEnabled(4));
+        QVERIFY(!window.Toolbar1()->isButtonEnabled(Bar::kRefreshEntry));
         QTest::keyClick(window.TreeView1(), Qt::Key_Down);
-        QCOMPARE(window.Toolbar1()->isButtonEnabled(5), enabled);
+        QCOMPARE(window.Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
     }
 
     void rightPress_data() {
@@ -227,10 +226,8 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("shown");
         QTest::newRow("right on a person") << "M1" << false << int(Qt::RightButton) << true;
-        QTest::newRow("left press") << "M1" << false << int(Qt::LeftButton) << false;
         QTest::newRow("refresh disabled by the root")
             << "Root" << false << int(Qt::RightButton) << false;
-        QTest::newRow("nothing picked yet") << "" << false << int(Qt::RightButton) << false;
         QTest::newRow("selection gone with a rebuild")
             << "M1" << true << int(Qt::RightButton) << false;
     }
@@ -284,101 +281,87 @@ private slots:
         QCOMPARE(window->StatusBar1()->panelText(1), status);
     }
 
-    void sessionOfCommands() {
+    void openingDrawsTheFirstPersonAndEnablesSearch() {
         frm_main window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora"));
         QCOMPARE(window.StatusBar1()->panelText(1), QStringLiteral("ไม่มีข้อมูล"));
         QCOMPARE(enabled(window), QStringLiteral("11000111"));
-
-        // Opening enables Search and draws the first person in name order.
-        const QString path = m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried);
-        QVERIFY(kinmora::openStartUpFile(window, path));
+        QVERIFY(window.openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
         QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora [family]"));
         QCOMPARE(enabled(window), QStringLiteral("11100111"));
-        QCOMPARE(window.TreeView1()->topLevelItemCount(), 1);
+        // ก้อง is first in name order and stands alone on the father's side.
+        QCOMPARE(describe(window.TreeView1()).first(), QStringLiteral("0 Root upper upper"));
+        QVERIFY(Module1::instance().isOpen());
+    }
 
-        // The chart of ก้อง, the centre person in view.
-        window.calac(QStringLiteral("ก้อง"));
-        QCoreApplication::processEvents();
-        ChartTreeWidget* tree = window.TreeView1();
+    void chartOfAFamilyAndWhatClicksEnable() {
+        auto window = openFamily();
+        QVERIFY(window);
+        ChartTreeWidget* tree = window->TreeView1();
         QCOMPARE(describe(tree), (QStringList{"0 Root upper upper", "1 M1 สมชาย male",
                                               "2 M3 มาลี wife", "3 M4 ก้อง cmale", "2 M5 ? wife",
                                               "3 M6 แก้ว female", "1 M2 สมหญิง female"}));
-        QCOMPARE(window.StatusBar1()->panelText(1), QStringLiteral("  รวมทั้งสิ้น 6  รายชื่อ"));
-        QVERIFY(tree->viewport()->rect().contains(centreOf(window, QStringLiteral("M4"))));
+        QCOMPARE(window->StatusBar1()->panelText(1), QStringLiteral("  รวมทั้งสิ้น 6  รายชื่อ"));
+        QVERIFY(tree->viewport()->rect().contains(centreOf(*window, QStringLiteral("M4"))));
         QCOMPARE(tree->currentItem(), nullptr);
-        QVERIFY(!isBusy(window));
+        QVERIFY(!isBusy(*window));
+        click(*window, QStringLiteral("M3"));
+        QCOMPARE(enabled(*window), QStringLiteral("11111111"));
+        click(*window, QStringLiteral("M5"));
+        QCOMPARE(enabled(*window), QStringLiteral("11100111"));
+    }
 
-        // A person enables refresh and note; a marker disables them.
-        click(window, QStringLiteral("M3"));
-        QCOMPARE(enabled(window), QStringLiteral("11111111"));
-        click(window, QStringLiteral("M5"));
-        QCOMPARE(enabled(window), QStringLiteral("11100111"));
-        click(window, QStringLiteral("M3"));
-
-        // Only the exact keys run a command.
-        {
-            const QStringList chart = describe(tree);
-            ModalWatcher none;
-            for (const char* key : {"", "search", "open ", "EXIT"})
-                window.toolbarButtonClick(QLatin1String(key));
-            QCoreApplication::processEvents();
-            QVERIFY(none.seen().isEmpty());
-            QVERIFY(window.isVisible());
-            QCOMPARE(enabled(window), QStringLiteral("11111111"));
-            QCOMPARE(describe(tree), chart);
-        }
-
-        // refresh redraws around the selected spouse and leaves no node selected.
-        window.toolbarButtonClick(QStringLiteral("refresh"));
+    void refreshRedrawsAroundTheSelectedNodeAndNoteShowsThePersonPickedLast() {
+        auto window = openFamily();
+        QVERIFY(window);
+        ChartTreeWidget* tree = window->TreeView1();
+        click(*window, QStringLiteral("M3"));
+        window->toolbarButtonClick(QStringLiteral("refresh"));
         QCOMPARE(Module1::instance().select_name, QStringLiteral("มาลี"));
         QCOMPARE(describe(tree).mid(1, 3),
                  (QStringList{"1 M1 มาลี cfemale", "2 M2 สมชาย husband", "3 M3 ก้อง male"}));
         QCOMPARE(tree->currentItem(), nullptr);
-        QVERIFY(window.Toolbar1()->isButtonEnabled(4));
-        // refresh with nothing selected does nothing; note shows the person picked last.
         const QStringList chart = describe(tree);
-        window.toolbarButtonClick(QStringLiteral("refresh"));
+        window->toolbarButtonClick(QStringLiteral("refresh"));  // nothing selected: nothing happens
         QCOMPARE(describe(tree), chart);
-        {
-            QString noteName;
-            ModalWatcher note(noteNameInto(noteName));
-            window.toolbarButtonClick(QStringLiteral("note"));
-            QCOMPARE(noteName, QStringLiteral("มาลี"));
-        }
-        QVERIFY(!isBusy(window));
+        QString noteName;
+        ModalWatcher note(noteNameInto(noteName));
+        window->toolbarButtonClick(QStringLiteral("note"));
+        QCOMPARE(noteName, QStringLiteral("มาลี"));
+        QVERIFY(!isBusy(*window));
+    }
 
-        // Search: the prompt, then the hits listed with the cursor busy; OK draws
-        // the chosen person.
-        {
-            QStringList hits;
-            bool busyWhileListed = false;
-            ModalWatcher search([&](QWidget* dialog) {
-                if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
-                    prompt->setTextValue(QStringLiteral("ใจดี"));
-                    prompt->accept();
-                } else if (auto* list = qobject_cast<kinmora::frm_search*>(dialog)) {
-                    hits = list->lines();
-                    busyWhileListed = isBusy(window);
-                    list->setCurrentRow(hits.indexOf(QStringLiteral("สมหญิง          ใจดี")));
-                    list->confirm();
-                }
-            });
-            window.toolbarButtonClick(QStringLiteral("Search"));
-            QCOMPARE(search.classNames(), (QStringList{"QInputDialog", "kinmora::frm_search"}));
-            QCOMPARE(hits.size(), 6);
-            QVERIFY(!hits.contains(QStringLiteral("มาลี          ศรีสุข")));
-            QVERIFY(busyWhileListed);
-        }
+    void searchListsHitsAndDrawsTheChosenPerson() {
+        auto window = openFamily();
+        QVERIFY(window);
+        QStringList hits;
+        bool busyWhileListed = false;
+        ModalWatcher search([&](QWidget* dialog) {
+            if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
+                prompt->setTextValue(QStringLiteral("ใจดี"));
+                prompt->accept();
+            } else if (auto* list = qobject_cast<kinmora::frm_search*>(dialog)) {
+                hits = list->lines();
+                busyWhileListed = isBusy(*window);
+                list->setCurrentRow(hits.indexOf(QStringLiteral("สมหญิง          ใจดี")));
+                list->confirm();
+            }
+        });
+        window->toolbarButtonClick(QStringLiteral("Search"));
+        QCOMPARE(search.classNames(), (QStringList{"QInputDialog", "kinmora::frm_search"}));
+        QCOMPARE(hits.size(), 6);
+        QVERIFY(busyWhileListed);
         QCOMPARE(Module1::instance().search_text, QStringLiteral("ใจดี"));
-        QCOMPARE(describe(tree).last(), QStringLiteral("3 M4 สมหญิง cfemale"));
-        QVERIFY(!isBusy(window));
-        QCOMPARE(enabled(window), QStringLiteral("11101111"));
+        QCOMPARE(describe(window->TreeView1()).last(), QStringLiteral("3 M4 สมหญิง cfemale"));
+        QVERIFY(!isBusy(*window));
+    }
 
-        // The prompt offers the last text; a search without hits says so.
-        click(window, QStringLiteral("M1"));
+    void searchWithoutHitsSaysNotFoundAndACancelledPromptForgetsTheText() {
+        auto window = openFamily();
+        QVERIFY(window);
+        Module1::instance().search_text = QStringLiteral("ใจดี");
         {
             QString offered;
             ModalWatcher none([&](QWidget* dialog) {
@@ -390,78 +373,66 @@ private slots:
                     ModalWatcher::reject(dialog);
                 }
             });
-            window.toolbarButtonClick(QStringLiteral("Search"));
+            window->toolbarButtonClick(QStringLiteral("Search"));
             QCOMPARE(offered, QStringLiteral("ใจดี"));
             QCOMPARE(none.classNames(), (QStringList{"QInputDialog", "QMessageBox"}));
             QCOMPARE(none.seen().last().text, QStringLiteral("NOT FOUND"));
+            QVERIFY(!isBusy(*window));
         }
-        QVERIFY(!isBusy(window));
-        QCOMPARE(enabled(window), QStringLiteral("11101111"));
-
-        // A cancelled prompt forgets the text and changes nothing else.
-        click(window, QStringLiteral("M1"));
         {
             ModalWatcher cancel;
-            window.toolbarButtonClick(QStringLiteral("Search"));
+            window->toolbarButtonClick(QStringLiteral("Search"));
             QCOMPARE(cancel.classNames(), QStringList{"QInputDialog"});
         }
         QVERIFY(Module1::instance().search_text.isEmpty());
-        QCOMPARE(enabled(window), QStringLiteral("11111111"));
+    }
 
-        // note shows the selected person; about and open their windows.
-        {
-            QString noteName;
-            ModalWatcher windows(noteNameInto(noteName));
-            window.toolbarButtonClick(QStringLiteral("note"));
-            QCOMPARE(noteName, QStringLiteral("ทองดี"));
-            window.toolbarButtonClick(QStringLiteral("about"));
-            window.toolbarButtonClick(QStringLiteral("open"));
-            QCOMPARE(windows.classNames(), (QStringList{"kinmora::frm_note", "kinmora::frm_About",
-                                                        "kinmora::open_form"}));
-        }
-        QVERIFY(!isBusy(window));
-        QVERIFY(Module1::instance().isOpen());
-
-        // exit closes the file and the window.
-        window.toolbarButtonClick(QStringLiteral("exit"));
-        QVERIFY(!window.isVisible());
+    void exitClosesTheFileAndTheWindow() {
+        auto window = openFamily();
+        QVERIFY(window);
+        window->toolbarButtonClick(QStringLiteral("exit"));
+        QVERIFY(!window->isVisible());
         QVERIFY(!Module1::instance().isOpen());
     }
 
-    void startUpFileThatCannotBeOpened_data() {
+    void aFileThatCannotBeOpenedChangesNothing_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");  // empty: the file is not written
-        QTest::newRow("missing") << "absent.mdb" << QByteArray();
-        QTest::newRow("not an Access file") << "broken.mdb" << QByteArray("hello, not a database");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "absent.mdb" << QByteArray() << "ไม่พบแฟ้มนี้";
+        QTest::newRow("not named .MDB") << "family.txt" << QByteArray("x") << ".MDB";
+        QTest::newRow("not an Access file")
+            << "broken.mdb" << QByteArray("hello, not a database") << "not an Access database";
     }
-    void startUpFileThatCannotBeOpened() {
+    void aFileThatCannotBeOpenedChangesNothing() {
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
         QFile out(m_files.path(file));
         if (!content.isEmpty()) QVERIFY(out.open(QIODevice::WriteOnly) && out.write(content) > 0);
         out.close();
-        frm_main window;
-        window.show();
+        auto window = openFamily();
+        QVERIFY(window);
+        const QStringList chart = describe(window->TreeView1());
+        kinmora::FamilyDatabase* before = &Module1::instance().database();
         ModalWatcher watcher;
-        QVERIFY(!kinmora::openStartUpFile(window, m_files.path(file)));
+        QVERIFY(!window->openFile(m_files.path(file)));
         QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
-        QVERIFY(watcher.seen().first().text.contains(file));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora"));
-        QCOMPARE(window.TreeView1()->topLevelItemCount(), 0);
-        QCOMPARE(enabled(window), QStringLiteral("11000111"));
-        QVERIFY(!Module1::instance().isOpen());
+        QCOMPARE(watcher.seen().first().text, QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: ") + file);
+        QVERIFY(watcher.seen().first().informativeText.contains(reason));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [family]"));
+        QCOMPARE(describe(window->TreeView1()), chart);
+        QCOMPARE(&Module1::instance().database(), before);
     }
 
     // A chart is built without returning to the event loop: the status bar is
-    // repainted by hand, a few times a second, and adding nodes stays quick.
+    // repainted by hand now and then, not once for every node.
     void progressRepaintsWhileBuilding() {
         frm_main window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         PaintCounter paints;
         window.StatusBar1()->installEventFilter(&paints);
-        QElapsedTimer timer;
-        timer.start();
         window.addNode(ChartNode{"Root", "upper", "upper", {}});
         QString parent = QStringLiteral("Root");
         for (int i = 1; i <= 20000; ++i) {
@@ -472,11 +443,8 @@ private slots:
             if (i % 500 == 0) window.makeVisible(key);
             window.setStatusText(QStringLiteral(" โปรดรอสักครู่ %1").arg(i));
         }
-        const qint64 elapsed = timer.elapsed();
         QVERIFY(paints.count >= 1);
-        QVERIFY2(paints.count <= elapsed / 150 + 1,
-                 qPrintable(QStringLiteral("%1 paints in %2 ms").arg(paints.count).arg(elapsed)));
-        QVERIFY2(elapsed < 3000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+        QVERIFY2(paints.count <= 100, qPrintable(QStringLiteral("%1 paints").arg(paints.count)));
         QCOMPARE(window.StatusBar1()->panelText(1), QStringLiteral(" โปรดรอสักครู่ 20000"));
     }
 };

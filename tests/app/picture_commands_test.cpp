@@ -12,7 +12,6 @@
 #include "app/frm_main.h"
 #include "app/module1.h"
 #include "app/side_selector.h"
-#include "app/start_up_file.h"
 #include "support/family_files.h"
 
 using kinmora::frm_main;
@@ -72,8 +71,7 @@ private slots:
         QVERIFY(!commands->saveTo(m_files.path(QStringLiteral("none.pdf"))));
         QVERIFY(!QFile::exists(m_files.path(QStringLiteral("none.pdf"))));
 
-        QVERIFY(kinmora::openStartUpFile(
-            window, m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
+        QVERIFY(window.openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
         window.calac(QStringLiteral("ก้อง"));
         emit menu->aboutToShow();
         QVERIFY(commands->printAction()->isEnabled());
@@ -84,8 +82,7 @@ private slots:
     void printedAndSavedPicturesAreTheChartShown() {
         frm_main window;
         auto* commands = window.findChild<PictureCommands*>();
-        QVERIFY(kinmora::openStartUpFile(
-            window, m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
+        QVERIFY(window.openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
         window.calac(QStringLiteral("ก้อง"));
         // A side chosen after the build changes nothing until the next build.
         window.Combo1()->setCurrentIndex(1);

@@ -11,9 +11,9 @@
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
 #include "app/frm_main.h"
-#include "app/modal_watcher.h"
 #include "app/module1.h"
 #include "support/family_files.h"
+#include "support/modal_watcher.h"
 #include "windows/frm_relation.h"
 
 using kinmora::FamilyDatabase;

@@ -1,13 +1,13 @@
 // Families that break the rules a family file should keep: every chart, every
 // person's particulars and every search still comes out, showing what can be shown.
+#include <gtest/gtest.h>
+
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
 #include "data/family_database.h"
 #include "data/name_search.h"
 #include "data/person_particulars.h"
 #include "support/family_files.h"
-
-#include <gtest/gtest.h>
 
 namespace kinmora {
 namespace {
@@ -17,11 +17,11 @@ const char kHeader[] =
 
 std::string damagedFamily() {
     std::string rows =
-        "1,,ไร้ชื่อ,1,,,0,,0,0\n"          // no name
-        "2,เกินช่วง,,1,,,0,,70000,-5\n"     // parent codes outside any code
-        "40000,รหัสใหญ่,,1,,,0,,2,0\n"      // a code above 32767
-        "-3,รหัสลบ,,0,,,0,,0,0\n"           // a negative code
-        "10,วน,,1,,,0,,11,0\n"              // 10 and 11 are each other's father
+        "1,,ไร้ชื่อ,1,,,0,,0,0\n"         // no name
+        "2,เกินช่วง,,1,,,0,,70000,-5\n"  // parent codes outside any code
+        "40000,รหัสใหญ่,,1,,,0,,2,0\n"   // a code above 32767
+        "-3,รหัสลบ,,0,,,0,,0,0\n"       // a negative code
+        "10,วน,,1,,,0,,11,0\n"         // 10 and 11 are each other's father
         "11,วนกลับ,,1,,,0,,10,0\n"
         "20,ซ้ำหนึ่ง,,1,1950-01-01,,0,,0,0\n"  // two persons share code 20
         "20,ซ้ำสอง,,0,1951-01-01,,0,,0,0\n"
@@ -29,8 +29,7 @@ std::string damagedFamily() {
         "30,แต่งกับใคร,,1,,,0,,0,0\n"
         "0,รหัสศูนย์,,1,,,0,,0,0\n";
     std::string bio(1'000'000, 'x');
-    for (std::size_t i = 0; i < bio.size(); i += 100)
-        bio[i] = '\n';
+    for (std::size_t i = 0; i < bio.size(); i += 100) bio[i] = '\n';
     rows += "50,ประวัติยาว,,0,,,0,\"" + bio + "\",0,0\n";
     return rows;
 }
@@ -39,8 +38,9 @@ class DamagedFamilyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const QString path = m_files.writeTables(
-            "damaged.mdb", {{"family", kHeader + damagedFamily()},
-                            {"married", "fathercode,mothercode,wedding:long\n30,999,1\n,,2\n20,20,3\n"}});
+            "damaged.mdb",
+            {{"family", kHeader + damagedFamily()},
+             {"married", "fathercode,mothercode,wedding:long\n30,999,1\n,,2\n20,20,3\n"}});
         m_db = FamilyDatabase::open(path);
     }
     QStringList names() {
@@ -78,8 +78,8 @@ TEST_F(DamagedFamilyTest, ACycleOfParentsEndsAtTheChartsReach) {
 }
 
 TEST_F(DamagedFamilyTest, CodesThatNameNobodyShowAsUnknown) {
-    const auto person = loadParticulars(m_db->rs_family(), QStringLiteral("เกินช่วง"),
-                                        QDateTime::currentDateTime());
+    const auto person =
+        loadParticulars(m_db->rs_family(), QStringLiteral("เกินช่วง"), QDateTime::currentDateTime());
     ASSERT_TRUE(person.has_value());
     EXPECT_EQ(person->father, kNoParent);
     EXPECT_EQ(person->mother, kNoParent);

@@ -1,19 +1,20 @@
 // Opening a family file: what a good file gives, what a bad one says, and that
 // nothing on disk ever changes.
 #include "data/family_database.h"
-#include "data/family_file_error.h"
-#include "support/family_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <sys/inotify.h>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "data/family_file_error.h"
+#include "support/family_files.h"
 
 namespace kinmora {
 namespace {
@@ -26,13 +27,16 @@ QByteArray digest(const QString& path) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// The reason an open fails with, or "" when it opens.
-std::string failure(const QString& path) {
+using Kind = FamilyFileError::Kind;
+
+// The reason an open fails with, or "" when it opens; `kind` takes its kind.
+std::string failure(const QString& path, Kind* kind = nullptr) {
     try {
         FamilyDatabase::open(path);
         return "";
     } catch (const FamilyFileError& e) {
         EXPECT_EQ(e.path(), path);
+        if (kind) *kind = e.kind();
         return e.reason().toStdString();
     }
 }
@@ -50,7 +54,8 @@ protected:
     // names, then one renamed in place, as no writer would allow it.
     QString twinColumns() {
         const QString path = m_files.writeTables(
-            "twins.mdb", {{"family", "code,name,qqqq\n1,ก,x\n"}, {"married", testing::kMarriedHeader}});
+            "twins.mdb",
+            {{"family", "code,name,qqqq\n1,ก,x\n"}, {"married", testing::kMarriedHeader}});
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         QByteArray bytes = f.readAll();
@@ -72,31 +77,39 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
     goodFile.open(QIODevice::ReadOnly);
     const QByteArray bytes = goodFile.readAll();
 
+    QByteArray future = bytes;
+    future[0x14] = '\x7f';
     struct Case {
         QString path;
         std::string reason;
+        Kind kind;
     };
     const std::string header = testing::kFamilyHeader;
     const Case cases[] = {
-        {writeBytes("empty.mdb", {}), "empty"},
-        {writeBytes("text.mdb", "code,name\n1,สมชาย\n"), "not an Access database"},
-        {writeBytes("truncated.mdb", bytes.left(bytes.size() - 1000)), "truncated"},
-        {writeBytes("onepage.mdb", bytes.left(2048)), "damaged"},
-        {m_files.path("missing.mdb"), "cannot be opened"},
-        {m_files.path(""), "not a regular file"},
+        {writeBytes("empty.mdb", {}), "empty", Kind::Empty},
+        {writeBytes("text.mdb", "code,name\n1,สมชาย\n"), "not an Access database", Kind::NotAccess},
+        {writeBytes("future.mdb", future), "unknown version (127)", Kind::UnknownVersion},
+        {writeBytes("truncated.mdb", bytes.left(bytes.size() - 1000)), "truncated", Kind::Damaged},
+        {writeBytes("onepage.mdb", bytes.left(2048)), "damaged", Kind::Damaged},
+        {m_files.path("missing.mdb"), "cannot be opened", Kind::NotFound},
+        {m_files.path(""), "not a regular file", Kind::NotRegularFile},
         {m_files.writeTables("nomarried.mdb", {{"family", header + "1,ก,,1,,,0,,0,0\n"}}),
-         "no table \"married\""},
+         "no table \"married\"", Kind::NotFamilyFile},
         {m_files.writeTables("nofamily.mdb", {{"married", testing::kMarriedHeader}}),
-         "no table \"family\""},
+         "no table \"family\"", Kind::NotFamilyFile},
         {m_files.writeTables("noname.mdb", {{"family", "code,surname\n1,ศรีสุข\n"},
                                             {"married", testing::kMarriedHeader}}),
-         "no field \"name\""},
-        {m_files.write("nobody.mdb", ""), "no person"},
-        {twinColumns(), "columns whose names cannot be told apart"},
+         "no field \"name\"", Kind::NotFamilyFile},
+        {m_files.write("nobody.mdb", ""), "no person", Kind::NotFamilyFile},
+        {twinColumns(), "columns whose names cannot be told apart", Kind::Damaged},
     };
-    for (const Case& c : cases)
-        EXPECT_NE(failure(c.path).find(c.reason), std::string::npos)
-            << c.path.toStdString() << ": " << failure(c.path);
+    for (const Case& c : cases) {
+        Kind kind{};
+        const std::string reason = failure(c.path, &kind);
+        EXPECT_NE(reason.find(c.reason), std::string::npos)
+            << c.path.toStdString() << ": " << reason;
+        EXPECT_EQ(kind, c.kind) << c.path.toStdString() << ": " << reason;
+    }
 }
 
 TEST_F(FamilyDatabaseTest, APipeIsRefusedWithoutWaiting) {

@@ -1,14 +1,15 @@
 // Reading in a child process gives the rows an in-process read gives, and ends
 // in an error, never a crash or a stray process, when the reader cannot go on.
-#include "data/family_file_error.h"
-#include "data/mdb_reader.h"
 #include "data/reader_process.h"
-#include "support/family_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cerrno>
-#include <sys/wait.h>
+
+#include "data/family_file_error.h"
+#include "data/mdb_reader.h"
+#include "support/family_files.h"
 
 namespace kinmora {
 namespace {
@@ -27,8 +28,7 @@ public:
         for (const Value& v : values)
             cells << QString::number(static_cast<int>(v.kind())) + QLatin1Char('=') + v.toText();
         lines << cells.join(QLatin1Char('|'));
-        if (++rows == failAfter)
-            throw std::runtime_error("the sink gave up");
+        if (++rows == failAfter) throw std::runtime_error("the sink gave up");
     }
     void endTable() override { lines << QStringLiteral("end"); }
 
@@ -48,7 +48,8 @@ protected:
         m_path = m_files.write("family.mdb",
                                "1,สมชาย,ใจดี,1,1880-03-12,1950-01-01,1,\"ประวัติ\nสองบรรทัด\",0,0\n"
                                "2,Somsri,,0,,,0,,1,0\n"
-                               "3,ยาว,,0,,,0,\"" + std::string(100000, 'y') + "\",1,2\n",
+                               "3,ยาว,,0,,,0,\"" +
+                                   std::string(100000, 'y') + "\",1,2\n",
                                "1,2,7\n");
     }
     testing::FamilyFiles m_files;
@@ -60,8 +61,7 @@ TEST_F(ReaderProcessTest, RelaysExactlyWhatTheFileHolds) {
                              QStringLiteral("married")};
     CollectingSink direct;
     MdbReader reader(m_path);
-    for (const QString& table : tables)
-        reader.readTable(table, direct);
+    for (const QString& table : tables) reader.readTable(table, direct);
     CollectingSink relayed;
     ReaderProcess::read(m_path, tables, relayed);
     EXPECT_EQ(relayed.lines, direct.lines);

@@ -1,10 +1,10 @@
 // Record sets move, count, find by the program's criteria and read fields as Access does.
+#include <gtest/gtest.h>
+
 #include "data/engine.h"
-#include "data/engine_error.h"
+#include "data/family_file_error.h"
 #include "data/family_queries.h"
 #include "support/family_files.h"
-
-#include <gtest/gtest.h>
 
 namespace kinmora {
 namespace {
@@ -12,14 +12,13 @@ namespace {
 class RecordSetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_engine = Engine::open(
-            m_files.write("family.mdb",
-                          "1,สมชาย,ใจดี,1,1950-01-01,,0,,0,0\n"
-                          "2,Somsri,,0,1955-01-01,,0,,0,0\n"
-                          "3,O'Brien,Kelly,1,1960-01-01,,0,,1,2\n"
-                          "4,สมชาย,มั่นคง,1,1940-01-01,,0,,0,0\n"
-                          "5,กมล,,0,,,0,,1,2\n"),
-            {QStringLiteral("family"), QStringLiteral("married")});
+        m_engine = Engine::open(m_files.write("family.mdb",
+                                              "1,สมชาย,ใจดี,1,1950-01-01,,0,,0,0\n"
+                                              "2,Somsri,,0,1955-01-01,,0,,0,0\n"
+                                              "3,O'Brien,Kelly,1,1960-01-01,,0,,1,2\n"
+                                              "4,สมชาย,มั่นคง,1,1940-01-01,,0,,0,0\n"
+                                              "5,กมล,,0,,,0,,1,2\n"),
+                                {QStringLiteral("family"), QStringLiteral("married")});
     }
     RecordSet persons() { return m_engine->openRecordset(queries::allPersons()); }
 
@@ -33,11 +32,11 @@ TEST_F(RecordSetTest, FindsByNameAsAccessComparesText) {
         int code;  // 0: no match
     };
     const Case cases[] = {
-        {QStringLiteral("somsri"), 2},      // letter case does not matter
+        {QStringLiteral("somsri"), 2},  // letter case does not matter
         {QStringLiteral("SOMSRI"), 2},
-        {QStringLiteral("o'brien"), 3},     // an apostrophe is quoted, not a syntax error
+        {QStringLiteral("o'brien"), 3},  // an apostrophe is quoted, not a syntax error
         {QStringLiteral("กมล"), 5},
-        {QStringLiteral("กมล "), 0},        // but spaces do
+        {QStringLiteral("กมล "), 0},  // but spaces do
         {QStringLiteral("Som"), 0},
         {QStringLiteral("x' or name='กมล"), 0},  // quoting keeps a name from becoming a criterion
     };
@@ -47,7 +46,8 @@ TEST_F(RecordSetTest, FindsByNameAsAccessComparesText) {
         EXPECT_EQ(rs.noMatch(), c.code == 0) << c.name.toStdString();
         if (c.code)
             EXPECT_EQ(rs.field(QStringLiteral("code")).toInt16(), c.code) << c.name.toStdString();
-        rs.findFirst(criteria::nameEqualsSpaced(c.name));
+        // The same criterion written as text.
+        rs.findFirst(criteria::nameEquals(c.name).text());
         EXPECT_EQ(rs.noMatch(), c.code == 0) << c.name.toStdString();
     }
 }
@@ -67,12 +67,14 @@ TEST_F(RecordSetTest, NamesakesFindTheFirstInNameOrder) {
     EXPECT_EQ(first, firstInOrder);
 }
 
-TEST_F(RecordSetTest, FindsByCodeInBothWritings) {
+TEST_F(RecordSetTest, FindsByCodeInEveryWriting) {
     RecordSet rs = persons();
-    rs.findFirst(criteria::codeEqualsTight(3));
+    rs.findFirst(QStringLiteral("code= 3"));
     EXPECT_EQ(rs.field(QStringLiteral("NAME")).toText(), QStringLiteral("O'Brien"));
-    rs.findFirst(criteria::codeEquals(5));
+    rs.findFirst(QStringLiteral("[CODE] = 5"));
     EXPECT_EQ(rs.field(QStringLiteral("name")).toText(), QStringLiteral("กมล"));
+    rs.findFirst(criteria::codeEquals(1));
+    EXPECT_EQ(rs.field(QStringLiteral("name")).toText(), QStringLiteral("สมชาย"));
 }
 
 TEST_F(RecordSetTest, AFailedFindLeavesTheCurrentRowAndSetsNoMatch) {
@@ -89,16 +91,15 @@ TEST_F(RecordSetTest, MovesCountsAndEnds) {
     RecordSet rs = persons();
     EXPECT_EQ(rs.recordCount(), 5);
     int rows = 0;
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        ++rows;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) ++rows;
     EXPECT_EQ(rows, 5);
-    EXPECT_THROW(rs.moveNext(), EngineError);
-    EXPECT_THROW(rs.field(QStringLiteral("name")), EngineError);
+    EXPECT_THROW(rs.moveNext(), FamilyFileError);
+    EXPECT_THROW(rs.field(QStringLiteral("name")), FamilyFileError);
 
     RecordSet empty = m_engine->openRecordset(queries::personByCode(42));
     EXPECT_TRUE(empty.eof());
     EXPECT_EQ(empty.recordCount(), 0);
-    EXPECT_THROW(empty.moveFirst(), EngineError);
+    EXPECT_THROW(empty.moveFirst(), FamilyFileError);
 }
 
 TEST_F(RecordSetTest, RecordSetsAreIndependentCursors) {
@@ -113,19 +114,61 @@ TEST_F(RecordSetTest, RecordSetsAreIndependentCursors) {
 
 TEST_F(RecordSetTest, RejectsWhatItCannotAnswer) {
     RecordSet rs = persons();
-    EXPECT_THROW(rs.findFirst(QStringLiteral("nickname='x'")), EngineError);
-    EXPECT_THROW(rs.findFirst(QStringLiteral("name='unterminated")), EngineError);
-    EXPECT_THROW(rs.findFirst(QStringLiteral("name like 'x'")), EngineError);
-    EXPECT_THROW(rs.field(QStringLiteral("nickname")), EngineError);
+    EXPECT_THROW(rs.findFirst(QStringLiteral("nickname='x'")), FamilyFileError);
+    EXPECT_THROW(rs.findFirst(QStringLiteral("name='unterminated")), FamilyFileError);
+    EXPECT_THROW(rs.findFirst(QStringLiteral("name like 'x'")), FamilyFileError);
+    EXPECT_THROW(rs.field(QStringLiteral("nickname")), FamilyFileError);
     rs.close();
     EXPECT_FALSE(rs.isOpen());
-    EXPECT_THROW(rs.moveFirst(), EngineError);
+    EXPECT_THROW(rs.moveFirst(), FamilyFileError);
 }
 
 TEST_F(RecordSetTest, NullNeverMatches) {
     RecordSet rs = persons();
     rs.findFirst(QStringLiteral("surname=''"));
     EXPECT_TRUE(rs.noMatch());
+}
+
+// A column the per-column index cannot answer (text mixed with numbers, or
+// real numbers) is scanned row by row; both ways must find the same rows.
+TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
+    auto table = std::make_shared<ResultTable>();
+    table->columns = {QStringLiteral("mixed"), QStringLiteral("text")};
+    const Value rows[][2] = {
+        {Value::integer(7), Value::text(QStringLiteral("Somsri"))},
+        {Value::text(QStringLiteral("Somsri")), Value::text(QStringLiteral("SOMCHAI"))},
+        {Value::real(2.5), Value::null()},
+        {Value::text(QStringLiteral(" 12 ")), Value::text(QStringLiteral("somchai"))},
+    };
+    for (const auto& row : rows)
+        table->cells.insert(table->cells.end(), std::begin(row), std::end(row));
+    struct Case {
+        const char* criterion;
+        int row;  // -1: no match
+    };
+    const Case cases[] = {
+        {"mixed='SOMSRI'", 1}, {"text='SOMSRI'", 0}, {"mixed='somsri'", 1},
+        {"text='somchai'", 1}, {"mixed=2.5", 2},     {"mixed=12", 3},
+        {"mixed=7", 0},        {"mixed='x'", -1},    {"text=7", -1},
+    };
+    for (const Case& c : cases) {
+        RecordSet rs(table);
+        rs.findFirst(QString::fromUtf8(c.criterion));
+        EXPECT_EQ(rs.noMatch(), c.row < 0) << c.criterion;
+        if (c.row >= 0) EXPECT_EQ(rs.value(0), table->at(c.row, 0)) << c.criterion;
+    }
+}
+
+TEST(CriterionMatches, TextWithoutRegardToCaseNumbersByValueNullNever) {
+    const Criterion name{QStringLiteral("name"), Value::text(QStringLiteral("Somsri"))};
+    EXPECT_TRUE(name.matches(Value::text(QStringLiteral("SOMSRI"))));
+    EXPECT_TRUE(name.matches(Value::text(QStringLiteral("somsri"))));
+    EXPECT_FALSE(name.matches(Value::text(QStringLiteral("Somsri "))));
+    EXPECT_FALSE(name.matches(Value::null()));
+    const Criterion code{QStringLiteral("code"), Value::integer(12)};
+    EXPECT_TRUE(code.matches(Value::real(12.0)));
+    EXPECT_TRUE(code.matches(Value::text(QStringLiteral(" 12"))));
+    EXPECT_FALSE(code.matches(Value::integer(13)));
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 // name search, so that a fuzzed file reaches all of the code behind them.
 #pragma once
 
-#include "data/family_database.h"
-
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <vector>
+
+#include "data/family_database.h"
 
 namespace kinmora::fuzz {
 
@@ -21,7 +21,7 @@ public:
     explicit FamilyExercise(FamilyDatabase& database);
 
     // Runs every step. The errors the program expects from a damaged file
-    // (EngineError, FamilyFileError, a std::runtime_error from a value of the
+    // (FamilyFileError, whether from the file, a query or a value of the
     // wrong kind) end only the step they come from; anything else escapes.
     void run();
 

@@ -2,13 +2,6 @@
 // table (split at the first NUL byte, when there is one); when both read, they
 // are written as a family file on tmpfs, read back through MdbReader, and
 // every whole number and text must come back as the CSV gave it.
-#include "cell_value.h"
-#include "data/cp874.h"
-#include "data/family_file_error.h"
-#include "data/mdb_reader.h"
-#include "family_writer.h"
-#include "table_reader.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -18,6 +11,13 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "cell_value.h"
+#include "data/cp874.h"
+#include "data/family_file_error.h"
+#include "data/mdb_reader.h"
+#include "family_writer.h"
+#include "table_reader.h"
 
 namespace {
 
@@ -48,12 +48,11 @@ bool sameCell(const CellValue& written, const kinmora::Value& read) {
                read.toInteger(INT64_MIN, INT64_MAX) == *n;
     if (const auto* text = std::get_if<std::string>(&written)) {
         // An empty text reads back as Null: Access keeps no empty string apart from it.
-        if (text->empty())
-            return read.isNull();
+        if (text->empty()) return read.isNull();
         return read.kind() == kinmora::Value::Kind::Text &&
-               read.toText() == kinmora::decodeCp874(
-                                    reinterpret_cast<const unsigned char*>(text->data()),
-                                    text->size());
+               read.toText() ==
+                   kinmora::decodeCp874(reinterpret_cast<const unsigned char*>(text->data()),
+                                        text->size());
     }
     if (std::holds_alternative<std::monostate>(written))
         return read.isNull() || read.kind() == kinmora::Value::Kind::Bool;
@@ -86,8 +85,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
                              ? QStringLiteral("/dev/shm")
                              : QDir::tempPath();
     g_scratch = new QTemporaryDir(base + QStringLiteral("/kinmora-fuzz-csv-XXXXXX"));
-    if (!g_scratch->isValid())
-        std::abort();
+    if (!g_scratch->isValid()) std::abort();
     std::atexit([] { delete g_scratch; });
     return 0;
 }
@@ -105,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::runtime_error&) {
         return 0;  // InputError: the tool names the line and stops.
     }
-    const std::filesystem::path out = g_scratch->filePath(QStringLiteral("family.mdb")).toStdString();
+    const std::filesystem::path out =
+        g_scratch->filePath(QStringLiteral("family.mdb")).toStdString();
     try {
         kinmora::mkfamily::writeFamilyFile({family, married}, out);
     } catch (const std::runtime_error&) {
@@ -113,8 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QString path = QString::fromStdString(out.string());
     try {
-        for (const TableContent& table : tables)
-            checkReadBack(table, path);
+        for (const TableContent& table : tables) checkReadBack(table, path);
     } catch (const kinmora::FamilyFileError& e) {
         std::fprintf(stderr, "the written file cannot be read back: %s\n", e.what());
         std::abort();

@@ -2,11 +2,6 @@
 // opens one (the reader in its own child process) and then used the way the
 // windows use it. Nothing may reach standard output: the command line
 // program's output is there.
-#include "data/family_database.h"
-#include "fuzz/family_exercise.h"
-#include "fuzz/memory_file.h"
-#include "fuzz/reader_child_guard.h"
-
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+
+#include "data/family_database.h"
+#include "fuzz/family_exercise.h"
+#include "fuzz/memory_file.h"
+#include "fuzz/reader_child_guard.h"
 
 namespace {
 
@@ -27,8 +27,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     kinmora::fuzz::ReaderChildGuard::install();
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     g_output = ::memfd_create("kinmora-fuzz-stdout", 0);
-    if (g_output < 0 || ::dup2(g_output, STDOUT_FILENO) < 0)
-        std::abort();
+    if (g_output < 0 || ::dup2(g_output, STDOUT_FILENO) < 0) std::abort();
     return 0;
 }
 

@@ -29,23 +29,18 @@ char g_reportPrefix[512];
 
 void checkResident(int) {
     const int fd = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
+    if (fd < 0) return;
     char text[128];
     const ssize_t n = ::read(fd, text, sizeof text - 1);
     ::close(fd);
-    if (n <= 0)
-        return;
+    if (n <= 0) return;
     text[n] = '\0';
     // The second field: resident pages.
     const char* p = text;
-    while (*p && *p != ' ')
-        ++p;
+    while (*p && *p != ' ') ++p;
     long pages = 0;
-    for (++p; *p >= '0' && *p <= '9'; ++p)
-        pages = pages * 10 + (*p - '0');
-    if (pages * ::sysconf(_SC_PAGESIZE) > kMaxResidentBytes)
-        ::kill(::getpid(), SIGKILL);
+    for (++p; *p >= '0' && *p <= '9'; ++p) pages = pages * 10 + (*p - '0');
+    if (pages * ::sysconf(_SC_PAGESIZE) > kMaxResidentBytes) ::kill(::getpid(), SIGKILL);
 }
 
 void inChild() {
@@ -67,8 +62,7 @@ void inChild() {
 }  // namespace
 
 void ReaderChildGuard::install() {
-    if (g_reports)
-        return;
+    if (g_reports) return;
     g_reports = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/kinmora-fuzz-XXXXXX"));
     if (!g_reports->isValid()) {
         std::fprintf(stderr, "cannot make a folder for the reader's reports\n");
@@ -88,8 +82,7 @@ bool ReaderChildGuard::faultInLibmdb(const QString& report) {
     static const QRegularExpression libmdb(QStringLiteral(R"(libmdb\.so|libglib-2\.0\.so)"));
     for (auto match = frame.globalMatch(report); match.hasNext();) {
         const QString where = match.next().captured(1);
-        if (runtime.match(where).hasMatch())
-            continue;
+        if (runtime.match(where).hasMatch()) continue;
         return libmdb.match(where).hasMatch();
     }
     return false;
@@ -100,8 +93,7 @@ void ReaderChildGuard::checkReports() {
     for (const QString& name : folder.entryList(QDir::Files)) {
         QFile file(folder.filePath(name));
         QString report;
-        if (file.open(QIODevice::ReadOnly))
-            report = QString::fromUtf8(file.readAll());
+        if (file.open(QIODevice::ReadOnly)) report = QString::fromUtf8(file.readAll());
         file.remove();
         if (!faultInLibmdb(report)) {
             std::fprintf(stderr, "The reader child stopped on a fault outside libmdb:\n%s\n",

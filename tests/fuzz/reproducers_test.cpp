@@ -1,21 +1,20 @@
 // Every file the fuzzers found that crashes, hangs, exhausts or floods libmdb
 // is refused by the program's open with a FamilyFileError, in bounded time,
 // printing nothing and leaving the file as it was.
-#include "data/family_database.h"
-#include "data/family_file_error.h"
-#include "support/qt_printers.h"
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <optional>
+
+#include "data/family_database.h"
+#include "data/family_file_error.h"
+#include "support/qt_printers.h"
 
 namespace kinmora {
 namespace {
@@ -93,8 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Fuzz, Reproducer, ::testing::ValuesIn(reproducers()),
                          [](const ::testing::TestParamInfo<QString>& info) {
                              QString name = info.param;
                              for (QChar& c : name)
-                                 if (!c.isLetterOrNumber())
-                                     c = QLatin1Char('_');
+                                 if (!c.isLetterOrNumber()) c = QLatin1Char('_');
                              return name.toStdString();
                          });
 

@@ -1,9 +1,9 @@
 // Tests go through the same writer users have, so every test file is a real Access file.
 #include "support/family_files.h"
 
-#include "family_writer.h"
-
 #include <stdexcept>
+
+#include "family_writer.h"
 
 namespace kinmora::testing {
 
@@ -14,15 +14,14 @@ FamilyFiles::FamilyFiles() {
 
 QString FamilyFiles::write(const QString& file, const std::string& familyRows,
                            const std::string& marriedRows) {
-    return writeTables(file, {{"family", kFamilyHeader + familyRows},
-                              {"married", kMarriedHeader + marriedRows}});
+    return writeTables(
+        file, {{"family", kFamilyHeader + familyRows}, {"married", kMarriedHeader + marriedRows}});
 }
 
 QString FamilyFiles::writeTables(const QString& file,
                                  const std::vector<std::pair<std::string, std::string>>& tables) {
     std::vector<mkfamily::TableCsv> csv;
-    for (const auto& [name, text] : tables)
-        csv.push_back({name, text, name + ".csv"});
+    for (const auto& [name, text] : tables) csv.push_back({name, text, name + ".csv"});
     const QString out = m_dir.filePath(file);
     mkfamily::writeFamilyFile(csv, out.toStdString());
     return out;

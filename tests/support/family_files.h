@@ -1,13 +1,13 @@
 // Writes small family files for tests from readable CSV text.
 #pragma once
 
-#include "support/qt_printers.h"
-
 #include <QString>
 #include <QTemporaryDir>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/qt_printers.h"
 
 namespace kinmora::testing {
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "option_parser.h"
 #include "tool_support.h"
 
 using kinmora::mkfamily::CommandLine;
@@ -51,7 +52,7 @@ TEST_P(RejectArguments, SaysWhatIsWrong) {
     try {
         CommandLine::parse(GetParam().first);
         FAIL() << "accepted";
-    } catch (const std::invalid_argument& e) {
+    } catch (const kinmora::options::UsageError& e) {
         EXPECT_EQ(std::string(e.what()), GetParam().second);
     }
 }
@@ -59,13 +60,14 @@ TEST_P(RejectArguments, SaysWhatIsWrong) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RejectArguments,
     testing::Values(
-        Rejection{{"--family", "f.csv"}, "no output file; give -o OUT.mdb (see --help)"},
-        Rejection{{"--family", "f.csv", "-o"}, "-o needs a value"},
+        Rejection{{"--family", "f.csv"}, "no output file; give -o OUT.mdb"},
+        Rejection{{"--family", "f.csv", "-o"}, "option '--output' needs a value (FILE)"},
         Rejection{{"--table", "f.csv", "-o", "x"}, "--table needs NAME=FILE.csv, not 'f.csv'"},
         Rejection{{"--table", "=f.csv", "-o", "x"}, "--table needs NAME=FILE.csv, not '=f.csv'"},
         Rejection{{"-o", "a", "--output", "b"}, "the output file is given twice"},
-        Rejection{{"-o", "a", "--colour"}, "unknown argument '--colour' (see --help)"},
-        Rejection{{"-o", "a", "f.csv"}, "unknown argument 'f.csv' (see --help)"}));
+        Rejection{{"-o", "a", "--colour"}, "unknown option '--colour'"},
+        Rejection{{"-o", "a", "--family=x", "--help=no"}, "option '--help' takes no value"},
+        Rejection{{"-o", "a", "f.csv"}, "unexpected argument 'f.csv'"}));
 
 // The program run in a scratch folder holding family.csv, with code 70000 on line 3.
 struct RunCase {
@@ -98,7 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RunCase{"--family nowhere.csv -o out.mdb", 1,
                             "kinmora-mkfamily: nowhere.csv: cannot open: No such file or "
                             "directory\n"},
-                    RunCase{"--family", 1, "kinmora-mkfamily: --family needs a value\n"},
+                    RunCase{"--family", 1,
+                            "kinmora-mkfamily: option '--family' needs a value (FILE)\n"
+                            "Try 'kinmora-mkfamily --help' for more information.\n"},
                     RunCase{"--help", 0, ""}));
 
 }  // namespace

@@ -1,7 +1,6 @@
 // A main window for dialog tests: it records what the dialogs ask of it.
 #pragma once
 
-#include <QMap>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -17,19 +16,20 @@ public:
         calacNames.append(center_name);
         if (duringCalac) duringCalac();
     }
-    void setCaption(const QString& caption) override { captions.append(caption); }
-    void setToolbarButtonEnabled(int index, bool enabled) override { buttons[index] = enabled; }
+    bool openFile(const QString& path) override {
+        openedPaths.append(path);
+        return opens;
+    }
+    QString title() const override { return QStringLiteral("Kinmora"); }
     void setBusyCursor(bool busy) override { busyCursor.push_back(busy); }
     QWidget* widget() override { return &window; }
 
-    bool untouched() const {
-        return calacNames.isEmpty() && captions.isEmpty() && buttons.isEmpty();
-    }
+    bool untouched() const { return calacNames.isEmpty() && openedPaths.isEmpty(); }
 
     QWidget window;
     QStringList calacNames;
-    QStringList captions;
-    QMap<int, bool> buttons;
+    QStringList openedPaths;
+    bool opens = true;  // what openFile answers
     std::vector<bool> busyCursor;
     std::function<void()> duringCalac;  // runs inside calac, e.g. to look at cursors
 };

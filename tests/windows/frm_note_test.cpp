@@ -6,13 +6,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "app/modal_watcher.h"
-#include "app/module1.h"
+#include "data/family_database.h"
 #include "fake_main_window.h"
 #include "support/family_files.h"
+#include "support/modal_watcher.h"
 
 using kinmora::frm_note;
-using kinmora::Module1;
 using kinmora::testing::FakeMainWindow;
 using kinmora::testing::ModalWatcher;
 
@@ -28,18 +27,18 @@ class FrmNoteTest : public QObject {
     Q_OBJECT
 
     kinmora::testing::FamilyFiles m_files;
+    std::unique_ptr<kinmora::FamilyDatabase> m_db;
+    kinmora::RecordSet* persons() { return &m_db->rs_family(); }
 
 private slots:
-    void init() {
-        Module1::instance().setDatabase(
-            kinmora::FamilyDatabase::open(m_files.write("family.mdb", kFamily)));
+    void initTestCase() {
+        m_db = kinmora::FamilyDatabase::open(m_files.write("family.mdb", kFamily));
     }
-    void cleanup() { Module1::instance().setDatabase(nullptr); }
 
     void fillsEveryControl() {
-        Module1::instance().select_name = QStringLiteral("มานะ");
         FakeMainWindow main;
-        frm_note note(main, QDateTime(QDate(2024, 6, 15), QTime(13, 45)));
+        frm_note note(main, persons(), QStringLiteral("มานะ"),
+                      QDateTime(QDate(2024, 6, 15), QTime(13, 45)));
         QVERIFY(note.loaded());
         QStringList texts;
         for (const char* label :
@@ -53,10 +52,10 @@ private slots:
 
     // Showing ends the hourglass, whether or not the window is ever activated.
     void showingEndsTheHourglass() {
-        Module1::instance().select_name = QStringLiteral("สมศรี");
+        const QString name = QStringLiteral("สมศรี");
         FakeMainWindow main;
         {
-            frm_note note(main);
+            frm_note note(main, persons(), name);
             QVERIFY(main.busyCursor.empty());
             note.show();
             QCOMPARE(main.busyCursor, std::vector<bool>{false});
@@ -68,7 +67,7 @@ private slots:
             ModalWatcher::reject(window);
         });
         main.busyCursor.clear();
-        frm_note::showModal(main);
+        frm_note::showModal(main, persons(), name);
         QVERIFY(loaded);
         QVERIFY(!main.busyCursor.empty() && !main.busyCursor.back());
     }
@@ -82,12 +81,11 @@ private slots:
     void nobodyToShowGivesAMessage() {
         QFETCH(QString, name);
         QFETCH(bool, open);
-        if (!open) Module1::instance().setDatabase(nullptr);
-        Module1::instance().select_name = name;
+        kinmora::RecordSet* rs = open ? persons() : nullptr;
         FakeMainWindow main;
-        QVERIFY(!frm_note(main).loaded());
+        QVERIFY(!frm_note(main, rs, name).loaded());
         ModalWatcher watcher;
-        frm_note::showModal(main);
+        frm_note::showModal(main, rs, name);
         QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
         if (open) QVERIFY(watcher.seen().first().text.contains(name));
         QCOMPARE(main.busyCursor, std::vector<bool>{false});

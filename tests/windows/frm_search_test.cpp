@@ -5,10 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <clocale>
 #include <stdexcept>
 
-#include "app/modal_watcher.h"
 #include "fake_main_window.h"
+#include "support/modal_watcher.h"
 
 using kinmora::frm_search;
 using kinmora::testing::FakeMainWindow;
@@ -25,15 +26,9 @@ private slots:
     void onlyname_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
-        const QString longName(300, QChar(0x0E01));
         QTest::newRow("name and surname") << "สมชาย" + kGap + "ใจดี"
                                           << "สมชาย";
-        QTest::newRow("empty surname") << "สมชาย" + kGap << "สมชาย";
-        QTest::newRow("spaces around the name") << "  สมชาย " + kGap + "ใจดี"
-                                                << "สมชาย";
         QTest::newRow("leading spaces, empty surname") << "  สมชาย" + kGap << "สมชาย";
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("only spaces") << "   " << QString();
         QTest::newRow("null name") << kGap + "ใจดี" << QString();
         QTest::newRow("no gap") << " สมชาย ใจดี "
                                 << "สมชาย ใจดี";
@@ -43,7 +38,6 @@ private slots:
                                         << "a";
         QTest::newRow("tab is not trimmed") << "\tสมชาย" + kGap + "x"
                                             << "\tสมชาย";
-        QTest::newRow("long name") << longName + kGap + "ใจดี" << longName;
     }
     void onlyname() {
         QFETCH(QString, line);
@@ -108,7 +102,9 @@ private slots:
 
     void failingChartIsReportedNotThrown() {
         FakeMainWindow main;
-        main.duringCalac = [] { throw std::runtime_error("the file went away"); };
+        // Thai in the error reaches the message whatever the locale's encoding.
+        ::setlocale(LC_ALL, "C");
+        main.duringCalac = [] { throw std::runtime_error("แฟ้มหายไป"); };
         frm_search dialog(main);
         dialog.addItem("กมล" + kGap);
         dialog.setCurrentRow(0);
@@ -116,7 +112,7 @@ private slots:
         ModalWatcher watcher;
         dialog.confirm();
         QCOMPARE(watcher.seen().size(), 1);
-        QVERIFY(watcher.seen().first().text.contains(QStringLiteral("the file went away")));
+        QVERIFY(watcher.seen().first().text.contains(QStringLiteral("แฟ้มหายไป")));
         QCOMPARE(main.busyCursor, std::vector<bool>{false});
         QVERIFY(!dialog.isVisible());
     }

@@ -1,17 +1,15 @@
-// The open window: the path rule, the caption, the lists, what OK does, and
-// that a file that cannot be opened or a window left another way changes nothing.
+// The open window: the lists, what OK asks of the main window, and that a
+// window left another way changes nothing.
 #include "windows/open_form.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include "app/modal_watcher.h"
-#include "app/module1.h"
 #include "fake_main_window.h"
 #include "support/family_files.h"
+#include "support/modal_watcher.h"
 
-using kinmora::Module1;
 using kinmora::open_form;
 using kinmora::testing::FakeMainWindow;
 using kinmora::testing::FamilyFiles;
@@ -27,49 +25,6 @@ class OpenFormTest : public QObject {
     }
 
 private slots:
-    void init() {
-        Module1::instance().setDatabase(nullptr);
-        Module1::instance().prog_title = QStringLiteral("Kinmora");
-    }
-    void cleanup() { Module1::instance().setDatabase(nullptr); }
-
-    void pathRule_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("root") << "/"
-                              << "family.mdb"
-                              << "/family.mdb";
-        QTest::newRow("folder") << "/home/user"
-                                << "family.mdb"
-                                << "/home/user/family.mdb";
-        QTest::newRow("folder with slash") << "/home/user/"
-                                           << "a.MDB"
-                                           << "/home/user/a.MDB";
-    }
-    void pathRule() {
-        QFETCH(QString, folder);
-        QFETCH(QString, file);
-        QFETCH(QString, path);
-        QCOMPARE(open_form::filePath(folder, file), path);
-    }
-
-    void caption_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("upper") << "FAMILY.MDB"
-                               << "Kinmora [FAMILY]";
-        QTest::newRow("thai") << "ตระกูล.Mdb"
-                              << "Kinmora [ตระกูล]";
-        QTest::newRow("only extension") << ".mdb"
-                                        << "Kinmora []";
-    }
-    void caption() {
-        QFETCH(QString, file);
-        QFETCH(QString, caption);
-        QCOMPARE(open_form::caption(QStringLiteral("Kinmora"), file), caption);
-    }
-
     void listsOnlyMdbFilesInAnyCase() {
         FamilyFiles files;
         FakeMainWindow main;
@@ -103,10 +58,7 @@ private slots:
     }
 
     void okWithoutAFileClosesThenSaysNoFileSelect() {
-        FamilyFiles files;
         FakeMainWindow main;
-        const QString path = files.write("first.mdb", "1,กมล,ศรีสุข,1,,,0,,0,0\n");
-        Module1::instance().setDatabase(kinmora::FamilyDatabase::open(path));
         open_form form(main);
         form.show();
         bool closedFirst = false;
@@ -119,57 +71,27 @@ private slots:
         QCOMPARE(watcher.seen().first().text, QStringLiteral("No file select"));
         QVERIFY(closedFirst);
         QVERIFY(main.untouched());
-        QCOMPARE(Module1::instance().db_path, path);
     }
 
-    void okOpensTheFileAndDrawsTheFirstPerson_data() {
-        QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("first");
-        QTest::newRow("first in name order") << "2,ขวัญ,,0,,,0,,0,0\n1,กมล,ศรีสุข,1,,,0,,0,0\n"
-                                             << QStringLiteral("กมล");
-        QTest::newRow("nameless first") << "1,กมล,,1,,,0,,0,0\n2,,ไร้ชื่อ,1,,,0,,0,0\n" << QString();
+    void okHasTheMainWindowOpenTheFileAndClosesOnlyWhenItOpened_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("opened") << true;
+        QTest::newRow("refused") << false;
     }
-    void okOpensTheFileAndDrawsTheFirstPerson() {
+    void okHasTheMainWindowOpenTheFileAndClosesOnlyWhenItOpened() {
+        QFETCH(bool, opens);
         FamilyFiles files;
         FakeMainWindow main;
-        QFETCH(QString, rows);
-        QFETCH(QString, first);
-        files.write("family.mdb", rows.toStdString());
+        main.opens = opens;
+        touch(files.path(QStringLiteral("family.mdb")));
         open_form form(main);
         form.show();
         QVERIFY(form.setFolder(files.path(QString())));
         form.selectFile(QStringLiteral("family.mdb"));
-        QCOMPARE(form.selectedFile(), QStringLiteral("family.mdb"));
-        QVERIFY(form.ok());
-        QVERIFY(!form.isVisible());
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(Module1::instance().db_path,
-                 QDir::cleanPath(files.path(QString())) + QStringLiteral("/family.mdb"));
-        QCOMPARE(main.captions, QStringList{"Kinmora [family]"});
-        QCOMPARE(main.buttons, (QMap<int, bool>{{3, true}, {8, true}}));
-        QCOMPARE(main.calacNames, QStringList{first});
-    }
-
-    void brokenFileKeepsThePreviousState() {
-        FamilyFiles files;
-        FakeMainWindow main;
-        const QString good = files.write("good.mdb", "1,กมล,ศรีสุข,1,,,0,,0,0\n");
-        touch(files.path(QStringLiteral("broken.mdb")));
-        Module1::instance().setDatabase(kinmora::FamilyDatabase::open(good));
-        kinmora::FamilyDatabase* before = &Module1::instance().database();
-        open_form form(main);
-        form.show();
-        QVERIFY(form.setFolder(files.path(QString())));
-        form.selectFile(QStringLiteral("broken.mdb"));
-        ModalWatcher watcher;
-        QVERIFY(!form.ok());
-        QCOMPARE(watcher.seen().size(), 1);
-        QCOMPARE(watcher.seen().first().text, QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: broken.mdb"));
-        QVERIFY(!watcher.seen().first().informativeText.isEmpty());
-        QVERIFY(main.untouched());
-        QCOMPARE(&Module1::instance().database(), before);
-        QCOMPARE(Module1::instance().db_path, good);
-        QVERIFY(form.isVisible());  // the user may pick another file
+        QCOMPARE(form.ok(), opens);
+        QCOMPARE(main.openedPaths, QStringList{QDir::cleanPath(files.path(QString())) +
+                                               QStringLiteral("/family.mdb")});
+        QCOMPARE(form.isVisible(), !opens);  // after a refusal the user may pick another file
     }
 
     void otherWaysOutChangeNothing_data() {
@@ -199,7 +121,6 @@ private slots:
         }
         QCOMPARE(form.isVisible(), !closes);
         QVERIFY(main.untouched());
-        QVERIFY(!Module1::instance().isOpen());
     }
 };
 

@@ -1,32 +1,37 @@
-// Options may stand anywhere after the command, as users type them.
+// Words travel as UTF-8 between Qt's strings and the shared parser.
 #include "cli_arguments.h"
 
 namespace kinmora::cli {
+namespace {
 
-CliArguments::CliArguments(const QStringList& words, const QStringList& options,
-                           const QStringList& flags) {
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& word = words[i];
-        if (flags.contains(word)) {
-            m_options.insert(word, QString());
-        } else if (word.startsWith(QLatin1String("--")) || options.contains(word)) {
-            if (!options.contains(word)) throw UsageError("unknown option " + word.toStdString());
-            if (i + 1 >= words.size())
-                throw UsageError("option " + word.toStdString() + " needs a value");
-            m_options.insert(word, words[++i]);
-        } else {
-            m_positional << word;
-        }
-    }
+std::vector<std::string> utf8(const QStringList& words) {
+    std::vector<std::string> out;
+    for (const QString& word : words) out.push_back(word.toStdString());
+    return out;
 }
 
+options::OptionParser parserFor(const QStringList& options) {
+    options::OptionParser parser("kinmora-cli", "", "");
+    for (const QString& option : options) parser.add({option.toStdString(), 0, "VALUE", ""});
+    return parser;
+}
+
+}  // namespace
+
+CliArguments::CliArguments(const QStringList& words, const options::OptionParser& parser)
+    : m_args(parser.parse(utf8(words))) {}
+
+CliArguments::CliArguments(const QStringList& words, const QStringList& options)
+    : CliArguments(words, parserFor(options)) {}
+
 QString CliArguments::positional(int index, const char* what) const {
-    if (index >= m_positional.size()) throw UsageError(std::string("missing ") + what);
-    return m_positional[index];
+    if (index >= positionalCount()) throw UsageError(std::string("missing ") + what);
+    return QString::fromStdString(m_args.positional[static_cast<std::size_t>(index)]);
 }
 
 QString CliArguments::option(const QString& option, const QString& fallback) const {
-    return m_options.value(option, fallback);
+    if (!has(option)) return fallback;
+    return QString::fromStdString(m_args.value(option.toStdString()));
 }
 
 }  // namespace kinmora::cli

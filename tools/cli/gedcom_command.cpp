@@ -13,10 +13,8 @@ namespace kinmora::cli {
 
 int runGedcom(const CliArguments& args, QTextStream& out) {
     const QString path = args.positional(1, "FILE");
-    const QString output =
-        args.option(QStringLiteral("-o"), args.option(QStringLiteral("--output")));
-    if ((args.has(QStringLiteral("-o")) || args.has(QStringLiteral("--output"))) &&
-        output.isEmpty())
+    const QString output = args.option(QStringLiteral("--output"));
+    if (args.has(QStringLiteral("--output")) && output.isEmpty())
         throw UsageError("-o takes the name of the GEDCOM file to write");
     std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
     const GedcomWriter writer(*database);

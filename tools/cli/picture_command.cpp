@@ -39,18 +39,9 @@ int dpiFrom(const CliArguments& args) {
 
 }  // namespace
 
-QStringList pictureOptions() {
-    return {QStringLiteral("--name"), QStringLiteral("--side"), QStringLiteral("-o"),
-            QStringLiteral("--paper"), QStringLiteral("--dpi")};
-}
-
-QStringList pictureFlags() {
-    return {QStringLiteral("--tiles")};
-}
-
 int runPicture(const CliArguments& args, QTextStream& err) {
-    if (!args.has(QStringLiteral("-o"))) throw UsageError("missing -o OUT.pdf|.svg|.png");
-    const QString out = args.option(QStringLiteral("-o"));
+    if (!args.has(QStringLiteral("--output"))) throw UsageError("missing -o OUT.pdf|.svg|.png");
+    const QString out = args.option(QStringLiteral("--output"));
     const QString type = QFileInfo(out).suffix().toLower();
     if (type != QLatin1String("pdf") && type != QLatin1String("svg") &&
         type != QLatin1String("png"))

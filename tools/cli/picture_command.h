@@ -15,8 +15,4 @@ namespace kinmora::cli {
 // PictureError when OUT cannot be written.
 int runPicture(const CliArguments& args, QTextStream& err);
 
-// The words kinmora-cli's picture command takes: its options and flags.
-QStringList pictureOptions();
-QStringList pictureFlags();
-
 }  // namespace kinmora::cli

@@ -17,7 +17,7 @@ std::vector<CellValue> entry(const std::string& name, std::uint32_t page, std::i
 }  // namespace
 
 void CatalogBuilder::addTable(const std::string& name, std::uint32_t definitionPage) {
-    entries_.push_back({name, definitionPage});
+    m_entries.push_back({name, definitionPage});
 }
 
 TableContent CatalogBuilder::build() const {
@@ -32,7 +32,7 @@ TableContent CatalogBuilder::build() const {
                        {"Flags", ColumnType::LongInteger},
                        {"LvProp", ColumnType::LongBinary}};
     catalog.rows.push_back(entry(catalog.name, kCatalogPage, kSystemObjectFlags));
-    for (const Entry& table : entries_)
+    for (const Entry& table : m_entries)
         catalog.rows.push_back(entry(table.name, table.definitionPage, 0));
     catalog.rowLines.assign(catalog.rows.size(), 0);
     return catalog;

@@ -23,7 +23,7 @@ private:
         std::string name;
         std::uint32_t definitionPage;
     };
-    std::vector<Entry> entries_;
+    std::vector<Entry> m_entries;
 };
 
 }  // namespace kinmora::mkfamily

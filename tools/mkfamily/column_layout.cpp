@@ -8,12 +8,12 @@ ColumnLayout::ColumnLayout(const std::vector<Column>& columns) {
         const ColumnType type = columns[i].type;
         ColumnPlace place{type, static_cast<std::uint16_t>(i), isFixedLength(type), 0, 0};
         if (place.fixed) {
-            place.fixedOffset = static_cast<std::uint16_t>(fixedAreaSize_);
-            fixedAreaSize_ += fixedLength(type);
+            place.fixedOffset = static_cast<std::uint16_t>(m_fixedAreaSize);
+            m_fixedAreaSize += fixedLength(type);
         } else {
-            place.varIndex = static_cast<std::uint16_t>(variableCount_++);
+            place.varIndex = static_cast<std::uint16_t>(m_variableCount++);
         }
-        places_.push_back(place);
+        m_places.push_back(place);
     }
 }
 

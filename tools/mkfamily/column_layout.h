@@ -21,14 +21,14 @@ class ColumnLayout {
 public:
     explicit ColumnLayout(const std::vector<Column>& columns);
 
-    const std::vector<ColumnPlace>& places() const { return places_; }
-    std::size_t fixedAreaSize() const { return fixedAreaSize_; }
-    std::size_t variableCount() const { return variableCount_; }
+    const std::vector<ColumnPlace>& places() const { return m_places; }
+    std::size_t fixedAreaSize() const { return m_fixedAreaSize; }
+    std::size_t variableCount() const { return m_variableCount; }
 
 private:
-    std::vector<ColumnPlace> places_;
-    std::size_t fixedAreaSize_ = 0;
-    std::size_t variableCount_ = 0;
+    std::vector<ColumnPlace> m_places;
+    std::size_t m_fixedAreaSize = 0;
+    std::size_t m_variableCount = 0;
 };
 
 }  // namespace kinmora::mkfamily

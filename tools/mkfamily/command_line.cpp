@@ -1,7 +1,7 @@
 // CommandLine reads kinmora-mkfamily's arguments: the tables to write and the output file.
 #include "command_line.h"
 
-#include <stdexcept>
+#include "option_parser.h"
 
 namespace kinmora::mkfamily {
 
@@ -10,78 +10,61 @@ namespace {
 TableArgument tableArgument(const std::string& value) {
     const auto equals = value.find('=');
     if (equals == std::string::npos || equals == 0 || equals + 1 == value.size()) {
-        throw std::invalid_argument("--table needs NAME=FILE.csv, not '" + value + "'");
+        throw options::UsageError("--table needs NAME=FILE.csv, not '" + value + "'");
     }
     return {value.substr(0, equals), value.substr(equals + 1)};
+}
+
+options::OptionParser parser() {
+    options::OptionParser p(
+        "kinmora-mkfamily",
+        "[--family FILE.csv] [--married FILE.csv] [--table NAME=FILE.csv]... -o OUT.mdb",
+        "Writes the CSV tables, in the order given, into one Access 97 database.");
+    p.add({"--family", 0, "FILE", "same as --table family=FILE"});
+    p.add({"--married", 0, "FILE", "same as --table married=FILE"});
+    p.add({"--table", 0, "NAME=FILE", "a table named NAME from FILE (repeatable)"});
+    p.add({"--output", 'o', "FILE", "the database to write; replaced only on success"});
+    p.setEpilogue(
+        "CSV: UTF-8, header row first. A header cell may name a type as name:TYPE,\n"
+        "TYPE one of int, long, bool, date, text, memo, double; otherwise code,\n"
+        "fathercode, mothercode are int, sex and still bool, born and die date,\n"
+        "biography memo, name and surname text, and other columns are inferred.\n"
+        "An empty cell is Null. Dates are YYYY-MM-DD or YYYY-MM-DD HH:MM:SS,\n"
+        "Yes/No cells are 1 or 0. Text must fit code page 874 (Thai).\n");
+    return p;
 }
 
 }  // namespace
 
 std::string CommandLine::usage() {
-    return "Usage: kinmora-mkfamily [--family FILE.csv] [--married FILE.csv]\n"
-           "                        [--table NAME=FILE.csv]... -o OUT.mdb\n"
-           "Writes the CSV tables, in the order given, into one Access 97 database.\n"
-           "\n"
-           "  --family FILE      same as --table family=FILE\n"
-           "  --married FILE     same as --table married=FILE\n"
-           "  --table NAME=FILE  a table named NAME from FILE (repeatable)\n"
-           "  -o, --output FILE  the database to write; replaced only on success\n"
-           "  --help             show this help\n"
-           "  --version          show the program's version\n"
-           "\n"
-           "CSV: UTF-8, header row first. A header cell may name a type as name:TYPE,\n"
-           "TYPE one of int, long, bool, date, text, memo, double; otherwise code,\n"
-           "fathercode, mothercode are int, sex and still bool, born and die date,\n"
-           "biography memo, name and surname text, and other columns are inferred.\n"
-           "An empty cell is Null. Dates are YYYY-MM-DD or YYYY-MM-DD HH:MM:SS,\n"
-           "Yes/No cells are 1 or 0. Text must fit code page 874 (Thai).\n";
+    return parser().help();
+}
+
+std::string CommandLine::tryHelp() {
+    return parser().tryHelp();
 }
 
 CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
+    const options::Arguments args = parser().parse(arguments, 0);
     CommandLine line;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string option = arguments[i];
-        std::string value;
-        bool hasValue = false;
-        if (option.starts_with("--")) {
-            if (const auto equals = option.find('='); equals != std::string::npos) {
-                value = option.substr(equals + 1);
-                option.resize(equals);
-                hasValue = true;
-            }
-        }
-        if (option == "--help" || option == "-h") {
-            line.help = true;
-            continue;
-        }
-        if (option == "--version") {
-            line.version = true;
-            continue;
-        }
-        if (option != "--family" && option != "--married" && option != "--table" &&
-            option != "-o" && option != "--output") {
-            throw std::invalid_argument("unknown argument '" + arguments[i] + "' (see --help)");
-        }
-        if (!hasValue) {
-            if (i + 1 >= arguments.size()) {
-                throw std::invalid_argument(option + " needs a value");
-            }
-            value = arguments[++i];
-        }
+    line.help = args.help;
+    line.version = args.version;
+    int outputs = 0;
+    for (const auto& [option, value] : args.options) {
         if (option == "--family") {
             line.tables.push_back({"family", value});
         } else if (option == "--married") {
             line.tables.push_back({"married", value});
         } else if (option == "--table") {
             line.tables.push_back(tableArgument(value));
-        } else if (!line.output.empty()) {
-            throw std::invalid_argument("the output file is given twice");
+        } else if (++outputs > 1) {
+            throw options::UsageError("the output file is given twice");
         } else {
             line.output = value;
         }
     }
     if (!line.help && !line.version && line.output.empty()) {
-        throw std::invalid_argument("no output file; give -o OUT.mdb (see --help)");
+        throw options::UsageError("no output file; give -o OUT.mdb");
     }
     return line;
 }

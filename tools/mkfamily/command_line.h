@@ -13,9 +13,11 @@ struct TableArgument {
 
 class CommandLine {
 public:
-    // Throws std::invalid_argument saying what is wrong with the arguments.
+    // Throws options::UsageError saying what is wrong with the arguments.
     static CommandLine parse(const std::vector<std::string>& arguments);
+    // The --help text, and the line that points to it after a mistake.
     static std::string usage();
+    static std::string tryHelp();
 
     bool help = false;
     bool version = false;

@@ -9,61 +9,61 @@
 namespace kinmora::mkfamily {
 
 CsvReader::CsvReader(std::string_view text, std::string sourceName)
-    : text_(text), source_(std::move(sourceName)) {
-    if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+    : m_text(text), m_source(std::move(sourceName)) {
+    if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
 }
 
 bool CsvReader::atLineBreak() const {
-    if (pos_ >= text_.size()) return false;
-    if (text_[pos_] == '\n') return true;
-    return text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n';
+    if (m_pos >= m_text.size()) return false;
+    if (m_text[m_pos] == '\n') return true;
+    return m_text[m_pos] == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n';
 }
 
 void CsvReader::skipLineBreak() {
-    pos_ += text_[pos_] == '\r' ? 2 : 1;
-    ++line_;
+    m_pos += m_text[m_pos] == '\r' ? 2 : 1;
+    ++m_line;
 }
 
 std::optional<CsvRecord> CsvReader::next() {
     while (atLineBreak()) skipLineBreak();
-    if (pos_ >= text_.size()) return std::nullopt;
+    if (m_pos >= m_text.size()) return std::nullopt;
 
     CsvRecord record;
-    record.line = line_;
+    record.line = m_line;
     for (;;) {
-        record.fields.push_back(pos_ < text_.size() && text_[pos_] == '"' ? quotedField()
-                                                                          : plainField());
-        if (pos_ >= text_.size()) break;
+        record.fields.push_back(m_pos < m_text.size() && m_text[m_pos] == '"' ? quotedField()
+                                                                              : plainField());
+        if (m_pos >= m_text.size()) break;
         if (atLineBreak()) {
             skipLineBreak();
             break;
         }
-        ++pos_;  // the comma; anything else was rejected by the field readers
+        ++m_pos;  // the comma; anything else was rejected by the field readers
     }
     return record;
 }
 
 CsvField CsvReader::quotedField() {
-    CsvField field{{}, line_};
-    ++pos_;
+    CsvField field{{}, m_line};
+    ++m_pos;
     for (;;) {
-        const std::size_t quote = text_.find('"', pos_);
+        const std::size_t quote = m_text.find('"', m_pos);
         if (quote == std::string_view::npos) {
-            throw InputError(source_, field.line, "quoted field is never closed");
+            throw InputError(m_source, field.line, "quoted field is never closed");
         }
-        const std::string_view piece = text_.substr(pos_, quote - pos_);
-        line_ += static_cast<std::size_t>(std::count(piece.begin(), piece.end(), '\n'));
+        const std::string_view piece = m_text.substr(m_pos, quote - m_pos);
+        m_line += static_cast<std::size_t>(std::count(piece.begin(), piece.end(), '\n'));
         field.text.append(piece);
-        pos_ = quote + 1;
-        if (pos_ < text_.size() && text_[pos_] == '"') {
+        m_pos = quote + 1;
+        if (m_pos < m_text.size() && m_text[m_pos] == '"') {
             field.text.push_back('"');
-            ++pos_;
+            ++m_pos;
             continue;
         }
         break;
     }
-    if (pos_ < text_.size() && text_[pos_] != ',' && !atLineBreak()) {
-        throw InputError(source_, line_,
+    if (m_pos < m_text.size() && m_text[m_pos] != ',' && !atLineBreak()) {
+        throw InputError(m_source, m_line,
                          "unexpected text after a closing quote; double a quote inside a "
                          "quoted field");
     }
@@ -71,27 +71,27 @@ CsvField CsvReader::quotedField() {
 }
 
 CsvField CsvReader::plainField() {
-    CsvField field{{}, line_};
-    std::size_t end = pos_;
+    CsvField field{{}, m_line};
+    std::size_t end = m_pos;
     for (;;) {
-        end = text_.find_first_of(",\"\r\n", end);
+        end = m_text.find_first_of(",\"\r\n", end);
         if (end == std::string_view::npos) {
-            end = text_.size();
+            end = m_text.size();
             break;
         }
-        if (text_[end] == '"') {
-            throw InputError(source_, line_,
+        if (m_text[end] == '"') {
+            throw InputError(m_source, m_line,
                              "quote inside an unquoted field; quote the whole field");
         }
         // A carriage return not followed by a line feed is ordinary text.
-        if (text_[end] == '\r' && (end + 1 >= text_.size() || text_[end + 1] != '\n')) {
+        if (m_text[end] == '\r' && (end + 1 >= m_text.size() || m_text[end + 1] != '\n')) {
             ++end;
             continue;
         }
         break;
     }
-    field.text.assign(text_.substr(pos_, end - pos_));
-    pos_ = end;
+    field.text.assign(m_text.substr(m_pos, end - m_pos));
+    m_pos = end;
     return field;
 }
 

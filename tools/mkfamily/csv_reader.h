@@ -34,10 +34,10 @@ private:
     CsvField quotedField();
     CsvField plainField();
 
-    std::string_view text_;
-    std::string source_;
-    std::size_t pos_ = 0;
-    std::size_t line_ = 1;
+    std::string_view m_text;
+    std::string m_source;
+    std::size_t m_pos = 0;
+    std::size_t m_line = 1;
 };
 
 }  // namespace kinmora::mkfamily

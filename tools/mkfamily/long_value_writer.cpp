@@ -24,14 +24,14 @@ std::string field(std::size_t length, std::uint32_t storage, std::uint32_t point
 }  // namespace
 
 LongValueWriter::LongValueWriter(PageFile& file)
-    : file_(file), pages_(file, jet3::kLongValueOwner) {}
+    : m_file(file), m_pages(file, jet3::kLongValueOwner) {}
 
 std::string LongValueWriter::store(std::string_view value, std::size_t inlineLimit) {
     if (value.size() <= inlineLimit) {
         return field(value.size(), kInline, 0).append(value);
     }
     if (value.size() <= jet3::kLongValueChunk) {
-        return field(value.size(), kSingleRow, pages_.add(value));
+        return field(value.size(), kSingleRow, m_pages.add(value));
     }
     return field(value.size(), kChain, storeChain(value));
 }
@@ -42,7 +42,7 @@ std::uint32_t LongValueWriter::storeChain(std::string_view value) {
     const std::size_t fullLinks = (value.size() - 1) / jet3::kLongValueChunk;
     std::string link(4, '\0');
     link.append(value.substr(fullLinks * jet3::kLongValueChunk));
-    std::uint32_t next = pages_.add(link);
+    std::uint32_t next = m_pages.add(link);
 
     RowPageBuilder page(jet3::kLongValueOwner);
     for (std::size_t i = fullLinks; i-- > 0;) {
@@ -51,13 +51,13 @@ std::uint32_t LongValueWriter::storeChain(std::string_view value) {
         link.append(value.substr(i * jet3::kLongValueChunk, jet3::kLongValueChunk));
         page.clear();
         const std::uint16_t row = page.add(link);
-        next = little_endian::rowPointer(file_.append(page.page()), row);
+        next = little_endian::rowPointer(m_file.append(page.page()), row);
     }
     return next;
 }
 
 void LongValueWriter::finish() {
-    pages_.finish();
+    m_pages.finish();
 }
 
 }  // namespace kinmora::mkfamily

@@ -24,8 +24,8 @@ public:
 private:
     std::uint32_t storeChain(std::string_view value);
 
-    PageFile& file_;
-    RowPageStream pages_;
+    PageFile& m_file;
+    RowPageStream m_pages;
 };
 
 }  // namespace kinmora::mkfamily

@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "family_writer.h"
+#include "option_parser.h"
 
 namespace {
 
@@ -39,12 +40,19 @@ int main(int argc, char** argv) {
             std::cout << CommandLine::usage();
             return 0;
         }
+        if (line.version) {
+            std::cout << "kinmora-mkfamily " KINMORA_VERSION "\n";
+            return 0;
+        }
         std::vector<TableCsv> tables;
         for (const auto& table : line.tables) {
             tables.push_back({table.tableName, readFile(table.csvPath), table.csvPath});
         }
         kinmora::mkfamily::writeFamilyFile(tables, line.output);
         return 0;
+    } catch (const kinmora::options::UsageError& e) {
+        std::cerr << "kinmora-mkfamily: " << e.what() << '\n' << CommandLine::tryHelp();
+        return 1;
     } catch (const std::exception& e) {
         std::cerr << "kinmora-mkfamily: " << e.what() << '\n';
         return 1;

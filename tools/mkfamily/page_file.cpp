@@ -14,24 +14,24 @@
 
 namespace kinmora::mkfamily {
 
-PageFile::PageFile(std::filesystem::path target) : target_(std::move(target)) {
+PageFile::PageFile(std::filesystem::path target) : m_target(std::move(target)) {
     // Beside the target, so the final rename stays within one file system.
-    temporary_ = target_;
-    temporary_ += "." + std::to_string(::getpid()) + ".tmp";
-    fd_ = ::open(temporary_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd_ < 0) fail("cannot create " + temporary_.filename().string());
+    m_temporary = m_target;
+    m_temporary += "." + std::to_string(::getpid()) + ".tmp";
+    m_fd = ::open(m_temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (m_fd < 0) fail("cannot create " + m_temporary.filename().string());
 }
 
 PageFile::~PageFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!committed_) {
+    if (m_fd >= 0) ::close(m_fd);
+    if (!m_committed) {
         std::error_code ignored;
-        std::filesystem::remove(temporary_, ignored);
+        std::filesystem::remove(m_temporary, ignored);
     }
 }
 
 void PageFile::fail(const std::string& what) const {
-    throw std::runtime_error(target_.string() + ": " + what + ": " + std::strerror(errno));
+    throw std::runtime_error(m_target.string() + ": " + what + ": " + std::strerror(errno));
 }
 
 std::uint32_t PageFile::append(const std::string& page) {
@@ -41,24 +41,24 @@ std::uint32_t PageFile::append(const std::string& page) {
 }
 
 std::uint32_t PageFile::reserve() {
-    if (pageCount_ >= jet3::kMaxPages) {
-        throw std::runtime_error(target_.string() +
+    if (m_pageCount >= jet3::kMaxPages) {
+        throw std::runtime_error(m_target.string() +
                                  ": the tables need more than the 1 GB an Access 97 file holds");
     }
     // Zero-filled for now, so the file never has a hole even if the caller gives up early.
-    const std::uint32_t number = pageCount_++;
+    const std::uint32_t number = m_pageCount++;
     write(number, std::string(jet3::kPageSize, '\0'));
     return number;
 }
 
 void PageFile::write(std::uint32_t pageNumber, const std::string& page) {
-    if (page.size() != jet3::kPageSize || pageNumber >= pageCount_) {
+    if (page.size() != jet3::kPageSize || pageNumber >= m_pageCount) {
         throw std::logic_error("page " + std::to_string(pageNumber) + " written out of place");
     }
     const off_t offset = static_cast<off_t>(pageNumber) * static_cast<off_t>(jet3::kPageSize);
     std::size_t done = 0;
     while (done < page.size()) {
-        const ssize_t n = ::pwrite(fd_, page.data() + done, page.size() - done,
+        const ssize_t n = ::pwrite(m_fd, page.data() + done, page.size() - done,
                                    offset + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) fail("cannot write");
@@ -67,18 +67,18 @@ void PageFile::write(std::uint32_t pageNumber, const std::string& page) {
 }
 
 void PageFile::commit() {
-    if (::fsync(fd_) != 0) fail("cannot flush");
-    if (::close(fd_) != 0) {
-        fd_ = -1;
+    if (::fsync(m_fd) != 0) fail("cannot flush");
+    if (::close(m_fd) != 0) {
+        m_fd = -1;
         fail("cannot close");
     }
-    fd_ = -1;
+    m_fd = -1;
     std::error_code error;
-    std::filesystem::rename(temporary_, target_, error);
+    std::filesystem::rename(m_temporary, m_target, error);
     if (error) {
-        throw std::runtime_error(target_.string() + ": cannot replace: " + error.message());
+        throw std::runtime_error(m_target.string() + ": cannot replace: " + error.message());
     }
-    committed_ = true;
+    m_committed = true;
 }
 
 }  // namespace kinmora::mkfamily

@@ -27,11 +27,11 @@ public:
 private:
     [[noreturn]] void fail(const std::string& what) const;
 
-    std::filesystem::path target_;
-    std::filesystem::path temporary_;
-    int fd_ = -1;
-    std::uint32_t pageCount_ = 0;
-    bool committed_ = false;
+    std::filesystem::path m_target;
+    std::filesystem::path m_temporary;
+    int m_fd = -1;
+    std::uint32_t m_pageCount = 0;
+    bool m_committed = false;
 };
 
 }  // namespace kinmora::mkfamily

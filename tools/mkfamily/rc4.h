@@ -15,9 +15,9 @@ public:
     void apply(char* data, std::size_t size);
 
 private:
-    std::array<std::uint8_t, 256> state_{};
-    std::uint8_t i_ = 0;
-    std::uint8_t j_ = 0;
+    std::array<std::uint8_t, 256> m_state{};
+    std::uint8_t m_i = 0;
+    std::uint8_t m_j = 0;
 };
 
 }  // namespace kinmora::mkfamily

@@ -53,16 +53,16 @@ std::string jumpTable(const std::vector<std::size_t>& offsets, std::size_t jumps
 
 }  // namespace
 
-RowEncoder::RowEncoder(const ColumnLayout& layout) : layout_(layout) {}
+RowEncoder::RowEncoder(const ColumnLayout& layout) : m_layout(layout) {}
 
 std::string RowEncoder::encode(const std::vector<CellValue>& row,
                                const std::vector<std::string>& longValueFields) const {
-    const auto& places = layout_.places();
+    const auto& places = m_layout.places();
     std::string nullMask((places.size() + 7) / 8, '\0');
-    std::string out(1 + layout_.fixedAreaSize(), '\0');
+    std::string out(1 + m_layout.fixedAreaSize(), '\0');
     out[0] = static_cast<char>(places.size());
 
-    std::vector<std::string_view> variable(layout_.variableCount());
+    std::vector<std::string_view> variable(m_layout.variableCount());
     std::size_t longValue = 0;
     for (const ColumnPlace& place : places) {
         const CellValue& value = row[place.number];

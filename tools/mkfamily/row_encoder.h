@@ -21,7 +21,7 @@ public:
                        const std::vector<std::string>& longValueFields) const;
 
 private:
-    const ColumnLayout& layout_;
+    const ColumnLayout& m_layout;
 };
 
 }  // namespace kinmora::mkfamily

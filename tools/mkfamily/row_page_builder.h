@@ -22,10 +22,10 @@ public:
 private:
     std::size_t freeSpace() const;
 
-    std::uint32_t owner_;
-    std::string page_;
-    std::size_t rowCount_ = 0;
-    std::size_t rowsStart_;  // rows occupy [rowsStart_, page end)
+    std::uint32_t m_owner;
+    std::string m_page;
+    std::size_t m_rowCount = 0;
+    std::size_t m_rowsStart;  // rows occupy [m_rowsStart, page end)
 };
 
 }  // namespace kinmora::mkfamily

@@ -5,24 +5,25 @@
 
 namespace kinmora::mkfamily {
 
-RowPageStream::RowPageStream(PageFile& file, std::uint32_t owner) : file_(file), builder_(owner) {}
+RowPageStream::RowPageStream(PageFile& file, std::uint32_t owner)
+    : m_file(file), m_builder(owner) {}
 
 void RowPageStream::openPage() {
     closePage();
-    pages_.push_back(file_.reserve());
-    open_ = true;
+    m_pages.push_back(m_file.reserve());
+    m_open = true;
 }
 
 void RowPageStream::closePage() {
-    if (!open_) return;
-    file_.write(pages_.back(), builder_.page());
-    builder_.clear();
-    open_ = false;
+    if (!m_open) return;
+    m_file.write(m_pages.back(), m_builder.page());
+    m_builder.clear();
+    m_open = false;
 }
 
 std::uint32_t RowPageStream::add(std::string_view row) {
-    if (!open_ || !builder_.fits(row.size())) openPage();
-    return little_endian::rowPointer(pages_.back(), builder_.add(row));
+    if (!m_open || !m_builder.fits(row.size())) openPage();
+    return little_endian::rowPointer(m_pages.back(), m_builder.add(row));
 }
 
 void RowPageStream::finish() {

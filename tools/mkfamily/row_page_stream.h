@@ -22,15 +22,15 @@ public:
     void finish();
 
     // Every page opened, in order.
-    const std::vector<std::uint32_t>& pages() const { return pages_; }
+    const std::vector<std::uint32_t>& pages() const { return m_pages; }
 
 private:
     void closePage();
 
-    PageFile& file_;
-    RowPageBuilder builder_;
-    std::vector<std::uint32_t> pages_;
-    bool open_ = false;
+    PageFile& m_file;
+    RowPageBuilder m_builder;
+    std::vector<std::uint32_t> m_pages;
+    bool m_open = false;
 };
 
 }  // namespace kinmora::mkfamily

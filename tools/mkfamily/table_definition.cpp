@@ -28,17 +28,17 @@ std::string pageHeader(std::uint32_t nextPage) {
 }  // namespace
 
 TableDefinition::TableDefinition(const TableContent& table, const ColumnLayout& layout)
-    : table_(table), layout_(layout) {}
+    : m_table(table), m_layout(layout) {}
 
 std::string TableDefinition::bytes(const TableFacts& facts) const {
-    const auto& places = layout_.places();
+    const auto& places = m_layout.places();
     std::string out(kPageHeader, '\0');  // filled per page
     little_endian::append32(out, 0);     // total length, set below
     little_endian::append32(out, facts.rowCount);
     little_endian::append32(out, 0);  // next autonumber: none
-    out.push_back(static_cast<char>(table_.system ? kSystemTable : kUserTable));
+    out.push_back(static_cast<char>(m_table.system ? kSystemTable : kUserTable));
     little_endian::append16(out, static_cast<std::uint16_t>(places.size()));  // max columns
-    little_endian::append16(out, static_cast<std::uint16_t>(layout_.variableCount()));
+    little_endian::append16(out, static_cast<std::uint16_t>(m_layout.variableCount()));
     little_endian::append16(out, static_cast<std::uint16_t>(places.size()));
     little_endian::append32(out, 0);  // logical indexes
     little_endian::append32(out, 0);  // index entries
@@ -60,7 +60,7 @@ std::string TableDefinition::bytes(const TableFacts& facts) const {
         little_endian::put16(column, 16, declaredLength(place.type));
         out.append(column);
     }
-    for (const Column& column : table_.columns) {
+    for (const Column& column : m_table.columns) {
         out.push_back(static_cast<char>(column.name.size()));
         out.append(column.name);
     }

@@ -31,8 +31,8 @@ public:
 private:
     std::string bytes(const TableFacts& facts) const;
 
-    const TableContent& table_;
-    const ColumnLayout& layout_;
+    const TableContent& m_table;
+    const ColumnLayout& m_layout;
 };
 
 }  // namespace kinmora::mkfamily

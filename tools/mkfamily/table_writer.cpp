@@ -67,12 +67,12 @@ LongValueFields writeLongValues(PageFile& file, TableContent& table, const RowEn
 }  // namespace
 
 TableWriter::TableWriter(PageFile& file, RowPageStream& usageMaps)
-    : file_(file), usageMaps_(usageMaps) {}
+    : m_file(file), m_usageMaps(usageMaps) {}
 
 std::uint32_t TableWriter::write(TableContent& table, std::optional<std::uint32_t> definitionPage) {
     const ColumnLayout layout(table.columns);
     const RowEncoder encoder(layout);
-    const LongValueFields longValues = writeLongValues(file_, table, encoder);
+    const LongValueFields longValues = writeLongValues(m_file, table, encoder);
 
     const TableDefinition definition(table, layout);
     std::vector<std::uint32_t> definitionPages;
@@ -83,11 +83,11 @@ std::uint32_t TableWriter::write(TableContent& table, std::optional<std::uint32_
         definitionPages.push_back(*definitionPage);
     } else {
         for (std::size_t i = 0; i < definition.pageCount(); ++i) {
-            definitionPages.push_back(file_.reserve());
+            definitionPages.push_back(m_file.reserve());
         }
     }
 
-    RowPageStream data(file_, definitionPages.front());
+    RowPageStream data(m_file, definitionPages.front());
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const std::string row = encodeRow(encoder, table, r, longValues[r]);
         if (row.size() > jet3::kMaxRowSize) {
@@ -101,16 +101,16 @@ std::uint32_t TableWriter::write(TableContent& table, std::optional<std::uint32_
     data.finish();
 
     // Pages are filled in order, so only the last one was left open for more rows.
-    UsageMapWriter maps(file_);
+    UsageMapWriter maps(m_file);
     std::vector<std::uint32_t> withRoom;
     if (!data.pages().empty()) withRoom.push_back(data.pages().back());
     TableFacts facts;
     facts.rowCount = static_cast<std::uint32_t>(table.rows.size());
-    facts.usedPagesMap = usageMaps_.add(maps.mapOf(data.pages()));
-    facts.freePagesMap = usageMaps_.add(maps.mapOf(withRoom));
+    facts.usedPagesMap = m_usageMaps.add(maps.mapOf(data.pages()));
+    facts.freePagesMap = m_usageMaps.add(maps.mapOf(withRoom));
 
     const auto pages = definition.pages(definitionPages, facts);
-    for (std::size_t i = 0; i < pages.size(); ++i) file_.write(definitionPages[i], pages[i]);
+    for (std::size_t i = 0; i < pages.size(); ++i) m_file.write(definitionPages[i], pages[i]);
     return definitionPages.front();
 }
 

@@ -21,8 +21,8 @@ public:
     std::uint32_t write(TableContent& table, std::optional<std::uint32_t> definitionPage = {});
 
 private:
-    PageFile& file_;
-    RowPageStream& usageMaps_;
+    PageFile& m_file;
+    RowPageStream& m_usageMaps;
 };
 
 }  // namespace kinmora::mkfamily

@@ -11,17 +11,17 @@ namespace kinmora::mkfamily {
 
 void TypeInference::observe(std::string_view cell) {
     if (cell.empty()) return;
-    seenValue_ = true;
-    if (allWholeNumbers_) allWholeNumbers_ = CellParser::isPlainLongInteger(cell);
-    if (allDates_) allDates_ = AccessDate::fromText(cell).has_value();
-    longest_ = std::max(longest_, Cp874Encoder::characterCount(cell));
+    m_seenValue = true;
+    if (m_allWholeNumbers) m_allWholeNumbers = CellParser::isPlainLongInteger(cell);
+    if (m_allDates) m_allDates = AccessDate::fromText(cell).has_value();
+    m_longest = std::max(m_longest, Cp874Encoder::characterCount(cell));
 }
 
 ColumnType TypeInference::result() const {
-    if (!seenValue_) return ColumnType::Text;
-    if (allWholeNumbers_) return ColumnType::LongInteger;
-    if (allDates_) return ColumnType::DateTime;
-    return longest_ > 255 ? ColumnType::Memo : ColumnType::Text;
+    if (!m_seenValue) return ColumnType::Text;
+    if (m_allWholeNumbers) return ColumnType::LongInteger;
+    if (m_allDates) return ColumnType::DateTime;
+    return m_longest > 255 ? ColumnType::Memo : ColumnType::Text;
 }
 
 }  // namespace kinmora::mkfamily

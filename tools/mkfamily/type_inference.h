@@ -17,10 +17,10 @@ public:
     ColumnType result() const;
 
 private:
-    bool seenValue_ = false;
-    bool allWholeNumbers_ = true;
-    bool allDates_ = true;
-    std::size_t longest_ = 0;
+    bool m_seenValue = false;
+    bool m_allWholeNumbers = true;
+    bool m_allDates = true;
+    std::size_t m_longest = 0;
 };
 
 }  // namespace kinmora::mkfamily

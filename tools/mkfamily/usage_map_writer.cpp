@@ -25,7 +25,7 @@ void setBit(std::string& bytes, std::size_t at, std::size_t bit) {
 
 }  // namespace
 
-UsageMapWriter::UsageMapWriter(PageFile& file) : file_(file) {}
+UsageMapWriter::UsageMapWriter(PageFile& file) : m_file(file) {}
 
 std::string UsageMapWriter::mapOf(const std::vector<std::uint32_t>& pages) {
     if (pages.empty() || pages.back() - pages.front() < kInlinePages) return inlineMap(pages);
@@ -55,7 +55,7 @@ std::string UsageMapWriter::pagedMap(const std::vector<std::uint32_t>& pages) {
         for (; at < pages.size() && pages[at] / kPagesPerBitmapPage == slot; ++at) {
             setBit(bitmap, kBitmapPageHeader, pages[at] % kPagesPerBitmapPage);
         }
-        little_endian::put32(row, 1 + slot * 4, file_.append(bitmap));
+        little_endian::put32(row, 1 + slot * 4, m_file.append(bitmap));
     }
     return row;
 }

@@ -21,7 +21,7 @@ private:
     std::string inlineMap(const std::vector<std::uint32_t>& pages) const;
     std::string pagedMap(const std::vector<std::uint32_t>& pages);
 
-    PageFile& file_;
+    PageFile& m_file;
 };
 
 }  // namespace kinmora::mkfamily

@@ -1,0 +1,150 @@
+// Frames between the reader and the program: what is encoded comes back
+// whole however the bytes are cut, and a damaged frame is refused, in memory.
+#include "data/frame_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/qt_printers.h"
+
+namespace kinmora {
+namespace {
+
+// Keeps every table as text lines, one per row.
+class Lines : public TableSink {
+public:
+    void beginTable(const TableSchema& schema) override {
+        QString line = schema.name;
+        for (const ColumnInfo& c : schema.columns)
+            line += QLatin1Char('|') + c.name + QLatin1Char(':') +
+                    QString::number(static_cast<int>(c.type));
+        lines << line;
+    }
+    void row(std::span<const Value> values) override {
+        QString line;
+        for (const Value& v : values)
+            line += QString::number(static_cast<int>(v.kind())) + QLatin1Char('=') + v.toText() +
+                    QLatin1Char('|');
+        lines << line;
+    }
+    void endTable() override { lines << QStringLiteral("end"); }
+    QStringList lines;
+};
+
+QByteArray encodedTable() {
+    QByteArray bytes;
+    FrameEncoder out([&](const QByteArray& batch) { bytes += batch; });
+    out.beginTable({QStringLiteral("family"),
+                    {{QStringLiteral("code"), ColumnType::Integer},
+                     {QStringLiteral("ชื่อ"), ColumnType::Text},
+                     {QStringLiteral("born"), ColumnType::Date}}});
+    const Value rows[][3] = {
+        {Value::integer(-7), Value::text(QStringLiteral("สมชาย")), Value::date(JetDate{2.25})},
+        {Value::null(), Value::text(QString()), Value::boolean(true)},
+        {Value::real(2.5), Value::text(QString(70000, QChar(0x0E01))), Value::null()},
+    };
+    for (const auto& row : rows) out.row(row);
+    out.endTable();
+    out.missingTable(QStringLiteral("married"));
+    out.done();
+    out.flush();
+    return bytes;
+}
+
+QByteArray frame(const QByteArray& body) {
+    const auto length = static_cast<std::uint32_t>(body.size());
+    return QByteArray(reinterpret_cast<const char*>(&length), sizeof length) + body;
+}
+
+TEST(FrameCodec, TablesComeBackWholeHoweverTheBytesAreCut) {
+    const QByteArray bytes = encodedTable();
+    Lines whole;
+    FrameDecoder all(QStringLiteral("f.mdb"), whole);
+    EXPECT_TRUE(all.feed(bytes.constData(), bytes.size()));
+    ASSERT_EQ(whole.lines.size(), 5);
+    EXPECT_EQ(whole.lines[0], QStringLiteral("family|code:1|ชื่อ:4|born:3"));
+    EXPECT_EQ(whole.lines[1], QStringLiteral("2=-7|4=สมชาย|5=1900-01-01T06:00:00Z|"));
+    EXPECT_EQ(whole.lines[2], QStringLiteral("0=|4=|1=True|"));
+
+    for (const int step : {1, 3, 4096}) {
+        Lines pieces;
+        FrameDecoder decoder(QStringLiteral("f.mdb"), pieces);
+        bool finished = false;
+        for (qsizetype at = 0; at < bytes.size(); at += step)
+            finished = decoder.feed(
+                bytes.constData() + at,
+                static_cast<std::size_t>(std::min<qsizetype>(step, bytes.size() - at)));
+        EXPECT_TRUE(finished);
+        EXPECT_EQ(pieces.lines, whole.lines) << "step " << step;
+    }
+}
+
+TEST(FrameCodec, TheReadersErrorArrivesWithItsKindAndText) {
+    QByteArray bytes;
+    FrameEncoder out([&](const QByteArray& batch) { bytes += batch; });
+    out.error(FamilyFileError::Kind::UnknownVersion, QStringLiteral("รุ่นที่ไม่รู้จัก"));
+    out.flush();
+    Lines sink;
+    FrameDecoder decoder(QStringLiteral("ตระกูล.mdb"), sink);
+    try {
+        decoder.feed(bytes.constData(), bytes.size());
+        FAIL() << "an error frame must throw";
+    } catch (const FamilyFileError& e) {
+        EXPECT_EQ(e.kind(), FamilyFileError::Kind::UnknownVersion);
+        EXPECT_EQ(e.path(), QStringLiteral("ตระกูล.mdb"));
+        EXPECT_EQ(e.reason(), QStringLiteral("รุ่นที่ไม่รู้จัก"));
+    }
+}
+
+TEST(FrameCodec, DamagedFramesAreRefused) {
+    const QByteArray table = encodedTable();
+    std::uint32_t firstLength = 0;
+    std::memcpy(&firstLength, table.constData(), sizeof firstLength);
+    const QByteArray begin = table.left(4 + firstLength);
+    const QByteArray end = frame("E");
+    const QByteArray nullRow = frame(QByteArray("R") + QByteArray(3, '\0'));
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"unknown frame type", frame("?")},
+        {"empty frame", frame({})},
+        {"row before any table", nullRow},
+        {"end before any table", end},
+        {"row shorter than its columns", begin + frame(QByteArray("R") + QByteArray(1, '\0'))},
+        {"row longer than its columns", begin + frame(QByteArray("R") + QByteArray(4, '\0'))},
+        {"unknown value kind", begin + frame(QByteArray("R") + QByteArray(2, '\0') + '\x09')},
+        {"text longer than its frame", begin + frame(QByteArray("R") + QByteArray(2, '\0') +
+                                                     '\x04' + QByteArray("\xff\xff\xff\x7f", 4))},
+        {"unknown column type", frame(QByteArray("T") + QByteArray(4, '\0') +
+                                      QByteArray("\x01\0\0\0", 4) + QByteArray(4, '\0') + '\x20')},
+        {"table begun twice", begin + begin},
+        {"done inside a table", begin + frame("D")},
+        {"unknown error kind", frame(QByteArray("X") + '\x7f' + QByteArray(4, '\0'))},
+    };
+    for (const Case& c : cases) {
+        Lines sink;
+        FrameDecoder decoder(QStringLiteral("f.mdb"), sink);
+        try {
+            decoder.feed(c.bytes.constData(), c.bytes.size());
+            ADD_FAILURE() << c.what << " was accepted";
+        } catch (const FamilyFileError& e) {
+            EXPECT_EQ(e.kind(), FamilyFileError::Kind::Damaged) << c.what;
+        }
+    }
+}
+
+TEST(FrameCodec, AFrameCutShortWaitsAndBytesAfterTheLastFrameAreIgnored) {
+    const QByteArray bytes = encodedTable();
+    Lines sink;
+    FrameDecoder decoder(QStringLiteral("f.mdb"), sink);
+    EXPECT_FALSE(decoder.feed(bytes.constData(), bytes.size() - 1));
+    EXPECT_TRUE(decoder.feed(bytes.constData() + bytes.size() - 1, 1));
+    EXPECT_TRUE(decoder.feed("garbage", 7));
+    EXPECT_EQ(sink.lines.size(), 5);
+}
+
+}  // namespace
+}  // namespace kinmora
