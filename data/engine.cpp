@@ -200,6 +200,8 @@ public:
         m_engine.createIndexes(m_schema);
     }
 
+    void damaged(const QString& reason) override { m_engine.m_damage << reason; }
+
 private:
     Engine& m_engine;
     TableSchema m_schema;
@@ -221,12 +223,12 @@ Engine::~Engine() {
     sqlite3_close(m_db);
 }
 
-std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables) {
+std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables, int codePage) {
     std::unique_ptr<Engine> engine(new Engine(path));
     Loader loader(*engine);
     engine->exec(QStringLiteral("BEGIN"));
     try {
-        ReaderProcess::read(path, tables, loader);
+        ReaderProcess::read(path, tables, loader, ReaderProcess::Limits{}, codePage);
     } catch (const EngineError& e) {
         throw FamilyFileError(path, QStringLiteral("cannot be loaded: %1")
                                         .arg(QString::fromUtf8(e.what())));

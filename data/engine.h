@@ -23,14 +23,19 @@ class ThaiCollation;
 class Engine {
 public:
     // Reads the tables named in `tables` (any letter case) from the family file
-    // at `path`, read-only; tables the file lacks are skipped (see hasTable).
-    // Throws FamilyFileError naming the file and the reason.
-    static std::unique_ptr<Engine> open(const QString& path, const QStringList& tables);
+    // at `path`, read-only, its Access 97 text in `codePage` (code_page.h);
+    // tables the file lacks are skipped (see schema). Throws FamilyFileError
+    // naming the file and the reason.
+    static std::unique_ptr<Engine> open(const QString& path, const QStringList& tables,
+                                        int codePage = 0);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
     const QString& path() const { return m_path; }
+    // What was found damaged while the tables were read, one sentence each;
+    // the rows that could be read are loaded all the same.
+    const QStringList& damage() const { return m_damage; }
 
     // The schema of a loaded table (any letter case), or null when the file lacks it.
     const TableSchema* schema(const QString& table) const;
@@ -69,6 +74,7 @@ private:
     // sets share the text instead of copying it.
     std::vector<QString> m_memos;
     std::map<QString, TableSchema> m_schemas;  // by lower-case name
+    QStringList m_damage;
     std::unordered_map<QByteArray, Statement> m_statements;  // by query shape
 };
 

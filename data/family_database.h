@@ -13,13 +13,17 @@ namespace kinmora {
 class FamilyDatabase {
 public:
     // Opens the family file at `path` read-only and opens both record sets,
-    // `rs_family` standing on the first person in name order. Throws
+    // `rs_family` standing on the first person in name order; Access 97 text
+    // is read in `codePage` (code_page.h: by the file unless told). Throws
     // FamilyFileError naming the file and the reason when it is not a
-    // readable family file (not an Access file, damaged, no `family` or
-    // `married` table, no `name` field, no person at all).
-    static std::unique_ptr<FamilyDatabase> open(const QString& path);
+    // readable family file (not an Access file, damaged beyond reading, no
+    // `family` or `married` table, no `name` field, no person at all).
+    static std::unique_ptr<FamilyDatabase> open(const QString& path, int codePage = 0);
 
     const QString& path() const { return m_db->path(); }
+    // The damage found in a file that still opened (a table with fewer rows
+    // than it should hold), one sentence each; empty for a sound file.
+    const QStringList& damage() const { return m_db->damage(); }
     Engine& db() { return *m_db; }
     RecordSet& rs_family() { return m_family; }
     RecordSet& rs_married() { return m_married; }

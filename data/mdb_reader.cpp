@@ -2,15 +2,17 @@
 // mapping of the file, and every failure it reports becomes a FamilyFileError.
 #include "data/mdb_reader.h"
 
-#include "data/cp874.h"
-#include "data/family_file_error.h"
-
 #include <mdbtools.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "data/code_page.h"
+#include "data/cp874.h"
+#include "data/family_file_error.h"
+#include "data/thai_text_guess.h"
 
 namespace kinmora {
 namespace {
@@ -28,13 +30,16 @@ constexpr std::size_t kLongMemoSize = std::size_t{4} << 20;
 // Access dates run from the year 100 to 9999: about 2.96 million days either way.
 constexpr double kMaxStoredDate = 3.0e6;
 
-// Text is decoded with the code page the file itself names; these variables
-// would silently change that, or libmdb's own behaviour, for every file.
+// Text is decoded in the code page chosen here; these variables would
+// silently change that, or libmdb's own behaviour, for every file.
 void clearLibmdbEnvironment() {
     ::unsetenv("MDB_JET3_CHARSET");
     ::unsetenv("MDBICONV");
     ::unsetenv("MDBOPTS");
 }
+
+// How many rows are sampled at most to tell Thai text from other text.
+constexpr unsigned kMaxSampledRows = 100000;
 
 ColumnType columnTypeOf(int mdbType) {
     switch (mdbType) {
@@ -91,7 +96,7 @@ Value valueOf(ColumnType type, const char* text, int length) {
         return Value::null();
     const QByteArray bytes = QByteArray::fromRawData(text, length);
     if (type != ColumnType::Real)
-        return Value::text(compactText(bytes));
+        return Value::text(code_page::maskControlCharacters(compactText(bytes)));
     bool ok = false;
     double d = bytes.toDouble(&ok);
     if (!ok)  // a locale's decimal comma
@@ -132,7 +137,7 @@ struct MdbReader::Handle {
     }
 };
 
-MdbReader::MdbReader(const QString& path)
+MdbReader::MdbReader(const QString& path, int codePage)
     : m_path(path), m_file(path), m_handle(std::make_unique<Handle>()) {
     const unsigned char* bytes = m_file.data();
     const std::size_t size = m_file.size();
@@ -153,11 +158,26 @@ MdbReader::MdbReader(const QString& path)
                                         .arg(size)
                                         .arg(pageSize));
 
+    if (codePage != code_page::kByFile && !code_page::isKnown(codePage))
+        throw FamilyFileError(path, QStringLiteral("cannot be read in code page %1, which is not "
+                                                   "known here")
+                                        .arg(codePage));
     clearLibmdbEnvironment();
+    // libmdb takes the code page of Access 97 text from this variable when it
+    // opens a file; Thai text is decoded here, not by libmdb.
+    const bool otherCodePage = codePage != code_page::kByFile && codePage != code_page::kThai;
+    if (otherCodePage) ::setenv("MDB_JET3_CHARSET", code_page::iconvName(codePage).constData(), 1);
     // libmdb opens the buffer with fmemopen(..., "r"): it only ever reads it.
     m_handle->mdb = mdb_open_buffer(const_cast<unsigned char*>(bytes), size, MDB_NOFLAGS);
+    clearLibmdbEnvironment();
     if (!m_handle->mdb)
         throw FamilyFileError(path, QStringLiteral("cannot be opened as an Access database"));
+    if (!IS_JET3(m_handle->mdb))
+        m_thaiText = false;  // Unicode text: no code page
+    else if (codePage != code_page::kByFile)
+        m_thaiText = codePage == code_page::kThai;
+    else if (m_handle->mdb->f->code_page == code_page::kThai)
+        m_thaiText = true;
     mdb_set_bind_size(m_handle->mdb, kBindSize);
     mdb_set_date_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_shortdate_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
@@ -244,8 +264,10 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
 
     // Thai text of an Access 97 file is decoded here straight from the page;
     // libmdb converts only what this reader does not (other code pages, Jet 4
-    // text, currency and decimal numbers).
-    const bool thaiJet3 = IS_JET3(mdb) && mdb->f->code_page == 874;
+    // text, currency and decimal numbers). A header naming another code page
+    // is what that copy of Access had, not a promise about the bytes.
+    if (!m_thaiText) m_thaiText = guessThai(table.get());
+    const bool thaiJet3 = m_thaiText.value_or(false);
     TableSchema schema;
     schema.name = tableName;
     const unsigned columnCount = table->num_cols;
@@ -289,15 +311,53 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
         sink.row(values);
         ++rowsRead;
     }
-    if (rowsRead != table->num_rows)
+    // The count in the definition is not kept up to date by every writer: a
+    // file not compacted after a crash counts fewer rows than it holds, and
+    // those rows are read all the same. Fewer rows than counted is damage
+    // that still shows what is left, unless nothing is left.
+    if (rowsRead == 0 && table->num_rows > 0)
         throw FamilyFileError(m_path,
                               QStringLiteral("is truncated or damaged: table %1 should hold %2 "
-                                             "rows but only %3 could be read")
+                                             "rows but none could be read")
                                   .arg(tableName)
-                                  .arg(table->num_rows)
-                                  .arg(rowsRead));
+                                  .arg(table->num_rows));
     sink.endTable();
+    if (rowsRead < table->num_rows)
+        sink.damaged(QStringLiteral("table %1 should hold %2 rows but only %3 could be read")
+                         .arg(tableName)
+                         .arg(table->num_rows)
+                         .arg(rowsRead));
     return true;
+}
+
+// Samples the raw bytes of the table's text, and of the memos kept in their
+// rows, until the guess is sure or the rows run out; leaves the table rewound.
+std::optional<bool> MdbReader::guessThai(void* mdbTable) const {
+    auto* table = static_cast<MdbTableDef*>(mdbTable);
+    const MdbHandle* mdb = m_handle->mdb;
+    std::vector<const MdbColumn*> texts;
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, i));
+        if (column->col_type == MDB_TEXT || column->col_type == MDB_MEMO) texts.push_back(column);
+    }
+    ThaiTextGuess guess;
+    if (texts.empty()) return guess.verdict();
+    mdb_rewind_table(table);
+    for (unsigned rows = 0; !guess.sure() && rows < kMaxSampledRows && mdb_fetch_row(table); ++rows)
+        for (const MdbColumn* column : texts) {
+            int start = column->cur_value_start;
+            int length = column->cur_value_len;
+            if (length <= 0 || start < 0 || start + length > mdb->fmt->pg_size) continue;
+            if (column->col_type == MDB_MEMO) {
+                // Only a memo whose text follows its header in the row.
+                if (length <= kMemoHeader || !(mdb->pg_buf[start + 3] & 0x80)) continue;
+                start += kMemoHeader;
+                length -= kMemoHeader;
+            }
+            guess.add(mdb->pg_buf + start, static_cast<std::size_t>(length));
+        }
+    mdb_rewind_table(table);
+    return guess.verdict();
 }
 
 // A value read straight from the row's page, where libmdb has just located it

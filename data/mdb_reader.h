@@ -1,21 +1,23 @@
 // The one place that talks to libmdb: reads tables of an Access file, read-only.
 #pragma once
 
-#include "data/mapped_file.h"
-#include "data/table_sink.h"
-
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
+
+#include "data/mapped_file.h"
+#include "data/table_sink.h"
 
 namespace kinmora {
 
 class MdbReader {
 public:
     // Maps the file, checks that it is an Access database of a known version
-    // and whole pages, and reads its catalog. Throws FamilyFileError naming
-    // the file and the reason.
-    explicit MdbReader(const QString& path);
+    // and whole pages, and reads its catalog. Access 97 text is read in
+    // `codePage` (see code_page.h; kByFile follows the file). Throws
+    // FamilyFileError naming the file and the reason.
+    explicit MdbReader(const QString& path, int codePage = 0);
     ~MdbReader();
     MdbReader(const MdbReader&) = delete;
     MdbReader& operator=(const MdbReader&) = delete;
@@ -23,9 +25,11 @@ public:
     // The names of the file's user tables, as the file spells them.
     QStringList tableNames() const;
 
-    // Reads the table named `name` (any letter case) into `sink`. Returns
-    // false, touching nothing, when the file has no such table. Throws
-    // FamilyFileError when the table cannot be read whole.
+    // Reads the table named `name` (any letter case) into `sink`: every row
+    // its pages hold, also beyond the count its definition keeps. Returns
+    // false, touching nothing, when the file has no such table. Fewer rows
+    // than the count go to the sink with a warning, once the rows are in;
+    // throws FamilyFileError when the table cannot be read at all.
     bool readTable(const QString& name, TableSink& sink);
 
     // How the values of one column are read from a fetched row: straight
@@ -34,6 +38,7 @@ public:
 
 private:
     static Decoding decodingOf(int mdbType, bool thaiJet3);
+    std::optional<bool> guessThai(void* mdbTable) const;
     Value storedValue(const void* mdbColumn, Decoding decoding) const;
     Value cp874Memo(const unsigned char* field, int fieldLength) const;
     Value longMemo(const void* mdbColumn) const;
@@ -42,6 +47,8 @@ private:
     QString m_path;
     MappedFile m_file;
     std::unique_ptr<Handle> m_handle;
+    // Whether Access 97 text is Thai; empty until a table's bytes tell.
+    std::optional<bool> m_thaiText;
 };
 
 }  // namespace kinmora

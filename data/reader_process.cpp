@@ -29,6 +29,7 @@ enum Frame : char {
     kRow = 'R',
     kEndTable = 'E',
     kMissingTable = 'M',
+    kDamagedTable = 'W',
     kError = 'X',
     kDone = 'D',
 };
@@ -129,6 +130,11 @@ public:
         m_out.begin(kEndTable);
         m_out.end();
     }
+    void damaged(const QString& reason) override {
+        m_out.begin(kDamagedTable);
+        m_out.put(reason);
+        m_out.end();
+    }
 
 private:
     FrameWriter& m_out;
@@ -158,7 +164,7 @@ void limitChild(const ReaderProcess::Limits& limits) {
 }
 
 [[noreturn]] void runChild(int fd, const QString& path, const QStringList& tables,
-                           const ReaderProcess::Limits& limits) {
+                           const ReaderProcess::Limits& limits, int codePage) {
     limitChild(limits);
     FrameWriter out(fd);
     const auto error = [&](const QString& reason) {
@@ -167,7 +173,7 @@ void limitChild(const ReaderProcess::Limits& limits) {
         out.end();
     };
     try {
-        MdbReader reader(path);
+        MdbReader reader(path, codePage);
         RelaySink relay(out);
         for (const QString& table : tables)
             if (!reader.readTable(table, relay)) {
@@ -287,7 +293,7 @@ QString endOf(int status) {
 }  // namespace
 
 void ReaderProcess::read(const QString& path, const QStringList& tables, TableSink& sink,
-                         const Limits& limits) {
+                         const Limits& limits, int codePage) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         throw FamilyFileError(path, QStringLiteral("cannot be read: no pipe to the reader"));
@@ -299,7 +305,7 @@ void ReaderProcess::read(const QString& path, const QStringList& tables, TableSi
     }
     if (pid == 0) {
         ::close(fds[0]);
-        runChild(fds[1], path, tables, limits);
+        runChild(fds[1], path, tables, limits, codePage);
     }
     ::close(fds[1]);
     Child child(pid);
@@ -355,6 +361,9 @@ void ReaderProcess::read(const QString& path, const QStringList& tables, TableSi
                     sink.endTable();
                     break;
                 case kMissingTable:
+                    break;
+                case kDamagedTable:
+                    sink.damaged(frame.text());
                     break;
                 case kError:
                     throw FamilyFileError(path, frame.text());

@@ -24,12 +24,13 @@ public:
 
     // Reads the tables named in `tables` (any letter case) from the family
     // file at `path` in a child process and feeds them to `sink` here; a table
-    // the file lacks is skipped. Throws FamilyFileError naming the file and the
-    // reason when it cannot be read, also when the reader crashes or goes past
-    // its limits; whatever `sink` throws is passed on. The child is always
-    // gone when this returns.
+    // the file lacks is skipped. Access 97 text is read in `codePage` (see
+    // code_page.h). Throws FamilyFileError naming the file and the reason
+    // when it cannot be read, also when the reader crashes or goes past its
+    // limits; whatever `sink` throws is passed on. The child is always gone
+    // when this returns.
     static void read(const QString& path, const QStringList& tables, TableSink& sink,
-                     const Limits& limits);
+                     const Limits& limits, int codePage = 0);
     static void read(const QString& path, const QStringList& tables, TableSink& sink) {
         read(path, tables, sink, Limits{});
     }

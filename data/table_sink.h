@@ -16,6 +16,9 @@ public:
     // One row, its values in the order of the schema's columns.
     virtual void row(std::span<const Value> values) = 0;
     virtual void endTable() = 0;
+    // The table just ended is damaged: `reason` says how, in a sentence. The
+    // rows that could be read have been passed on all the same.
+    virtual void damaged(const QString& reason) { (void)reason; }
 };
 
 }  // namespace kinmora

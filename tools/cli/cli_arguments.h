@@ -17,8 +17,9 @@ public:
 class CliArguments {
 public:
     // Splits `words` into positional values and the options named in
-    // `options` (each takes one value; "-o" counts as an option when listed). Throws UsageError for an unknown
-    // option or an option without its value.
+    // `options` and --code-page, which every command takes (each takes one
+    // value; "-o" counts as an option when listed). Throws UsageError for an
+    // unknown option or an option without its value.
     CliArguments(const QStringList& words, const QStringList& options);
 
     // Positional value `index`; throws UsageError naming `what` when missing.
@@ -27,6 +28,9 @@ public:
     // The value of `option` (e.g. "--name"), or `fallback` when it was not given.
     QString option(const QString& option, const QString& fallback = {}) const;
     bool has(const QString& option) const { return m_options.contains(option); }
+    // --code-page: the code page Access 97 text is read in, or 0 (by the
+    // file) when not given. Throws UsageError for a code page not known here.
+    int codePage() const;
 
 private:
     QStringList m_positional;

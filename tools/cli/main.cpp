@@ -23,7 +23,9 @@ const char kUsage[] =
     "       kinmora-cli person FILE NAME [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
     "       kinmora-cli relation FILE A B [--codes]\n"
     "       kinmora-cli gedcom FILE [-o OUT.ged]\n"
-    "       kinmora-cli csv FILE --family F.csv --married M.csv\n";
+    "       kinmora-cli csv FILE --family F.csv --married M.csv\n"
+    "every command takes --code-page 874|1252|... to read Access 97 text in that\n"
+    "code page instead of the one the file names (Thai text is recognised by itself)\n";
 
 }  // namespace
 
