@@ -6,11 +6,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
@@ -26,6 +23,7 @@
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
 #include "windows/open_form.h"
+#include "windows/screen_fit.h"
 #include "windows/thai_font.h"
 #include "windows/twips.h"
 
@@ -70,10 +68,12 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
     new RelationCommand(*this);
     new ExportCommands(m_toolbar->moreMenu(), this);
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                    twips::toPixels(kClientWidth, kClientHeight),
-                                    screen ? screen->availableGeometry() : QRect()));
+    // The frame is not known yet; the real one is counted once it is
+    // (frameMayHaveChanged).
+    setGeometry(screen_fit::fitted(twips::toPixels(kClientWidth, kClientHeight),
+                                   twips::toPixels(kMinimumWidth, kMinimumHeight),
+                                   screen_fit::likelyFrameOf(this),
+                                   screen_fit::availableArea(nullptr)));
 }
 
 void frm_main::createToolBar() {
@@ -99,9 +99,12 @@ void frm_main::createChartArea() {
     m_tree->move(0, twips::toPixelsY(kTreeTop) - below);
 
     connect(m_tree, &QTreeWidget::itemClicked, this, &frm_main::nodeClick);
-    // Picking a node with the keys counts as a click; losing the chart does not.
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-        if (current) nodeClick(current);
+    // Picking a node with the keys counts as a click. Focus coming into the
+    // tree (Tab, or the window active again after a dialog) only makes a
+    // node current, unpicked, and losing the chart picks nothing: neither
+    // changes "refresh" and "note".
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QTreeWidgetItem* node = selectedNode()) nodeClick(node);
     });
     connect(m_tree, &ChartTreeWidget::mouseDown, this, &frm_main::treeMouseDown);
 }
@@ -115,6 +118,32 @@ void frm_main::applyLayoutRule() {
     const QRect outer = frameGeometry();
     m_tree->resize(twips::toPixelsX(twips::fromPixelsX(outer.width()) - kTreeWidthLoss),
                    twips::toPixelsY(twips::fromPixelsY(outer.height()) - kTreeHeightLoss));
+}
+
+bool frm_main::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::WindowActivate)
+        frameMayHaveChanged();
+    return handled;
+}
+
+// Under a window manager the first layout runs before the frame exists, and
+// the frame comes without a resize: the rule, which counts the outer size,
+// and the fit on the screen run again once it is known.
+void frm_main::frameMayHaveChanged() {
+    const QMargins frame = screen_fit::frameOf(this);
+    if (frame == m_frame || !isVisible()) return;
+    const bool first = m_frame.isNull();
+    m_frame = frame;
+    const QRect area = screen_fit::availableArea(this);
+    // The first real frame places the window afresh, centred as at start;
+    // later only a window the frame pushed off the screen is moved.
+    if (windowState() == Qt::WindowNoState && (first || !area.contains(frameGeometry())))
+        setGeometry(
+            screen_fit::fitted(first ? twips::toPixels(kClientWidth, kClientHeight) : size(),
+                               minimumSize(), frame, area));
+    applyLayoutRule();
 }
 
 void frm_main::resizeEvent(QResizeEvent* event) {
@@ -255,7 +284,8 @@ void frm_main::treeMouseDown(Qt::MouseButton button) {
 }
 
 QTreeWidgetItem* frm_main::selectedNode() const {
-    return m_tree->currentItem();
+    const QList<QTreeWidgetItem*> picked = m_tree->selectedItems();
+    return picked.isEmpty() ? nullptr : picked.first();
 }
 
 void frm_main::showNotFound() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 
 #include "app/repaint_throttle.h"
 #include "chart/chart_view.h"
@@ -53,6 +54,7 @@ public:
     StatusPanels* StatusBar1() const { return m_status; }
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +64,7 @@ private:
     void createStatusBar();
     void createChartArea();
     void applyLayoutRule();
+    void frameMayHaveChanged();
 
     void searchCommand();
     void refreshCommand();
@@ -78,6 +81,7 @@ private:
     ChartTreeWidget* m_tree = nullptr;
     StatusPanels* m_status = nullptr;
     RepaintThrottle m_statusRepaint;
+    QMargins m_frame;  // the window manager's frame as last laid out for
 };
 
 }  // namespace kinmora

@@ -221,6 +221,38 @@ private slots:
         QCOMPARE(window.Toolbar1()->isButtonEnabled(5), enabled);
     }
 
+    // Focus coming into the chart picks no node: "refresh" and "note" keep
+    // their state, and a later "refresh" has nobody to redraw around.
+    void focusPicksNoNode_data() {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Tab, buttons on") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("Tab, buttons off") << int(Qt::TabFocusReason) << false;
+        QTest::newRow("window active again") << int(Qt::ActiveWindowFocusReason) << true;
+    }
+    void focusPicksNoNode() {
+        QFETCH(int, reason);
+        QFETCH(bool, enabled);
+        auto window = openFamily();
+        QVERIFY(window);
+        for (int index : {4, 5}) window->setToolbarButtonEnabled(index, enabled);
+        window->Combo1()->setFocus();
+        const QStringList chart = describe(window->TreeView1());
+        window->TreeView1()->setFocus(Qt::FocusReason(reason));
+        QVERIFY(window->TreeView1()->hasFocus());
+        QCOMPARE(window->Toolbar1()->isButtonEnabled(4), enabled);
+        QCOMPARE(window->Toolbar1()->isButtonEnabled(5), enabled);
+        ModalWatcher watcher;
+        window->toolbarButtonClick(QStringLiteral("refresh"));
+        QVERIFY(watcher.seen().isEmpty());  // no "NOT FOUND" for the root's text
+        QCOMPARE(describe(window->TreeView1()), chart);
+        // The keys then pick, as ever.
+        QTest::keyClick(window->TreeView1(), Qt::Key_Down);
+        QVERIFY(!window->TreeView1()->selectedItems().isEmpty());
+        QCOMPARE(window->Toolbar1()->isButtonEnabled(4),
+                 window->TreeView1()->selectedItems().first()->text(0) != QLatin1String("?"));
+    }
+
     void rightPress_data() {
         QTest::addColumn<QString>("selected");  // key of the node picked first; "" for none
         QTest::addColumn<bool>("rebuild");      // rebuild the chart before pressing

@@ -29,6 +29,15 @@ class ImageListsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A picked node keeps its picture: no tint of the selection colour.
+    void selectedNodeLooksTheSame() {
+        for (const QString& key : ImageList1::keys()) {
+            const QIcon icon = ImageList1::icon(key);
+            QCOMPARE(icon.pixmap(QSize(14, 12), QIcon::Selected).toImage(),
+                     icon.pixmap(QSize(14, 12), QIcon::Normal).toImage());
+        }
+    }
+
     // The tile's colour, then what is drawn on it: a black frame (the root's
     // pictures), a black arrow, a red cross or tick, a white heart.
     void nodeImages_data() {
