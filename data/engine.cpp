@@ -223,12 +223,13 @@ Engine::~Engine() {
     sqlite3_close(m_db);
 }
 
-std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables, int codePage) {
+std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables,
+                                     const ReadOptions& options) {
     std::unique_ptr<Engine> engine(new Engine(path));
     Loader loader(*engine);
     engine->exec(QStringLiteral("BEGIN"));
     try {
-        ReaderProcess::read(path, tables, loader, ReaderProcess::Limits{}, codePage);
+        ReaderProcess::read(path, tables, loader, ReaderProcess::Limits{}, options);
     } catch (const EngineError& e) {
         throw FamilyFileError(path, QStringLiteral("cannot be loaded: %1")
                                         .arg(QString::fromUtf8(e.what())));

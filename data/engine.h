@@ -2,16 +2,17 @@
 // database, answering the program's query texts as Access would.
 #pragma once
 
-#include "data/record_set.h"
-#include "data/result_table.h"
-#include "data/table_schema.h"
-
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QByteArray>
 #include <map>
 #include <memory>
 #include <unordered_map>
+
+#include "data/read_options.h"
+#include "data/record_set.h"
+#include "data/result_table.h"
+#include "data/table_schema.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,11 +24,11 @@ class ThaiCollation;
 class Engine {
 public:
     // Reads the tables named in `tables` (any letter case) from the family file
-    // at `path`, read-only, its Access 97 text in `codePage` (code_page.h);
-    // tables the file lacks are skipped (see schema). Throws FamilyFileError
-    // naming the file and the reason.
+    // at `path`, read-only, as `options` say (read_options.h); tables the
+    // file lacks are skipped (see schema). Throws FamilyFileError naming the
+    // file and the reason, ReadCancelled when options.progress stops it.
     static std::unique_ptr<Engine> open(const QString& path, const QStringList& tables,
-                                        int codePage = 0);
+                                        const ReadOptions& options = {});
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;

@@ -43,9 +43,10 @@ void addMissingFields(Engine& db) {
 
 }  // namespace
 
-std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path, int codePage) {
+std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path,
+                                                     const ReadOptions& options) {
     std::unique_ptr<Engine> db =
-        Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")}, codePage);
+        Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")}, options);
     for (const char* table : {"family", "married"})
         if (!db->schema(QLatin1String(table)))
             throw FamilyFileError(

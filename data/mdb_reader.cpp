@@ -290,6 +290,7 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
     }
 
     sink.beginTable(schema);
+    sink.expectRows(table->num_rows);
     mdb_rewind_table(table.get());
     std::vector<Value> values(columnCount);
     unsigned rowsRead = 0;

@@ -17,7 +17,9 @@ using testing::setRowCount;
 
 // Each person as "name|surname|biography", in name order.
 QStringList persons(const QString& path, int codePage = 0) {
-    auto db = FamilyDatabase::open(path, codePage);
+    ReadOptions options;
+    options.codePage = codePage;
+    auto db = FamilyDatabase::open(path, options);
     QStringList out;
     RecordSet& rs = db->rs_family();
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())

@@ -15,7 +15,7 @@ int runChart(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const FamilySide side = sideName == QLatin1String("father") ? FamilySide::Father
                                                                 : FamilySide::Mother;
 
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.codePage());
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
     // Opening leaves rs_family on the first person in name order, as the open window does.
     const QString name = args.has(QStringLiteral("--name"))
                              ? args.option(QStringLiteral("--name"))

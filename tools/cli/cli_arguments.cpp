@@ -30,15 +30,16 @@ QString CliArguments::option(const QString& option, const QString& fallback) con
     return m_options.value(option, fallback);
 }
 
-int CliArguments::codePage() const {
-    if (!has(QStringLiteral("--code-page"))) return code_page::kByFile;
+ReadOptions CliArguments::readOptions() const {
+    ReadOptions options;
+    if (!has(QStringLiteral("--code-page"))) return options;
     const QString text = option(QStringLiteral("--code-page"));
     bool ok = false;
-    const int codePage = text.toInt(&ok);
-    if (!ok || !code_page::isKnown(codePage))
+    options.codePage = text.toInt(&ok);
+    if (!ok || !code_page::isKnown(options.codePage))
         throw UsageError("--code-page takes a code page such as 874 or 1252, not " +
                          text.toStdString());
-    return codePage;
+    return options;
 }
 
 }  // namespace kinmora::cli

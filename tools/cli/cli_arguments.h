@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <stdexcept>
 
+#include "data/read_options.h"
+
 namespace kinmora::cli {
 
 // A mistake on the command line; the message says what is wrong.
@@ -28,9 +30,10 @@ public:
     // The value of `option` (e.g. "--name"), or `fallback` when it was not given.
     QString option(const QString& option, const QString& fallback = {}) const;
     bool has(const QString& option) const { return m_options.contains(option); }
-    // --code-page: the code page Access 97 text is read in, or 0 (by the
-    // file) when not given. Throws UsageError for a code page not known here.
-    int codePage() const;
+    // How the file is read: --code-page, the code page Access 97 text is read
+    // in (by the file when not given). Throws UsageError for a code page not
+    // known here.
+    ReadOptions readOptions() const;
 
 private:
     QStringList m_positional;

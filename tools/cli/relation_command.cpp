@@ -30,7 +30,7 @@ int runRelation(const QStringList& words, QTextStream& out, QTextStream& err) {
     const QString second = args.positional(3, "B");
     if (args.positionalCount() > 4) throw UsageError("relation takes FILE, A and B only");
 
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.codePage());
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
     const FamilyGraph graph = FamilyGraph::read(*database);
     const auto find = [&](const QString& word) {
         return byCode ? personByCode(graph, word) : graph.named(database->rs_family(), word);
