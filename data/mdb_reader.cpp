@@ -4,6 +4,7 @@
 
 #include <mdbtools.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -123,6 +124,55 @@ constexpr int kMemoHeader = 12;
 // No memo is believed longer than this, whatever its header says.
 constexpr std::size_t kMaxMemoBytes = std::size_t{64} << 20;
 
+// Part of the header page is scrambled with RC4 under this fixed key.
+constexpr std::size_t kScrambledStart = 0x18;
+constexpr std::size_t kScrambledLength = 126;
+constexpr unsigned char kScrambleKey[] = {0xC7, 0xDA, 0x39, 0x6B};
+constexpr std::size_t kPasswordOffset = 0x42;
+constexpr std::size_t kJet3PasswordLength = 20;
+// Where Access 2007 and later keep the size of their encryption header.
+constexpr std::size_t kAceCryptInfoOffset = 0x299;
+
+// The header bytes from `start` on, unscrambled.
+std::vector<unsigned char> unscrambledHeader(const unsigned char* page) {
+    std::vector<unsigned char> bytes(page + kScrambledStart,
+                                     page + kScrambledStart + kScrambledLength);
+    unsigned char state[256];
+    for (int i = 0; i < 256; ++i) state[i] = static_cast<unsigned char>(i);
+    for (int i = 0, j = 0; i < 256; ++i) {
+        j = (j + state[i] + kScrambleKey[i % sizeof kScrambleKey]) & 0xFF;
+        std::swap(state[i], state[j]);
+    }
+    for (std::size_t n = 0, i = 0, j = 0; n < bytes.size(); ++n) {
+        i = (i + 1) & 0xFF;
+        j = (j + state[i]) & 0xFF;
+        std::swap(state[i], state[j]);
+        bytes[n] ^= state[(state[i] + state[j]) & 0xFF];
+    }
+    return bytes;
+}
+
+// Whether the file is encrypted or carries a database password: Access
+// 2007 and later name their encryption in the header; an Access 97 file
+// keeps its password in the scrambled part of it; an Access 2000 file
+// masks its password once more with a value of its own, so any password
+// bytes that differ from that mask mean a password.
+bool protectedByPassword(const unsigned char* page, unsigned version) {
+    if (version >= MDB_VER_ACCDB_2007)
+        return page[kAceCryptInfoOffset] != 0 || page[kAceCryptInfoOffset + 1] != 0;
+    const std::vector<unsigned char> header = unscrambledHeader(page);
+    const unsigned char* password = header.data() + (kPasswordOffset - kScrambledStart);
+    if (version == MDB_VER_JET3)
+        return std::any_of(password, password + kJet3PasswordLength,
+                           [](unsigned char b) { return b != 0; });
+    // Access 2000: the first character, unmasked as Access does it.
+    constexpr unsigned kFirstMask = 0x6ABA;
+    constexpr unsigned kDateMaskXor = 0x24AE;
+    const unsigned first = (page[kPasswordOffset] | page[kPasswordOffset + 1] << 8) ^ kFirstMask;
+    const unsigned dateMask = (page[0x66] | page[0x67] << 8) ^ kDateMaskXor;
+    return (first > 0xFF ? first ^ dateMask : first) != 0;
+}
+
 struct TableDefDeleter {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
 };
@@ -152,6 +202,10 @@ MdbReader::MdbReader(const QString& path, int codePage)
                               QStringLiteral("is an Access database of an unknown version (%1)")
                                   .arg(version));
     const std::size_t pageSize = version == MDB_VER_JET3 ? kJet3PageSize : kJet4PageSize;
+    const bool password = size >= pageSize && protectedByPassword(bytes, version);
+    const QString passwordReason = QStringLiteral(
+        "is protected by a password (encrypted): Kinmora reads only files without one");
+    if (password && version >= MDB_VER_ACCDB_2007) throw FamilyFileError(path, passwordReason);
     if (size % pageSize != 0)
         throw FamilyFileError(path, QStringLiteral("is truncated or damaged: its size (%1 bytes) "
                                                    "is not a whole number of %2-byte pages")
@@ -182,8 +236,12 @@ MdbReader::MdbReader(const QString& path, int codePage)
     mdb_set_date_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_shortdate_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(m_handle->mdb);
+    // A password set in Access hides nothing from libmdb, but one that came
+    // with encryption leaves the catalog unreadable: that is no damage.
     if (!mdb_read_catalog(m_handle->mdb, MDB_TABLE))
-        throw FamilyFileError(path, QStringLiteral("is damaged: its table catalog cannot be read"));
+        throw FamilyFileError(path, password ? passwordReason
+                                             : QStringLiteral("is damaged: its table catalog "
+                                                              "cannot be read"));
 }
 
 MdbReader::~MdbReader() = default;

@@ -3,6 +3,8 @@
 // tables whose row count is stale.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "support/family_files.h"
@@ -116,6 +118,43 @@ TEST_F(MdbReaderTest, ATableOfWhichNothingCanBeReadIsRefused) {
             e.reason().contains(QStringLiteral("should hold 5 rows but none could be read")))
             << e.reason().toStdString();
     }
+}
+
+// The reason opening `path` fails with, or "" when it opens.
+std::string failure(const QString& path) {
+    try {
+        FamilyDatabase::open(path);
+        return "";
+    } catch (const FamilyFileError& e) {
+        return e.reason().toStdString();
+    }
+}
+
+TEST_F(MdbReaderTest, AnEncryptedFileSaysItHasAPasswordNotThatItIsDamaged) {
+    const std::string rows = "1,ก,,1,,,0,,0,0\n";
+    const QString locked = m_files.write("locked.mdb", rows);
+    testing::setJet3Password(locked, "secret");
+    EXPECT_EQ(failure(locked), "");  // the password hides nothing from this reader
+    testing::zeroPage(locked, 2);    // but here it came with a catalog that cannot be read
+    EXPECT_NE(failure(locked).find("protected by a password"), std::string::npos);
+    const QString damaged = m_files.write("damaged.mdb", rows);
+    testing::zeroPage(damaged, 2);
+    EXPECT_NE(failure(damaged).find("table catalog cannot be read"), std::string::npos);
+
+    // Access 2007 and later name their encryption in the header.
+    QByteArray ace(2 * 4096, '\0');
+    ace.replace(4, 16, QByteArray("Standard ACE DB\0", 16));
+    ace[0x14] = 0x02;
+    const QString plain = m_files.path("plain.accdb");
+    const QString encrypted = m_files.path("encrypted.accdb");
+    for (const QString& path : {plain, encrypted}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(ace);
+        ace[0x299] = 0x6C;
+    }
+    EXPECT_EQ(failure(plain).find("password"), std::string::npos) << failure(plain);
+    EXPECT_NE(failure(encrypted).find("protected by a password"), std::string::npos);
 }
 
 }  // namespace

@@ -50,6 +50,20 @@ void setHeaderCodePage(const QString& path, std::uint16_t codePage) {
     writeAll(path, bytes);
 }
 
+void setJet3Password(const QString& path, const std::string& password) {
+    QByteArray bytes = readAll(path);
+    scramble(bytes);
+    for (std::size_t i = 0; i < password.size() && i < 20; ++i) bytes[0x42 + i] = password[i];
+    scramble(bytes);
+    writeAll(path, bytes);
+}
+
+void zeroPage(const QString& path, int page) {
+    QByteArray bytes = readAll(path);
+    std::fill(bytes.begin() + page * kPageSize, bytes.begin() + (page + 1) * kPageSize, '\0');
+    writeAll(path, bytes);
+}
+
 void setRowCount(const QString& path, std::uint32_t from, std::uint32_t to) {
     QByteArray bytes = readAll(path);
     qint64 found = -1;
