@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
@@ -19,6 +21,7 @@
 #include "chart/chart_builder.h"
 #include "chart/family_side.h"
 #include "data/name_search.h"
+#include "windows/background_open.h"
 #include "windows/frm_About.h"
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
@@ -85,6 +88,38 @@ void frm_main::createToolBar() {
 void frm_main::createStatusBar() {
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
+    m_cancelReading = new QPushButton(QStringLiteral("ยกเลิก"), m_status);
+    m_cancelReading->setObjectName(QStringLiteral("cancelReading"));
+    m_cancelReading->setFocusPolicy(Qt::NoFocus);
+    m_status->addPermanentWidget(m_cancelReading);
+    m_cancelReading->hide();
+    connect(m_cancelReading, &QPushButton::clicked, this, [] { BackgroundOpen::cancel(); });
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, [] { BackgroundOpen::cancel(); });
+}
+
+void frm_main::beginReading() {
+    m_enabledBeforeReading.clear();
+    for (int i = 1; i <= CommandToolBar::kMoreEntry; ++i) {
+        m_enabledBeforeReading.push_back(m_toolbar->isButtonEnabled(i));
+        m_toolbar->setButtonEnabled(i, false);
+    }
+    m_statusBeforeReading = m_status->panelText(1);
+    m_cancelReading->show();
+    m_escape->setEnabled(true);
+}
+
+void frm_main::showReading(const QString& text) {
+    m_status->setPanelText(1, text);
+}
+
+void frm_main::endReading() {
+    for (int i = 1; i <= static_cast<int>(m_enabledBeforeReading.size()); ++i)
+        m_toolbar->setButtonEnabled(i, m_enabledBeforeReading[static_cast<std::size_t>(i - 1)]);
+    m_status->setPanelText(1, m_statusBeforeReading);
+    m_cancelReading->hide();
+    m_escape->setEnabled(false);
 }
 
 void frm_main::createChartArea() {

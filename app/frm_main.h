@@ -9,6 +9,8 @@
 #include "chart/chart_view.h"
 #include "windows/main_window.h"
 
+class QPushButton;
+class QShortcut;
 class QTreeWidgetItem;
 
 namespace kinmora {
@@ -36,6 +38,12 @@ public:
     void setToolbarButtonEnabled(int index, bool enabled) override;
     void setBusyCursor(bool busy) override { setBusy(busy); }
     QWidget* widget() override { return this; }
+    // While a file is read: every toolbar entry disabled, the progress in
+    // panel 1, a cancel button (and Esc) in the status bar; afterwards the
+    // entries and panel 1 as they were.
+    void beginReading() override;
+    void showReading(const QString& text) override;
+    void endReading() override;
 
     // The chart drawn into TreeView1 and panel 1 of StatusBar1.
     void clearNodes() override;
@@ -82,6 +90,10 @@ private:
     StatusPanels* m_status = nullptr;
     RepaintThrottle m_statusRepaint;
     QMargins m_frame;  // the window manager's frame as last laid out for
+    QPushButton* m_cancelReading = nullptr;
+    QShortcut* m_escape = nullptr;
+    std::vector<bool> m_enabledBeforeReading;
+    QString m_statusBeforeReading;
 };
 
 }  // namespace kinmora

@@ -22,8 +22,10 @@
 #include "app/module1.h"
 #include "data/family_database.h"
 #include "data/family_file_error.h"
+#include "windows/background_open.h"
 #include "windows/main_window.h"
 #include "windows/thai_font.h"
+#include "windows/thai_reason.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -199,22 +201,27 @@ bool open_form::ok() {
         return false;
     }
 
-    // Opened before anything changes: a file that cannot be read leaves the
-    // open file, the chart, the caption and the buttons as they were.
+    // Opened before anything changes: a file that cannot be read, or whose
+    // reading is cancelled, leaves the open file, the chart, the caption and
+    // the buttons as they were. The window keeps answering while it is read.
+    if (BackgroundOpen::running()) return false;
     const QString path = filePath(m_folder, file);
     std::unique_ptr<FamilyDatabase> database;
     QString firstName;
     QString failure;
     setCursor(Qt::WaitCursor);
     try {
-        database = FamilyDatabase::open(path);
+        database = BackgroundOpen::run(m_main, path);
         RecordSet& persons = database->rs_family();
         persons.moveFirst();
         firstName = persons.field(QStringLiteral("name")).toText();
+    } catch (const ReadCancelled&) {
+        unsetCursor();
+        return false;
     } catch (const FamilyFileError& e) {
-        failure = e.reason();
+        failure = thaiReason(e.reason());
     } catch (const std::exception& e) {
-        failure = QString::fromLocal8Bit(e.what());
+        failure = thaiReason(QString::fromLocal8Bit(e.what()));
     }
     unsetCursor();
     if (!database || !failure.isEmpty()) {
@@ -224,6 +231,7 @@ bool open_form::ok() {
         box.exec();
         return false;
     }
+    const QStringList damage = database->damage();
 
     done(QDialog::Accepted);
     Module1& module = Module1::instance();
@@ -233,6 +241,8 @@ bool open_form::ok() {
     m_main.setToolbarButtonEnabled(8, true);
     try {
         m_main.calac(firstName);
+        // A file that opened with damage says so where the chart's count stands.
+        if (!damage.isEmpty()) m_main.setStatusText(thaiDamageWarning(damage));
     } catch (const std::exception& e) {
         // An exception must not cross Qt's event loop; say what failed instead.
         m_main.setBusyCursor(false);
@@ -244,11 +254,21 @@ bool open_form::ok() {
 }
 
 void open_form::cancel() {
-    done(QDialog::Rejected);
+    // While the chosen file is read, Cancel stops the read; the window stays.
+    if (BackgroundOpen::running())
+        BackgroundOpen::cancel();
+    else
+        done(QDialog::Rejected);
 }
 
 void open_form::keyPressEvent(QKeyEvent* event) {
-    // Neither button is a default or cancel button: Enter and Esc press neither.
+    // Neither button is a default or cancel button: Enter and Esc press
+    // neither, but Esc stops a read.
+    if (event->matches(QKeySequence::Cancel) && BackgroundOpen::running()) {
+        BackgroundOpen::cancel();
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||
         event->key() == Qt::Key_Enter) {
         event->accept();

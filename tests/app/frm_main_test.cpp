@@ -15,7 +15,9 @@
 #include "app/side_selector.h"
 #include "app/start_up_file.h"
 #include "app/status_panels.h"
+#include "data/family_file_error.h"
 #include "support/family_files.h"
+#include "windows/background_open.h"
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
 #include "windows/twips.h"
@@ -175,6 +177,7 @@ private slots:
         if (index >= 0) {
             selector->setCurrentIndex(index);
         } else {
+            selector->lineEdit()->end(false);  // typed after the text, not over it
             QTest::keyClicks(selector->lineEdit(), QStringLiteral("x"));
             // Enter neither adds the typed text nor picks an item.
             QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
@@ -219,6 +222,68 @@ private slots:
         QVERIFY(!window.Toolbar1()->isButtonEnabled(4));
         QTest::keyClick(window.TreeView1(), Qt::Key_Down);
         QCOMPARE(window.Toolbar1()->isButtonEnabled(5), enabled);
+    }
+
+    // A file is read beside the window: it keeps answering, no command can
+    // start meanwhile, a stuck reader's verdict comes within its budget, and
+    // a cancel leaves the open file, chart, caption, buttons and panel 1 as
+    // they were.
+    void readingKeepsTheWindowAnswering() {
+        auto window = openFamily();
+        QVERIFY(window);
+        const QString caption = window->windowTitle();
+        const QStringList chart = describe(window->TreeView1());
+        const QString status = window->StatusBar1()->panelText(1);
+        const QString buttons = enabled(*window);
+        const QString stuck = m_files.path(QStringLiteral("stuck-reader"));
+        QFile script(stuck);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexec sleep 60\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        kinmora::ReadOptions options;
+        options.readerProgram = stuck;
+        const QString path = m_files.path(QStringLiteral("family.mdb"));
+
+        int ticks = 0;
+        QString buttonsWhileReading;
+        QString statusWhileReading;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            ++ticks;
+            buttonsWhileReading = enabled(*window);
+            statusWhileReading = window->StatusBar1()->panelText(1);
+        });
+        ticker.start(50);
+        QElapsedTimer timer;
+        timer.start();
+        QString reason;
+        try {
+            kinmora::BackgroundOpen::run(*window, path, options);
+        } catch (const kinmora::FamilyFileError& e) {
+            reason = e.reason();
+        }
+        QVERIFY2(reason.contains(QStringLiteral("stopped making progress")), qPrintable(reason));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(ticks >= 20);
+        QCOMPARE(buttonsWhileReading, QStringLiteral("00000000"));
+        QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
+        QCOMPARE(enabled(*window), buttons);
+        QCOMPARE(window->StatusBar1()->panelText(1), status);
+
+        // Esc cancels at once.
+        QTimer::singleShot(300, window.get(),
+                           [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+        timer.restart();
+        QVERIFY_THROWS_EXCEPTION(kinmora::ReadCancelled,
+                                 kinmora::BackgroundOpen::run(*window, path, options));
+        QVERIFY(timer.elapsed() < 1500);
+        QVERIFY(!kinmora::BackgroundOpen::running());
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(describe(window->TreeView1()), chart);
+        QCOMPARE(window->StatusBar1()->panelText(1), status);
+        QCOMPARE(enabled(*window), buttons);
+        QCOMPARE(Module1::instance().db_path, path);
     }
 
     // Focus coming into the chart picks no node: "refresh" and "note" keep

@@ -21,6 +21,7 @@ public:
     void setToolbarButtonEnabled(int index, bool enabled) override { buttons[index] = enabled; }
     void setBusyCursor(bool busy) override { busyCursor.push_back(busy); }
     QWidget* widget() override { return &window; }
+    void setStatusText(const QString& text) override { statusTexts.append(text); }
 
     bool untouched() const {
         return calacNames.isEmpty() && captions.isEmpty() && buttons.isEmpty();
@@ -29,6 +30,7 @@ public:
     QWidget window;
     QStringList calacNames;
     QStringList captions;
+    QStringList statusTexts;
     QMap<int, bool> buttons;
     std::vector<bool> busyCursor;
     std::function<void()> duringCalac;  // runs inside calac, e.g. to look at cursors
