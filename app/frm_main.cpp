@@ -12,6 +12,7 @@
 #include <QShortcut>
 
 #include "app/chart_tree_widget.h"
+#include "app/code_page_command.h"
 #include "app/command_tool_bar.h"
 #include "app/export_commands.h"
 #include "app/module1.h"
@@ -70,6 +71,7 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
     createStatusBar();
     new RelationCommand(*this);
     new ExportCommands(m_toolbar->moreMenu(), this);
+    new CodePageCommand(*this);
 
     // The frame is not known yet; the real one is counted once it is
     // (frameMayHaveChanged).

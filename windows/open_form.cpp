@@ -23,6 +23,7 @@
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "windows/background_open.h"
+#include "windows/code_page_setting.h"
 #include "windows/main_window.h"
 #include "windows/thai_font.h"
 #include "windows/thai_reason.h"
@@ -211,7 +212,9 @@ bool open_form::ok() {
     QString failure;
     setCursor(Qt::WaitCursor);
     try {
-        database = BackgroundOpen::run(m_main, path);
+        ReadOptions options;
+        options.codePage = code_page_setting::remembered(path);
+        database = BackgroundOpen::run(m_main, path, options);
         RecordSet& persons = database->rs_family();
         persons.moveFirst();
         firstName = persons.field(QStringLiteral("name")).toText();

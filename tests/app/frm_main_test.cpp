@@ -3,9 +3,12 @@
 // progress shown while a chart is built.
 #include "app/frm_main.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "app/chart_tree_widget.h"
@@ -17,7 +20,9 @@
 #include "app/status_panels.h"
 #include "data/family_file_error.h"
 #include "support/family_files.h"
+#include "support/file_patches.h"
 #include "windows/background_open.h"
+#include "windows/code_page_setting.h"
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
 #include "windows/twips.h"
@@ -284,6 +289,44 @@ private slots:
         QCOMPARE(window->StatusBar1()->panelText(1), status);
         QCOMPARE(enabled(*window), buttons);
         QCOMPARE(Module1::instance().db_path, path);
+    }
+
+    // The code page chosen in the "more" menu reads the file again and is
+    // remembered for that file the next time it is opened.
+    void codePageChoiceIsRememberedPerFile() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString path = m_files.write(
+            QStringLiteral("latin.mdb"),
+            "1," + kinmora::testing::asLatin1Bytes(QStringLiteral("François,Lefèvre")) +
+                ",1,,,0,,0,0\n2,Anna,,0,,,0,,0,0\n");
+        kinmora::testing::setHeaderCodePage(path, 1252);
+        const auto names = [] {
+            QStringList out;
+            kinmora::RecordSet& rs = Module1::instance().rs_family();
+            for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+                out << rs.field(QStringLiteral("name")).toText();
+            return out;
+        };
+        const QString thai =
+            QString::fromStdString(kinmora::testing::asLatin1Bytes(QStringLiteral("François")));
+        for (int round = 0; round < 2; ++round) {
+            frm_main window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(kinmora::openStartUpFile(window, path));
+            if (round == 0) {
+                QVERIFY(names().contains(QStringLiteral("François")));
+                auto* thaiChoice = window.Toolbar1()->moreMenu()->findChild<QAction*>(
+                    QStringLiteral("code-page-874"));
+                QVERIFY(thaiChoice);
+                emit window.Toolbar1()->moreMenu()->aboutToShow();
+                QVERIFY(thaiChoice->isEnabled() && !thaiChoice->isChecked());
+                thaiChoice->trigger();
+            }
+            QVERIFY(names().contains(thai));
+            QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora [latin]"));
+        }
+        kinmora::code_page_setting::remember(path, 0);
     }
 
     // Focus coming into the chart picks no node: "refresh" and "note" keep
