@@ -20,12 +20,21 @@
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
 #include "export/gedcom_writer.h"
+#include "windows/code_page_setting.h"
 
 namespace kinmora {
 namespace {
 
 constexpr int kPollMs = 100;
 constexpr int kShowProgressAfterMs = 300;
+
+// The export reads the file again: in the code page it is shown in, so the
+// exported names are the ones on screen.
+ReadOptions readOptionsFor(const QString& path) {
+    ReadOptions options;
+    options.codePage = code_page_setting::remembered(path);
+    return options;
+}
 
 // The family file's folder and name with another ending: the dialog's proposal.
 QString proposedPath(const QString& suffix) {
@@ -107,9 +116,10 @@ void ExportCommands::askCsv() {
 void ExportCommands::saveGedcom(const QString& path) {
     if (!Module1::instance().isOpen() || m_running) return;
     const QString source = Module1::instance().db_path;
+    const ReadOptions options = readOptionsFor(source);
     start(QStringLiteral("กำลังบันทึกเป็น GEDCOM..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"),
-          [source, path](const auto& progress) {
-              std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source);
+          [source, options, path](const auto& progress) {
+              std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
               const GedcomWriter writer(*database);
               ExportFile::write(path, [&](QIODevice& out) {
                   writer.write(out, QFileInfo(source).fileName(), QDateTime::currentDateTime(),
@@ -121,9 +131,10 @@ void ExportCommands::saveGedcom(const QString& path) {
 void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPath) {
     if (!Module1::instance().isOpen() || m_running) return;
     const QString source = Module1::instance().db_path;
+    const ReadOptions options = readOptionsFor(source);
     start(QStringLiteral("กำลังบันทึกเป็น CSV..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV แล้ว"),
-          [source, familyPath, marriedPath](const auto& progress) {
-              FamilyCsvExport tables(source);
+          [source, options, familyPath, marriedPath](const auto& progress) {
+              FamilyCsvExport tables(source, options);
               const qint64 family = tables.familyRows();
               const qint64 total = family + tables.marriedRows();
               ExportFile::write(familyPath, [&](QIODevice& out) {

@@ -11,10 +11,11 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
+#include <QPushButton>
+#include <QShortcut>
 
 #include "app/chart_tree_widget.h"
+#include "app/code_page_command.h"
 #include "app/command_tool_bar.h"
 #include "app/export_commands.h"
 #include "app/module1.h"
@@ -27,11 +28,15 @@
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "data/name_search.h"
+#include "windows/background_open.h"
 #include "windows/frm_About.h"
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
 #include "windows/open_form.h"
+#include "windows/code_page_setting.h"
+#include "windows/screen_fit.h"
 #include "windows/thai_font.h"
+#include "windows/thai_reason.h"
 #include "windows/twips.h"
 
 namespace kinmora {
@@ -69,11 +74,14 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
     new RelationCommand(*this);
     new ExportCommands(m_toolbar->moreMenu(), this);
     new PictureCommands(*this);
+    new CodePageCommand(*this);
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                    twips::toPixels(kClientWidth, kClientHeight),
-                                    screen ? screen->availableGeometry() : QRect()));
+    // The frame is not known yet; the real one is counted once it is
+    // (frameMayHaveChanged).
+    setGeometry(screen_fit::fitted(twips::toPixels(kClientWidth, kClientHeight),
+                                   twips::toPixels(kMinimumWidth, kMinimumHeight),
+                                   screen_fit::likelyFrameOf(this),
+                                   screen_fit::availableArea(nullptr)));
 }
 
 void frm_main::createToolBar() {
@@ -85,6 +93,38 @@ void frm_main::createToolBar() {
 void frm_main::createStatusBar() {
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
+    m_cancelReading = new QPushButton(QStringLiteral("ยกเลิก"), m_status);
+    m_cancelReading->setObjectName(QStringLiteral("cancelReading"));
+    m_cancelReading->setFocusPolicy(Qt::NoFocus);
+    m_status->addPermanentWidget(m_cancelReading);
+    m_cancelReading->hide();
+    connect(m_cancelReading, &QPushButton::clicked, this, [] { BackgroundOpen::cancel(); });
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, [] { BackgroundOpen::cancel(); });
+}
+
+void frm_main::beginReading() {
+    m_enabledBeforeReading.clear();
+    for (int i = 1; i <= CommandToolBar::kMoreEntry; ++i) {
+        m_enabledBeforeReading.push_back(m_toolbar->isButtonEnabled(i));
+        m_toolbar->setButtonEnabled(i, false);
+    }
+    m_statusBeforeReading = m_status->panelText(1);
+    m_cancelReading->show();
+    m_escape->setEnabled(true);
+}
+
+void frm_main::showReading(const QString& text) {
+    m_status->setPanelText(1, text);
+}
+
+void frm_main::endReading() {
+    for (int i = 1; i <= static_cast<int>(m_enabledBeforeReading.size()); ++i)
+        m_toolbar->setButtonEnabled(i, m_enabledBeforeReading[static_cast<std::size_t>(i - 1)]);
+    m_status->setPanelText(1, m_statusBeforeReading);
+    m_cancelReading->hide();
+    m_escape->setEnabled(false);
 }
 
 void frm_main::createChartArea() {
@@ -99,9 +139,12 @@ void frm_main::createChartArea() {
     m_tree->move(0, twips::toPixelsY(kTreeTop) - below);
 
     connect(m_tree, &QTreeWidget::itemClicked, this, &frm_main::nodeClick);
-    // Picking a node with the keys counts as a click; losing the chart does not.
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-        if (current) nodeClick(current);
+    // Picking a node with the keys counts as a click. Focus coming into the
+    // tree (Tab, or the window active again after a dialog) only makes a
+    // node current, unpicked, and losing the chart picks nothing: neither
+    // changes "refresh" and "note".
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (QTreeWidgetItem* node = selectedNode()) nodeClick(node);
     });
     connect(m_tree, &ChartTreeWidget::mouseDown, this, &frm_main::treeMouseDown);
 }
@@ -115,6 +158,32 @@ void frm_main::applyLayoutRule() {
     const QRect outer = frameGeometry();
     m_tree->resize(twips::toPixelsX(twips::fromPixelsX(outer.width()) - kTreeWidthLoss),
                    twips::toPixelsY(twips::fromPixelsY(outer.height()) - kTreeHeightLoss));
+}
+
+bool frm_main::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::WindowActivate)
+        frameMayHaveChanged();
+    return handled;
+}
+
+// Under a window manager the first layout runs before the frame exists, and
+// the frame comes without a resize: the rule, which counts the outer size,
+// and the fit on the screen run again once it is known.
+void frm_main::frameMayHaveChanged() {
+    const QMargins frame = screen_fit::frameOf(this);
+    if (frame == m_frame || !isVisible()) return;
+    const bool first = m_frame.isNull();
+    m_frame = frame;
+    const QRect area = screen_fit::availableArea(this);
+    // The first real frame places the window afresh, centred as at start;
+    // later only a window the frame pushed off the screen is moved.
+    if (windowState() == Qt::WindowNoState && (first || !area.contains(frameGeometry())))
+        setGeometry(
+            screen_fit::fitted(first ? twips::toPixels(kClientWidth, kClientHeight) : size(),
+                               minimumSize(), frame, area));
+    applyLayoutRule();
 }
 
 void frm_main::resizeEvent(QResizeEvent* event) {
@@ -165,19 +234,26 @@ bool frm_main::openFile(const QString& path) {
         showOpenFailure(fullPath, QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .MDB ที่อ่านได้"));
         return false;
     }
-    // Read before anything changes: a file that cannot be read leaves the
-    // open file, the chart, the caption and the buttons as they were.
+    // Read before anything changes: a file that cannot be read, or whose
+    // reading is cancelled, leaves the open file, the chart, the caption and
+    // the buttons as they were. The windows keep answering while it is read.
+    if (BackgroundOpen::running()) return false;
     std::unique_ptr<FamilyDatabase> database;
     QString firstName;
     QString failure;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     try {
-        database = FamilyDatabase::open(fullPath);
+        ReadOptions options;
+        options.codePage = code_page_setting::remembered(fullPath);
+        database = BackgroundOpen::run(*this, fullPath, options);
         RecordSet& persons = database->rs_family();
         persons.moveFirst();
         firstName = persons.field(QStringLiteral("name")).toText();
+    } catch (const ReadCancelled&) {
+        QGuiApplication::restoreOverrideCursor();
+        return false;
     } catch (const FamilyFileError& e) {
-        failure = e.reason();
+        failure = thaiReason(e);
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }
@@ -187,12 +263,15 @@ bool frm_main::openFile(const QString& path) {
         return false;
     }
 
+    const QStringList damage = database->damage();
     Module1& state = Module1::instance();
     state.setDatabase(std::move(database));
     setCaption(fileCaption(state.prog_title, file.fileName()));
     setToolbarButtonEnabled(CommandToolBar::kSearchEntry, true);
     setToolbarButtonEnabled(CommandToolBar::kExitEntry, true);
     calac(firstName);
+    // A file that opened with damage says so where the chart's count stands.
+    if (!damage.isEmpty()) setStatusText(thaiDamageWarning(damage));
     return true;
 }
 
@@ -314,7 +393,8 @@ void frm_main::treeMouseDown(Qt::MouseButton button) {
 }
 
 QTreeWidgetItem* frm_main::selectedNode() const {
-    return m_tree->currentItem();
+    const QList<QTreeWidgetItem*> picked = m_tree->selectedItems();
+    return picked.isEmpty() ? nullptr : picked.first();
 }
 
 void frm_main::showNotFound() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <optional>
 
 #include "app/repaint_throttle.h"
@@ -10,6 +11,8 @@
 #include "chart/family_side.h"
 #include "windows/main_window.h"
 
+class QPushButton;
+class QShortcut;
 class QTreeWidgetItem;
 
 namespace kinmora {
@@ -44,6 +47,12 @@ public:
     QString title() const override;
     void setBusyCursor(bool busy) override { setBusy(busy); }
     QWidget* widget() override { return this; }
+    // While a file is read: every toolbar entry disabled, the progress in
+    // panel 1, a cancel button (and Esc) in the status bar; afterwards the
+    // entries and panel 1 as they were.
+    void beginReading() override;
+    void showReading(const QString& text) override;
+    void endReading() override;
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Enables or disables toolbar entry `index` (see CommandToolBar's entries).
     void setToolbarButtonEnabled(int index, bool enabled);
@@ -77,6 +86,7 @@ public:
     StatusPanels* StatusBar1() const { return m_status; }
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +96,7 @@ private:
     void createStatusBar();
     void createChartArea();
     void applyLayoutRule();
+    void frameMayHaveChanged();
 
     void searchCommand();
     void refreshCommand();
@@ -105,6 +116,11 @@ private:
     StatusPanels* m_status = nullptr;
     RepaintThrottle m_statusRepaint;
     std::optional<ShownChart> m_shownChart;
+    QMargins m_frame;  // the window manager's frame as last laid out for
+    QPushButton* m_cancelReading = nullptr;
+    QShortcut* m_escape = nullptr;
+    std::vector<bool> m_enabledBeforeReading;
+    QString m_statusBeforeReading;
 };
 
 }  // namespace kinmora

@@ -164,7 +164,13 @@ QIcon ImageList1::icon(const QString& key) {
     // Drawn once: a large chart asks for an icon per node.
     static const QHash<QString, QIcon> icons = [] {
         QHash<QString, QIcon> all;
-        for (const QString& k : keys()) all.insert(k, QIcon(QPixmap::fromImage(image(k))));
+        for (const QString& k : keys()) {
+            // A picked node shows its picture as it is: the style would tint it.
+            const QPixmap picture = QPixmap::fromImage(image(k));
+            QIcon icon(picture);
+            icon.addPixmap(picture, QIcon::Selected);
+            all.insert(k, icon);
+        }
         return all;
     }();
     return icons.value(key);

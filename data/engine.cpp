@@ -65,12 +65,13 @@ Engine::Engine(QString path)
 
 Engine::~Engine() = default;
 
-std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables) {
+std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tables,
+                                     const ReadOptions& options) {
     std::unique_ptr<Engine> engine(new Engine(path));
     Loader loader(*engine);
     engine->exec(QStringLiteral("BEGIN"));
     try {
-        ReaderProcess::read(path, tables, loader);
+        ReaderProcess::read(path, tables, loader, ReaderProcess::Limits{}, options);
     } catch (const FamilyFileError& e) {
         if (!e.path().isEmpty()) throw;
         throw FamilyFileError(e.kind(), path,

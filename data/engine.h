@@ -9,6 +9,7 @@
 
 #include "data/memo_store.h"
 #include "data/query.h"
+#include "data/read_options.h"
 #include "data/record_set.h"
 #include "data/result_table.h"
 #include "data/sqlite_handles.h"
@@ -22,14 +23,19 @@ class ThaiCollation;
 class Engine {
 public:
     // Reads the tables named in `tables` (any letter case) from the family file
-    // at `path`, read-only; tables the file lacks are skipped (see hasTable).
-    // Throws FamilyFileError naming the file and the reason.
-    static std::unique_ptr<Engine> open(const QString& path, const QStringList& tables);
+    // at `path`, read-only, as `options` say (read_options.h); tables the
+    // file lacks are skipped (see schema). Throws FamilyFileError naming the
+    // file and the reason, ReadCancelled when options.progress stops it.
+    static std::unique_ptr<Engine> open(const QString& path, const QStringList& tables,
+                                        const ReadOptions& options = {});
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
     const QString& path() const { return m_path; }
+    // What was found damaged while the tables were read, one sentence each;
+    // the rows that could be read are loaded all the same.
+    const QStringList& damage() const { return m_damage; }
 
     // The schema of a loaded table (any letter case), or null when the file lacks it.
     const TableSchema* schema(const QString& table) const;
@@ -67,6 +73,7 @@ private:
     StatementCache m_statements;  // finalized before the connection closes
     MemoStore m_memos;
     std::map<QString, TableSchema> m_schemas;  // by lower-case name
+    QStringList m_damage;
 };
 
 }  // namespace kinmora

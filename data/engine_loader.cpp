@@ -86,4 +86,8 @@ void Engine::Loader::endTable() {
     m_engine.createIndexes(m_schema);
 }
 
+void Engine::Loader::damaged(const QString& reason) {
+    m_engine.m_damage << reason;
+}
+
 }  // namespace kinmora

@@ -17,6 +17,8 @@ public:
     void row(std::span<const Value> values) override;
     // Records the schema and indexes the columns the chart looks up.
     void endTable() override;
+    // Keeps the reason among the engine's damage().
+    void damaged(const QString& reason) override;
 
 private:
     Engine& m_engine;

@@ -43,10 +43,11 @@ void addMissingFields(Engine& db) {
 
 }  // namespace
 
-std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path) {
+std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path,
+                                                     const ReadOptions& options) {
     using Kind = FamilyFileError::Kind;
     std::unique_ptr<Engine> db =
-        Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
+        Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")}, options);
     for (const char* table : {"family", "married"})
         if (!db->schema(QLatin1String(table)))
             throw FamilyFileError(

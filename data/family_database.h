@@ -13,13 +13,19 @@ namespace kinmora {
 class FamilyDatabase {
 public:
     // Opens the family file at `path` read-only and opens both record sets,
-    // `rs_family` standing on the first person in name order. Throws
-    // FamilyFileError naming the file and the reason when it is not a
-    // readable family file (not an Access file, damaged, no `family` or
-    // `married` table, no `name` field, no person at all).
-    static std::unique_ptr<FamilyDatabase> open(const QString& path);
+    // `rs_family` standing on the first person in name order; `options` give
+    // the code page of Access 97 text (by the file unless told) and who hears
+    // of the progress. Throws FamilyFileError naming the file and the reason
+    // when it is not a readable family file (not an Access file, damaged
+    // beyond reading, no `family` or `married` table, no `name` field, no
+    // person at all); ReadCancelled when options.progress stopped the read.
+    static std::unique_ptr<FamilyDatabase> open(const QString& path,
+                                                const ReadOptions& options = {});
 
     const QString& path() const { return m_db->path(); }
+    // The damage found in a file that still opened (a table with fewer rows
+    // than it should hold), one sentence each; empty for a sound file.
+    const QStringList& damage() const { return m_db->damage(); }
     Engine& db() { return *m_db; }
     RecordSet& rs_family() { return m_family; }
     RecordSet& rs_married() { return m_married; }

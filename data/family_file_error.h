@@ -14,6 +14,7 @@ public:
         Empty,
         NotAccess,       // not an Access database at all
         UnknownVersion,  // an Access database of a version nobody reads
+        Encrypted,       // protected by a password or encrypted
         Damaged,         // truncated, unreadable pages, values of the wrong kind
         NotFamilyFile,   // an Access database without the family's tables
         ReaderStopped,   // the reading process crashed, hung or ran out of limits

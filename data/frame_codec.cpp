@@ -9,16 +9,21 @@ namespace kinmora {
 namespace {
 
 enum Frame : char {
-    kBeginTable = 'T',
-    kRow = 'R',
+    kBeginTable = 'T',    // name, column count, then each column's name, type and size
+    kExpectedRows = 'N',  // the row count the table's definition gives
+    kRow = 'R',           // one value per column
     kEndTable = 'E',
-    kMissingTable = 'M',
-    kError = 'X',
+    kDamagedTable = 'W',  // a sentence: the table just ended is damaged
+    kMissingTable = 'M',  // the file has no table of that name
+    kError = 'X',         // an error kind and a sentence: why the file cannot be read
     kDone = 'D',
 };
 
 constexpr qsizetype kFlushSize = 1 << 16;
+constexpr std::chrono::milliseconds kFlushInterval{200};
 constexpr std::size_t kLengthSize = sizeof(std::uint32_t);
+// No frame is longer: the longest memo is 64 MB, 128 MB as UTF-16.
+constexpr std::uint32_t kMaxFrame = std::uint32_t{160} << 20;
 
 // Takes values out of one frame, refusing to read past its end.
 class FrameReader {
@@ -141,10 +146,12 @@ void FrameEncoder::end() {
     const auto length = static_cast<std::uint32_t>(m_frame.size());
     m_out.append(reinterpret_cast<const char*>(&length), sizeof length);
     m_out.append(m_frame);
-    if (m_out.size() >= kFlushSize) flush();
+    if (m_out.size() >= kFlushSize || std::chrono::steady_clock::now() - m_flushed >= kFlushInterval)
+        flush();
 }
 
 void FrameEncoder::flush() {
+    m_flushed = std::chrono::steady_clock::now();
     if (m_out.isEmpty()) return;
     m_write(m_out);
     m_out.resize(0);
@@ -162,6 +169,12 @@ void FrameEncoder::beginTable(const TableSchema& schema) {
     end();
 }
 
+void FrameEncoder::expectRows(std::uint64_t rows) {
+    begin(kExpectedRows);
+    put(rows);
+    end();
+}
+
 void FrameEncoder::row(std::span<const Value> values) {
     begin(kRow);
     for (const Value& v : values) put(v);
@@ -170,6 +183,12 @@ void FrameEncoder::row(std::span<const Value> values) {
 
 void FrameEncoder::endTable() {
     begin(kEndTable);
+    end();
+}
+
+void FrameEncoder::damaged(const QString& reason) {
+    begin(kDamagedTable);
+    put(reason);
     end();
 }
 
@@ -200,6 +219,7 @@ bool FrameDecoder::feed(const char* data, std::size_t size) {
     while (!m_finished && static_cast<std::size_t>(m_pending.size() - used) >= kLengthSize) {
         std::uint32_t length = 0;
         std::memcpy(&length, m_pending.constData() + used, kLengthSize);
+        if (length > kMaxFrame) throw FrameReader(m_path, nullptr, 0).damaged();
         if (static_cast<std::size_t>(m_pending.size() - used) - kLengthSize < length) break;
         const char* frame = m_pending.constData() + used + kLengthSize;
         used += static_cast<qsizetype>(kLengthSize + length);
@@ -229,6 +249,13 @@ void FrameDecoder::decode(const char* data, std::size_t size) {
             m_sink.beginTable(schema);
             break;
         }
+        case kExpectedRows: {
+            if (!m_inTable) throw frame.damaged();
+            const auto rows = frame.take<std::uint64_t>();
+            frame.end();
+            m_sink.expectRows(rows);
+            break;
+        }
         case kRow:
             if (!m_inTable) throw frame.damaged();
             m_row.clear();
@@ -242,6 +269,13 @@ void FrameDecoder::decode(const char* data, std::size_t size) {
             m_inTable = false;
             m_sink.endTable();
             break;
+        case kDamagedTable: {
+            if (m_inTable) throw frame.damaged();
+            const QString reason = frame.text();
+            frame.end();
+            m_sink.damaged(reason);
+            break;
+        }
         case kMissingTable:
             frame.text();
             frame.end();

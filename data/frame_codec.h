@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -16,12 +17,16 @@ namespace kinmora {
 // Writes frames: a four-byte length, then a type byte and what the type carries.
 class FrameEncoder : public TableSink {
 public:
-    // `write` receives the encoded bytes, a batch at a time, in order.
+    // `write` receives the encoded bytes, a batch at a time, in order: when a
+    // batch is full, and at least a few times a second, so that a slow read
+    // still shows that it moves.
     explicit FrameEncoder(std::function<void(const QByteArray&)> write);
 
     void beginTable(const TableSchema& schema) override;
+    void expectRows(std::uint64_t rows) override;
     void row(std::span<const Value> values) override;
     void endTable() override;
+    void damaged(const QString& reason) override;
     void missingTable(const QString& name);
     void error(FamilyFileError::Kind kind, const QString& reason);
     void done();
@@ -42,6 +47,7 @@ private:
     std::function<void(const QByteArray&)> m_write;
     QByteArray m_frame;
     QByteArray m_out;
+    std::chrono::steady_clock::time_point m_flushed = std::chrono::steady_clock::now();
 };
 
 // Reads frames back and hands the tables to a sink. Frames may arrive cut
@@ -53,8 +59,8 @@ public:
 
     // Takes the next bytes. Returns true once the last frame (done) has
     // arrived; bytes after it are ignored. Throws FamilyFileError: Damaged
-    // for a damaged frame, or the error the reader sent. Whatever the sink
-    // throws is passed on.
+    // for a damaged frame or one longer than any value makes, or the error
+    // the reader sent. Whatever the sink throws is passed on.
     bool feed(const char* data, std::size_t size);
     bool finished() const { return m_finished; }
 

@@ -4,13 +4,16 @@
 
 #include <mdbtools.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "data/code_page.h"
 #include "data/cp874.h"
 #include "data/family_file_error.h"
+#include "data/thai_text_guess.h"
 
 namespace kinmora {
 namespace {
@@ -30,7 +33,16 @@ constexpr std::uint32_t kMemoSingleRow = 0x40000000;  // else a chain of rows
 constexpr std::uint32_t kMemoLengthMask = 0x3FFFFFFF;
 // A long value row in a chain begins with the pointer to the next row.
 constexpr int kChainPointerSize = 4;
-constexpr unsigned kThaiCodePage = 874;
+// Part of the header page is scrambled with RC4 under this fixed key.
+constexpr std::size_t kScrambledStart = 0x18;
+constexpr std::size_t kScrambledLength = 126;
+constexpr unsigned char kScrambleKey[] = {0xC7, 0xDA, 0x39, 0x6B};
+constexpr std::size_t kPasswordOffset = 0x42;
+constexpr std::size_t kJet3PasswordLength = 20;
+// Access 2000 masks its password once more with the creation date kept here.
+constexpr std::size_t kDateMaskOffset = 0x66;
+// Where Access 2007 and later keep the size of their encryption header.
+constexpr std::size_t kAceCryptInfoOffset = 0x299;
 }  // namespace jet
 
 // Room for one converted value while rows are fetched: libmdb allocates this
@@ -43,12 +55,63 @@ constexpr std::size_t kLongMemoSize = std::size_t{4} << 20;
 // Access dates run from the year 100 to 9999: about 2.96 million days either way.
 constexpr double kMaxStoredDate = 3.0e6;
 
-// Text is decoded with the code page the file itself names; these variables
-// would silently change that, or libmdb's own behaviour, for every file.
+// Text is decoded in the code page chosen here; these variables would
+// silently change that, or libmdb's own behaviour, for every file.
 void clearLibmdbEnvironment() {
     ::unsetenv("MDB_JET3_CHARSET");
     ::unsetenv("MDBICONV");
     ::unsetenv("MDBOPTS");
+}
+
+// How many rows are sampled at most to tell Thai text from other text.
+constexpr unsigned kMaxSampledRows = 100000;
+
+// The header bytes from jet::kScrambledStart on, unscrambled.
+std::vector<unsigned char> unscrambledHeader(const unsigned char* page) {
+    std::vector<unsigned char> bytes(page + jet::kScrambledStart,
+                                     page + jet::kScrambledStart + jet::kScrambledLength);
+    unsigned char state[256];
+    for (int i = 0; i < 256; ++i) state[i] = static_cast<unsigned char>(i);
+    for (int i = 0, j = 0; i < 256; ++i) {
+        j = (j + state[i] + jet::kScrambleKey[i % sizeof jet::kScrambleKey]) & 0xFF;
+        std::swap(state[i], state[j]);
+    }
+    for (std::size_t n = 0, i = 0, j = 0; n < bytes.size(); ++n) {
+        i = (i + 1) & 0xFF;
+        j = (j + state[i]) & 0xFF;
+        std::swap(state[i], state[j]);
+        bytes[n] ^= state[(state[i] + state[j]) & 0xFF];
+    }
+    return bytes;
+}
+
+// Whether the file is encrypted or carries a database password: Access
+// 2007 and later name their encryption in the header; an Access 97 file
+// keeps its password in the scrambled part of it; an Access 2000 file
+// masks its password once more with a value of its own, so any password
+// bytes that differ from that mask mean a password.
+bool protectedByPassword(const unsigned char* page, unsigned version) {
+    if (version >= MDB_VER_ACCDB_2007)
+        return page[jet::kAceCryptInfoOffset] != 0 || page[jet::kAceCryptInfoOffset + 1] != 0;
+    const std::vector<unsigned char> header = unscrambledHeader(page);
+    const unsigned char* password = header.data() + (jet::kPasswordOffset - jet::kScrambledStart);
+    if (version == MDB_VER_JET3)
+        return std::any_of(password, password + jet::kJet3PasswordLength,
+                           [](unsigned char b) { return b != 0; });
+    // Access 2000: the first character, unmasked as Access does it.
+    constexpr unsigned kFirstMask = 0x6ABA;
+    constexpr unsigned kDateMaskXor = 0x24AE;
+    const unsigned first =
+        (page[jet::kPasswordOffset] | page[jet::kPasswordOffset + 1] << 8) ^ kFirstMask;
+    const unsigned dateMask =
+        (page[jet::kDateMaskOffset] | page[jet::kDateMaskOffset + 1] << 8) ^ kDateMaskXor;
+    return (first > 0xFF ? first ^ dateMask : first) != 0;
+}
+
+const QString& passwordReason() {
+    static const QString reason = QStringLiteral(
+        "is protected by a password (encrypted): Kinmora reads only files without one");
+    return reason;
 }
 
 // How each libmdb column type is typed for the engine and read from a row.
@@ -101,7 +164,8 @@ QString compactText(QByteArrayView utf8) {
 Value valueOf(ColumnType type, const char* text, int length) {
     if (length <= 0) return Value::null();
     const QByteArray bytes = QByteArray::fromRawData(text, length);
-    if (type != ColumnType::Real) return Value::text(compactText(bytes));
+    if (type != ColumnType::Real)
+        return Value::text(code_page::maskControlCharacters(compactText(bytes)));
     bool ok = false;
     double d = bytes.toDouble(&ok);
     if (!ok)  // a locale's decimal comma
@@ -148,30 +212,51 @@ struct MdbReader::TableRead {
     std::vector<int> lengths;
 };
 
-MdbReader::MdbReader(const QString& path)
+MdbReader::MdbReader(const QString& path, int codePage)
     : m_path(path), m_file(path), m_handle(std::make_unique<Handle>()) {
-    checkHeader();
+    using Kind = FamilyFileError::Kind;
+    const bool password = checkHeader();
+    if (codePage != code_page::kByFile && !code_page::isKnown(codePage))
+        throw FamilyFileError(
+            Kind::BadQuery, path,
+            QStringLiteral("cannot be read in code page %1, which is not known here").arg(codePage));
     clearLibmdbEnvironment();
+    // libmdb takes the code page of Access 97 text from this variable when it
+    // opens a file; Thai text is decoded here, not by libmdb.
+    const bool otherCodePage = codePage != code_page::kByFile && codePage != code_page::kThai;
+    if (otherCodePage) ::setenv("MDB_JET3_CHARSET", code_page::iconvName(codePage).constData(), 1);
     // libmdb opens the buffer with fmemopen(..., "r"): it only ever reads it.
     MdbHandle* mdb =
         mdb_open_buffer(const_cast<unsigned char*>(m_file.data()), m_file.size(), MDB_NOFLAGS);
+    clearLibmdbEnvironment();
     if (!mdb)
-        throw FamilyFileError(FamilyFileError::Kind::NotAccess, path,
+        throw FamilyFileError(Kind::NotAccess, path,
                               QStringLiteral("cannot be opened as an Access database"));
     m_handle->mdb = mdb;
+    if (!IS_JET3(mdb))
+        m_thaiText = false;  // Unicode text: no code page
+    else if (codePage != code_page::kByFile)
+        m_thaiText = codePage == code_page::kThai;
+    else if (mdb->f->code_page == code_page::kThai)
+        m_thaiText = true;
     mdb_set_bind_size(mdb, kBindSize);
     mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_shortdate_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(mdb);
-    if (!mdb_read_catalog(mdb, MDB_TABLE))
-        throw FamilyFileError(FamilyFileError::Kind::Damaged, path,
+    // A password set in Access hides nothing from libmdb, but one that came
+    // with encryption leaves the catalog unreadable: that is no damage.
+    if (!mdb_read_catalog(mdb, MDB_TABLE)) {
+        if (password) throw FamilyFileError(Kind::Encrypted, path, passwordReason());
+        throw FamilyFileError(Kind::Damaged, path,
                               QStringLiteral("is damaged: its table catalog cannot be read"));
+    }
 }
 
 MdbReader::~MdbReader() = default;
 
 // What libmdb would misread or crash on is refused before it sees the file.
-void MdbReader::checkHeader() const {
+// Returns whether the header names a password.
+bool MdbReader::checkHeader() const {
     using Kind = FamilyFileError::Kind;
     const unsigned char* bytes = m_file.data();
     const std::size_t size = m_file.size();
@@ -189,12 +274,16 @@ void MdbReader::checkHeader() const {
             Kind::UnknownVersion, m_path,
             QStringLiteral("is an Access database of an unknown version (%1)").arg(version));
     const std::size_t pageSize = version == MDB_VER_JET3 ? jet::kJet3PageSize : jet::kJet4PageSize;
+    const bool password = size >= pageSize && protectedByPassword(bytes, version);
+    if (password && version >= MDB_VER_ACCDB_2007)
+        throw FamilyFileError(Kind::Encrypted, m_path, passwordReason());
     if (size % pageSize != 0)
         throw FamilyFileError(Kind::Damaged, m_path,
                               QStringLiteral("is truncated or damaged: its size (%1 bytes) "
                                              "is not a whole number of %2-byte pages")
                                   .arg(size)
                                   .arg(pageSize));
+    return password;
 }
 
 // A memo too long for the fetch buffer, converted again from the row's page
@@ -244,28 +333,71 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
             FamilyFileError::Kind::Damaged, m_path,
             QStringLiteral("is damaged: the definition of table %1 cannot be read").arg(tableName));
 
+    // A header naming another code page is what that copy of Access had,
+    // not a promise about the bytes: without a choice, the text tells.
+    if (!m_thaiText) m_thaiText = guessThai(table.get());
     TableRead read;
     read.schema.name = tableName;
     bindColumns(table.get(), read);
     sink.beginTable(read.schema);
+    sink.expectRows(table->num_rows);
     const unsigned rowsRead = readRows(table.get(), read, sink);
-    if (rowsRead != table->num_rows)
+    // The count in the definition is not kept up to date by every writer: a
+    // file not compacted after a crash counts fewer rows than it holds, and
+    // those rows are read all the same. Fewer rows than counted is damage
+    // that still shows what is left, unless nothing is left.
+    if (rowsRead == 0 && table->num_rows > 0)
         throw FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
                               QStringLiteral("is truncated or damaged: table %1 should hold %2 "
-                                             "rows but only %3 could be read")
+                                             "rows but none could be read")
                                   .arg(tableName)
-                                  .arg(table->num_rows)
-                                  .arg(rowsRead));
+                                  .arg(table->num_rows));
     sink.endTable();
+    if (rowsRead < table->num_rows)
+        sink.damaged(QStringLiteral("table %1 should hold %2 rows but only %3 could be read")
+                         .arg(tableName)
+                         .arg(table->num_rows)
+                         .arg(rowsRead));
     return true;
+}
+
+// Samples the raw bytes of the table's text, and of the memos kept in their
+// rows, until the guess is sure or the rows run out; leaves the table rewound.
+std::optional<bool> MdbReader::guessThai(void* mdbTable) const {
+    auto* table = static_cast<MdbTableDef*>(mdbTable);
+    const MdbHandle* mdb = m_handle->mdb;
+    std::vector<const MdbColumn*> texts;
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, i));
+        if (column->col_type == MDB_TEXT || column->col_type == MDB_MEMO) texts.push_back(column);
+    }
+    ThaiTextGuess guess;
+    if (texts.empty()) return guess.verdict();
+    mdb_rewind_table(table);
+    for (unsigned rows = 0; !guess.sure() && rows < kMaxSampledRows && mdb_fetch_row(table); ++rows)
+        for (const MdbColumn* column : texts) {
+            int start = column->cur_value_start;
+            int length = column->cur_value_len;
+            if (length <= 0 || start < 0 || start + length > mdb->fmt->pg_size) continue;
+            if (column->col_type == MDB_MEMO) {
+                // Only a memo whose text follows its header in the row.
+                if (length <= jet::kMemoHeaderSize ||
+                    !(littleEndian(mdb->pg_buf + start, 4) & jet::kMemoInline))
+                    continue;
+                start += jet::kMemoHeaderSize;
+                length -= jet::kMemoHeaderSize;
+            }
+            guess.add(mdb->pg_buf + start, static_cast<std::size_t>(length));
+        }
+    mdb_rewind_table(table);
+    return guess.verdict();
 }
 
 // Fills in the schema and a decoding for every column; a column libmdb
 // converts is bound to a buffer of its own.
 void MdbReader::bindColumns(void* mdbTable, TableRead& read) const {
     auto* table = static_cast<MdbTableDef*>(mdbTable);
-    const MdbHandle* mdb = m_handle->mdb;
-    const bool thaiJet3 = IS_JET3(mdb) && mdb->f->code_page == jet::kThaiCodePage;
+    const bool thaiJet3 = m_thaiText.value_or(false);
     const unsigned columnCount = table->num_cols;
     read.lengths.assign(columnCount, 0);
     for (unsigned i = 0; i < columnCount; ++i) {

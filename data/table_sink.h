@@ -1,6 +1,7 @@
 // Where a table read from a family file goes, one row at a time.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "data/table_schema.h"
@@ -13,9 +14,15 @@ public:
     virtual ~TableSink() = default;
     // Called once before the rows of a table.
     virtual void beginTable(const TableSchema& schema) = 0;
+    // After beginTable: how many rows the table's definition counts, which
+    // may be stale (see MdbReader::readTable); for progress only.
+    virtual void expectRows(std::uint64_t rows) { (void)rows; }
     // One row, its values in the order of the schema's columns.
     virtual void row(std::span<const Value> values) = 0;
     virtual void endTable() = 0;
+    // The table just ended is damaged: `reason` says how, in a sentence. The
+    // rows that could be read have been passed on all the same.
+    virtual void damaged(const QString& reason) { (void)reason; }
 };
 
 }  // namespace kinmora

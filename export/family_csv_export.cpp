@@ -7,8 +7,8 @@
 
 namespace kinmora {
 
-FamilyCsvExport::FamilyCsvExport(const QString& path)
-    : m_engine(Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")})) {
+FamilyCsvExport::FamilyCsvExport(const QString& path, const ReadOptions& options)
+    : m_engine(Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")}, options)) {
     for (const char* table : {"family", "married"})
         if (!m_engine->schema(QLatin1String(table)))
             throw FamilyFileError(

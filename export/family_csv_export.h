@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "data/engine.h"
+#include "data/read_options.h"
 #include "export/export_progress.h"
 
 class QIODevice;
@@ -17,7 +18,8 @@ public:
     // Reads the `family` and `married` tables of the file at `path`
     // read-only, every column and row as stored. Throws FamilyFileError
     // naming the file and the reason when it cannot be read or lacks a table.
-    explicit FamilyCsvExport(const QString& path);
+    // Access 97 text is read as `options` say.
+    explicit FamilyCsvExport(const QString& path, const ReadOptions& options = {});
 
     // Writes the family table (or the married table) in the order of its rows
     // in the file; see CsvTableWriter. Throws ExportCancelled when `progress`

@@ -23,6 +23,15 @@ public:
     virtual void setBusyCursor(bool busy) = 0;
     // The window itself, to parent and centre dialogs on.
     virtual QWidget* widget() = 0;
+
+    // While a family file is read (BackgroundOpen): no command may start,
+    // progress is shown, and endReading puts the toolbar and the status text
+    // back as they were before beginReading.
+    virtual void beginReading() {}
+    virtual void showReading(const QString& text) { (void)text; }
+    virtual void endReading() {}
+    // Replaces the text of panel 1 of the status bar.
+    virtual void setStatusText(const QString& text) = 0;
 };
 
 }  // namespace kinmora

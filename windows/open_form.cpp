@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "windows/background_open.h"
 #include "windows/main_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
@@ -183,13 +185,29 @@ bool open_form::ok() {
         return false;
     }
     // A file that cannot be read leaves this window open: the user may pick another.
+    // The window keeps answering while a file is read; OK then does nothing.
+    if (BackgroundOpen::running()) return false;
     if (!m_main.openFile(filePath(m_folder, file))) return false;
     done(QDialog::Accepted);
     return true;
 }
 
 void open_form::cancel() {
-    done(QDialog::Rejected);
+    // While the chosen file is read, Cancel stops the read; the window stays.
+    if (BackgroundOpen::running())
+        BackgroundOpen::cancel();
+    else
+        done(QDialog::Rejected);
+}
+
+void open_form::keyPressEvent(QKeyEvent* event) {
+    // Esc presses no button, but it stops a read.
+    if (event->matches(QKeySequence::Cancel) && BackgroundOpen::running()) {
+        BackgroundOpen::cancel();
+        event->accept();
+        return;
+    }
+    CommandDialog::keyPressEvent(event);
 }
 
 void open_form::enterFolderItem(QTreeWidgetItem* item) {

@@ -57,8 +57,12 @@ public:
     // window stays open. With no file selected: closes, then says
     // "No file select". Returns true when a file was opened.
     bool ok();
-    // Command2 (Cancel): closes, changing nothing.
+    // Command2 (Cancel): closes, changing nothing; while the chosen file is
+    // read, stops the read instead and stays.
     void cancel();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void enterFolderItem(QTreeWidgetItem* item);

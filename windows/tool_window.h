@@ -11,11 +11,14 @@ namespace kinmora::tool_window {
 // a fixed client area of the given size in twips.
 void setUp(QWidget* window, double widthTwips, double heightTwips);
 
-// Moves `window` so that its client area is centred on the screen of
-// `near` (the primary screen when null).
+// Moves `window` so that it is centred in the free area of the screen of
+// `near` (the primary screen when null). A window larger than that area
+// shows its designed layout in a scroll area the size the screen allows.
 void centreOnScreen(QWidget* window, const QWidget* near);
 
-// Moves `window` to a stored position, in twips from the screen's top-left.
+// Moves `window` to a stored position, in twips from the top-left of the
+// screen's free area, as far as the area lets it stay whole inside; shrinks
+// it into a scroll area as centreOnScreen does.
 void placeOnScreen(QWidget* window, const QWidget* near, double leftTwips, double topTwips);
 
 }  // namespace kinmora::tool_window

@@ -3,8 +3,12 @@
 // the progress shown while a chart is built.
 #include "app/frm_main.h"
 
+#include <QAction>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "app/chart_tree_widget.h"
@@ -12,8 +16,12 @@
 #include "app/module1.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
+#include "data/family_file_error.h"
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
+#include "support/file_patches.h"
+#include "windows/background_open.h"
+#include "windows/code_page_setting.h"
 #include "windows/frm_note.h"
 #include "windows/frm_search.h"
 #include "windows/twips.h"
@@ -171,6 +179,7 @@ private slots:
         if (index >= 0) {
             selector->setCurrentIndex(index);
         } else {
+            selector->lineEdit()->end(false);  // typed after the text, not over it
             QTest::keyClicks(selector->lineEdit(), QStringLiteral("x"));
             // Enter neither adds the typed text nor picks an item.
             QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
@@ -218,6 +227,138 @@ private slots:
         QVERIFY(!window.Toolbar1()->isButtonEnabled(Bar::kRefreshEntry));
         QTest::keyClick(window.TreeView1(), Qt::Key_Down);
         QCOMPARE(window.Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
+    }
+
+    // A file is read beside the window: it keeps answering, no command can
+    // start meanwhile, a stuck reader's verdict comes within its budget, and
+    // a cancel leaves the open file, chart, caption, buttons and panel 1 as
+    // they were.
+    void readingKeepsTheWindowAnswering() {
+        auto window = openFamily();
+        QVERIFY(window);
+        const QString caption = window->windowTitle();
+        const QStringList chart = describe(window->TreeView1());
+        const QString status = window->StatusBar1()->panelText(1);
+        const QString buttons = enabled(*window);
+        const QString stuck = m_files.path(QStringLiteral("stuck-reader"));
+        QFile script(stuck);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexec sleep 60\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        kinmora::ReadOptions options;
+        options.readerProgram = stuck;
+        const QString path = m_files.path(QStringLiteral("family.mdb"));
+
+        int ticks = 0;
+        QString buttonsWhileReading;
+        QString statusWhileReading;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            ++ticks;
+            buttonsWhileReading = enabled(*window);
+            statusWhileReading = window->StatusBar1()->panelText(1);
+        });
+        ticker.start(50);
+        QElapsedTimer timer;
+        timer.start();
+        QString reason;
+        try {
+            kinmora::BackgroundOpen::run(*window, path, options);
+        } catch (const kinmora::FamilyFileError& e) {
+            reason = e.reason();
+        }
+        QVERIFY2(reason.contains(QStringLiteral("stopped making progress")), qPrintable(reason));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(ticks >= 20);
+        QCOMPARE(buttonsWhileReading, QStringLiteral("00000000"));
+        QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
+        QCOMPARE(enabled(*window), buttons);
+        QCOMPARE(window->StatusBar1()->panelText(1), status);
+
+        // Esc cancels at once.
+        QTimer::singleShot(300, window.get(),
+                           [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+        timer.restart();
+        QVERIFY_THROWS_EXCEPTION(kinmora::ReadCancelled,
+                                 kinmora::BackgroundOpen::run(*window, path, options));
+        QVERIFY(timer.elapsed() < 1500);
+        QVERIFY(!kinmora::BackgroundOpen::running());
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(describe(window->TreeView1()), chart);
+        QCOMPARE(window->StatusBar1()->panelText(1), status);
+        QCOMPARE(enabled(*window), buttons);
+        QCOMPARE(Module1::instance().db_path, path);
+    }
+
+    // The code page chosen in the "more" menu reads the file again and is
+    // remembered for that file the next time it is opened.
+    void codePageChoiceIsRememberedPerFile() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString path = m_files.write(
+            QStringLiteral("latin.mdb"),
+            "1," + kinmora::testing::asLatin1Bytes(QStringLiteral("François,Lefèvre")) +
+                ",1,,,0,,0,0\n2,Anna,,0,,,0,,0,0\n");
+        kinmora::testing::setHeaderCodePage(path, 1252);
+        const auto names = [] {
+            QStringList out;
+            kinmora::RecordSet& rs = Module1::instance().rs_family();
+            for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+                out << rs.field(QStringLiteral("name")).toText();
+            return out;
+        };
+        const QString thai =
+            QString::fromStdString(kinmora::testing::asLatin1Bytes(QStringLiteral("François")));
+        for (int round = 0; round < 2; ++round) {
+            frm_main window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(window.openFile(path));
+            if (round == 0) {
+                QVERIFY(names().contains(QStringLiteral("François")));
+                auto* thaiChoice = window.Toolbar1()->moreMenu()->findChild<QAction*>(
+                    QStringLiteral("code-page-874"));
+                QVERIFY(thaiChoice);
+                emit window.Toolbar1()->moreMenu()->aboutToShow();
+                QVERIFY(thaiChoice->isEnabled() && !thaiChoice->isChecked());
+                thaiChoice->trigger();
+            }
+            QVERIFY(names().contains(thai));
+            QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora [latin]"));
+        }
+        kinmora::code_page_setting::remember(path, 0);
+    }
+
+    // Focus coming into the chart picks no node: "refresh" and "note" keep
+    // their state, and a later "refresh" has nobody to redraw around.
+    void focusPicksNoNode_data() {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("Tab, buttons on") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("Tab, buttons off") << int(Qt::TabFocusReason) << false;
+        QTest::newRow("window active again") << int(Qt::ActiveWindowFocusReason) << true;
+    }
+    void focusPicksNoNode() {
+        QFETCH(int, reason);
+        QFETCH(bool, enabled);
+        auto window = openFamily();
+        QVERIFY(window);
+        for (int index : {4, 5}) window->setToolbarButtonEnabled(index, enabled);
+        window->Combo1()->setFocus();
+        const QStringList chart = describe(window->TreeView1());
+        window->TreeView1()->setFocus(Qt::FocusReason(reason));
+        QVERIFY(window->TreeView1()->hasFocus());
+        QCOMPARE(window->Toolbar1()->isButtonEnabled(4), enabled);
+        QCOMPARE(window->Toolbar1()->isButtonEnabled(5), enabled);
+        ModalWatcher watcher;
+        window->toolbarButtonClick(QStringLiteral("refresh"));
+        QVERIFY(watcher.seen().isEmpty());  // no "NOT FOUND" for the root's text
+        QCOMPARE(describe(window->TreeView1()), chart);
+        // The keys then pick, as ever.
+        QTest::keyClick(window->TreeView1(), Qt::Key_Down);
+        QVERIFY(!window->TreeView1()->selectedItems().isEmpty());
+        QCOMPARE(window->Toolbar1()->isButtonEnabled(4),
+                 window->TreeView1()->selectedItems().first()->text(0) != QLatin1String("?"));
     }
 
     void rightPress_data() {

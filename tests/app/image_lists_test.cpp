@@ -21,6 +21,15 @@ class ImageListsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A picked node keeps its picture: no tint of the selection colour.
+    void selectedNodeLooksTheSame() {
+        for (const QString& key : ImageList1::keys()) {
+            const QIcon icon = ImageList1::icon(key);
+            QCOMPARE(icon.pixmap(QSize(14, 12), QIcon::Selected).toImage(),
+                     icon.pixmap(QSize(14, 12), QIcon::Normal).toImage());
+        }
+    }
+
     void everyKeyHasItsOwnPictureAndUnknownKeysNone() {
         QSet<QByteArray> nodes;
         for (const QString& key : ImageList1::keys()) nodes.insert(bytes(ImageList1::image(key)));

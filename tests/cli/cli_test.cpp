@@ -1,9 +1,12 @@
 // kinmora-cli as scripts use it: its output, word for word, and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include "support/family_files.h"
+#include "support/file_patches.h"
 
 namespace kinmora {
 namespace {
@@ -79,6 +82,18 @@ TEST_F(CliTest, PersonPrintsTheNineTextsOfTheWindow) {
                                       "father\tปู่   ศรีสุข\n"
                                       "mother\tย่า   \n"
                                       "biography\tบรรทัดแรก\\nบรรทัดสอง \n"));
+}
+
+TEST_F(CliTest, CodePageOptionOverridesTheGuessInEveryCommand) {
+    testing::setHeaderCodePage(m_path, 1252);
+    EXPECT_EQ(cli({"search", m_path, "สมศรี"}).out,
+              QStringLiteral("สมศรี") + QString(10, QLatin1Char(' ')) + QStringLiteral("ใจดี\n"));
+    const CliRun latin = cli({"chart", m_path, "--code-page", "1252", "--name", "ÊÁÈÃÕ"});
+    EXPECT_EQ(latin.status, 0) << latin.err.toStdString();
+    EXPECT_TRUE(latin.out.contains(QStringLiteral("\tÊÁÈÃÕ\t"))) << latin.out.toStdString();
+    EXPECT_EQ(cli({"person", m_path, "พ่อ", "--code-page", "874"}).status, 0);
+    for (const char* bad : {"99999", "thai", ""})
+        EXPECT_EQ(cli({"search", m_path, "x", "--code-page", bad}).status, 2) << bad;
 }
 
 TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <cerrno>
 
 #include "data/family_file_error.h"
@@ -82,6 +84,94 @@ TEST_F(ReaderProcessTest, ASinkThatFailsStopsTheReader) {
     CollectingSink sink;
     sink.failAfter = 1;
     EXPECT_THROW(ReaderProcess::read(m_path, {QStringLiteral("family")}, sink), std::runtime_error);
+    EXPECT_FALSE(strayChildren());
+}
+
+// A reader program stand-in, written as a shell script.
+QString script(testing::FamilyFiles& files, const char* name, const QByteArray& body) {
+    const QString path = files.path(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+// The reason a read fails with, and how long the verdict took.
+std::pair<std::string, qint64> verdict(const QString& path, const ReaderProcess::Limits& limits,
+                                       const ReadOptions& options) {
+    CollectingSink sink;
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        ReaderProcess::read(path, {QStringLiteral("family")}, sink, limits, options);
+    } catch (const FamilyFileError& e) {
+        return {e.reason().toStdString(), timer.elapsed()};
+    }
+    return {"read", timer.elapsed()};
+}
+
+TEST_F(ReaderProcessTest, AStuckOrEndlessReaderIsStoppedWithinItsLimits) {
+    ReaderProcess::Limits limits;
+    limits.silence = std::chrono::milliseconds(400);
+    limits.budget = std::chrono::milliseconds(600);
+    ReadOptions silent;
+    silent.readerProgram = script(m_files, "silent", "exec sleep 60");
+    const auto [stuck, stuckMs] = verdict(m_path, limits, silent);
+    EXPECT_NE(stuck.find("stopped making progress"), std::string::npos) << stuck;
+    EXPECT_LT(stuckMs, 2000);
+    // A megabyte frame that trickles in: alive, but past three budgets it is over.
+    ReadOptions trickle;
+    trickle.readerProgram = script(m_files, "trickle",
+                                   "printf '\\000\\000\\020\\000' >&3\n"
+                                   "while :; do printf x >&3; sleep 0.05; done");
+    const auto [endless, endlessMs] = verdict(m_path, limits, trickle);
+    EXPECT_NE(endless.find("took longer than any family file"), std::string::npos) << endless;
+    EXPECT_GE(endlessMs, 3 * 600);
+    EXPECT_LT(endlessMs, 3 * 600 + 1500);
+    ReadOptions absent;
+    absent.readerProgram = m_files.path("no-such-reader");
+    EXPECT_NE(verdict(m_path, limits, absent).first.find("cannot start"), std::string::npos);
+    EXPECT_FALSE(strayChildren());
+}
+
+TEST_F(ReaderProcessTest, BudgetGrowsWithTheFileBeyondTenMegabytes) {
+    using std::chrono::milliseconds;
+    EXPECT_EQ(ReaderProcess::budgetFor(0), milliseconds(5000));
+    EXPECT_EQ(ReaderProcess::budgetFor(10 << 20), milliseconds(5000));
+    const milliseconds largest = ReaderProcess::budgetFor(28592128);  // 32,767 persons
+    EXPECT_GT(largest, milliseconds(10000));
+    EXPECT_LT(largest, milliseconds(15000));
+    EXPECT_GT(ReaderProcess::budgetFor(std::uint64_t{1} << 30), milliseconds(300000));
+}
+
+// Tells the rows in, and stops the read once told `stopAfter` times.
+struct CountingProgress : ReadProgress {
+    void progress(const QString& table, std::uint64_t done, std::uint64_t expected) override {
+        seen << QStringLiteral("%1 %2/%3").arg(table).arg(done).arg(expected);
+    }
+    bool cancelled() const override { return seen.size() >= stopAfter; }
+    QStringList seen;
+    qsizetype stopAfter = 1000;
+};
+
+TEST_F(ReaderProcessTest, ProgressIsToldAndACancelStopsTheReader) {
+    CountingProgress counting;
+    CollectingSink sink;
+    ReadOptions options;
+    options.progress = &counting;
+    ReaderProcess::read(m_path, {QStringLiteral("family"), QStringLiteral("married")}, sink,
+                        ReaderProcess::Limits{}, options);
+    EXPECT_EQ(counting.seen,
+              (QStringList{"family 0/3", "family 3/3", "married 0/1", "married 1/1"}));
+    CountingProgress stopping;
+    stopping.stopAfter = 1;
+    options.progress = &stopping;
+    CollectingSink partial;
+    EXPECT_THROW(ReaderProcess::read(m_path, {QStringLiteral("family")}, partial,
+                                     ReaderProcess::Limits{}, options),
+                 ReadCancelled);
     EXPECT_FALSE(strayChildren());
 }
 

@@ -1,5 +1,5 @@
-// The memfd has no close-on-exec flag: a forked reader child must be able to
-// reopen it through /proc/self/fd, which names the child's own descriptors.
+// The memfd has no close-on-exec flag: the reader program must be able to
+// reopen it through /proc/self/fd, which names the reader's own descriptors.
 #include "fuzz/memory_file.h"
 
 #include <sys/mman.h>

@@ -19,7 +19,7 @@ public:
     MemoryFile(const MemoryFile&) = delete;
     MemoryFile& operator=(const MemoryFile&) = delete;
 
-    // "/proc/self/fd/N": opening it opens this file, also in a forked child.
+    // "/proc/self/fd/N": opening it opens this file, also in the reader program.
     const QString& path() const { return m_path; }
 
     // True when the file still holds exactly the bytes it was made with.

@@ -1,62 +1,24 @@
-// The child-side work runs in a pthread_atfork handler, the only place a fuzz
-// target can reach the child of a fork made deep inside ReaderProcess.
+// The reader program inherits this process's environment, and with it the
+// sanitizer options set here.
 #include "fuzz/reader_child_guard.h"
-
-#include <fcntl.h>
-#include <pthread.h>
-#include <sanitizer/common_interface_defs.h>
-#include <sys/time.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
 namespace kinmora::fuzz {
 namespace {
 
-// The program limits the reader to 3 GB beyond what it starts with; under
-// AddressSanitizer that limit no longer holds (its heap is reserved up
-// front), so resident memory is watched instead, with room for the shadow.
-constexpr long kMaxResidentBytes = 4L << 30;
-
 QTemporaryDir* g_reports = nullptr;
-char g_reportPrefix[512];
 
-void checkResident(int) {
-    const int fd = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    char text[128];
-    const ssize_t n = ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (n <= 0) return;
-    text[n] = '\0';
-    // The second field: resident pages.
-    const char* p = text;
-    while (*p && *p != ' ') ++p;
-    long pages = 0;
-    for (++p; *p >= '0' && *p <= '9'; ++p) pages = pages * 10 + (*p - '0');
-    if (pages * ::sysconf(_SC_PAGESIZE) > kMaxResidentBytes) ::kill(::getpid(), SIGKILL);
-}
-
-void inChild() {
-    // libFuzzer's handlers would treat the child's end as the fuzzer's own
-    // crash or timeout; the program's reader simply dies of them.
-    for (const int signal : {SIGABRT, SIGILL, SIGINT, SIGTERM, SIGUSR1, SIGUSR2, SIGXFSZ, SIGALRM})
-        std::signal(signal, SIG_DFL);
-    __sanitizer_set_death_callback(nullptr);
-    __sanitizer_set_report_path(g_reportPrefix);
-
-    struct sigaction watch {};
-    watch.sa_handler = checkResident;
-    watch.sa_flags = SA_RESTART;
-    ::sigaction(SIGALRM, &watch, nullptr);
-    const itimerval every{{0, 100000}, {0, 100000}};
-    ::setitimer(ITIMER_REAL, &every, nullptr);
+// Adds `options` to the sanitizer options in the environment variable `name`.
+void addOptions(const char* name, const QByteArray& options) {
+    QByteArray value = qgetenv(name);
+    if (!value.isEmpty()) value += ':';
+    qputenv(name, value + options);
 }
 
 }  // namespace
@@ -69,9 +31,13 @@ void ReaderChildGuard::install() {
         std::abort();
     }
     std::atexit([] { delete g_reports; });
-    std::snprintf(g_reportPrefix, sizeof g_reportPrefix, "%s/child",
-                  g_reports->path().toLocal8Bit().constData());
-    ::pthread_atfork(nullptr, nullptr, inChild);
+    // This process read its options when it started: these reach only the
+    // reader programs it starts. Their reports go to files, since the reader
+    // silences its standard error; an allocation past the reader's memory
+    // limit fails as it does in the program instead of being reported.
+    const QByteArray prefix = QFile::encodeName(g_reports->path() + QStringLiteral("/child"));
+    addOptions("ASAN_OPTIONS", "log_path=" + prefix + ":allocator_may_return_null=1");
+    addOptions("UBSAN_OPTIONS", "log_path=" + prefix);
 }
 
 bool ReaderChildGuard::faultInLibmdb(const QString& report) {

@@ -1,6 +1,6 @@
-// Makes the reader child that FamilyDatabase::open forks end the way it ends
-// in the program when libmdb fails, instead of as a libFuzzer crash, and keeps
-// a sanitizer report of our own code in that child from going unseen.
+// Keeps a sanitizer report of our own code in the reader program that
+// FamilyDatabase::open starts from going unseen: the reader silences its
+// standard error, and libmdb's own faults there are the reader's to contain.
 #pragma once
 
 #include <QString>
@@ -9,14 +9,13 @@ namespace kinmora::fuzz {
 
 class ReaderChildGuard {
 public:
-    // Before the first fork: every child afterwards drops libFuzzer's crash,
-    // timeout and death handling (which would write a crash file for a fault
-    // the program contains), writes its sanitizer reports into a private
-    // folder instead of its silenced standard error, and is killed when its
-    // memory passes what the program would allow it.
+    // Before the first open: every reader program started afterwards writes
+    // its sanitizer reports into a private folder instead of its silenced
+    // standard error, and an allocation past its memory limit fails as it
+    // does in the program.
     static void install();
 
-    // After each open: when a child left a report whose fault lies outside
+    // After each open: when a reader left a report whose fault lies outside
     // libmdb and the libraries it calls, prints the report and aborts, which
     // makes the input a finding. Removes the reports either way.
     static void checkReports();

@@ -19,8 +19,9 @@
 namespace kinmora {
 namespace {
 
-// The reader is stopped after 30 s of silence; the rest is room for a busy machine.
-constexpr std::chrono::seconds kBound{75};
+// The reader is stopped after 3 s of silence, or past its budget (5 s for a
+// small file); the rest is room for a busy machine.
+constexpr std::chrono::seconds kBound{20};
 
 QStringList reproducers() {
     const QDir folder(QStringLiteral(KINMORA_REPRODUCERS_DIR));

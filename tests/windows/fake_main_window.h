@@ -23,6 +23,7 @@ public:
     QString title() const override { return QStringLiteral("Kinmora"); }
     void setBusyCursor(bool busy) override { busyCursor.push_back(busy); }
     QWidget* widget() override { return &window; }
+    void setStatusText(const QString& text) override { statusTexts.append(text); }
 
     bool untouched() const { return calacNames.isEmpty() && openedPaths.isEmpty(); }
 
@@ -30,6 +31,7 @@ public:
     QStringList calacNames;
     QStringList openedPaths;
     bool opens = true;  // what openFile answers
+    QStringList statusTexts;
     std::vector<bool> busyCursor;
     std::function<void()> duringCalac;  // runs inside calac, e.g. to look at cursors
 };

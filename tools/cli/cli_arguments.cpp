@@ -1,6 +1,8 @@
 // Words travel as UTF-8 between Qt's strings and the shared parser.
 #include "cli_arguments.h"
 
+#include "data/code_page.h"
+
 namespace kinmora::cli {
 namespace {
 
@@ -32,6 +34,18 @@ QString CliArguments::positional(int index, const char* what) const {
 QString CliArguments::option(const QString& option, const QString& fallback) const {
     if (!has(option)) return fallback;
     return QString::fromStdString(m_args.value(option.toStdString()));
+}
+
+ReadOptions CliArguments::readOptions() const {
+    ReadOptions options;
+    if (!has(QStringLiteral("--code-page"))) return options;
+    const QString text = option(QStringLiteral("--code-page"));
+    bool ok = false;
+    options.codePage = text.toInt(&ok);
+    if (!ok || !code_page::isKnown(options.codePage))
+        throw UsageError("--code-page takes a code page such as 874 or 1252, not " +
+                         text.toStdString());
+    return options;
 }
 
 }  // namespace kinmora::cli

@@ -6,6 +6,8 @@
 
 #include "option_parser.h"
 
+#include "data/read_options.h"
+
 namespace kinmora::cli {
 
 // A mistake on the command line; the message says what is wrong.
@@ -28,6 +30,10 @@ public:
     // Whether --help or --version was given.
     bool wantsHelp() const { return m_args.help; }
     bool wantsVersion() const { return m_args.version; }
+    // How the file is read: --code-page, the code page Access 97 text is read
+    // in (by the file when not given). Throws UsageError for a code page not
+    // known here.
+    ReadOptions readOptions() const;
 
 private:
     options::Arguments m_args;

@@ -13,7 +13,7 @@ int runCsv(const CliArguments& args) {
     const QString married = args.option(QStringLiteral("--married"));
     if (family.isEmpty() && married.isEmpty())
         throw UsageError("give --family F.csv, --married M.csv or both");
-    FamilyCsvExport tables(path);
+    FamilyCsvExport tables(path, args.readOptions());
     if (!family.isEmpty())
         ExportFile::write(family, [&](QIODevice& file) { tables.writeFamily(file); });
     if (!married.isEmpty())

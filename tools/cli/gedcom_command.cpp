@@ -16,7 +16,7 @@ int runGedcom(const CliArguments& args, QTextStream& out) {
     const QString output = args.option(QStringLiteral("--output"));
     if (args.has(QStringLiteral("--output")) && output.isEmpty())
         throw UsageError("-o takes the name of the GEDCOM file to write");
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
     const GedcomWriter writer(*database);
     const QString source = QFileInfo(path).fileName();
     const QDateTime now = QDateTime::currentDateTime();

@@ -35,6 +35,8 @@ struct Command {
     OptionParser parser() const {
         OptionParser parser(std::string("kinmora-cli ") + name, synopsis, summary);
         for (const auto& option : options) parser.add(option);
+        parser.add({"--code-page", 0, "N",
+                    "read Access 97 text in code page N (874, 1252, ...), not the file's"});
         return parser;
     }
 };
@@ -110,7 +112,9 @@ OptionParser programParser() {
     for (const Command& command : commands())
         list += std::string("  ") + command.name + " " + command.synopsis + "\n";
     list +=
-        "\n'kinmora-cli COMMAND --help' tells more. Exit status: 0 done, 1 NOT FOUND,\n"
+        "\nEvery command takes --code-page N to read Access 97 text in that code page\n"
+        "instead of the one the file names (Thai text is recognised by itself).\n"
+        "'kinmora-cli COMMAND --help' tells more. Exit status: 0 done, 1 NOT FOUND,\n"
         "2 a usage error or a file that cannot be read.\n";
     parser.setEpilogue(list);
     return parser;

@@ -29,7 +29,7 @@ int runPerson(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString name = args.positional(2, "NAME");
     const QDateTime now = presentMoment(args);
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path);
+    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
     const std::optional<PersonParticulars> person =
         loadParticulars(database->rs_family(), name, now);
     if (!person) {

@@ -1,0 +1,85 @@
+// Thai text is recognised by its bytes; Latin-1 and other code pages are not
+// taken for it.
+#include "data/thai_text_guess.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QList>
+#include <QStringEncoder>
+
+namespace kinmora {
+namespace {
+
+std::optional<bool> verdictOn(const QList<QByteArray>& values) {
+    ThaiTextGuess guess;
+    for (const QByteArray& v : values)
+        guess.add(reinterpret_cast<const unsigned char*>(v.constData()),
+                  static_cast<std::size_t>(v.size()));
+    return guess.verdict();
+}
+
+QByteArray cp874(const QString& text) {
+    // The Thai block sits at 0xA0 above its Unicode place.
+    QByteArray bytes;
+    for (const QChar c : text)
+        bytes += c.unicode() >= 0x0E01 ? static_cast<char>(c.unicode() - 0x0E00 + 0xA0)
+                                       : static_cast<char>(c.unicode());
+    return bytes;
+}
+
+QByteArray latin1(const QString& text) {
+    return text.toLatin1();
+}
+
+QByteArray gbk(const QString& text) {
+    QStringEncoder encoder("GBK");
+    EXPECT_TRUE(encoder.isValid()) << "Qt has no GBK encoder here";
+    return encoder.encode(text);
+}
+
+TEST(ThaiTextGuess, ThaiNamesAndProseAreThai) {
+    EXPECT_EQ(verdictOn({cp874(QStringLiteral("สมชาย")), cp874(QStringLiteral("ใจดี")),
+                         cp874(QStringLiteral("เกียรติ")), cp874(QStringLiteral("น้ำผึ้ง"))}),
+              true);
+    // Prose with digits, punctuation, Thai digits, mai yamok and a stray symbol.
+    EXPECT_EQ(verdictOn({cp874(
+                  QStringLiteral("เกิดที่เชียงใหม่ พ.ศ. ๒๔๘๕ เป็นบุตรคนที่ 3, เรียนหนังสือเก่งๆ ชอบเล่นดนตรี"))}),
+              true);
+    EXPECT_EQ(verdictOn({cp874(QStringLiteral("ก")) + cp874(QStringLiteral("ข"))}), true);
+}
+
+TEST(ThaiTextGuess, LatinAndOtherCodePagesAreNotThai) {
+    const QList<QByteArray> cases[] = {
+        {latin1(QStringLiteral("François")), latin1(QStringLiteral("Hélène")),
+         latin1(QStringLiteral("à la maison, déjà vu, garçon"))},
+        {latin1(QStringLiteral("Jörg Bär")), latin1(QStringLiteral("Straße")),
+         latin1(QStringLiteral("Mädchen für alles"))},
+        // Capitals that fall on Thai consonants, alone between ASCII letters.
+        {latin1(QStringLiteral("École Ànne Çedric Ðavid"))},
+        // Chinese in GBK, as one real file holds under a 1252 header.
+        {gbk(QStringLiteral(
+            "中华人民共和国是工人阶级领导的、以工农联盟为基础的人民民主专政的社会主义国家。"
+            "张伟出生于北京，他的父亲是一位教师，母亲是医生。家谱记录了五代人的故事。"))},
+        // Cyrillic in code page 1251.
+        {QByteArray(
+            "\xC8\xE2\xE0\xED\xEE\xE2 \xCF\xB8\xF2\xF0 \xD1\xE5\xF0\xE3\xE5\xE5\xE2\xE8\xF7")},
+    };
+    for (const auto& values : cases)
+        EXPECT_EQ(verdictOn(values), false) << values.front().toHex().constData();
+}
+
+TEST(ThaiTextGuess, PlainAsciiGivesNoVerdict) {
+    EXPECT_EQ(verdictOn({"Somchai", "Jaidee", "born 1950\r\n"}), std::nullopt);
+    EXPECT_EQ(verdictOn({}), std::nullopt);
+}
+
+TEST(ThaiTextGuess, MarksOutOfThaiOrderDoNotCount) {
+    // Tone marks and vowels with no consonant before them, leading vowels
+    // with none after: the bytes of Thai letters, not Thai writing.
+    const QByteArray shuffled("\xE8\xE9\xD4 \xE0 \xE1 \xD1\xE8 a\xE0 b\xE9", 17);
+    EXPECT_EQ(verdictOn({shuffled}), false);
+}
+
+}  // namespace
+}  // namespace kinmora

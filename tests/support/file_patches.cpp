@@ -1,0 +1,96 @@
+// Patches go through the same RC4 the writer scrambles the header with.
+#include "support/file_patches.h"
+
+#include <QFile>
+#include <stdexcept>
+
+#include "rc4.h"
+
+namespace kinmora::testing {
+namespace {
+
+constexpr qint64 kPageSize = 2048;
+constexpr int kScrambledStart = 0x18;
+constexpr int kScrambledLength = 126;
+constexpr int kCodePageOffset = 0x3C;
+constexpr int kRowCountOffset = 12;
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read test file");
+    return file.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write test file");
+}
+
+void scramble(QByteArray& bytes) {
+    static const char key[] = {'\xC7', '\xDA', '\x39', '\x6B'};
+    mkfamily::Rc4(std::string_view(key, sizeof key))
+        .apply(bytes.data() + kScrambledStart, kScrambledLength);
+}
+
+std::uint32_t get32(const QByteArray& bytes, qint64 at) {
+    std::uint32_t n = 0;
+    for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return n;
+}
+
+}  // namespace
+
+void setHeaderCodePage(const QString& path, std::uint16_t codePage) {
+    QByteArray bytes = readAll(path);
+    scramble(bytes);
+    bytes[kCodePageOffset] = static_cast<char>(codePage & 0xFF);
+    bytes[kCodePageOffset + 1] = static_cast<char>(codePage >> 8);
+    scramble(bytes);
+    writeAll(path, bytes);
+}
+
+void setJet3Password(const QString& path, const std::string& password) {
+    QByteArray bytes = readAll(path);
+    scramble(bytes);
+    for (std::size_t i = 0; i < password.size() && i < 20; ++i) bytes[0x42 + i] = password[i];
+    scramble(bytes);
+    writeAll(path, bytes);
+}
+
+void zeroPage(const QString& path, int page) {
+    QByteArray bytes = readAll(path);
+    std::fill(bytes.begin() + page * kPageSize, bytes.begin() + (page + 1) * kPageSize, '\0');
+    writeAll(path, bytes);
+}
+
+void setRowCount(const QString& path, std::uint32_t from, std::uint32_t to) {
+    QByteArray bytes = readAll(path);
+    qint64 found = -1;
+    for (qint64 page = 0; page + kPageSize <= bytes.size(); page += kPageSize) {
+        const bool definition = bytes[page] == 0x02;
+        if (!definition || get32(bytes, page + kRowCountOffset) != from) continue;
+        if (found >= 0) throw std::runtime_error("two table definitions count that many rows");
+        found = page;
+    }
+    if (found < 0) throw std::runtime_error("no table definition counts that many rows");
+    for (int i = 0; i < 4; ++i)
+        bytes[found + kRowCountOffset + i] = static_cast<char>((to >> (8 * i)) & 0xFF);
+    writeAll(path, bytes);
+}
+
+std::string asLatin1Bytes(const QString& latin1) {
+    QString text;
+    for (const QChar c : latin1) {
+        const char16_t u = c.unicode();
+        if (u < 0xA1)
+            text += c;
+        else if (u <= 0xDA || (u >= 0xDF && u <= 0xFB))
+            text += QChar(static_cast<char16_t>(0x0E01 + (u - 0xA1)));
+        else
+            throw std::invalid_argument("code page 874 has no letter with that byte");
+    }
+    return text.toStdString();
+}
+
+}  // namespace kinmora::testing
