@@ -146,7 +146,8 @@ void FrameEncoder::end() {
     const auto length = static_cast<std::uint32_t>(m_frame.size());
     m_out.append(reinterpret_cast<const char*>(&length), sizeof length);
     m_out.append(m_frame);
-    if (m_out.size() >= kFlushSize || std::chrono::steady_clock::now() - m_flushed >= kFlushInterval)
+    if (m_out.size() >= kFlushSize ||
+        std::chrono::steady_clock::now() - m_flushed >= kFlushInterval)
         flush();
 }
 

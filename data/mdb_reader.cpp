@@ -219,7 +219,8 @@ MdbReader::MdbReader(const QString& path, int codePage)
     if (codePage != code_page::kByFile && !code_page::isKnown(codePage))
         throw FamilyFileError(
             Kind::BadQuery, path,
-            QStringLiteral("cannot be read in code page %1, which is not known here").arg(codePage));
+            QStringLiteral("cannot be read in code page %1, which is not known here")
+                .arg(codePage));
     clearLibmdbEnvironment();
     // libmdb takes the code page of Access 97 text from this variable when it
     // opens a file; Thai text is decoded here, not by libmdb.

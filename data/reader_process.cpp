@@ -156,8 +156,7 @@ pid_t spawn(const QString& program, const QStringList& arguments, int framesFd) 
 }
 
 // Starts the reader program and returns it with the reading end of its pipe.
-std::pair<std::unique_ptr<Child>, UniqueFd> startReader(const QString& program,
-                                                        const QString& path,
+std::pair<std::unique_ptr<Child>, UniqueFd> startReader(const QString& program, const QString& path,
                                                         const QStringList& tables,
                                                         const ReaderProcess::Limits& limits,
                                                         int codePage) {
@@ -167,9 +166,12 @@ std::pair<std::unique_ptr<Child>, UniqueFd> startReader(const QString& program,
                               QStringLiteral("cannot be read: no pipe to the reader"));
     UniqueFd readEnd(fds[0]);
     const UniqueFd writeEnd = writeEndAbove3(UniqueFd(fds[1]));
-    QStringList arguments{QStringLiteral("--cpu"),       QString::number(limits.cpu.count()),
-                          QStringLiteral("--memory"),    QString::number(limits.memory),
-                          QStringLiteral("--code-page"), QString::number(codePage),
+    QStringList arguments{QStringLiteral("--cpu"),
+                          QString::number(limits.cpu.count()),
+                          QStringLiteral("--memory"),
+                          QString::number(limits.memory),
+                          QStringLiteral("--code-page"),
+                          QString::number(codePage),
                           path};
     arguments += tables;
     const pid_t pid = writeEnd ? spawn(program, arguments, writeEnd.get()) : -1;
@@ -183,8 +185,8 @@ std::pair<std::unique_ptr<Child>, UniqueFd> startReader(const QString& program,
 // Reads what the reader sends into `decoder` until the last frame or the
 // reader's end, stopping a reader that falls silent or runs past its budget.
 // Returns whether the last frame arrived.
-bool pump(const QString& path, int fd, FrameDecoder& decoder,
-          const ReaderProcess::Limits& limits, const ReadOptions& options) {
+bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProcess::Limits& limits,
+          const ReadOptions& options) {
     const milliseconds budget =
         limits.budget.count() > 0 ? limits.budget : ReaderProcess::budgetFor(fileSize(path));
     const Clock::time_point start = Clock::now();
@@ -212,8 +214,9 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder,
         pollfd ready{fd, POLLIN, 0};
         const int n = ::poll(&ready, 1, static_cast<int>(wait.count()));
         if (n < 0 && errno != EINTR)
-            throw FamilyFileError(Kind::ReaderStopped, path,
-                                  QStringLiteral("cannot be read: the pipe from the reader failed"));
+            throw FamilyFileError(
+                Kind::ReaderStopped, path,
+                QStringLiteral("cannot be read: the pipe from the reader failed"));
         if (n <= 0) continue;
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;

@@ -4,9 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "option_parser.h"
-
 #include "data/read_options.h"
+#include "option_parser.h"
 
 namespace kinmora::cli {
 
