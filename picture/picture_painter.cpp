@@ -19,7 +19,7 @@ const QColor kText(0, 0, 0);
 
 void PicturePainter::paint(QPainter& painter, const QRectF& area) const {
     painter.save();
-    painter.setPen(QPen(kLine, 0.8));
+    painter.setPen(QPen(kLine, kThinnestPen));
     for (const QLineF& line : m_picture.lines()) {
         // A straight line's bounding rectangle is empty; widen it before testing.
         const QRectF span = QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1);

@@ -14,6 +14,9 @@ public:
     // With `glyphs` the texts are drawn from the glyphs shaped at layout
     // time (fast, for PDF, images and printers); without, as strings, for
     // devices that keep text as characters (SVG).
+    // The thinnest pen, the lines', in points.
+    static constexpr double kThinnestPen = 0.8;
+
     explicit PicturePainter(const ChartPicture& picture, bool glyphs = true)
         : m_picture(picture), m_glyphs(glyphs) {}
 

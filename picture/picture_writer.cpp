@@ -5,24 +5,36 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <climits>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "picture/pdf_text_map.h"
 #include "picture/picture_painter.h"
+#include "picture/png_rows_writer.h"
 
 namespace kinmora {
 namespace {
 
 // A tile's label sits below its drawing, in this band.
 constexpr double kLabelBand = 16;
-// An image larger than this many pixels (1 GB at four bytes each) is refused.
+// An image larger than this many pixels is refused: a viewer needs more than
+// a gigabyte to show it.
 constexpr double kMaxPixels = 256.0 * 1024 * 1024;
+// So is one wider or taller than this: libpng, under most image viewers,
+// refuses to read longer sides.
+constexpr double kMaxSide = 1000000;
+// A box's edge, its antialiasing and any mark over or under its text reach
+// less than this far (points) beyond the box: a band paints what comes this
+// near it.
+constexpr double kReach = 12;
+// No glyph of the chart's fonts (10 and 14 points) reaches further below its
+// baseline than this, in points, Thai marks under the line included.
+constexpr double kGlyphDescent = 8;
 
 std::string where(const QString& path) {
     return path.toStdString() + ": ";
@@ -146,34 +158,78 @@ void PictureWriter::writeSvg(const QString& path) const {
         throw PictureError(where(path) + file.errorString().toStdString());
 }
 
-void PictureWriter::writePng(const QString& path, int dpi) const {
+void PictureWriter::writePng(const QString& path, int dpi, int bandBytes) const {
     if (dpi < 1 || dpi > 2400)
         throw PictureError(where(path) + "the resolution must be from 1 to 2400 dpi");
     const double scale = dpi / 72.0;
     const double width = std::ceil(m_picture.size().width() * scale);
     const double height = std::ceil(m_picture.size().height() * scale);
-    if (width * height > kMaxPixels || width > INT_MAX / 4 || height > INT_MAX / 4)
+    if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
         throw PictureError(where(path) + "the chart is too large for an image at " +
                            std::to_string(dpi) + " dpi (" +
                            std::to_string(static_cast<long long>(width)) + " x " +
                            std::to_string(static_cast<long long>(height)) +
                            " pixels); choose a lower resolution or a PDF");
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-    if (image.isNull()) throw PictureError(where(path) + "not enough memory for the image");
-    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    PicturePainter(m_picture).paint(painter);
-    painter.end();
-    QImageWriter writer(path, "png");
-    // zlib level 1 (Qt counts 0 to 100): charts are mostly white, and the
-    // fastest compression is nearly as small as the default.
-    writer.setCompression(12);
-    if (!writer.write(image)) throw PictureError(where(path) + writer.errorString().toStdString());
+    const int columns = static_cast<int>(width);
+    const int rows = static_cast<int>(height);
+    // The image is painted and written a band of rows at a time, so memory
+    // stays tens of megabytes however large the image is. A band starts
+    // `above` rows over the rows it writes: the painter places a glyph whose
+    // baseline lies above the band a fraction of a pixel differently (it
+    // rounds negative positions the other way), so the glyphs reaching into
+    // the written rows must all have their baselines inside the band.
+    double reachAbove = kGlyphDescent;
+    double reachBelow = 0;
+    if (PicturePainter::kThinnestPen * scale <= 1) {
+        // Lines thinner than a pixel are drawn by a stroker whose dashes and
+        // shading start where the band's edge cuts the line: at such
+        // resolutions a band reaches past every box and line it meets.
+        double longest = 0;
+        for (const ChartPicture::Box& box : m_picture.boxes())
+            longest = std::max(longest, box.rect.height());
+        for (const QLineF& line : m_picture.lines())
+            longest = std::max(longest, std::abs(line.dy()));
+        reachAbove = std::max(reachAbove, longest + 2);
+        reachBelow = longest + 2;
+    }
+    const int bandRows = std::clamp(bandBytes / (columns * 4), 1, rows);
+    const int above = static_cast<int>(std::ceil(reachAbove * scale)) + 1;
+    const int below = static_cast<int>(std::ceil(reachBelow * scale));
+    QImage band(columns, above + bandRows + below, QImage::Format_RGB32);
+    if (band.isNull()) throw PictureError(where(path) + "not enough memory for the image");
+    band.fill(Qt::white);
+    const PicturePainter chart(m_picture);
+    // A file that cannot be finished is never left half written.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw PictureError(where(path) + file.errorString().toStdString());
+    try {
+        PngRowsWriter png(file, columns, rows, static_cast<int>(std::lround(dpi / 0.0254)));
+        for (int top = 0; top < rows; top += bandRows) {
+            // Only the rows written are cleared: what is painted over the
+            // rows around them is never written. The first band starts at the
+            // image's top, as a whole painting does. (No clip either: a clip
+            // shifts the shading of lines thinner than a pixel.)
+            const int first = std::max(0, top - above);
+            const int skip = top - first;
+            std::memset(band.scanLine(skip), 0xFF,
+                        static_cast<std::size_t>(band.bytesPerLine()) * bandRows);
+            QPainter painter(&band);
+            painter.setRenderHint(QPainter::Antialiasing);
+            // Whole pixels up, then the scale: a band's pixels are those of
+            // the same rows painted in one image.
+            painter.translate(0, -first);
+            painter.scale(scale, scale);
+            chart.paint(painter, QRectF(0, first / scale - kReach, m_picture.size().width(),
+                                        band.height() / scale + 2 * kReach));
+            painter.end();
+            png.write(band, skip, std::min(bandRows, rows - top));
+        }
+        png.finish();
+    } catch (const PngRowsWriter::Error& e) {
+        throw PictureError(where(path) + e.what());
+    }
+    if (!file.commit()) throw PictureError(where(path) + file.errorString().toStdString());
 }
 
 }  // namespace kinmora

@@ -39,8 +39,10 @@ public:
     void writePdf(const QString& path, const Pages& pages) const;
     void writeSvg(const QString& path) const;
     // `dpi` from 1 to 2400; throws PictureError when the image would be too
-    // large to hold in memory (a PDF suits such a chart).
-    void writePng(const QString& path, int dpi) const;
+    // large for image viewers (a PDF suits such a chart). The image is painted
+    // in bands of rows of about `bandBytes` each, whatever its size.
+    static constexpr int kBandBytes = 16 * 1024 * 1024;
+    void writePng(const QString& path, int dpi, int bandBytes = kBandBytes) const;
 
     // Paints on `device`, whose page size and margins are already set: the
     // chart shrunk to fit the first page, or with `tiles` at full size over

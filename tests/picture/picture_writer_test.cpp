@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -14,9 +16,11 @@
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
 #include "data/family_database.h"
+#include "family_generator.h"
 #include "picture/chart_picture.h"
 #include "picture/pdf_text_map.h"
 #include "picture/person_facts.h"
+#include "picture/picture_painter.h"
 #include "support/family_files.h"
 
 namespace kinmora {
@@ -137,8 +141,74 @@ TEST_F(PictureWriterTest, PngHasTheSizeItsResolutionAsksForOrIsRefused) {
 
     // An image that could not be held in memory is refused, and no file is left.
     const QString huge = m_files.path("huge.png");
-    EXPECT_THROW(PictureWriter(*m_picture).writePng(huge, 2400), PictureError);
+    try {
+        PictureWriter(*m_picture).writePng(huge, 2400);
+        ADD_FAILURE() << "no error for a huge image";
+    } catch (const PictureError& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QLatin1String("too large"))) << e.what();
+    }
     EXPECT_FALSE(QFile::exists(huge));
+}
+
+struct Difference {
+    qint64 pixels = 0;
+    int most = 0;  // the largest difference of one channel
+};
+
+Difference difference(const QImage& a, const QImage& b) {
+    Difference d;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (p == q) continue;
+            ++d.pixels;
+            d.most = std::max({d.most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q))});
+        }
+    return d;
+}
+
+// The chart painted whole in one image, as a PNG at `dpi` must show it.
+QImage paintedWhole(const ChartPicture& picture, int dpi) {
+    const double scale = dpi / 72.0;
+    QImage image(int(std::ceil(picture.size().width() * scale)),
+                 int(std::ceil(picture.size().height() * scale)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    PicturePainter(picture).paint(painter);
+    return image;
+}
+
+TEST_F(PictureWriterTest, PngPaintedInBandsHasThePixelsOfTheWholeChartPaintedAtOnce) {
+    QImageReader::setAllocationLimit(0);
+    // A generated family's largest chart is broad and tall enough to be
+    // painted in several bands, with Thai marks above and below the lines.
+    const bench::GeneratedFamily family = bench::generateFamily(300, 2);
+    const auto generated = FamilyDatabase::open(
+        m_files.writeTables(QStringLiteral("generated.mdb"),
+                            {{"family", family.familyCsv}, {"married", family.marriedCsv}}));
+    ChartTree tree;
+    ChartBuilder builder(*generated, tree);
+    ASSERT_EQ(builder.calac(QString::fromStdString(family.largestChartName), FamilySide::Father),
+              ChartBuilder::Outcome::Built);
+    const ChartPicture broad = ChartPicture::layOut(tree, PersonFacts::load(*generated));
+    const ChartPicture* sample = &*m_picture;
+    // Bands of a few rows put band edges through many boxes and texts.
+    for (const auto& [picture, dpi, bandBytes] :
+         {std::tuple{sample, 150, PictureWriter::kBandBytes}, std::tuple{sample, 61, 20000},
+          std::tuple{sample, 150, 30000}, std::tuple{&broad, 150, 200000}}) {
+        SCOPED_TRACE(::testing::Message() << picture->boxes().size() << " boxes at " << dpi
+                                          << " dpi, bands of " << bandBytes << " bytes");
+        const QString png = m_files.path(QStringLiteral("banded.png"));
+        PictureWriter(*picture).writePng(png, dpi, bandBytes);
+        const QImage whole = paintedWhole(*picture, dpi);
+        const QImage written = QImage(png).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(written.size(), whole.size());
+        const Difference d = difference(written, whole);
+        EXPECT_EQ(d.pixels, 0) << d.most;
+    }
 }
 
 TEST_F(PictureWriterTest, AFileThatCannotBeWrittenIsAnErrorNamingIt) {
