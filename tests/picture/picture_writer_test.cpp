@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -18,6 +17,7 @@
 #include "picture/pdf_text_map.h"
 #include "picture/person_facts.h"
 #include "support/family_files.h"
+#include "support/process_runner.h"
 
 namespace kinmora {
 namespace {
@@ -34,11 +34,9 @@ QString comparable(QString text) {
 }
 
 QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const testing::ProcessRun run = testing::runProcess(program, arguments);
+    EXPECT_EQ(run.status, 0) << program.toStdString();
+    return run.out;
 }
 
 class PictureWriterTest : public ::testing::Test {
