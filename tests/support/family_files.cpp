@@ -36,4 +36,10 @@ QString FamilyFiles::writeFile(const QString& file, const QByteArray& bytes) {
     return out;
 }
 
+QString FamilyFiles::writeScript(const QString& file, const QByteArray& body) {
+    const QString out = writeFile(file, "#!/bin/sh\n" + body + "\n");
+    QFile(out).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return out;
+}
+
 }  // namespace kinmora::testing

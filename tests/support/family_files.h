@@ -35,6 +35,10 @@ public:
     // Writes FILE with exactly `bytes` (a damaged file, a CSV) and returns its path.
     QString writeFile(const QString& file, const QByteArray& bytes);
 
+    // Writes FILE as a shell script (`body` after "#!/bin/sh") that only its
+    // owner may run, e.g. a reader program that never answers.
+    QString writeScript(const QString& file, const QByteArray& body);
+
     // A path in the folder, for files a test makes itself.
     QString path(const QString& file) const { return m_dir.filePath(file); }
 
