@@ -4,7 +4,6 @@
 #include "app/chart_tree_widget.h"
 
 #include <QMouseEvent>
-#include <stdexcept>
 
 #include "app/image_list1.h"
 
@@ -27,15 +26,7 @@ void ChartTreeWidget::clearNodes() {
 }
 
 void ChartTreeWidget::addNode(const ChartNode& node) {
-    QTreeWidgetItem* parent = nullptr;
-    if (!node.parentKey.isEmpty()) {
-        parent = m_items.value(node.parentKey);
-        if (!parent)
-            throw std::runtime_error("chart node " + node.key.toStdString() + " has no parent " +
-                                     node.parentKey.toStdString());
-    }
-    if (m_items.contains(node.key))
-        throw std::runtime_error("chart node key " + node.key.toStdString() + " is taken");
+    QTreeWidgetItem* parent = m_items.parentOf(node);
 
     // Filled before it joins the tree, so the view hears of it only once.
     auto* item = new QTreeWidgetItem(QStringList{node.text});

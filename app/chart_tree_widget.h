@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include "chart/chart_node.h"
+#include "chart/node_index.h"
 
 namespace kinmora {
 
@@ -25,7 +26,7 @@ public:
     void clearNodes();
     // Adds `node`, collapsed, as the last child of the node keyed
     // node.parentKey (top level when that is empty). Throws
-    // std::runtime_error when the parent key is unknown or the key is taken.
+    // std::logic_error when the parent key is unknown or the key is taken.
     void addNode(const ChartNode& node);
     // Expands every ancestor of the node keyed `key` (unknown keys are
     // ignored). The last node made visible is scrolled into view once the
@@ -47,7 +48,7 @@ protected:
 private:
     void scrollToLastVisible();
 
-    QHash<QString, QTreeWidgetItem*> m_items;
+    NodeIndex<QTreeWidgetItem*> m_items;
     QString m_lastVisible;
     bool m_scrollPending = false;
 };

@@ -14,12 +14,9 @@ void ChartTree::clearNodes() {
 }
 
 void ChartTree::addNode(const ChartNode& node) {
-    if (m_byKey.contains(node.key))
-        throw std::logic_error("duplicate chart key " + node.key.toStdString());
-    if (!node.parentKey.isEmpty() && !m_byKey.contains(node.parentKey))
-        throw std::logic_error("no chart node keyed " + node.parentKey.toStdString());
-    m_byKey.insert(node.key, static_cast<int>(m_nodes.size()));
+    m_byKey.parentOf(node);  // refuses a taken key or an unknown parent
     m_nodes.push_back(node);
+    m_byKey.insert(node.key, &m_nodes.back());
     m_children[node.parentKey].append(node.key);
 }
 
@@ -32,8 +29,7 @@ void ChartTree::makeVisible(const QString& key) {
 }
 
 const ChartNode* ChartTree::node(const QString& key) const {
-    const auto it = m_byKey.constFind(key);
-    return it == m_byKey.constEnd() ? nullptr : &m_nodes[static_cast<std::size_t>(*it)];
+    return m_byKey.value(key);
 }
 
 QStringList ChartTree::childKeys(const QString& key) const {

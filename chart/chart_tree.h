@@ -5,10 +5,11 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <deque>
 #include <vector>
 
 #include "chart/chart_view.h"
+#include "chart/node_index.h"
 
 namespace kinmora {
 
@@ -42,8 +43,8 @@ public:
     int size() const { return static_cast<int>(m_nodes.size()); }
 
 private:
-    std::vector<ChartNode> m_nodes;
-    QHash<QString, int> m_byKey;
+    std::deque<ChartNode> m_nodes;  // a deque: adding a node moves none
+    NodeIndex<const ChartNode*> m_byKey;
     QHash<QString, QStringList> m_children;
     QHash<QString, bool> m_expanded;
     QString m_lastVisible;

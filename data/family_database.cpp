@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "data/family_columns.h"
 #include "data/family_file_error.h"
 #include "data/family_queries.h"
 
@@ -20,18 +21,11 @@ namespace {
 // unknown, no parent code as no parent). A married table needs a third
 // column for its order, even one of Nulls.
 void addMissingFields(Engine& db) {
-    const ColumnInfo family[] = {
-        {QStringLiteral("code"), ColumnType::Integer},
-        {QStringLiteral("surname"), ColumnType::Text},
-        {QStringLiteral("sex"), ColumnType::Bool},
-        {QStringLiteral("born"), ColumnType::Date},
-        {QStringLiteral("die"), ColumnType::Date},
-        {QStringLiteral("still"), ColumnType::Bool},
-        {QStringLiteral("biography"), ColumnType::Memo},
-        {QStringLiteral("fathercode"), ColumnType::Integer},
-        {QStringLiteral("mothercode"), ColumnType::Integer},
-    };
-    for (const ColumnInfo& column : family) db.addMissingColumn(QStringLiteral("family"), column);
+    for (const FamilyColumn& column : kFamilyColumns)
+        db.addMissingColumn(
+            QStringLiteral("family"),
+            {QString::fromLatin1(column.name.data(), static_cast<qsizetype>(column.name.size())),
+             column.type});
     db.addMissingColumn(QStringLiteral("married"),
                         {QStringLiteral("fathercode"), ColumnType::Integer});
     db.addMissingColumn(QStringLiteral("married"),

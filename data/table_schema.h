@@ -4,11 +4,9 @@
 #include <QString>
 #include <vector>
 
-namespace kinmora {
+#include "data/column_type.h"
 
-// How a column's values are read. Other covers Access types the program
-// does not show (OLE objects, binary, replication ids): their values read as Null.
-enum class ColumnType { Bool, Integer, Real, Date, Text, Memo, Other };
+namespace kinmora {
 
 struct ColumnInfo {
     QString name;

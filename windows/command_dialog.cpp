@@ -3,13 +3,34 @@
 
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <exception>
 
 #include "windows/main_window.h"
+#include "windows/thai_font.h"
+#include "windows/tool_window.h"
+#include "windows/twips.h"
 
 namespace kinmora {
 
-CommandDialog::CommandDialog(MainWindow& main) : QDialog(main.widget()), m_main(main) {}
+CommandDialog::CommandDialog(MainWindow& main, const QString& objectName, const QString& title,
+                             int width, int height)
+    : QDialog(main.widget()), m_main(main) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    tool_window::setUp(this, width, height);
+    setFont(thaiFont(9.75));
+}
+
+QPushButton* CommandDialog::addButton(const QString& objectName, const QString& text, int x, int y,
+                                      int width, int height) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    twips::place(button, x, y, width, height);
+    return button;
+}
 
 void CommandDialog::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||

@@ -1,8 +1,11 @@
 // What the open window and the search dialog share: the main window they
-// serve, keys that press no button, and a chart rebuild that cannot throw.
+// serve, buttons that Enter and Esc do not press, and a chart rebuild that
+// cannot throw.
 #pragma once
 
 #include <QDialog>
+
+class QPushButton;
 
 namespace kinmora {
 
@@ -12,9 +15,16 @@ class CommandDialog : public QDialog {
     Q_OBJECT
 
 protected:
-    explicit CommandDialog(MainWindow& main);
+    // A tool window named `objectName`, `width` × `height` twips in all, in
+    // the dialogs' Thai font.
+    CommandDialog(MainWindow& main, const QString& objectName, const QString& title, int width,
+                  int height);
 
-    // Neither button is a default or cancel button: Enter and Esc press neither.
+    // A button named `objectName` placed at twips (x, y), width × height.
+    // No button is a default or cancel button: Enter and Esc press none.
+    QPushButton* addButton(const QString& objectName, const QString& text, int x, int y, int width,
+                           int height);
+
     void keyPressEvent(QKeyEvent* event) override;
 
     // Rebuilds the chart around `name`; a failure is shown over this dialog

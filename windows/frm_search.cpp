@@ -9,7 +9,6 @@
 #include "data/name_search.h"
 #include "data/thai_collation.h"
 #include "windows/main_window.h"
-#include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -28,28 +27,16 @@ QString trimSpaces(const QString& text) {
 }  // namespace
 
 frm_search::frm_search(MainWindow& main)
-    : CommandDialog(main), m_collator(ThaiCollation::collator()) {
-    setObjectName(QStringLiteral("frm_search"));
-    setWindowTitle(QStringLiteral("ชื่อ - สกุล"));
-    tool_window::setUp(this, 5205, 2580);
-    setFont(thaiFont(9.75));
-
+    : CommandDialog(main, QStringLiteral("frm_search"), QStringLiteral("ชื่อ - สกุล"), 5205, 2580),
+      m_collator(ThaiCollation::collator()) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     twips::place(m_list, 120, 240, 4935, 1500);
 
-    m_ok = new QPushButton(QStringLiteral("ตกลง"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    twips::place(m_ok, 3000, 2040, 800, 375);
-    m_cancel = new QPushButton(QStringLiteral("ยกเลิก"), this);
-    m_cancel->setObjectName(QStringLiteral("Command2"));
-    twips::place(m_cancel, 3960, 2040, 800, 375);
-    for (QPushButton* button : {m_ok, m_cancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    m_ok = addButton(QStringLiteral("Command1"), QStringLiteral("ตกลง"), 3000, 2040, 800, 375);
+    m_cancel = addButton(QStringLiteral("Command2"), QStringLiteral("ยกเลิก"), 3960, 2040, 800, 375);
     setTabOrder(m_list, m_ok);
     setTabOrder(m_ok, m_cancel);
     m_list->setFocus();

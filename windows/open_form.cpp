@@ -19,7 +19,6 @@
 
 #include "windows/background_open.h"
 #include "windows/main_window.h"
-#include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -30,12 +29,8 @@ constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
-open_form::open_form(MainWindow& main) : CommandDialog(main) {
-    setObjectName(QStringLiteral("open_form"));
-    setWindowTitle(QStringLiteral("Open"));
-    tool_window::setUp(this, 5430, 3450);
-    setFont(thaiFont(9.75));
-
+open_form::open_form(MainWindow& main)
+    : CommandDialog(main, QStringLiteral("open_form"), QStringLiteral("Open"), 5430, 3450) {
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("Drive1"));
     twips::place(m_drives, 120, 240, 2655, 330);
@@ -60,16 +55,9 @@ open_form::open_form(MainWindow& main) : CommandDialog(main) {
     m_files->setSelectionMode(QAbstractItemView::SingleSelection);
     twips::place(m_files, 3000, 720, 2295, 1650);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    twips::place(m_ok, 3240, 2760, 855, 375);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("Command2"));
-    twips::place(m_cancel, 4200, 2760, 855, 375);
-    for (QPushButton* button : {m_ok, m_cancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    m_ok = addButton(QStringLiteral("Command1"), QStringLiteral("OK"), 3240, 2760, 855, 375);
+    m_cancel =
+        addButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), 4200, 2760, 855, 375);
 
     connect(m_drives, &QComboBox::activated, this,
             [this](int index) { setDrive(m_drives->itemData(index).toString()); });

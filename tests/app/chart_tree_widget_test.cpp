@@ -41,7 +41,7 @@ void ChartTreeWidgetTest::badNodesAreRefused() {
     QFETCH(QString, parentKey);
     ChartTreeWidget tree;
     addFamily(tree);
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+    QVERIFY_THROWS_EXCEPTION(std::logic_error,
                              tree.addNode(ChartNode{key, "x", "male", parentKey}));
     QCOMPARE(tree.topLevelItemCount(), 1);
     QCOMPARE(tree.node(QStringLiteral("M2"))->text(0), QStringLiteral("แม่"));

@@ -240,12 +240,7 @@ private slots:
         const QStringList chart = describe(window->TreeView1());
         const QString status = window->StatusBar1()->panelText(1);
         const QString buttons = enabled(*window);
-        const QString stuck = m_files.path(QStringLiteral("stuck-reader"));
-        QFile script(stuck);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nexec sleep 60\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString stuck = m_files.writeScript(QStringLiteral("stuck-reader"), "exec sleep 60");
         kinmora::ReadOptions options;
         options.readerProgram = stuck;
         const QString path = m_files.path(QStringLiteral("family.mdb"));
@@ -549,9 +544,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
-        QFile out(m_files.path(file));
-        if (!content.isEmpty()) QVERIFY(out.open(QIODevice::WriteOnly) && out.write(content) > 0);
-        out.close();
+        if (!content.isEmpty()) m_files.writeFile(file, content);
         auto window = openFamily();
         QVERIFY(window);
         const QStringList chart = describe(window->TreeView1());

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QPrinter>
-#include <QProcess>
 #include <QtTest>
 
 #include "app/command_tool_bar.h"
@@ -13,6 +12,7 @@
 #include "app/module1.h"
 #include "app/side_selector.h"
 #include "support/family_files.h"
+#include "support/process_runner.h"
 
 using kinmora::frm_main;
 using kinmora::Module1;
@@ -31,10 +31,8 @@ const char* const kFamily =
 const char* const kMarried = "1,2,1\n3,5,1\n";
 
 QString pdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return kinmora::testing::runProcess(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+        .out;
 }
 
 QString fileText(const QString& path) {

@@ -77,29 +77,10 @@ TEST_F(DamagedFamilyTest, ACycleOfParentsEndsAtTheChartsReach) {
     EXPECT_EQ(tree.node(QStringLiteral("Root"))->text, QStringLiteral("upper"));
 }
 
-TEST_F(DamagedFamilyTest, CodesThatNameNobodyShowAsUnknown) {
-    const auto person =
-        loadParticulars(m_db->rs_family(), QStringLiteral("เกินช่วง"), QDateTime::currentDateTime());
-    ASSERT_TRUE(person.has_value());
-    EXPECT_EQ(person->father, kNoParent);
-    EXPECT_EQ(person->mother, kNoParent);
-
-    ChartTree tree;
-    ChartBuilder(*m_db, tree).calac(QStringLiteral("แต่งกับใคร"), FamilySide::Father);
-    // The spouse 999 is nobody: a marker, not whoever the cursor stood on.
-    EXPECT_EQ(tree.node(QStringLiteral("M2"))->text, QStringLiteral("?"));
-    EXPECT_EQ(tree.node(QStringLiteral("M2"))->image, QStringLiteral("wife"));
-}
-
 TEST_F(DamagedFamilyTest, APersonCodedZeroIsNotEveryOrphansParent) {
     ChartTree tree;
     ChartBuilder(*m_db, tree).calac(QStringLiteral("รหัสศูนย์"), FamilySide::Father);
     EXPECT_EQ(tree.size(), 2);  // the root and the person: 0 stands for nobody
-}
-
-TEST_F(DamagedFamilyTest, ANamelessPersonIsSearchedBySurname) {
-    const QStringList hits = search_hits(m_db->rs_family(), QStringLiteral("ไร้ชื่อ"));
-    EXPECT_EQ(hits, QStringList{QString(10, QLatin1Char(' ')) + QStringLiteral("ไร้ชื่อ")});
 }
 
 TEST_F(DamagedFamilyTest, AMegabyteBiographyReadsWhole) {

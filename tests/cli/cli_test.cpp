@@ -1,31 +1,18 @@
 // kinmora-cli as scripts use it: its output, word for word, and its exit statuses.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-
 #include "support/family_files.h"
 #include "support/file_patches.h"
+#include "support/process_runner.h"
 
 namespace kinmora {
 namespace {
 
-struct CliRun {
-    int status;
-    QString out;
-    QString err;
-};
+using testing::ProcessRun;
 
-CliRun cli(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8")) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KINMORA_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+ProcessRun cli(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8")) {
+    return testing::runProcess(QStringLiteral(KINMORA_CLI), arguments,
+                               {{}, {{QStringLiteral("LC_ALL"), locale}}});
 }
 
 const char kFamily[] =
@@ -42,7 +29,7 @@ protected:
 };
 
 TEST_F(CliTest, ChartPrintsOneTabSeparatedLinePerNodeAndTheStatus) {
-    const CliRun run = cli({"chart", m_path});  // first person in name order: ปู่
+    const ProcessRun run = cli({"chart", m_path});  // first person in name order: ปู่
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n"
                                       "1\tM1\tปู่\tcmale\t0\n"
@@ -53,16 +40,16 @@ TEST_F(CliTest, ChartPrintsOneTabSeparatedLinePerNodeAndTheStatus) {
 }
 
 TEST_F(CliTest, ChartFollowsTheChosenSide) {
-    const CliRun father = cli({"chart", m_path, "--name", "พ่อ"});
+    const ProcessRun father = cli({"chart", m_path, "--name", "พ่อ"});
     EXPECT_TRUE(father.out.startsWith(
         QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n1\tM1\tปู่\tmale\t1\n")));
-    const CliRun mother = cli({"chart", m_path, "--name", "พ่อ", "--side", "mother"});
+    const ProcessRun mother = cli({"chart", m_path, "--name", "พ่อ", "--side", "mother"});
     EXPECT_TRUE(mother.out.startsWith(
         QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n1\tM1\tย่า\tfemale\t1\n")));
 }
 
 TEST_F(CliTest, SearchPrintsHitLinesInNameOrder) {
-    const CliRun run = cli({"search", m_path, "ศรี"});
+    const ProcessRun run = cli({"search", m_path, "ศรี"});
     EXPECT_EQ(run.status, 0);
     const QString gap(10, QLatin1Char(' '));
     EXPECT_EQ(run.out, QStringLiteral("ปู่") + gap + QStringLiteral("ศรีสุข\n") + QStringLiteral("พ่อ") +
@@ -71,7 +58,7 @@ TEST_F(CliTest, SearchPrintsHitLinesInNameOrder) {
 }
 
 TEST_F(CliTest, PersonPrintsTheNineTextsOfTheWindow) {
-    const CliRun run = cli({"person", m_path, "พ่อ", "--now", "2000-06-15 12:00:00"});
+    const ProcessRun run = cli({"person", m_path, "พ่อ", "--now", "2000-06-15 12:00:00"});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("name\tพ่อ\n"
                                       "surname\tศรีสุข\n"
@@ -88,7 +75,7 @@ TEST_F(CliTest, CodePageOptionOverridesTheGuessInEveryCommand) {
     testing::setHeaderCodePage(m_path, 1252);
     EXPECT_EQ(cli({"search", m_path, "สมศรี"}).out,
               QStringLiteral("สมศรี") + QString(10, QLatin1Char(' ')) + QStringLiteral("ใจดี\n"));
-    const CliRun latin = cli({"chart", m_path, "--code-page", "1252", "--name", "ÊÁÈÃÕ"});
+    const ProcessRun latin = cli({"chart", m_path, "--code-page", "1252", "--name", "ÊÁÈÃÕ"});
     EXPECT_EQ(latin.status, 0) << latin.err.toStdString();
     EXPECT_TRUE(latin.out.contains(QStringLiteral("\tÊÁÈÃÕ\t"))) << latin.out.toStdString();
     EXPECT_EQ(cli({"person", m_path, "พ่อ", "--code-page", "874"}).status, 0);
@@ -112,7 +99,7 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
          "kinmora-cli: " + missing + ": cannot be opened: No such file or directory\n"},
     };
     for (const Case& c : cases) {
-        const CliRun run = cli(c.arguments);
+        const ProcessRun run = cli(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
@@ -135,13 +122,13 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
         {{"--version"}, "kinmora-cli "},
     };
     for (const Case& c : cases) {
-        const CliRun run = cli(c.arguments);
+        const ProcessRun run = cli(c.arguments);
         EXPECT_EQ(run.status, 0) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.startsWith(c.starts)) << run.out.toStdString();
         EXPECT_TRUE(run.err.isEmpty());
     }
     EXPECT_TRUE(cli({"chart", "--help"}).out.contains(QStringLiteral("--side SIDE")));
-    const CliRun bad = cli({"chart", m_path, "--colour", "red"});
+    const ProcessRun bad = cli({"chart", m_path, "--colour", "red"});
     EXPECT_EQ(bad.err, QStringLiteral("kinmora-cli: unknown option '--colour'\n"
                                       "Try 'kinmora-cli chart --help' for more information.\n"));
 }
@@ -149,7 +136,7 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
 // Messages are UTF-8 whatever the locale: a Thai file name survives LC_ALL=C.
 TEST_F(CliTest, ThaiInAMessageSurvivesThePlainCLocale) {
     const QString missing = m_files.path(QStringLiteral("ตระกูล.mdb"));
-    const CliRun run = cli({"chart", missing}, QStringLiteral("C"));
+    const ProcessRun run = cli({"chart", missing}, QStringLiteral("C"));
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("kinmora-cli: ") + missing +
                                    QStringLiteral(": cannot be opened")))

@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include "support/family_files.h"
+#include "support/process_runner.h"
 
 namespace kinmora {
 namespace {
 
 int cli(const QStringList& arguments, QString* err = nullptr) {
-    QProcess process;
-    process.start(QStringLiteral(KINMORA_CLI), arguments);
-    process.waitForFinished(60000);
-    if (err) *err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitCode();
+    const testing::ProcessRun run = testing::runProcess(QStringLiteral(KINMORA_CLI), arguments);
+    if (err) *err = run.err;
+    return run.status;
 }
 
 class PictureCliTest : public ::testing::Test {

@@ -2,9 +2,8 @@
 // found as the chart finds them or codes, and its exit statuses.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 #include "support/family_files.h"
+#include "support/process_runner.h"
 
 namespace kinmora {
 namespace {
@@ -42,21 +41,17 @@ TEST(RelationCommandTest, PrintsTheTermOrSaysWhatWentWrong) {
         {{"แก้ว", "มาลี", "ทองดี"}, 2, "", ""},
     };
     for (const Case& c : cases) {
-        QProcess process;
-        process.start(QStringLiteral(KINMORA_CLI), QStringList{"relation", path} + c.arguments);
-        process.waitForFinished(60000);
+        const testing::ProcessRun run = testing::runProcess(
+            QStringLiteral(KINMORA_CLI), QStringList{"relation", path} + c.arguments);
         const std::string what = c.arguments.join(' ').toStdString();
-        EXPECT_EQ(process.exitCode(), c.status) << what;
-        EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), c.out) << what;
-        if (!c.err.isEmpty()) {
-            EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), c.err) << what;
-        }
+        EXPECT_EQ(run.status, c.status) << what;
+        EXPECT_EQ(run.out, c.out) << what;
+        if (!c.err.isEmpty()) EXPECT_EQ(run.err, c.err) << what;
     }
-    QProcess process;
-    process.start(QStringLiteral(KINMORA_CLI), {"relation", missing, "a", "b"});
-    process.waitForFinished(60000);
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+    const testing::ProcessRun run =
+        testing::runProcess(QStringLiteral(KINMORA_CLI), {"relation", missing, "a", "b"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
               "kinmora-cli: " + missing + ": cannot be opened: No such file or directory\n");
 }
 

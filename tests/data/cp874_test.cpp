@@ -3,27 +3,11 @@
 #include "data/cp874.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
+
+#include "support/iconv_cp874.h"
 
 namespace kinmora {
 namespace {
-
-// What iconv makes of one byte, or U+FFFD when the code page leaves it undefined.
-char16_t iconvDecode(unsigned char byte) {
-    iconv_t cd = ::iconv_open("UTF-16LE", "CP874");
-    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    char in[1] = {static_cast<char>(byte)};
-    char out[4] = {};
-    char* inPtr = in;
-    char* outPtr = out;
-    std::size_t inLeft = 1;
-    std::size_t outLeft = sizeof out;
-    const std::size_t done = ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    ::iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1) || outLeft != 2) return 0xFFFD;
-    return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                 static_cast<unsigned char>(out[1]) << 8);
-}
 
 bool isHiddenControl(unsigned char byte) {
     return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x7F;
@@ -34,8 +18,10 @@ TEST(Cp874, EveryByteDecodesAsIconvDoes) {
         const auto byte = static_cast<unsigned char>(b);
         const QString decoded = decodeCp874(&byte, 1);
         ASSERT_EQ(decoded.size(), 1);
-        const char16_t expected = isHiddenControl(byte) ? char16_t{0xFFFD} : iconvDecode(byte);
-        EXPECT_EQ(decoded[0].unicode(), expected) << "byte 0x" << std::hex << b;
+        const auto utf8 = testing::iconvCp874ToUtf8(byte);
+        const QString expected =
+            isHiddenControl(byte) || !utf8 ? QString(QChar(0xFFFD)) : QString::fromStdString(*utf8);
+        EXPECT_EQ(decoded, expected) << "byte 0x" << std::hex << b;
     }
 }
 

@@ -149,20 +149,5 @@ TEST_F(EngineTest, ABadQueryNamesItselfAsWrittenInTheError) {
     }
 }
 
-TEST_F(EngineTest, QueriesAnswerRightAfterMoreShapesThanTheCacheKeeps) {
-    auto engine = open("1,พ่อ,,1,,,0,,0,0\n2,ลูก,,1,,,0,,1,0\n");
-    // Each text differs, so each is a statement of its own.
-    for (int round = 0; round < 3; ++round)
-        for (int n = 0; n < 100; ++n) {
-            const QString sql =
-                QStringLiteral("Select code, %1 as n from family where fathercode = ?").arg(n);
-            RecordSet rs = engine->openRecordset(Query{sql, {1}});
-            ASSERT_EQ(rs.recordCount(), 1) << sql.toStdString();
-            EXPECT_EQ(rs.field(QStringLiteral("n")).toText(), QString::number(n));
-            EXPECT_EQ(column(*engine, queries::childrenOfFather(1), QStringLiteral("name")),
-                      QStringList{QStringLiteral("ลูก")});
-        }
-}
-
 }  // namespace
 }  // namespace kinmora

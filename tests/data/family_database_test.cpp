@@ -43,13 +43,6 @@ std::string failure(const QString& path, Kind* kind = nullptr) {
 
 class FamilyDatabaseTest : public ::testing::Test {
 protected:
-    QString writeBytes(const QString& name, const QByteArray& bytes) {
-        const QString path = m_files.path(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return path;
-    }
     // A family table with two columns named alike: written with distinct
     // names, then one renamed in place, as no writer would allow it.
     QString twinColumns() {
@@ -60,7 +53,7 @@ protected:
         f.open(QIODevice::ReadOnly);
         QByteArray bytes = f.readAll();
         f.close();
-        return writeBytes("twins.mdb", bytes.replace("qqqq", "NAME"));
+        return m_files.writeFile("twins.mdb", bytes.replace("qqqq", "NAME"));
     }
     testing::FamilyFiles m_files;
 };
@@ -86,11 +79,13 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
     };
     const std::string header = testing::kFamilyHeader;
     const Case cases[] = {
-        {writeBytes("empty.mdb", {}), "empty", Kind::Empty},
-        {writeBytes("text.mdb", "code,name\n1,สมชาย\n"), "not an Access database", Kind::NotAccess},
-        {writeBytes("future.mdb", future), "unknown version (127)", Kind::UnknownVersion},
-        {writeBytes("truncated.mdb", bytes.left(bytes.size() - 1000)), "truncated", Kind::Damaged},
-        {writeBytes("onepage.mdb", bytes.left(2048)), "damaged", Kind::Damaged},
+        {m_files.writeFile("empty.mdb", {}), "empty", Kind::Empty},
+        {m_files.writeFile("text.mdb", "code,name\n1,สมชาย\n"), "not an Access database",
+         Kind::NotAccess},
+        {m_files.writeFile("future.mdb", future), "unknown version (127)", Kind::UnknownVersion},
+        {m_files.writeFile("truncated.mdb", bytes.left(bytes.size() - 1000)), "truncated",
+         Kind::Damaged},
+        {m_files.writeFile("onepage.mdb", bytes.left(2048)), "damaged", Kind::Damaged},
         {m_files.path("missing.mdb"), "cannot be opened", Kind::NotFound},
         {m_files.path(""), "not a regular file", Kind::NotRegularFile},
         {m_files.writeTables("nomarried.mdb", {{"family", header + "1,ก,,1,,,0,,0,0\n"}}),

@@ -3,8 +3,6 @@
 // tables whose row count is stale.
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "support/family_files.h"
@@ -145,14 +143,9 @@ TEST_F(MdbReaderTest, AnEncryptedFileSaysItHasAPasswordNotThatItIsDamaged) {
     QByteArray ace(2 * 4096, '\0');
     ace.replace(4, 16, QByteArray("Standard ACE DB\0", 16));
     ace[0x14] = 0x02;
-    const QString plain = m_files.path("plain.accdb");
-    const QString encrypted = m_files.path("encrypted.accdb");
-    for (const QString& path : {plain, encrypted}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(ace);
-        ace[0x299] = 0x6C;
-    }
+    const QString plain = m_files.writeFile("plain.accdb", ace);
+    ace[0x299] = 0x6C;
+    const QString encrypted = m_files.writeFile("encrypted.accdb", ace);
     EXPECT_EQ(failure(plain).find("password"), std::string::npos) << failure(plain);
     EXPECT_NE(failure(encrypted).find("protected by a password"), std::string::npos);
 }

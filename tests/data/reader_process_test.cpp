@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <cerrno>
 
 #include "data/family_file_error.h"
@@ -87,17 +86,6 @@ TEST_F(ReaderProcessTest, ASinkThatFailsStopsTheReader) {
     EXPECT_FALSE(strayChildren());
 }
 
-// A reader program stand-in, written as a shell script.
-QString script(testing::FamilyFiles& files, const char* name, const QByteArray& body) {
-    const QString path = files.path(QString::fromLatin1(name));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n" + body + "\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
 // The reason a read fails with, and how long the verdict took.
 std::pair<std::string, qint64> verdict(const QString& path, const ReaderProcess::Limits& limits,
                                        const ReadOptions& options) {
@@ -117,15 +105,15 @@ TEST_F(ReaderProcessTest, AStuckOrEndlessReaderIsStoppedWithinItsLimits) {
     limits.silence = std::chrono::milliseconds(400);
     limits.budget = std::chrono::milliseconds(600);
     ReadOptions silent;
-    silent.readerProgram = script(m_files, "silent", "exec sleep 60");
+    silent.readerProgram = m_files.writeScript("silent", "exec sleep 60");
     const auto [stuck, stuckMs] = verdict(m_path, limits, silent);
     EXPECT_NE(stuck.find("stopped making progress"), std::string::npos) << stuck;
     EXPECT_LT(stuckMs, 2000);
     // A megabyte frame that trickles in: alive, but past three budgets it is over.
     ReadOptions trickle;
-    trickle.readerProgram = script(m_files, "trickle",
-                                   "printf '\\000\\000\\020\\000' >&3\n"
-                                   "while :; do printf x >&3; sleep 0.05; done");
+    trickle.readerProgram = m_files.writeScript("trickle",
+                                                "printf '\\000\\000\\020\\000' >&3\n"
+                                                "while :; do printf x >&3; sleep 0.05; done");
     const auto [endless, endlessMs] = verdict(m_path, limits, trickle);
     EXPECT_NE(endless.find("took longer than any family file"), std::string::npos) << endless;
     EXPECT_GE(endlessMs, 3 * 600);

@@ -7,14 +7,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <optional>
 
 #include "data/family_database.h"
 #include "data/family_file_error.h"
-#include "support/qt_printers.h"
+#include "support/family_files.h"
 
 namespace kinmora {
 namespace {
@@ -65,15 +64,10 @@ TEST_P(Reproducer, IsRefusedQuietlyInTimeAndLeftUnchanged) {
     QFile source(QDir(QStringLiteral(KINMORA_REPRODUCERS_DIR)).filePath(GetParam()));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     const QByteArray bytes = source.readAll();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("family.mdb"));
-    QFile copy(path);
-    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-    ASSERT_EQ(copy.write(bytes), bytes.size());
-    copy.close();
+    testing::FamilyFiles dir;
+    const QString path = dir.writeFile(QStringLiteral("family.mdb"), bytes);
 
-    const QString output = dir.filePath(QStringLiteral("output.txt"));
+    const QString output = dir.path(QStringLiteral("output.txt"));
     const auto start = std::chrono::steady_clock::now();
     const std::optional<FamilyFileError> error = refusal(path, output);
     EXPECT_LT(std::chrono::steady_clock::now() - start, kBound);

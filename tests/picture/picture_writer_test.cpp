@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -22,6 +21,7 @@
 #include "picture/person_facts.h"
 #include "picture/picture_painter.h"
 #include "support/family_files.h"
+#include "support/process_runner.h"
 
 namespace kinmora {
 namespace {
@@ -38,11 +38,9 @@ QString comparable(QString text) {
 }
 
 QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << program.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const testing::ProcessRun run = testing::runProcess(program, arguments);
+    EXPECT_EQ(run.status, 0) << program.toStdString();
+    return run.out;
 }
 
 class PictureWriterTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // Tests go through the same writer users have, so every test file is a real Access file.
 #include "support/family_files.h"
 
+#include <QFile>
 #include <stdexcept>
 
 #include "family_writer.h"
@@ -24,6 +25,20 @@ QString FamilyFiles::writeTables(const QString& file,
     for (const auto& [name, text] : tables) csv.push_back({name, text, name + ".csv"});
     const QString out = m_dir.filePath(file);
     mkfamily::writeFamilyFile(csv, out.toStdString());
+    return out;
+}
+
+QString FamilyFiles::writeFile(const QString& file, const QByteArray& bytes) {
+    const QString out = m_dir.filePath(file);
+    QFile f(out);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the test file " + out.toStdString());
+    return out;
+}
+
+QString FamilyFiles::writeScript(const QString& file, const QByteArray& body) {
+    const QString out = writeFile(file, "#!/bin/sh\n" + body + "\n");
+    QFile(out).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return out;
 }
 

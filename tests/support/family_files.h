@@ -1,4 +1,5 @@
-// Writes small family files for tests from readable CSV text.
+// The scratch folder of one test, and the small family files it writes
+// there from readable CSV text.
 #pragma once
 
 #include <QString>
@@ -16,7 +17,8 @@ inline constexpr const char* kFamilyHeader =
     "code,name,surname,sex,born,die,still,biography,fathercode,mothercode\n";
 inline constexpr const char* kMarriedHeader = "fathercode,mothercode,wedding:long\n";
 
-// A folder that lives as long as the test and holds the files it writes.
+// A folder that lives as long as the test and holds the files it writes;
+// the only scratch folder tests use.
 class FamilyFiles {
 public:
     FamilyFiles();
@@ -29,6 +31,13 @@ public:
     // Writes FILE with exactly these tables: name and whole CSV text (header included).
     QString writeTables(const QString& file,
                         const std::vector<std::pair<std::string, std::string>>& tables);
+
+    // Writes FILE with exactly `bytes` (a damaged file, a CSV) and returns its path.
+    QString writeFile(const QString& file, const QByteArray& bytes);
+
+    // Writes FILE as a shell script (`body` after "#!/bin/sh") that only its
+    // owner may run, e.g. a reader program that never answers.
+    QString writeScript(const QString& file, const QByteArray& body);
 
     // A path in the folder, for files a test makes itself.
     QString path(const QString& file) const { return m_dir.filePath(file); }

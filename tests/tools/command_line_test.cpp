@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <QFile>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "option_parser.h"
-#include "tool_support.h"
+#include "support/family_files.h"
+#include "support/process_runner.h"
 
 using kinmora::mkfamily::CommandLine;
 
@@ -79,16 +80,17 @@ struct RunCase {
 class Program : public testing::TestWithParam<RunCase> {};
 
 TEST_P(Program, ExitsWithOneLineAndWritesNothingOnError) {
-    ScratchDir dir;
-    dir.write("family.csv", "code,name\n1,a\n70000,b\n");
-    const auto result = runTool("cd " + quote(dir.path()) + " && " + quote(KINMORA_MKFAMILY_EXE) +
-                                " " + GetParam().arguments + " 2>stderr.txt");
-    EXPECT_EQ(result.exitCode, GetParam().exitCode);
-    EXPECT_EQ(runTool("cat " + quote(dir.file("stderr.txt"))).output, GetParam().error);
+    kinmora::testing::FamilyFiles dir;
+    dir.writeFile("family.csv", "code,name\n1,a\n70000,b\n");
+    const auto run = kinmora::testing::runProcess(
+        KINMORA_MKFAMILY_EXE, QString::fromStdString(GetParam().arguments).split(' '),
+        {dir.path(".")});
+    EXPECT_EQ(run.status, GetParam().exitCode);
+    EXPECT_EQ(run.err.toStdString(), GetParam().error);
     if (GetParam().exitCode != 0) {
-        EXPECT_FALSE(std::filesystem::exists(dir.file("out.mdb")));
+        EXPECT_FALSE(QFile::exists(dir.path("out.mdb")));
     } else {  // --help
-        EXPECT_EQ(result.output.rfind("Usage: kinmora-mkfamily", 0), 0u) << result.output;
+        EXPECT_TRUE(run.out.startsWith("Usage: kinmora-mkfamily")) << run.out.toStdString();
     }
 }
 

@@ -3,7 +3,7 @@
 // return exactly what went in.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <QFileInfo>
 #include <regex>
 #include <string>
 #include <utility>
@@ -11,7 +11,8 @@
 
 #include "csv_reader.h"
 #include "family_writer.h"
-#include "tool_support.h"
+#include "support/family_files.h"
+#include "support/process_runner.h"
 
 using kinmora::mkfamily::CsvReader;
 using Records = std::vector<std::vector<std::string>>;
@@ -30,12 +31,16 @@ Records records(const std::string& csv) {
     return rows;
 }
 
+// What one of libmdb's tools prints.
+std::string tool(const QString& program, const QStringList& arguments) {
+    const auto run = kinmora::testing::runProcess(program, arguments);
+    EXPECT_EQ(run.status, 0) << program.toStdString() << ": " << run.err.toStdString();
+    return run.out.toStdString();
+}
+
 // What mdb-export prints for `table`, dates at midnight without their time.
-Records exported(const std::filesystem::path& mdb, const std::string& table) {
-    const auto result =
-        runTool("mdb-export -T '%Y-%m-%d %H:%M:%S' " + quote(mdb) + " " + quote(table));
-    EXPECT_EQ(result.exitCode, 0) << "mdb-export " << table;
-    Records rows = records(result.output);
+Records exported(const QString& mdb, const QString& table) {
+    Records rows = records(tool("mdb-export", {"-T", "%Y-%m-%d %H:%M:%S", mdb, table}));
     static const std::regex midnight(R"((\d{4}-\d\d-\d\d) 00:00:00)");
     for (auto& row : rows)
         for (auto& cell : row) cell = std::regex_replace(cell, midnight, "$1");
@@ -43,44 +48,63 @@ Records exported(const std::filesystem::path& mdb, const std::string& table) {
 }
 
 // Column name and type as mdb-schema prints them.
-std::vector<std::pair<std::string, std::string>> schema(const std::filesystem::path& mdb,
-                                                        const std::string& table) {
-    const auto result = runTool("mdb-schema -T " + quote(table) + " " + quote(mdb) + " access");
+std::vector<std::pair<std::string, std::string>> schema(const QString& mdb, const QString& table) {
+    const std::string output = tool("mdb-schema", {"-T", table, mdb, "access"});
     std::vector<std::pair<std::string, std::string>> columns;
     static const std::regex line(R"(\t\[(.*)\]\t+([^,\n]*?)(?: NOT NULL)?,? *\n)");
-    for (std::sregex_iterator it(result.output.begin(), result.output.end(), line), end; it != end;
-         ++it)
+    for (std::sregex_iterator it(output.begin(), output.end(), line), end; it != end; ++it)
         columns.emplace_back((*it)[1], (*it)[2]);
     return columns;
+}
+
+// `text` as one quoted CSV cell.
+std::string csvQuoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// Reads `mdb` with tests/reader/read-mdb.mjs (the npm mdb-reader, which does not
+// use libmdb): it must find exactly these user tables, in this order, each equal
+// to its CSV file.
+void expectMdbReaderAgrees(const QString& mdb, const QStringList& names, const QStringList& csvs) {
+    const QString reader = QStringLiteral(KINMORA_READER_DIR);
+    ASSERT_TRUE(QFileInfo::exists(reader + "/node_modules/mdb-reader"))
+        << reader.toStdString() << "/node_modules is missing: run npm ci --prefix tests/reader";
+    QStringList arguments{reader + "/read-mdb.mjs", mdb};
+    for (qsizetype i = 0; i < names.size(); ++i)
+        arguments << "--expect" << names[i] + "=" + csvs[i];
+    const auto run =
+        kinmora::testing::runProcess("node", arguments << "--tables" << names.join(','));
+    EXPECT_EQ(run.status, 0) << run.out.toStdString() << run.err.toStdString();
 }
 
 class RoundTrip : public testing::Test {
 protected:
     // Writes `tables` to family.mdb; mdb-tables, mdb-export and mdb-reader must
     // give back every table, in order, each equal to its CSV.
-    std::filesystem::path expectAllReadersAgree(const Tables& tables) {
-        std::vector<kinmora::mkfamily::TableCsv> csvs;
-        std::vector<std::pair<std::string, std::filesystem::path>> files;
-        std::string names;
+    QString expectAllReadersAgree(const Tables& tables) {
+        std::vector<kinmora::mkfamily::TableCsv> tablesCsv;
+        QStringList names;
+        QStringList csvs;
         for (const auto& [name, csv] : tables) {
-            csvs.push_back({name, csv, name + ".csv"});
-            files.emplace_back(name, dir_.write(name + ".csv", csv));
-            names += name + "\n";
+            tablesCsv.push_back({name, csv, name + ".csv"});
+            names << QString::fromStdString(name);
+            csvs << m_files.writeFile(names.last() + ".csv", QByteArray::fromStdString(csv));
         }
-        const auto mdb = dir_.file("family.mdb");
-        kinmora::mkfamily::writeFamilyFile(csvs, mdb);
-        EXPECT_EQ(runTool("mdb-tables -1 " + quote(mdb)).output, names);
+        const QString mdb = m_files.path("family.mdb");
+        kinmora::mkfamily::writeFamilyFile(tablesCsv, mdb.toStdString());
+        EXPECT_EQ(tool("mdb-tables", {"-1", mdb}), (names.join('\n') + '\n').toStdString());
         for (const auto& [name, csv] : tables) {
             Records expected = records(csv);
             for (auto& column : expected.at(0)) column = column.substr(0, column.rfind(':'));
-            EXPECT_EQ(exported(mdb, name), expected) << name;
+            EXPECT_EQ(exported(mdb, QString::fromStdString(name)), expected) << name;
         }
-        const auto result = checkWithMdbReader(mdb, files);
-        EXPECT_EQ(result.exitCode, 0) << result.output;
+        expectMdbReaderAgrees(mdb, names, csvs);
         return mdb;
     }
 
-    ScratchDir dir_;
+    kinmora::testing::FamilyFiles m_files;
 };
 
 const std::string kFamily =
@@ -98,7 +122,7 @@ const std::string kMarried =
 // The family table's codes are Integer by name; the married table's are inferred Long Integer.
 TEST_F(RoundTrip, ThaiFamilyAndMarriedTables) {
     const auto mdb = expectAllReadersAgree({{"family", kFamily}, {"married", kMarried}});
-    EXPECT_EQ(runTool("mdb-ver " + quote(mdb)).output, "JET3\n");
+    EXPECT_EQ(tool("mdb-ver", {mdb}), "JET3\n");
     using Columns = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(schema(mdb, "family"), (Columns{{"code", "Integer"},
                                               {"name", "Text (255)"},
@@ -180,7 +204,7 @@ TEST_F(RoundTrip, TableTooBigForAnInlineUsageMap) {
     for (int i = 0; i < 2100; ++i)
         csv += std::to_string(i) + "," + filler + "," + filler + "," + filler + "," + filler + "\n";
     expectAllReadersAgree({{"big", csv}});
-    EXPECT_GT(std::filesystem::file_size(dir_.file("family.mdb")) / 2048, 984u);
+    EXPECT_GT(QFileInfo(m_files.path("family.mdb")).size() / 2048, 984);
 }
 
 // Many long column names push the table definition onto continuation pages.

@@ -3,7 +3,6 @@
 #include "windows/open_form.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 #include "fake_main_window.h"
@@ -18,18 +17,12 @@ using kinmora::testing::ModalWatcher;
 class OpenFormTest : public QObject {
     Q_OBJECT
 
-    static void touch(const QString& path) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not an Access file");
-    }
-
 private slots:
     void listsOnlyMdbFilesInAnyCase() {
         FamilyFiles files;
         FakeMainWindow main;
         for (const char* name : {"b.MDB", "a.mdb", "C.Mdb", "notes.txt", "mdb", "x.mdbx"})
-            touch(files.path(QLatin1String(name)));
+            files.writeFile(QLatin1String(name), "not an Access file");
         QDir(files.path(QString())).mkdir(QStringLiteral("folder.mdb"));
         open_form form(main);
         QCOMPARE(form.folder(), QDir::cleanPath(QCoreApplication::applicationDirPath()));
@@ -44,7 +37,7 @@ private slots:
         FakeMainWindow main;
         const QString top = QDir::cleanPath(files.path(QString()));
         QDir(top).mkpath(QStringLiteral("inner"));
-        touch(top + QStringLiteral("/inner/deep.mdb"));
+        files.writeFile(QStringLiteral("inner/deep.mdb"), "not an Access file");
         open_form form(main);
         QVERIFY(form.setFolder(top + QStringLiteral("/inner")));
         QCOMPARE(form.files(), QStringList{"deep.mdb"});
@@ -83,7 +76,7 @@ private slots:
         FamilyFiles files;
         FakeMainWindow main;
         main.opens = opens;
-        touch(files.path(QStringLiteral("family.mdb")));
+        files.writeFile(QStringLiteral("family.mdb"), "not an Access file");
         open_form form(main);
         form.show();
         QVERIFY(form.setFolder(files.path(QString())));

@@ -6,20 +6,31 @@
 #include <string_view>
 
 #include "access_name.h"
+#include "data/family_columns.h"
 #include "jet3_format.h"
 
 namespace kinmora::mkfamily {
 
 namespace {
 
-std::optional<ColumnType> familyColumnType(const std::string& lowerName) {
-    if (lowerName == "code" || lowerName == "fathercode" || lowerName == "mothercode") {
-        return ColumnType::Integer;
+ColumnType writtenType(kinmora::ColumnType type) {
+    switch (type) {
+        case kinmora::ColumnType::Bool:
+            return ColumnType::Boolean;
+        case kinmora::ColumnType::Integer:
+            return ColumnType::Integer;
+        case kinmora::ColumnType::Date:
+            return ColumnType::DateTime;
+        case kinmora::ColumnType::Memo:
+            return ColumnType::Memo;
+        default:
+            return ColumnType::Text;
     }
-    if (lowerName == "sex" || lowerName == "still") return ColumnType::Boolean;
-    if (lowerName == "born" || lowerName == "die") return ColumnType::DateTime;
-    if (lowerName == "biography") return ColumnType::Memo;
-    if (lowerName == "name" || lowerName == "surname") return ColumnType::Text;
+}
+
+std::optional<ColumnType> familyColumnType(const std::string& lowerName) {
+    for (const FamilyColumn& column : kFamilyColumns)
+        if (column.name == lowerName) return writtenType(column.type);
     return std::nullopt;
 }
 
