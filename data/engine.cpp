@@ -178,8 +178,8 @@ Value Engine::cellValue(sqlite3_stmt* statement, int column, ColumnType type) co
         case ColumnType::Date:
             return Value::date(JetDate{sqlite3_column_double(statement, column)});
         case ColumnType::Memo: {
-            const QString* memo = m_memos.find(sqlite3_column_int64(statement, column));
-            return memo ? Value::text(*memo) : Value::null();
+            const Value* memo = m_memos.find(sqlite3_column_int64(statement, column));
+            return memo ? *memo : Value::null();
         }
         default: {
             const auto* text =
