@@ -13,18 +13,37 @@ namespace kinmora {
 
 TextStore::TextStore() : m_collator(ThaiCollation::collator()) {}
 
+std::size_t TextStore::slotOf(const QString& text, std::size_t hash) const {
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t n = m_slots[slot];
+        if (n == kEmpty || (m_hashes[n] == hash && m_texts[n] == text)) return slot;
+    }
+}
+
+void TextStore::grow() {
+    m_slots.assign(std::max<std::size_t>(m_slots.size() * 2, 1024), kEmpty);
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::uint32_t n = 0; n < m_texts.size(); ++n) {
+        std::size_t slot = m_hashes[n] & mask;
+        while (m_slots[slot] != kEmpty) slot = (slot + 1) & mask;
+        m_slots[slot] = n;
+    }
+}
+
 std::string_view TextStore::token(const QString& text) {
-    auto found = m_numbers.constFind(text);
-    std::uint32_t n;
-    if (found != m_numbers.cend()) {
-        n = found.value();
-    } else {
+    if (2 * (m_texts.size() + 1) > m_slots.size()) grow();
+    const std::size_t hash = qHash(text);
+    const std::size_t slot = slotOf(text, hash);
+    std::uint32_t n = m_slots[slot];
+    if (n == kEmpty) {
         if (m_texts.size() >= kMaxTexts)
             throw FamilyFileError(FamilyFileError::Kind::Damaged,
                                   QStringLiteral("holds more distinct texts than any family file"));
         n = static_cast<std::uint32_t>(m_texts.size());
         m_texts.push_back(text);
-        m_numbers.insert(text, n);
+        m_hashes.push_back(hash);
+        m_slots[slot] = n;
     }
     // Seven bits a byte, the top bit set: no byte of a token is 0 or ASCII.
     m_token.assign(kTokenSize, '\0');

@@ -7,6 +7,7 @@
 #include <QCollatorSortKey>
 #include <QHash>
 #include <QString>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,9 +46,16 @@ private:
     void rank();
     QCollatorSortKey keyOf(std::string_view bytes) const;
 
+    // The slot of `text` in m_slots: where its number stands, or the empty slot it would take.
+    std::size_t slotOf(const QString& text, std::size_t hash) const;
+    void grow();
+
     QCollator m_collator;
     std::vector<QString> m_texts;
-    QHash<QString, std::uint32_t> m_numbers;
+    std::vector<std::size_t> m_hashes;  // of each text, so growing hashes nothing again
+    // Open addressing over the texts' numbers (kEmpty where none), at most half full.
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+    std::vector<std::uint32_t> m_slots;
     // Each text's place in Thai order; texts that sort alike share a place.
     std::vector<std::uint32_t> m_places;
     std::string m_token;  // the last token handed out

@@ -38,6 +38,19 @@ TEST(TextStoreTest, TokensStandForTheirTextsAndNothingElse) {
     EXPECT_FALSE(store.text(unknown));
 }
 
+TEST(TextStoreTest, EveryTextKeepsItsTokenAsTheStoreGrows) {
+    TextStore store;
+    std::vector<std::string> tokens;
+    for (int i = 0; i < 5000; ++i) tokens.emplace_back(store.token(QStringLiteral("ชื่อ%1").arg(i)));
+    EXPECT_EQ(store.size(), 5000u);
+    for (int i = 0; i < 5000; i += 7) {
+        EXPECT_EQ(std::string(store.token(QStringLiteral("ชื่อ%1").arg(i))), tokens[i]);
+        ASSERT_TRUE(store.text(tokens[i]));
+        EXPECT_EQ(*store.text(tokens[i]), QStringLiteral("ชื่อ%1").arg(i));
+    }
+    EXPECT_EQ(store.size(), 5000u);
+}
+
 TEST(TextStoreTest, TokensCompareAsTheirTextsInThaiOrder) {
     const QStringList names = {
         QStringLiteral("ไก่"),    QStringLiteral("กมล"),  QStringLiteral("Carol"),
