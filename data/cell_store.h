@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 #include "data/value.h"
@@ -12,6 +13,11 @@ namespace kinmora {
 
 class CellStore {
 public:
+    CellStore() = default;
+    CellStore(std::initializer_list<Value> values) {
+        for (const Value& value : values) push_back(value);
+    }
+
     void push_back(Value value) {
         if (m_chunks.empty() || m_chunks.back().size() == kChunk) {
             m_chunks.emplace_back();
