@@ -43,6 +43,17 @@ constexpr std::array kBiographyPieces = {"เกิดที่บ้านร�
                                          "ช่วยสร้างศาลาการเปรียญของวัด ",
                                          "เดินทางไปเยี่ยมญาติที่เชียงใหม่ทุกปี "};
 
+// Three of these make a given name; there are 32, so 32,768 names in all.
+// None is "มหา", so no made name is the largest chart's centre.
+constexpr std::array kSyllables = {"กาน",  "ชัย",  "ดา",    "ทอง", "นภา", "บุญ",  "ปรี", "พร",
+                                   "ภู",    "มณี",  "ยศ",    "รัตน์", "ลดา", "วร",  "ศรี", "สม",
+                                   "หทัย",  "อร",  "เกียรติ", "เพ็ญ", "แก้ว", "โชค", "ใจ", "ไพ",
+                                   "จันทร์", "ธนา", "กมล",   "สุข",  "วิทย์", "ศักดิ์", "นิ",  "ขวัญ"};
+static_assert(kSyllables.size() * kSyllables.size() * kSyllables.size() >= 32767);
+constexpr std::array kShortNotes = {"ครู",   "ชาวนา",  "ค้าขาย",        "รับราชการ",  "บวชเรียน",
+                                    "ทหาร", "พยาบาล", "ย้ายไปกรุงเทพฯ", "อยู่เชียงใหม่", "ช่างไม้",
+                                    "หมอ",  "ลูกคนโต", "ไม่มีบุตร",       "ตำรวจ"};
+
 constexpr int kFoundingCouples = 4;
 constexpr int kLineGeneration = 6;  // where the large line starts
 
@@ -84,13 +95,28 @@ struct Person {
     bool still = false;
     int biographyBytes = 0;
     int father = 0, mother = 0;
-    int birthYear = 0;   // planned, even when `born` is unknown
-    bool large = false;  // in the large line
+    bool shortNote = false;  // a biography of a few words (0 to 40 characters)
+    int birthYear = 0;       // planned, even when `born` is unknown
+    bool large = false;      // in the large line
 };
+
+// A given name no other code gets: the code, shuffled so that name order is
+// not code order, written as three syllables.
+std::string uniqueName(int code) {
+    const unsigned n = (static_cast<unsigned>(code - 1) * 7919u + 12345u) % 32768u;
+    const unsigned base = kSyllables.size();
+    return std::string(kSyllables[n / (base * base)]) + kSyllables[n / base % base] +
+           kSyllables[n % base];
+}
 
 class Generator {
 public:
-    Generator(int persons, std::uint64_t seed) : m_limit(persons), m_random(seed) {}
+    // The shape draws from a stream of its own, so the tree is the same in every shape.
+    Generator(int persons, std::uint64_t seed, FamilyShape shape)
+        : m_limit(persons),
+          m_random(seed),
+          m_shapeRandom(seed ^ 0x5EEDF00DCAFEULL),
+          m_shape(shape) {}
 
     GeneratedFamily run() {
         std::vector<int> current;
@@ -145,6 +171,13 @@ private:
                          m_random.between(1, 12), m_random.between(1, 28)};
         }
         p.biographyBytes = m_random.chance(0.4) ? 0 : m_random.between(1, 2048);
+        const bool compact = m_shape == FamilyShape::Compact ||
+                             (m_shape == FamilyShape::Mixed && m_shapeRandom.chance(0.5));
+        if (compact) {
+            p.name = uniqueName(p.code);
+            p.shortNote = true;
+            p.biographyBytes = m_shapeRandom.chance(0.3) ? 0 : m_shapeRandom.between(1, 40);
+        }
         m_persons.push_back(p);
         return p.code;
     }
@@ -199,6 +232,22 @@ private:
         return code == 1 || std::find(m_line.begin(), m_line.end(), code) != m_line.end();
     }
 
+    // Words from kShortNotes, a space between two, at most `characters` Thai characters.
+    std::string shortNote(int characters) {
+        std::string text;
+        int count = 0;
+        for (int tries = 0; tries < 4; ++tries) {
+            const std::string word = kShortNotes[m_random.between(0, kShortNotes.size() - 1)];
+            const int wordCharacters = static_cast<int>(
+                std::count_if(word.begin(), word.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+            const int needed = wordCharacters + (text.empty() ? 0 : 1);
+            if (count + needed > characters) break;
+            text += (text.empty() ? "" : " ") + word;
+            count += needed;
+        }
+        return text;
+    }
+
     std::string biography(int bytes) {
         std::string text;
         int count = 0;  // in code page 874 bytes: one per Thai character
@@ -227,7 +276,8 @@ private:
         out.familyCsv = "code,name,surname,sex,born,die,still,biography,fathercode,mothercode\n";
         out.familyCsv.reserve(static_cast<std::size_t>(out.persons) * 1200);
         for (const Person& p : m_persons) {
-            const std::string bio = biography(p.biographyBytes);
+            const std::string bio =
+                p.shortNote ? shortNote(p.biographyBytes) : biography(p.biographyBytes);
             out.familyCsv += std::to_string(p.code) + ',' + p.name + ',' + p.surname + ',' +
                              (p.male ? "1," : "0,") + p.born.text() + ',' + p.die.text() + ',' +
                              (p.still ? "1,\"" : "0,\"") + bio + "\"," + std::to_string(p.father) +
@@ -246,6 +296,8 @@ private:
     };
     int m_limit;
     Random m_random;
+    Random m_shapeRandom;
+    FamilyShape m_shape;
     std::vector<Person> m_persons;
     std::vector<Marriage> m_marriages;
     std::vector<int> m_line;
@@ -256,10 +308,17 @@ private:
 
 }  // namespace
 
-GeneratedFamily generateFamily(int persons, std::uint64_t seed) {
+std::optional<FamilyShape> shapeNamed(std::string_view name) {
+    if (name == "long-notes") return FamilyShape::LongNotes;
+    if (name == "compact") return FamilyShape::Compact;
+    if (name == "mixed") return FamilyShape::Mixed;
+    return std::nullopt;
+}
+
+GeneratedFamily generateFamily(int persons, std::uint64_t seed, FamilyShape shape) {
     if (persons < 1 || persons > 32767)
         throw std::invalid_argument("a family file holds 1 to 32,767 persons");
-    return Generator(persons, seed).run();
+    return Generator(persons, seed, shape).run();
 }
 
 }  // namespace kinmora::bench

@@ -3,10 +3,27 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kinmora::bench {
+
+// What the persons' records look like; the family tree itself (who is whose
+// child, who married whom, the dates) is the same in every shape.
+enum class FamilyShape {
+    // Thai names with many namesakes, biographies from empty to 2 KB.
+    LongNotes,
+    // Every given name different, biographies of 0 to 40 characters: the
+    // short records many families keep.
+    Compact,
+    // Half the persons as in LongNotes, half as in Compact.
+    Mixed,
+};
+
+// The shape named `name` ("long-notes", "compact", "mixed"), or nothing.
+std::optional<FamilyShape> shapeNamed(std::string_view name);
 
 struct GeneratedFamily {
     std::string familyCsv;   // header and one row per person
@@ -22,7 +39,8 @@ struct GeneratedFamily {
 // Thai names with many namesakes, dates with some unknown, and biographies
 // from empty to 2 KB of Thai text. One line of descendants has as many
 // children as the shape allows, so that one chart is very large. The same
-// `persons` and `seed` always give the same text.
-GeneratedFamily generateFamily(int persons, std::uint64_t seed = 1);
+// `persons`, `seed` and `shape` always give the same text.
+GeneratedFamily generateFamily(int persons, std::uint64_t seed = 1,
+                               FamilyShape shape = FamilyShape::LongNotes);
 
 }  // namespace kinmora::bench

@@ -1,11 +1,13 @@
 // kinmora-bench: the program's speed and memory on generated families of
-// 1,000, 5,000 and 32,767 persons, each figure also given as a ratio to what
-// a plain table dump of the same file costs (mdb-export of both tables).
+// 1,000, 5,000 and 32,767 persons in three shapes (long notes, compact,
+// mixed), each figure also given as a ratio to what a plain table dump of
+// the same file costs (mdb-export of both tables).
 //
 //   kinmora-bench FOLDER CLI [--repetitions N]
 //
-// FOLDER holds family-N.mdb and family-N.centre (the name of the person with
-// the largest chart), as bench/run writes them; CLI is the kinmora-cli to measure.
+// FOLDER holds SHAPE-N.mdb and SHAPE-N.centre (the name of the person with
+// the largest chart) for the shapes family (long notes), compact and mixed,
+// as bench/run writes them; CLI is the kinmora-cli to measure.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -28,6 +30,11 @@ namespace kinmora::bench {
 namespace {
 
 const int kSizes[] = {1000, 5000, 32767};
+// The file name's first word for each shape of family, and the shape's name in the table.
+const std::pair<const char*, const char*> kShapes[] = {
+    {"family", "long notes"}, {"compact", "compact"}, {"mixed", "mixed"}};
+// A family is numbered shape * kShapeStep + persons in the benchmarks' arguments.
+constexpr int kShapeStep = 100000;
 // Hits about one person in twenty of a generated family: a given name and a surname contain it.
 const QString kSearchText = QStringLiteral("สมบ");
 
@@ -35,26 +42,33 @@ QString g_folder;
 std::string g_cli;
 int g_repetitions = 7;
 
-QString familyPath(int persons) {
-    return g_folder + QStringLiteral("/family-%1.mdb").arg(persons);
+// The file of family `id` (shape * kShapeStep + persons) without its extension.
+QString familyStem(int id) {
+    return g_folder + QStringLiteral("/%1-%2")
+                          .arg(QLatin1String(kShapes[id / kShapeStep].first))
+                          .arg(id % kShapeStep);
 }
 
-QString centreName(int persons) {
-    QFile file(g_folder + QStringLiteral("/family-%1.centre").arg(persons));
+QString familyPath(int id) {
+    return familyStem(id) + QStringLiteral(".mdb");
+}
+
+QString centreName(int id) {
+    QFile file(familyStem(id) + QStringLiteral(".centre"));
     file.open(QIODevice::ReadOnly);
     return QString::fromUtf8(file.readAll()).trimmed();
 }
 
 std::unique_ptr<frm_main> g_window;
 
-// The main window, with the family of `persons` persons open in it.
-frm_main& windowOver(int persons) {
+// The main window, with family `id` open in it.
+frm_main& windowOver(int id) {
     std::unique_ptr<frm_main>& window = g_window;
     static int open = 0;
     if (!window) window = std::make_unique<frm_main>();
-    if (open != persons) {
-        Module1::instance().setDatabase(FamilyDatabase::open(familyPath(persons)));
-        open = persons;
+    if (open != id) {
+        Module1::instance().setDatabase(FamilyDatabase::open(familyPath(id)));
+        open = id;
     }
     return *window;
 }
@@ -105,12 +119,25 @@ void BM_Open(benchmark::State& state) {
     }
 }
 
+// The window's own road from the open window's OK: read the file on the
+// reading thread, open the record sets, draw the first person's chart, and
+// paint the window with it.
+void BM_WindowOpen(benchmark::State& state) {
+    const QString path = familyPath(static_cast<int>(state.range(0)));
+    frm_main& window = windowOver(static_cast<int>(state.range(0)));
+    window.show();
+    for (auto _ : state) {
+        if (!window.openFile(path)) state.SkipWithError("the file did not open");
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+
 void chart(benchmark::State& state, bool largest) {
-    const int persons = static_cast<int>(state.range(0));
-    frm_main& window = windowOver(persons);
+    const int id = static_cast<int>(state.range(0));
+    frm_main& window = windowOver(id);
     RecordSet& rs = Module1::instance().rs_family();
     rs.moveFirst();
-    const QString name = largest ? centreName(persons) : rs.field(QStringLiteral("name")).toText();
+    const QString name = largest ? centreName(id) : rs.field(QStringLiteral("name")).toText();
     for (auto _ : state) window.calac(name);
     state.counters["nodes"] = treeSize(*window.TreeView1());
 }
@@ -157,50 +184,74 @@ public:
 
 struct ProcessFigures {
     double dumpSeconds;  // mdb-export family and married, one after the other
-    double cliSeconds;   // kinmora-cli chart FILE
+    double dumpCpuSeconds;
+    double cliSeconds;  // kinmora-cli chart FILE
+    double cliCpuSeconds;
     long cliLargestPeakKb;
 };
 
-ProcessFigures measureProcesses(int persons) {
-    const std::string path = familyPath(persons).toStdString();
-    std::vector<double> dump, cli;
+ProcessFigures measureProcesses(int id) {
+    const std::string path = familyPath(id).toStdString();
+    std::vector<double> dump, dumpCpu, cli, cliCpu;
     long peak = 0;
     for (int i = 0; i < g_repetitions; ++i) {
         const ProcessRun family = runProcess({"mdb-export", path, "family"});
         const ProcessRun married = runProcess({"mdb-export", path, "married"});
         dump.push_back(family.seconds + married.seconds);
-        cli.push_back(runProcess({g_cli, "chart", path}).seconds);
-        peak = std::max(
-            peak, runProcess({g_cli, "chart", path, "--name", centreName(persons).toStdString()})
-                      .peakResidentKb);
+        dumpCpu.push_back(family.cpuSeconds + married.cpuSeconds);
+        const ProcessRun chart = runProcess({g_cli, "chart", path});
+        cli.push_back(chart.seconds);
+        cliCpu.push_back(chart.cpuSeconds);
+        peak = std::max(peak,
+                        runProcess({g_cli, "chart", path, "--name", centreName(id).toStdString()})
+                            .peakResidentKb);
     }
-    return {median(dump), median(cli), peak};
+    return {median(dump), median(dumpCpu), median(cli), median(cliCpu), peak};
+}
+
+void printProcessTable(const std::map<int, ProcessFigures>& processes) {
+    std::printf(
+        "\n| shape | persons | mdb-export (ms, CPU ms) | kinmora-cli chart (ms, CPU ms) | ratio "
+        "(wall, CPU) | peak memory, largest chart (MB) |\n|---|---|---|---|---|---|\n");
+    for (const auto& [id, process] : processes)
+        std::printf("| %s | %d | %.0f (%.0f) | %.0f (%.0f) | %.2f, %.2f | %.1f |\n",
+                    kShapes[id / kShapeStep].second, id % kShapeStep, process.dumpSeconds * 1000,
+                    process.dumpCpuSeconds * 1000, process.cliSeconds * 1000,
+                    process.cliCpuSeconds * 1000, process.cliSeconds / process.dumpSeconds,
+                    process.cliCpuSeconds / process.dumpCpuSeconds,
+                    process.cliLargestPeakKb / 1024.0);
 }
 
 void printTable(const MedianCollector& collected, const std::map<int, ProcessFigures>& processes) {
     std::printf(
-        "\n| persons | mdb-export (ms) | kinmora-cli chart (ms) | ratio | open (ms) | ratio | "
-        "first chart (ms) | largest chart (ms, nodes) | search (ms, hits) | "
-        "particulars (ms) | peak memory, largest chart (MB) |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
-    for (int persons : kSizes) {
-        const ProcessFigures& process = processes.at(persons);
-        const auto ms = [&](const char* name) {
-            return collected.medians.at(std::string(name) + "/" + std::to_string(persons) +
-                                        "/repeats:" + std::to_string(g_repetitions));
+        "\n| shape | persons | mdb-export (ms, CPU ms) | kinmora-cli chart (ms, CPU ms) | ratio "
+        "(wall, CPU) | open (ms) | ratio | window open to first chart (ms) | first chart (ms) | "
+        "largest chart (ms, nodes) | "
+        "search (ms, hits) | particulars (ms) | peak memory, largest chart (MB) |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const auto& [id, process] : processes) {
+        const auto name = [&](const char* benchmark) {
+            return std::string(benchmark) + "/" + std::to_string(id) +
+                   "/repeats:" + std::to_string(g_repetitions);
         };
-        const auto counter = [&](const char* name, const char* what) {
-            return collected.counters.at(std::string(name) + "/" + std::to_string(persons) +
-                                         "/repeats:" + std::to_string(g_repetitions) + "/" + what);
+        const auto ms = [&](const char* benchmark) {
+            return collected.medians.at(name(benchmark));
+        };
+        const auto counter = [&](const char* benchmark, const char* what) {
+            return collected.counters.at(name(benchmark) + "/" + what);
         };
         const double dumpMs = process.dumpSeconds * 1000;
         std::printf(
-            "| %d | %.0f | %.0f | %.2f | %.1f | %.2f | %.2f | %.1f (%.0f) | %.2f (%.1f%%) | "
-            "%.2f | %.1f |\n",
-            persons, dumpMs, process.cliSeconds * 1000, process.cliSeconds * 1000 / dumpMs,
-            ms("open"), ms("open") / dumpMs, ms("first_chart"), ms("largest_chart"),
-            counter("largest_chart", "nodes"), ms("search"), counter("search", "hits_percent"),
-            ms("particulars"), process.cliLargestPeakKb / 1024.0);
+            "| %s | %d | %.0f (%.0f) | %.0f (%.0f) | %.2f, %.2f | %.1f | %.2f | %.1f | %.2f | %.1f "
+            "(%.0f) "
+            "| %.2f (%.1f%%) | %.2f | %.1f |\n",
+            kShapes[id / kShapeStep].second, id % kShapeStep, dumpMs, process.dumpCpuSeconds * 1000,
+            process.cliSeconds * 1000, process.cliCpuSeconds * 1000,
+            process.cliSeconds * 1000 / dumpMs, process.cliCpuSeconds / process.dumpCpuSeconds,
+            ms("open"), ms("open") / dumpMs, ms("window_open"), ms("first_chart"),
+            ms("largest_chart"), counter("largest_chart", "nodes"), ms("search"),
+            counter("search", "hits_percent"), ms("particulars"),
+            process.cliLargestPeakKb / 1024.0);
     }
 }
 
@@ -210,29 +261,42 @@ void printTable(const MedianCollector& collected, const std::map<int, ProcessFig
 int main(int argc, char* argv[]) {
     using namespace kinmora::bench;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: kinmora-bench FOLDER CLI [--repetitions N]\n");
+        std::fprintf(stderr,
+                     "usage: kinmora-bench FOLDER CLI [--repetitions N] [--processes-only]\n");
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
     g_cli = argv[2];
-    if (argc >= 5 && std::string(argv[3]) == "--repetitions")
-        g_repetitions = std::max(1, std::atoi(argv[4]));
+    bool processesOnly = false;  // another build's kinmora-cli against mdb-export, nothing else
+    for (int i = 3; i < argc; ++i) {
+        if (std::string(argv[i]) == "--repetitions" && i + 1 < argc)
+            g_repetitions = std::max(1, std::atoi(argv[++i]));
+        else if (std::string(argv[i]) == "--processes-only")
+            processesOnly = true;
+    }
     // Whole processes are measured first, while this process is still small:
     // a child's peak resident size counts what it shared with this process
     // until it started its own program.
+    std::vector<int> families;
+    for (std::size_t shape = 0; shape < std::size(kShapes); ++shape)
+        for (int size : kSizes) families.push_back(static_cast<int>(shape) * kShapeStep + size);
     std::map<int, ProcessFigures> processes;
-    for (int size : kSizes) processes[size] = measureProcesses(size);
+    for (int id : families) processes[id] = measureProcesses(id);
+    if (processesOnly) {
+        printProcessTable(processes);
+        return 0;
+    }
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    for (int size : kSizes) {
+    for (int id : families) {
         using Benchmark = std::pair<const char*, void (*)(benchmark::State&)>;
         for (auto [name, function] :
-             {Benchmark{"open", BM_Open}, Benchmark{"first_chart", BM_FirstChart},
-              Benchmark{"largest_chart", BM_LargestChart}, Benchmark{"search", BM_Search},
-              Benchmark{"particulars", BM_Particulars}})
+             {Benchmark{"open", BM_Open}, Benchmark{"window_open", BM_WindowOpen},
+              Benchmark{"first_chart", BM_FirstChart}, Benchmark{"largest_chart", BM_LargestChart},
+              Benchmark{"search", BM_Search}, Benchmark{"particulars", BM_Particulars}})
             benchmark::RegisterBenchmark(name, function)
-                ->Arg(size)
+                ->Arg(id)
                 ->Unit(benchmark::kMillisecond)
                 ->Repetitions(g_repetitions)
                 ->ReportAggregatesOnly(true);

@@ -32,6 +32,8 @@ ProcessRun runProcess(const std::vector<std::string>& command) {
     ::wait4(pid, &status, 0, &usage);
     ProcessRun run;
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     run.peakResidentKb = usage.ru_maxrss;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;

@@ -8,6 +8,7 @@ namespace kinmora::bench {
 
 struct ProcessRun {
     double seconds = 0;       // wall-clock time
+    double cpuSeconds = 0;    // user and system time, its own children included
     long peakResidentKb = 0;  // the largest resident set the process reached
     int status = -1;          // exit status, -1 when it did not exit normally
 };

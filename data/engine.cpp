@@ -7,7 +7,6 @@
 #include "data/family_file_error.h"
 #include "data/reader_process.h"
 #include "data/sql_text.h"
-#include "data/thai_collation.h"
 
 namespace kinmora {
 namespace {
@@ -34,8 +33,8 @@ ColumnType typeFromDeclared(const char* declared, int storage) {
     }
 }
 
-int thaiCompare(void* collation, int lengthA, const void* a, int lengthB, const void* b) {
-    return static_cast<ThaiCollation*>(collation)->compare(
+int thaiCompare(void* texts, int lengthA, const void* a, int lengthB, const void* b) {
+    return static_cast<TextStore*>(texts)->compare(
         std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA)),
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
 }
@@ -55,10 +54,9 @@ SqliteDatabase openMemoryDatabase() {
 
 Engine::Engine(QString path)
     : m_path(std::move(path)),
-      m_collation(std::make_unique<ThaiCollation>()),
       m_db(openMemoryDatabase()),
       m_statements(m_db.get(), kMaxStatements) {
-    sqlite3_create_collation(m_db.get(), "THAI", SQLITE_UTF8, m_collation.get(), thaiCompare);
+    sqlite3_create_collation(m_db.get(), "THAI", SQLITE_UTF8, &m_texts, thaiCompare);
     // Sorting must not spill to a temporary file: the program writes no file.
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
@@ -180,13 +178,17 @@ Value Engine::cellValue(sqlite3_stmt* statement, int column, ColumnType type) co
         case ColumnType::Date:
             return Value::date(JetDate{sqlite3_column_double(statement, column)});
         case ColumnType::Memo: {
-            const QString* memo = m_memos.find(sqlite3_column_int64(statement, column));
-            return memo ? Value::text(*memo) : Value::null();
+            const Value* memo = m_memos.find(sqlite3_column_int64(statement, column));
+            return memo ? *memo : Value::null();
         }
         default: {
             const auto* text =
                 reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-            return Value::text(QString::fromUtf8(text, sqlite3_column_bytes(statement, column)));
+            const int length = sqlite3_column_bytes(statement, column);
+            if (const QString* stored =
+                    m_texts.text(std::string_view(text, static_cast<std::size_t>(length))))
+                return Value::text(*stored);
+            return Value::text(QString::fromUtf8(text, length));
         }
     }
 }

@@ -15,10 +15,9 @@
 #include "data/sqlite_handles.h"
 #include "data/statement_cache.h"
 #include "data/table_schema.h"
+#include "data/text_store.h"
 
 namespace kinmora {
-
-class ThaiCollation;
 
 class Engine {
 public:
@@ -48,7 +47,10 @@ public:
 
     // Runs `query`, its parameters bound, and returns all its rows in the
     // query's order. Names of tables and fields match without regard to
-    // letter case; text sorts in Thai order. Throws FamilyFileError
+    // letter case; text sorts and compares in Thai order. A text column
+    // holds a token of the engine's text store, so a query may compare, sort
+    // and group text columns but not compute on them (LIKE, ||, length).
+    // Throws FamilyFileError
     // (BadQuery) naming the query as written and the reason.
     std::shared_ptr<const ResultTable> query(const Query& query);
     // Runs one query text with no parameters, as query() does.
@@ -68,7 +70,7 @@ private:
     void createIndexes(const TableSchema& schema);
 
     QString m_path;
-    std::unique_ptr<ThaiCollation> m_collation;  // outlives the connection that sorts with it
+    TextStore m_texts;  // outlives the connection that sorts with it
     SqliteDatabase m_db;
     StatementCache m_statements;  // finalized before the connection closes
     MemoStore m_memos;

@@ -64,7 +64,11 @@ void Engine::Loader::row(std::span<const Value> values) {
             case Value::Kind::Text:
                 if (m_schema.columns[i].type == ColumnType::Memo) {
                     sqlite3_bind_int64(insert, p, m_engine.m_memos.add(v.toText()));
-                } else {
+                } else if (m_schema.columns[i].type == ColumnType::Text) {
+                    const std::string_view token = m_engine.m_texts.token(v.toText());
+                    sqlite3_bind_text(insert, p, token.data(), static_cast<int>(token.size()),
+                                      SQLITE_TRANSIENT);
+                } else {  // a number libmdb gave as text: SQLite makes it a number
                     const QByteArray utf8 = v.toText().toUtf8();
                     sqlite3_bind_text(insert, p, utf8.constData(), static_cast<int>(utf8.size()),
                                       SQLITE_TRANSIENT);

@@ -2,6 +2,8 @@
 // find is a look-up in a per-column index built on first use.
 #include "data/record_set.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "data/criterion.h"
@@ -92,16 +94,16 @@ std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
     auto [it, created] = m_indexes.try_emplace(column);
     ColumnIndex& index = it->second;
     if (created) {
-        for (int row = table.rowCount() - 1; row >= 0 && index.usable; --row) {
+        for (int row = 0; row < table.rowCount() && index.usable; ++row) {
             const Value& v = table.at(row, column);
             switch (v.kind()) {
                 case Value::Kind::Null:
                     break;
                 case Value::Kind::Text:
-                    index.texts[v.toText().toCaseFolded()] = row;
+                    index.texts.emplace_back(qHash(v.toText().toCaseFolded()), row);
                     break;
                 case Value::Kind::Integer:
-                    index.numbers[v.toInteger(INT64_MIN, INT64_MAX)] = row;
+                    index.numbers.emplace_back(v.toInteger(INT64_MIN, INT64_MAX), row);
                     break;
                 default:
                     index.usable = false;
@@ -109,22 +111,39 @@ std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
         }
         // Text and numbers mixed in one column compare across kinds: scan instead.
         if (!index.texts.empty() && !index.numbers.empty()) index.usable = false;
-        if (!index.usable) {
-            index.texts.clear();
-            index.numbers.clear();
+        if (index.usable) {
+            std::sort(index.texts.begin(), index.texts.end());
+            std::sort(index.numbers.begin(), index.numbers.end());
+        } else {
+            index.texts = {};
+            index.numbers = {};
         }
     }
     if (!index.usable) return std::nullopt;
     if (literal.kind() == Value::Kind::Text) {
         if (!index.numbers.empty()) return std::nullopt;
-        const auto hit = index.texts.find(literal.toText().toCaseFolded());
-        return hit == index.texts.end() ? -1 : hit->second;
+        return textFind(index, column, literal.toText());
     }
     const double number = literal.toReal();
     if (!index.texts.empty() || std::trunc(number) != number || std::abs(number) > 9e15)
         return std::nullopt;
-    const auto hit = index.numbers.find(static_cast<std::int64_t>(number));
-    return hit == index.numbers.end() ? -1 : hit->second;
+    const auto n = static_cast<std::int64_t>(number);
+    const auto hit = std::lower_bound(index.numbers.begin(), index.numbers.end(),
+                                      std::pair<std::int64_t, int>{n, INT_MIN});
+    return hit != index.numbers.end() && hit->first == n ? hit->second : -1;
+}
+
+// Among the rows whose text has the literal's hash, in row order, the first
+// whose text is the literal's, letter case aside.
+std::optional<int> RecordSet::textFind(const ColumnIndex& index, int column,
+                                       const QString& text) const {
+    const QString folded = text.toCaseFolded();
+    const std::size_t hash = qHash(folded);
+    for (auto hit = std::lower_bound(index.texts.begin(), index.texts.end(),
+                                     std::pair<std::size_t, int>{hash, INT_MIN});
+         hit != index.texts.end() && hit->first == hash; ++hit)
+        if (rows().at(hit->second, column).toText().toCaseFolded() == folded) return hit->second;
+    return -1;
 }
 
 void RecordSet::close() {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "data/criterion.h"
 #include "data/result_table.h"
@@ -58,12 +60,16 @@ private:
     int m_position = 0;
     bool m_noMatch = false;
     // Finds on the shared person record set run thousands of times per
-    // chart; each column is indexed on its first find.
+    // chart; each column is indexed on its first find. An index is a sorted
+    // array, made in one pass and one sort, with no allocation per row.
     struct ColumnIndex {
         bool usable = true;
-        std::unordered_map<QString, int> texts;         // case-folded text -> first row
-        std::unordered_map<std::int64_t, int> numbers;  // whole number -> first row
+        // (hash of the case-folded text, row), in order: rows with the same
+        // hash stand together, the first row first.
+        std::vector<std::pair<std::size_t, int>> texts;
+        std::vector<std::pair<std::int64_t, int>> numbers;  // (whole number, row), in order
     };
+    std::optional<int> textFind(const ColumnIndex& index, int column, const QString& text) const;
     std::unordered_map<int, ColumnIndex> m_indexes;
 };
 

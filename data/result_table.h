@@ -2,17 +2,16 @@
 #pragma once
 
 #include <QStringList>
-#include <deque>
 
+#include "data/cell_store.h"
 #include "data/value.h"
 
 namespace kinmora {
 
 struct ResultTable {
     QStringList columns;  // as the query named them
-    // Row after row, columns.size() values each. A deque grows without moving
-    // what it holds: the person record set is tens of thousands of rows.
-    std::deque<Value> cells;
+    // Row after row, columns.size() values each.
+    CellStore cells;
 
     int rowCount() const {
         return columns.isEmpty() ? 0 : static_cast<int>(cells.size() / columns.size());

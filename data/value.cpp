@@ -19,11 +19,19 @@ QString Value::toText() const {
         case Kind::Real:
             return QString::number(std::get<double>(m_data), 'g', 15);
         case Kind::Text:
+            if (const auto* packed = std::get_if<PackedText>(&m_data)) return packed->unpack();
             return std::get<QString>(m_data);
         case Kind::Date:
             return jetDateToDateTime(std::get<JetDate>(m_data)).toString(Qt::ISODate);
     }
     return {};
+}
+
+bool Value::operator==(const Value& other) const {
+    if (kind() == Kind::Text && other.kind() == Kind::Text &&
+        m_data.index() != other.m_data.index())
+        return toText() == other.toText();
+    return m_data == other.m_data;
 }
 
 bool Value::isTrue() const {
@@ -75,7 +83,7 @@ std::int64_t Value::toInteger(std::int64_t minimum, std::int64_t maximum) const 
         }
         case Kind::Text: {
             bool ok = false;
-            n = std::get<QString>(m_data).trimmed().toLongLong(&ok);
+            n = toText().trimmed().toLongLong(&ok);
             if (!ok)
                 throw wrongValue(
                     QStringLiteral("the text \"%1\" is not a whole number").arg(toText()));

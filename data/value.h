@@ -8,6 +8,8 @@
 #include <optional>
 #include <variant>
 
+#include "data/packed_text.h"
+
 namespace kinmora {
 
 // A Date/Time value kept as the Access day number: whole days since
@@ -28,9 +30,13 @@ public:
     static Value integer(std::int64_t n) { return Value(Data(n)); }
     static Value real(double d) { return Value(Data(d)); }
     static Value text(QString s) { return Value(Data(std::move(s))); }
+    // A text kept packed (see PackedText); it reads as the text it packs.
+    static Value text(PackedText s) { return Value(Data(std::move(s))); }
     static Value date(JetDate d) { return Value(Data(d)); }
 
-    Kind kind() const { return static_cast<Kind>(m_data.index()); }
+    Kind kind() const {
+        return m_data.index() == kPacked ? Kind::Text : static_cast<Kind>(m_data.index());
+    }
     bool isNull() const { return kind() == Kind::Null; }
 
     // The value as text, Null giving empty text: how the program shows a
@@ -55,10 +61,14 @@ public:
     // The date of a Date/Time value; throws FamilyFileError (Damaged) for any other kind.
     JetDate toDate() const;
 
-    bool operator==(const Value&) const = default;
+    // Equal kinds and values; a packed text equals the same text unpacked.
+    bool operator==(const Value& other) const;
 
 private:
-    using Data = std::variant<std::monostate, bool, std::int64_t, double, QString, JetDate>;
+    // The alternatives in the order of Kind, then the packed text.
+    using Data =
+        std::variant<std::monostate, bool, std::int64_t, double, QString, JetDate, PackedText>;
+    static constexpr std::size_t kPacked = 6;
     explicit Value(Data d) : m_data(std::move(d)) {}
     Data m_data;
 };

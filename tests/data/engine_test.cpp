@@ -41,6 +41,28 @@ TEST_F(EngineTest, NamesSortInThaiDictionaryOrderWithoutRegardToLatinCase) {
     EXPECT_EQ(names, (QStringList{"กมล", "เกศ", "ไก่", "ขวัญ", "Alice", "bob", "Carol"}));
 }
 
+TEST_F(EngineTest, TextColumnsCompareWithALiteralAsTheySort) {
+    auto engine = open(
+        "1,Alice,,0,,,0,,0,0\n"
+        "2,กมล,ใจดี,1,,,0,,0,0\n"
+        "3,ขวัญ,ใจดี,0,,,0,,0,0\n");
+    EXPECT_EQ(
+        column(*engine, Query{QStringLiteral("Select * from family where name = 'alice'"), {}},
+               QStringLiteral("code")),
+        QStringList{"1"});
+    EXPECT_EQ(
+        column(*engine,
+               Query{QStringLiteral("Select * from family where name > 'กมล' order by name"), {}},
+               QStringLiteral("name")),
+        (QStringList{"ขวัญ", "Alice"}));
+    EXPECT_EQ(column(*engine,
+                     Query{QStringLiteral("Select surname, count(*) as n from family group by "
+                                          "surname order by surname"),
+                           {}},
+                     QStringLiteral("surname")),
+              (QStringList{"", "ใจดี"}));
+}
+
 TEST_F(EngineTest, BirthOrderPutsUnknownBirthsFirst) {
     auto engine = open(
         "1,พ่อ,,1,,,0,,0,0\n"

@@ -132,7 +132,7 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
         {Value::text(QStringLiteral(" 12 ")), Value::text(QStringLiteral("somchai"))},
     };
     for (const auto& row : rows)
-        table->cells.insert(table->cells.end(), std::begin(row), std::end(row));
+        for (const Value& value : row) table->cells.push_back(value);
     struct Case {
         const char* criterion;
         int row;  // -1: no match

@@ -1,0 +1,64 @@
+// The texts of an open file's text columns, each distinct text kept once and
+// numbered: SQLite holds a short token for the number, so sorting by a name
+// compares two numbers' places in Thai order instead of two texts.
+#pragma once
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QHash>
+#include <QString>
+#include <climits>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kinmora {
+
+class TextStore {
+public:
+    TextStore();
+
+    // The token that stands for `text` in SQLite, `text` kept (once) if new.
+    // A token is a byte that no UTF-8 text holds followed by four bytes of
+    // number, so it is never mistaken for a text. Throws FamilyFileError
+    // (Damaged) past 2^28 distinct texts.
+    std::string_view token(const QString& text);
+
+    // The text a token stands for, or nothing when `bytes` is no token of this store.
+    const QString* text(std::string_view bytes) const;
+
+    // Negative, zero or positive as `a` sorts before, with or after `b` in
+    // Thai order without regard to Latin letter case; each of `a` and `b` is
+    // a token or plain UTF-8 text. Two tokens compare by their places, made
+    // once for all texts (again after new texts came).
+    int compare(std::string_view a, std::string_view b);
+
+    std::size_t size() const { return static_cast<std::size_t>(m_texts.size()); }
+
+private:
+    static constexpr unsigned char kMark = 0xFF;  // never starts (or is) a UTF-8 character
+    static constexpr std::size_t kTokenSize = 5;
+    static constexpr std::uint32_t kMaxTexts = std::uint32_t{1} << 28;
+
+    static std::optional<std::uint32_t> numberOf(std::string_view bytes);
+    void rank();
+    QCollatorSortKey keyOf(std::string_view bytes) const;
+
+    // The slot of `text` in m_slots: where its number stands, or the empty slot it would take.
+    std::size_t slotOf(const QString& text, std::size_t hash) const;
+    void grow();
+
+    QCollator m_collator;
+    std::vector<QString> m_texts;
+    std::vector<std::size_t> m_hashes;  // of each text, so growing hashes nothing again
+    // Open addressing over the texts' numbers (kEmpty where none), at most half full.
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+    std::vector<std::uint32_t> m_slots;
+    // Each text's place in Thai order; texts that sort alike share a place.
+    std::vector<std::uint32_t> m_places;
+    std::string m_token;  // the last token handed out
+};
+
+}  // namespace kinmora

@@ -1,0 +1,80 @@
+// Tokens stand for their texts, and order by them is Thai order, ties included.
+#include "data/text_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "data/thai_collation.h"
+
+namespace kinmora {
+namespace {
+
+int sign(int n) {
+    return (n > 0) - (n < 0);
+}
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+TEST(TextStoreTest, TokensStandForTheirTextsAndNothingElse) {
+    TextStore store;
+    const std::string a(store.token(QStringLiteral("สมชาย")));
+    const std::string b(store.token(QStringLiteral("สมศรี")));
+    EXPECT_EQ(std::string(store.token(QStringLiteral("สมชาย"))), a);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(store.size(), 2u);
+    ASSERT_TRUE(store.text(a));
+    EXPECT_EQ(*store.text(b), QStringLiteral("สมศรี"));
+    // No token holds a zero byte, so SQLite and C strings keep it whole.
+    EXPECT_EQ(a.find('\0'), std::string::npos);
+    // Plain texts, short or of a token's length, are no tokens.
+    for (const QString& plain :
+         {QString(), QStringLiteral("abcde"), QStringLiteral("ก"), QStringLiteral("กขค")})
+        EXPECT_FALSE(store.text(utf8(plain))) << plain.toStdString();
+    std::string unknown = a;
+    unknown[4] = static_cast<char>(0xFF);  // a number the store never gave
+    EXPECT_FALSE(store.text(unknown));
+}
+
+TEST(TextStoreTest, EveryTextKeepsItsTokenAsTheStoreGrows) {
+    TextStore store;
+    std::vector<std::string> tokens;
+    for (int i = 0; i < 5000; ++i) tokens.emplace_back(store.token(QStringLiteral("ชื่อ%1").arg(i)));
+    EXPECT_EQ(store.size(), 5000u);
+    for (int i = 0; i < 5000; i += 7) {
+        EXPECT_EQ(std::string(store.token(QStringLiteral("ชื่อ%1").arg(i))), tokens[i]);
+        ASSERT_TRUE(store.text(tokens[i]));
+        EXPECT_EQ(*store.text(tokens[i]), QStringLiteral("ชื่อ%1").arg(i));
+    }
+    EXPECT_EQ(store.size(), 5000u);
+}
+
+TEST(TextStoreTest, TokensCompareAsTheirTextsInThaiOrder) {
+    const QStringList names = {
+        QStringLiteral("ไก่"),    QStringLiteral("กมล"),  QStringLiteral("Carol"),
+        QStringLiteral("ขวัญ"),   QStringLiteral("เกศ"),  QStringLiteral("alice"),
+        QStringLiteral("Alice"), QStringLiteral("bob"),  QStringLiteral("แก้ว"),
+        QStringLiteral(""),      QStringLiteral("กมลา"), QStringLiteral("โก๋")};
+    TextStore store;
+    std::vector<std::string> tokens;
+    for (const QString& name : names.mid(0, 6)) tokens.emplace_back(store.token(name));
+    // The first comparison places the texts; texts that come later are placed again.
+    EXPECT_NE(store.compare(tokens[0], tokens[1]), 0);
+    for (const QString& name : names.mid(6)) tokens.emplace_back(store.token(name));
+    const QCollator thai = ThaiCollation::collator();
+    for (int i = 0; i < names.size(); ++i)
+        for (int j = 0; j < names.size(); ++j) {
+            const int expected = sign(thai.compare(names[i], names[j]));
+            EXPECT_EQ(sign(store.compare(tokens[i], tokens[j])), expected)
+                << names[i].toStdString() << " against " << names[j].toStdString();
+            // A query's literal against a stored text compares the same way.
+            EXPECT_EQ(sign(store.compare(tokens[i], utf8(names[j]))), expected);
+            EXPECT_EQ(sign(store.compare(utf8(names[i]), tokens[j])), expected);
+        }
+    EXPECT_EQ(store.compare(tokens[5], tokens[6]), 0);  // alice and Alice tie
+}
+
+}  // namespace
+}  // namespace kinmora
