@@ -1,17 +1,73 @@
-// Tests of TableReader: the column types from names, suffixes and values, and the located
-// error for every kind of bad cell or header. The typed values themselves are checked
-// end to end in round_trip_test.
+// Tests of the CSV input: RFC 4180 records with their lines, the column types from names,
+// suffixes and values, and the located error for every kind of bad CSV, cell or header.
+// The typed values themselves are checked end to end in round_trip_test.
 #include "table_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "csv_reader.h"
 #include "input_error.h"
 
 using namespace kinmora::mkfamily;
 
 namespace {
+
+struct Row {
+    std::size_t line;
+    std::vector<std::string> fields;
+    bool operator==(const Row&) const = default;
+};
+
+std::vector<Row> readAll(const std::string& text) {
+    CsvReader reader(text, "people.csv");
+    std::vector<Row> rows;
+    while (auto record = reader.next()) {
+        Row row{record->line, {}};
+        for (const auto& field : record->fields) row.fields.push_back(field.text);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct ParseCase {
+    const char* what;
+    std::string csv;
+    std::vector<Row> expected;
+};
+
+class CsvParse : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(CsvParse, ReadsRecordsAndTheirLines) {
+    EXPECT_EQ(readAll(GetParam().csv), GetParam().expected) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvParse,
+    testing::Values(
+        ParseCase{"LF", "a,b\n1,2\n", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
+        ParseCase{"CRLF", "a,b\r\n1,2\r\n", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
+        ParseCase{"no final line break", "a,b\n1,2", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
+        ParseCase{"byte order mark",
+                  "\xEF\xBB\xBF"
+                  "a,b\n",
+                  {{1, {"a", "b"}}}},
+        ParseCase{"comma inside quotes", "\"x,y\",z\n", {{1, {"x,y", "z"}}}},
+        ParseCase{"doubled quotes", "\"say \"\"hi\"\"\",\"\"\"\"\n", {{1, {"say \"hi\"", "\""}}}},
+        ParseCase{"line breaks inside quotes are kept as written",
+                  "\"l1\nl2\",b\n\"l1\r\nl2\",c\n",
+                  {{1, {"l1\nl2", "b"}}, {3, {"l1\r\nl2", "c"}}}},
+        ParseCase{"lines counted across a multi-line field",
+                  "h\n\"a\nb\nc\"\nnext\n",
+                  {{1, {"h"}}, {2, {"a\nb\nc"}}, {5, {"next"}}}},
+        ParseCase{"empty cells", ",,\na,\n", {{1, {"", "", ""}}, {2, {"a", ""}}}},
+        ParseCase{"a quoted empty field is a record", "h\n\"\"\n", {{1, {"h"}}, {2, {""}}}},
+        ParseCase{"blank lines are skipped", "a\n\n\r\n\nb\n", {{1, {"a"}}, {5, {"b"}}}},
+        ParseCase{"a lone carriage return is text", "a\rb,c\n", {{1, {"a\rb", "c"}}}},
+        ParseCase{"Thai text passes through", "ชื่อ,\"นาม, สกุล\"\n", {{1, {"ชื่อ", "นาม, สกุล"}}}},
+        ParseCase{"nothing but a BOM", "\xEF\xBB\xBF", {}}));
 
 struct TypeCase {
     std::string header;
@@ -113,6 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"code,\n", "family.csv:1: column name is empty"},
         ErrorCase{std::string(65, 'c') + "\n", "family.csv:1: column name 'ccc"},
         ErrorCase{"code\n", "family.csv: table name 'MSysFamily' is reserved", "MSysFamily"},
-        ErrorCase{"code\n", "family.csv: table name is empty", ""}));
+        ErrorCase{"code\n", "family.csv: table name is empty", ""},
+        ErrorCase{"a\nb,\"open\n\"\"more\n", "family.csv:2: quoted field is never closed"},
+        ErrorCase{"a\nab\"c\n", "family.csv:2: quote inside an unquoted field"},
+        ErrorCase{"a\n\"x\ny\"z\n", "family.csv:3: unexpected text after a closing quote"}));
 
 }  // namespace
