@@ -1,4 +1,4 @@
-// The chart written as files: the PDF's and the SVG's text hold every name,
+// The chart written as files: the PDF's text holds every name and date,
 // tiles cover the chart page by page, an image has the size its resolution
 // asks for, and a file that cannot be written is an error, not a success.
 #include "picture/picture_writer.h"
@@ -10,7 +10,6 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
@@ -82,21 +81,6 @@ TEST_F(PictureWriterTest, PdfTextHoldsEveryNameOfTheChart) {
         EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
             << line.toStdString();
     }
-}
-
-TEST_F(PictureWriterTest, SvgKeepsEveryTextAsTextElements) {
-    const QString svg = m_files.path("chart.svg");
-    PictureWriter(*m_picture).writeSvg(svg);
-    QFile file(svg);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    QStringList texts;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
-            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    for (const QString& line : m_lines) EXPECT_TRUE(texts.contains(line)) << line.toStdString();
-    EXPECT_TRUE(texts.contains(m_picture->title()));
 }
 
 TEST_F(PictureWriterTest, TilesCoverAWideChartWithLabelledOverlappingPages) {
