@@ -278,53 +278,43 @@ std::string damagedFamily() {
     return rows;
 }
 
-class DamagedFamilyTest : public ::testing::Test {
+class DamagedFamilyTest : public ChartBuilderTest {
 protected:
     void SetUp() override {
-        const QString path = m_files.writeTables(
+        m_db = FamilyDatabase::open(m_files.writeTables(
             "damaged.mdb",
             {{"family", kHeader + damagedFamily()},
-             {"married", "fathercode,mothercode,wedding:long\n30,999,1\n,,2\n20,20,3\n"}});
-        m_db = FamilyDatabase::open(path);
+             {"married", "fathercode,mothercode,wedding:long\n30,999,1\n,,2\n20,20,3\n"}}));
     }
-    QStringList names() {
-        QStringList out;
-        RecordSet& rs = m_db->rs_family();
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-            out << rs.field(QStringLiteral("name")).toText();
-        return out;
-    }
-    testing::FamilyFiles m_files;
-    std::unique_ptr<FamilyDatabase> m_db;
 };
 
 TEST_F(DamagedFamilyTest, EveryPersonsChartParticularsAndSearchComeOut) {
-    for (const QString& name : names()) {
+    QStringList names;
+    RecordSet& rs = m_db->rs_family();
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        names << rs.field(QStringLiteral("name")).toText();
+    for (const QString& name : names) {
         for (FamilySide side : {FamilySide::Father, FamilySide::Mother}) {
-            ChartTree tree;
-            ChartBuilder builder(*m_db, tree);
-            EXPECT_NO_THROW(builder.calac(name, side)) << name.toStdString();
-            EXPECT_FALSE(tree.isBusy());
+            EXPECT_NO_THROW(build(name, side)) << name.toStdString();
+            EXPECT_FALSE(m_tree.isBusy());
         }
-        EXPECT_NO_THROW(loadParticulars(m_db->rs_family(), name, QDateTime::currentDateTime()))
+        EXPECT_NO_THROW(loadParticulars(rs, name, QDateTime::currentDateTime()))
             << name.toStdString();
     }
-    EXPECT_FALSE(search_hits(m_db->rs_family(), QStringLiteral("วน")).isEmpty());
+    EXPECT_FALSE(search_hits(rs, QStringLiteral("วน")).isEmpty());
 }
 
 TEST_F(DamagedFamilyTest, ACycleOfParentsEndsAtTheChartsReach) {
-    ChartTree tree;
-    ChartBuilder(*m_db, tree).calac(QStringLiteral("วน"), FamilySide::Father);
+    build(QStringLiteral("วน"), FamilySide::Father);
     // 11 is 10's father and 10 is 11's: each generation repeats the pair, and
     // the chart stops four generations below the top.
-    EXPECT_LE(tree.size(), 1 + 5 * 2);
-    EXPECT_EQ(tree.node(QStringLiteral("Root"))->text, QStringLiteral("upper"));
+    EXPECT_LE(m_tree.size(), 1 + 5 * 2);
+    EXPECT_EQ(m_tree.node(QStringLiteral("Root"))->text, QStringLiteral("upper"));
 }
 
 TEST_F(DamagedFamilyTest, APersonCodedZeroIsNotEveryOrphansParent) {
-    ChartTree tree;
-    ChartBuilder(*m_db, tree).calac(QStringLiteral("รหัสศูนย์"), FamilySide::Father);
-    EXPECT_EQ(tree.size(), 2);  // the root and the person: 0 stands for nobody
+    build(QStringLiteral("รหัสศูนย์"), FamilySide::Father);
+    EXPECT_EQ(m_tree.size(), 2);  // the root and the person: 0 stands for nobody
 }
 
 TEST_F(DamagedFamilyTest, AMegabyteBiographyReadsWhole) {
