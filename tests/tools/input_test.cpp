@@ -141,8 +141,8 @@ TEST_P(ReaderError, NamesSourceLineAndFault) {
     EXPECT_EQ(error.substr(0, GetParam().message.size()), GetParam().message) << error;
 }
 
-// Which dates and characters are refused is value_encoding_test's; here, that the
-// refusal names its place.
+// Which dates and characters are refused is checked with the encodings below; here,
+// that the refusal names its place.
 INSTANTIATE_TEST_SUITE_P(
     Cells, ReaderError,
     testing::Values(
