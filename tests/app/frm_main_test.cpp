@@ -73,6 +73,12 @@ QString enabled(const frm_main& window) {
     return states;
 }
 
+// What the user sees of the window: caption, chart, panel 1 and buttons.
+QStringList looks(const frm_main& window) {
+    return {window.windowTitle(), describe(window.TreeView1()).join(QLatin1Char('|')),
+            window.StatusBar1()->panelText(1), enabled(window)};
+}
+
 // Where a node is on screen, for clicks; its ancestors must be expanded.
 QPoint centreOf(const frm_main& window, const QString& key) {
     ChartTreeWidget* tree = window.TreeView1();
@@ -236,13 +242,9 @@ private slots:
     void readingKeepsTheWindowAnswering() {
         auto window = openFamily();
         QVERIFY(window);
-        const QString caption = window->windowTitle();
-        const QStringList chart = describe(window->TreeView1());
-        const QString status = window->StatusBar1()->panelText(1);
-        const QString buttons = enabled(*window);
-        const QString stuck = m_files.writeScript(QStringLiteral("stuck-reader"), "exec sleep 60");
+        const QStringList before = looks(*window);
         kinmora::ReadOptions options;
-        options.readerProgram = stuck;
+        options.readerProgram = m_files.writeScript(QStringLiteral("stuck"), "exec sleep 60");
         const QString path = m_files.path(QStringLiteral("family.mdb"));
 
         int ticks = 0;
@@ -268,8 +270,7 @@ private slots:
         QVERIFY(ticks >= 20);
         QCOMPARE(buttonsWhileReading, QStringLiteral("00000000"));
         QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
-        QCOMPARE(enabled(*window), buttons);
-        QCOMPARE(window->StatusBar1()->panelText(1), status);
+        QCOMPARE(looks(*window), before);
 
         // Esc cancels at once.
         QTimer::singleShot(300, window.get(),
@@ -279,10 +280,7 @@ private slots:
                                  kinmora::BackgroundOpen::run(*window, path, options));
         QVERIFY(timer.elapsed() < 1500);
         QVERIFY(!kinmora::BackgroundOpen::running());
-        QCOMPARE(window->windowTitle(), caption);
-        QCOMPARE(describe(window->TreeView1()), chart);
-        QCOMPARE(window->StatusBar1()->panelText(1), status);
-        QCOMPARE(enabled(*window), buttons);
+        QCOMPARE(looks(*window), before);
         QCOMPARE(Module1::instance().db_path, path);
     }
 
@@ -356,29 +354,25 @@ private slots:
                  window->TreeView1()->selectedItems().first()->text(0) != QLatin1String("?"));
     }
 
+    // A right press over M2 shows the selected node's person, not the one
+    // under the pointer, and leaves the selection alone.
     void rightPress_data() {
-        QTest::addColumn<QString>("selected");  // key of the node picked first; "" for none
+        QTest::addColumn<QString>("selected");  // key of the node picked first
         QTest::addColumn<bool>("rebuild");      // rebuild the chart before pressing
-        QTest::addColumn<int>("button");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("right on a person") << "M1" << false << int(Qt::RightButton) << true;
-        QTest::newRow("refresh disabled by the root")
-            << "Root" << false << int(Qt::RightButton) << false;
-        QTest::newRow("selection gone with a rebuild")
-            << "M1" << true << int(Qt::RightButton) << false;
+        QTest::newRow("right on a person") << "M1" << false << true;
+        QTest::newRow("refresh disabled by the root") << "Root" << false << false;
+        QTest::newRow("selection gone with a rebuild") << "M1" << true << false;
     }
-    // The press is always over M2: a right press shows the selected node's
-    // person, not the one under the pointer, and leaves the selection alone.
     void rightPress() {
         QFETCH(QString, selected);
         QFETCH(bool, rebuild);
-        QFETCH(int, button);
         QFETCH(bool, shown);
         auto window = openFamily();
         QVERIFY(window);
         ChartTreeWidget* tree = window->TreeView1();
-        if (!selected.isEmpty()) click(*window, selected);
-        const QString picked = selected.isEmpty() ? QString() : tree->node(selected)->text(0);
+        click(*window, selected);
+        const QString picked = tree->node(selected)->text(0);
         if (rebuild) window->calac(QStringLiteral("ก้อง"));
         QTreeWidgetItem* const current = tree->currentItem();
         Module1::instance().select_name = QStringLiteral("before");
@@ -386,22 +380,19 @@ private slots:
         QString noteName;
         ModalWatcher watcher(noteNameInto(noteName));
         const QPoint over = centreOf(*window, QStringLiteral("M2"));
-        QTest::mousePress(tree->viewport(), Qt::MouseButton(button), {}, over);
-        QTest::mouseRelease(tree->viewport(), Qt::MouseButton(button), {}, over);
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, over);
+        QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, over);
 
-        QCOMPARE(watcher.classNames().contains(QStringLiteral("kinmora::frm_note")), shown);
         QCOMPARE(noteName, shown ? picked : QString());
         QCOMPARE(Module1::instance().select_name, shown ? picked : QStringLiteral("before"));
-        if (button == Qt::RightButton) QCOMPARE(tree->currentItem(), current);
+        QCOMPARE(tree->currentItem(), current);
         QVERIFY(!isBusy(*window));
     }
 
     void notFoundKeepsChart() {
         auto window = openFamily();
         QVERIFY(window);
-        const QStringList chart = describe(window->TreeView1());
-        const QString status = window->StatusBar1()->panelText(1);
-
+        const QStringList before = looks(*window);
         bool busyDuringMessage = false;
         ModalWatcher watcher([&](QWidget* dialog) {
             busyDuringMessage = isBusy(*window);
@@ -413,28 +404,23 @@ private slots:
         QCOMPARE(watcher.seen().first().title, QStringLiteral("Kinmora"));
         QVERIFY(busyDuringMessage);
         QVERIFY(!isBusy(*window));
-        QCOMPARE(describe(window->TreeView1()), chart);
-        QCOMPARE(window->StatusBar1()->panelText(1), status);
+        QCOMPARE(looks(*window), before);
     }
 
-    void openingDrawsTheFirstPersonAndEnablesSearch() {
-        frm_main window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora"));
-        QCOMPARE(window.StatusBar1()->panelText(1), QStringLiteral("ไม่มีข้อมูล"));
-        QCOMPARE(enabled(window), QStringLiteral("11000111"));
-        QVERIFY(window.openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Kinmora [family]"));
-        QCOMPARE(enabled(window), QStringLiteral("11100111"));
+    // Opening draws the first person in name order; a chart and its clicks
+    // enable the commands; "exit" closes the file and the window.
+    void openingChartClicksAndExit() {
+        auto window = std::make_unique<frm_main>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(looks(*window), (QStringList{"Kinmora", "", "ไม่มีข้อมูล", "11000111"}));
+        QVERIFY(window->openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [family]"));
+        QCOMPARE(enabled(*window), QStringLiteral("11100111"));
         // ก้อง is first in name order and stands alone on the father's side.
-        QCOMPARE(describe(window.TreeView1()).first(), QStringLiteral("0 Root upper upper"));
-        QVERIFY(Module1::instance().isOpen());
-    }
-
-    void chartOfAFamilyAndWhatClicksEnable() {
-        auto window = openFamily();
-        QVERIFY(window);
+        QCOMPARE(describe(window->TreeView1()).first(), QStringLiteral("0 Root upper upper"));
+        window->calac(QStringLiteral("ก้อง"));
+        QCoreApplication::processEvents();
         ChartTreeWidget* tree = window->TreeView1();
         QCOMPARE(describe(tree), (QStringList{"0 Root upper upper", "1 M1 สมชาย male",
                                               "2 M3 มาลี wife", "3 M4 ก้อง cmale", "2 M5 ? wife",
@@ -447,6 +433,9 @@ private slots:
         QCOMPARE(enabled(*window), QStringLiteral("11111111"));
         click(*window, QStringLiteral("M5"));
         QCOMPARE(enabled(*window), QStringLiteral("11100111"));
+        window->toolbarButtonClick(QStringLiteral("exit"));
+        QVERIFY(!window->isVisible());
+        QVERIFY(!Module1::instance().isOpen());
     }
 
     void refreshRedrawsAroundTheSelectedNodeAndNoteShowsThePersonPickedLast() {
@@ -469,46 +458,41 @@ private slots:
         QVERIFY(!isBusy(*window));
     }
 
-    void searchListsHitsAndDrawsTheChosenPerson() {
+    // The prompt offers the text searched last; the hits are listed and the
+    // one chosen drawn; no hits say NOT FOUND; a cancelled prompt forgets the text.
+    void searchListsHitsOrSaysNotFound() {
         auto window = openFamily();
         QVERIFY(window);
         QStringList hits;
+        QString offered;
         bool busyWhileListed = false;
-        ModalWatcher search([&](QWidget* dialog) {
-            if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
-                prompt->setTextValue(QStringLiteral("ใจดี"));
-                prompt->accept();
-            } else if (auto* list = qobject_cast<kinmora::frm_search*>(dialog)) {
-                hits = list->lines();
-                busyWhileListed = isBusy(*window);
-                list->setCurrentRow(hits.indexOf(QStringLiteral("สมหญิง          ใจดี")));
-                list->confirm();
-            }
-        });
-        window->toolbarButtonClick(QStringLiteral("Search"));
-        QCOMPARE(search.classNames(), (QStringList{"QInputDialog", "kinmora::frm_search"}));
-        QCOMPARE(hits.size(), 6);
-        QVERIFY(busyWhileListed);
-        QCOMPARE(Module1::instance().search_text, QStringLiteral("ใจดี"));
-        QCOMPARE(describe(window->TreeView1()).last(), QStringLiteral("3 M4 สมหญิง cfemale"));
-        QVERIFY(!isBusy(*window));
-    }
-
-    void searchWithoutHitsSaysNotFoundAndACancelledPromptForgetsTheText() {
-        auto window = openFamily();
-        QVERIFY(window);
-        Module1::instance().search_text = QStringLiteral("ใจดี");
-        {
-            QString offered;
-            ModalWatcher none([&](QWidget* dialog) {
-                if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-                    offered = input->textValue();
-                    input->setTextValue(QStringLiteral("ใจร้าย"));
-                    input->accept();
+        const auto answer = [&](const QString& text) -> ModalWatcher::Action {
+            return [&, text](QWidget* dialog) {
+                if (auto* prompt = qobject_cast<QInputDialog*>(dialog)) {
+                    offered = prompt->textValue();
+                    prompt->setTextValue(text);
+                    prompt->accept();
+                } else if (auto* list = qobject_cast<kinmora::frm_search*>(dialog)) {
+                    hits = list->lines();
+                    busyWhileListed = isBusy(*window);
+                    list->setCurrentRow(hits.indexOf(QStringLiteral("สมหญิง          ใจดี")));
+                    list->confirm();
                 } else {
                     ModalWatcher::reject(dialog);
                 }
-            });
+            };
+        };
+        {
+            ModalWatcher search(answer(QStringLiteral("ใจดี")));
+            window->toolbarButtonClick(QStringLiteral("Search"));
+            QCOMPARE(search.classNames(), (QStringList{"QInputDialog", "kinmora::frm_search"}));
+        }
+        QCOMPARE(hits.size(), 6);
+        QVERIFY(busyWhileListed);
+        QCOMPARE(describe(window->TreeView1()).last(), QStringLiteral("3 M4 สมหญิง cfemale"));
+        QVERIFY(!isBusy(*window));
+        {
+            ModalWatcher none(answer(QStringLiteral("ใจร้าย")));
             window->toolbarButtonClick(QStringLiteral("Search"));
             QCOMPARE(offered, QStringLiteral("ใจดี"));
             QCOMPARE(none.classNames(), (QStringList{"QInputDialog", "QMessageBox"}));
@@ -521,14 +505,6 @@ private slots:
             QCOMPARE(cancel.classNames(), QStringList{"QInputDialog"});
         }
         QVERIFY(Module1::instance().search_text.isEmpty());
-    }
-
-    void exitClosesTheFileAndTheWindow() {
-        auto window = openFamily();
-        QVERIFY(window);
-        window->toolbarButtonClick(QStringLiteral("exit"));
-        QVERIFY(!window->isVisible());
-        QVERIFY(!Module1::instance().isOpen());
     }
 
     void aFileThatCannotBeOpenedChangesNothing_data() {
@@ -547,16 +523,15 @@ private slots:
         if (!content.isEmpty()) m_files.writeFile(file, content);
         auto window = openFamily();
         QVERIFY(window);
-        const QStringList chart = describe(window->TreeView1());
-        kinmora::FamilyDatabase* before = &Module1::instance().database();
+        const QStringList before = looks(*window);
+        kinmora::FamilyDatabase* database = &Module1::instance().database();
         ModalWatcher watcher;
         QVERIFY(!window->openFile(m_files.path(file)));
         QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
         QCOMPARE(watcher.seen().first().text, QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: ") + file);
         QVERIFY(watcher.seen().first().informativeText.contains(reason));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [family]"));
-        QCOMPARE(describe(window->TreeView1()), chart);
-        QCOMPARE(&Module1::instance().database(), before);
+        QCOMPARE(looks(*window), before);
+        QCOMPARE(&Module1::instance().database(), database);
     }
 
     // A chart is built without returning to the event loop: the status bar is

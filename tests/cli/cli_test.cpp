@@ -1,5 +1,8 @@
-// kinmora-cli as scripts use it: its output, word for word, and its exit statuses.
+// kinmora-cli as scripts use it: its output, word for word, the files it
+// writes and its exit statuses.
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include "support/family_files.h"
 #include "support/file_patches.h"
@@ -37,12 +40,6 @@ TEST_F(CliTest, ChartPrintsOneTabSeparatedLinePerNodeAndTheStatus) {
                                       "3\tM3\tพ่อ\tmale\t0\n"
                                       "4\tM4\tสมศรี\twife\t0\n"
                                       "status\t  รวมทั้งสิ้น 4  รายชื่อ\n"));
-}
-
-TEST_F(CliTest, ChartFollowsTheChosenSide) {
-    const ProcessRun father = cli({"chart", m_path, "--name", "พ่อ"});
-    EXPECT_TRUE(father.out.startsWith(
-        QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n1\tM1\tปู่\tmale\t1\n")));
     const ProcessRun mother = cli({"chart", m_path, "--name", "พ่อ", "--side", "mother"});
     EXPECT_TRUE(mother.out.startsWith(
         QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n1\tM1\tย่า\tfemale\t1\n")));
@@ -83,31 +80,41 @@ TEST_F(CliTest, CodePageOptionOverridesTheGuessInEveryCommand) {
         EXPECT_EQ(cli({"search", m_path, "x", "--code-page", bad}).status, 2) << bad;
 }
 
+// Status 1 with NOT FOUND; 2 with one line for a file that cannot be read
+// (in UTF-8 whatever the locale) and for a mistake on the command line.
 TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
     struct Case {
         QStringList arguments;
         int status;
-        QString err;
+        QString err;  // checked when not empty
     };
-    const QString missing = m_files.path("missing.mdb");
+    const QString missing = m_files.path(QStringLiteral("ตระกูล.mdb"));
+    const QString out = m_files.path("chart.pdf");
     const Case cases[] = {
         {{"chart", m_path, "--name", "ไม่มีใคร"}, 1, "NOT FOUND\n"},
         {{"search", m_path, "zzz"}, 1, "NOT FOUND\n"},
         {{"person", m_path, "ไม่มีใคร"}, 1, "NOT FOUND\n"},
+        {{"picture", m_path, "--name", "ไม่มี", "-o", out}, 1, {}},  // Qt may warn first
         {{"chart", missing},
          2,
          "kinmora-cli: " + missing + ": cannot be opened: No such file or directory\n"},
+        {{"picture", missing, "-o", out}, 2, {}},
+        {{"chart", m_path, "--colour", "red"},
+         2,
+         "kinmora-cli: unknown option '--colour'\n"
+         "Try 'kinmora-cli chart --help' for more information.\n"},
+        {{"chart"}, 2, {}},
+        {{"draw", m_path}, 2, {}},
+        {{"chart", m_path, "--side", "left"}, 2, {}},
+        {{"person", m_path, "พ่อ", "--now", "yesterday"}, 2, {}},
     };
     for (const Case& c : cases) {
-        const ProcessRun run = cli(c.arguments);
+        const ProcessRun run = cli(c.arguments, QStringLiteral("C"));
         EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
-        EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
+        if (!c.err.isEmpty()) EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
-    for (const QStringList& bad : {QStringList{"chart"}, QStringList{"draw", m_path},
-                                   QStringList{"chart", m_path, "--side", "left"},
-                                   QStringList{"person", m_path, "พ่อ", "--now", "yesterday"}})
-        EXPECT_EQ(cli(bad).status, 2) << bad.join(' ').toStdString();
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
@@ -128,19 +135,79 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
         EXPECT_TRUE(run.err.isEmpty());
     }
     EXPECT_TRUE(cli({"chart", "--help"}).out.contains(QStringLiteral("--side SIDE")));
-    const ProcessRun bad = cli({"chart", m_path, "--colour", "red"});
-    EXPECT_EQ(bad.err, QStringLiteral("kinmora-cli: unknown option '--colour'\n"
-                                      "Try 'kinmora-cli chart --help' for more information.\n"));
 }
 
-// Messages are UTF-8 whatever the locale: a Thai file name survives LC_ALL=C.
-TEST_F(CliTest, ThaiInAMessageSurvivesThePlainCLocale) {
-    const QString missing = m_files.path(QStringLiteral("ตระกูล.mdb"));
-    const ProcessRun run = cli({"chart", missing}, QStringLiteral("C"));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("kinmora-cli: ") + missing +
-                                   QStringLiteral(": cannot be opened")))
-        << run.err.toStdString();
+TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
+    for (const char* type : {"pdf", "svg", "png"}) {
+        const QString out = m_files.path(QStringLiteral("chart.") + QLatin1String(type));
+        const ProcessRun run =
+            cli({"picture", m_path, "--name", "พ่อ", "--side", "mother", "-o", out});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << type;
+        const QByteArray head = file.read(8);
+        EXPECT_TRUE(head.startsWith(type == std::string("pdf")   ? "%PDF"
+                                    : type == std::string("png") ? "\x89PNG"
+                                                                 : "<?xml"))
+            << type;
+    }
+    const QString tiles = m_files.path("tiles.pdf");
+    EXPECT_EQ(cli({"picture", m_path, "-o", tiles, "--paper", "a3", "--tiles"}).status, 0);
+    EXPECT_EQ(cli({"picture", m_path, "-o", m_files.path("low.png"), "--dpi", "30"}).status, 0);
+    // Mistakes on the command line, caught before the family file is read.
+    const QString pdf = m_files.path("c.pdf"), png = m_files.path("c.png");
+    for (const QStringList& words :
+         {QStringList{"picture", m_path},
+          QStringList{"picture", m_path, "-o", m_files.path("c.jpg")},
+          QStringList{"picture", m_path, "--side", "aunt", "-o", pdf},
+          QStringList{"picture", m_path, "-o", m_files.path("c.svg"), "--tiles"},
+          QStringList{"picture", m_path, "-o", pdf, "--paper", "letter"},
+          QStringList{"picture", m_path, "-o", png, "--dpi", "0"},
+          QStringList{"picture", m_path, "-o", pdf, "--dpi", "300"}}) {
+        const ProcessRun run = cli(words);
+        EXPECT_EQ(run.status, 2) << words.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String("Try 'kinmora-cli picture --help'")))
+            << run.err.toStdString();
+    }
+}
+
+// A grandfather, his elder son with a wife and a daughter, his younger son;
+// two persons called "Somchai" (the first in name order is code 6).
+TEST_F(CliTest, RelationPrintsTheTermOrSaysWhatWentWrong) {
+    const QString path = m_files.write(
+        "relation.mdb",
+        "1,ทองดี,ใจดี,1,1900-01-01,,0,,0,0\n2,สมชาย,ใจดี,1,1930-01-01,,0,,1,0\n"
+        "3,สมศักดิ์,ใจดี,1,1935-01-01,,0,,1,0\n4,มาลี,ศรีสุข,0,1932-01-01,,0,,0,0\n"
+        "5,แก้ว,ใจดี,0,1960-01-01,,0,,2,4\n6,Somchai,A,1,,,0,,3,0\n7,Somchai,B,1,,,0,,0,0\n",
+        "2,4,1\n");
+    struct Case {
+        QStringList arguments;
+        int status;
+        QString out;
+    };
+    const Case cases[] = {
+        {{"แก้ว", "สมศักดิ์"}, 0, "อา\n"},
+        {{"สมศักดิ์", "แก้ว"}, 0, "หลานสาว\n"},
+        {{"แก้ว", "มาลี"}, 0, "แม่\n"},
+        {{"somCHAI", "สมศักดิ์"}, 0, "พ่อ\n"},  // letter case ignored
+        {{"--codes", "7", "3"}, 0, "ไม่เป็นญาติ\n"},
+        {{"5", "1", "--codes"}, 0, "ปู่\n"},
+        {{"ไม่มีใคร", "แก้ว"}, 1, ""},
+        {{"แก้ว", "ไม่มีใคร"}, 1, ""},
+        {{"--codes", "5", "99"}, 1, ""},
+        {{"--codes", "0", "5"}, 1, ""},
+        {{"--codes", "แก้ว", "5"}, 2, ""},
+        {{"แก้ว"}, 2, ""},
+        {{"แก้ว", "มาลี", "ทองดี"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        const ProcessRun run = cli(QStringList{"relation", path} + c.arguments);
+        const std::string what = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.status, c.status) << what;
+        EXPECT_EQ(run.out, c.out) << what;
+        if (c.status == 1) EXPECT_EQ(run.err, "NOT FOUND\n") << what;
+    }
+    EXPECT_EQ(cli({"relation", m_files.path("missing.mdb"), "a", "b"}).status, 2);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The personal information window's texts, worked out from real family files.
+// The personal information window's texts and the Search command's hit lines,
+// worked out from real family files.
 #include "data/person_particulars.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include "data/family_database.h"
 #include "data/jet_date.h"
+#include "data/name_search.h"
 #include "support/family_files.h"
 
 namespace kinmora {
@@ -30,31 +32,25 @@ TEST(DateText, IsDayMonthAndBuddhistYearWhateverTheTimeOfDay) {
     EXPECT_EQ(date_text(day(1850, 6, 15, QTime(18, 0))), QStringLiteral("15/06/2393"));
 }
 
-struct AgeCase {
-    JetDate born;
-    JetDate end;
-    int years;
-    int days;
-};
-
-class AgeText : public ::testing::TestWithParam<AgeCase> {};
-
-TEST_P(AgeText, CountsYearsOf365AndAQuarterDaysRoundedDown) {
-    const AgeCase& c = GetParam();
-    EXPECT_EQ(age_text(c.born, c.end), age(c.years, c.days));
+TEST(AgeText, CountsYearsOf365AndAQuarterDaysRoundedDown) {
+    struct Case {
+        JetDate born, end;
+        int years, days;
+    };
+    const Case cases[] = {
+        {day(2000, 2, 29), day(2001, 2, 28), 0, 365},
+        {day(1900, 1, 1), day(1904, 1, 1), 3, 364},
+        // floor, not truncation: -10 days is -1 year and 355 days
+        {day(1977, 3, 15), day(1977, 3, 5), -1, 355},
+        // real elapsed days across 1899-12-30, where Access's own numbering turns
+        {day(1899, 12, 1), day(1900, 3, 1), 0, 90},
+        // the present moment carries the time of day
+        {day(2000, 1, 1), day(2001, 1, 1, QTime(5, 59)), 1, 0},
+        {day(2000, 1, 1), day(2001, 1, 1, QTime(6, 0)), 1, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(age_text(c.born, c.end), age(c.years, c.days)) << c.born.days;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AgeText,
-    ::testing::Values(AgeCase{day(2000, 2, 29), day(2001, 2, 28), 0, 365},
-                      AgeCase{day(1900, 1, 1), day(1904, 1, 1), 3, 364},
-                      // floor, not truncation: -10 days is -1 year and 355 days
-                      AgeCase{day(1977, 3, 15), day(1977, 3, 5), -1, 355},
-                      // real elapsed days across 1899-12-30, where Access's own numbering turns
-                      AgeCase{day(1899, 12, 1), day(1900, 3, 1), 0, 90},
-                      // the present moment carries the time of day
-                      AgeCase{day(2000, 1, 1), day(2001, 1, 1, QTime(5, 59)), 1, 0},
-                      AgeCase{day(2000, 1, 1), day(2001, 1, 1, QTime(6, 0)), 1, 1}));
 
 // code,name,surname,sex,born,die,still,biography,fathercode,mothercode
 const char kFamily[] =
@@ -112,36 +108,30 @@ TEST_F(ParticularsTest, ShowsEveryTextOfAPersonAndLeavesThePersonCurrent) {
     EXPECT_EQ(mother.biography, QStringLiteral(" "));  // a Null biography
 }
 
-struct Combination {
-    const char* name;
-    QString born;
-    QString died;
-    QString age;
-};
-
-class BornDieStill : public ParticularsTest, public ::testing::WithParamInterface<Combination> {};
-
-TEST_P(BornDieStill, CombineAsTheTableSays) {
-    const Combination& c = GetParam();
-    const PersonParticulars p = loaded(QString::fromUtf8(c.name));
-    EXPECT_EQ(p.born, c.born);
-    EXPECT_EQ(p.died, c.died);
-    EXPECT_EQ(p.age, c.age);
+TEST_F(ParticularsTest, BornDieAndStillCombineAsTheTableSays) {
+    struct Case {
+        const char* name;
+        QString born, died, age;
+    };
+    const QString& unknown = kUnknownDate;
+    const Case cases[] = {
+        {"ไม่ทราบเกิดตาย", unknown, unknown, ""},
+        {"ไม่ทราบเกิดอยู่", unknown, "", ""},
+        {"ไม่ทราบเกิดตายแล้ว", unknown, "01/01/2543", ""},
+        {"ไม่ทราบเกิดตายยังอยู่", unknown, "01/01/2543", ""},
+        {"ตายมีวัน", "01/01/2543", "01/01/2553", age(10, 0)},
+        {"สมศรี", "03/05/2495", "01/01/2553", age(57, 242)},
+        {"ตายไม่มีวัน", "01/01/2543", unknown, ""},
+        {"ยังอยู่", "01/01/2543", "", age(24, 166)},
+        {"อายุติดลบ", "01/01/2573", "", age(-6, 166)},
+        {"ก่อน1899", "01/03/2393", "01/03/2433", age(40, 0)},
+    };
+    for (const Case& c : cases) {
+        const PersonParticulars p = loaded(QString::fromUtf8(c.name));
+        EXPECT_EQ(QStringList({p.born, p.died, p.age}), QStringList({c.born, c.died, c.age}))
+            << c.name;
+    }
 }
-
-const QString& kUnknown = kUnknownDate;
-INSTANTIATE_TEST_SUITE_P(
-    Table, BornDieStill,
-    ::testing::Values(Combination{"ไม่ทราบเกิดตาย", kUnknown, kUnknown, ""},
-                      Combination{"ไม่ทราบเกิดอยู่", kUnknown, "", ""},
-                      Combination{"ไม่ทราบเกิดตายแล้ว", kUnknown, "01/01/2543", ""},
-                      Combination{"ไม่ทราบเกิดตายยังอยู่", kUnknown, "01/01/2543", ""},
-                      Combination{"ตายมีวัน", "01/01/2543", "01/01/2553", age(10, 0)},
-                      Combination{"สมศรี", "03/05/2495", "01/01/2553", age(57, 242)},
-                      Combination{"ตายไม่มีวัน", "01/01/2543", kUnknown, ""},
-                      Combination{"ยังอยู่", "01/01/2543", "", age(24, 166)},
-                      Combination{"อายุติดลบ", "01/01/2573", "", age(-6, 166)},
-                      Combination{"ก่อน1899", "01/03/2393", "01/03/2433", age(40, 0)}));
 
 // Access keeps Yes/No without Null; a file whose `sex` and `still` are number
 // columns can hold Null in them.
@@ -190,6 +180,65 @@ TEST_F(ParticularsTest, NamesAreMatchedAsTheEngineDoesAndAMissMovesNothing) {
     EXPECT_FALSE(load(QStringLiteral("ไม่มีใคร")).has_value());
     EXPECT_FALSE(load(QString()).has_value());
     EXPECT_EQ(current("code"), QStringLiteral("13"));
+}
+
+// The Search command's walk over the person record set: which lines it lists, in what order.
+const QString kGap(10, QLatin1Char(' '));
+
+// code,name,surname,sex,born,die,still,biography,fathercode,mothercode
+const char kSearchFamily[] =
+    "1,ขวัญ,ใจดี,0,,,0,,0,0\n"
+    "2,กมล,ศรีสุข,1,,,0,,0,0\n"
+    "3,Somchai,Jaidee,1,,,0,,0,0\n"
+    "4,คำ,,1,,,0,,0,0\n"
+    "5,,ไร้ชื่อใจดี,1,,,0,,0,0\n"
+    "6,จันทร์ใจ,ดีมาก,0,,,0,,0,0\n";
+
+class SearchHitsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_db = FamilyDatabase::open(m_files.write("family.mdb", kSearchFamily));
+    }
+    QStringList hits(const QString& search) { return search_hits(m_db->rs_family(), search); }
+
+    testing::FamilyFiles m_files;
+    std::unique_ptr<FamilyDatabase> m_db;
+};
+
+TEST_F(SearchHitsTest, ListsHitsInRecordSetOrderAndEndsPastTheLast) {
+    // The order of rs_family, as its own walk gives it.
+    QStringList expected;
+    RecordSet& rs = m_db->rs_family();
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        const QString line =
+            hit_line(rs.field(QStringLiteral("name")), rs.field(QStringLiteral("surname")));
+        if (line.contains(QStringLiteral("ใจ"))) expected.append(line);
+    }
+    rs.moveFirst();
+    const QStringList found = hits(QStringLiteral("ใจ"));
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(found.size(), 3);
+    EXPECT_TRUE(rs.eof());
+    // Thai order puts ข before จ.
+    EXPECT_LT(found.indexOf(QStringLiteral("ขวัญ") + kGap + QStringLiteral("ใจดี")),
+              found.indexOf(QStringLiteral("จันทร์ใจ") + kGap + QStringLiteral("ดีมาก")));
+}
+
+TEST_F(SearchHitsTest, ANullPartIsEmptyTextAroundTheGap) {
+    EXPECT_EQ(hits(QStringLiteral("ไร้ชื่อ")), QStringList{kGap + QStringLiteral("ไร้ชื่อใจดี")});
+    EXPECT_EQ(hits(QStringLiteral("คำ")), QStringList{QStringLiteral("คำ") + kGap});
+}
+
+TEST_F(SearchHitsTest, ContainmentIsExactAndCaseSensitive) {
+    EXPECT_EQ(hits(QStringLiteral("Somchai") + kGap + QStringLiteral("Jaidee")).size(), 1);
+    EXPECT_TRUE(hits(QStringLiteral("somchai")).isEmpty());
+    EXPECT_TRUE(hits(QStringLiteral("chai Jai")).isEmpty());  // the gap is ten spaces
+}
+
+TEST_F(SearchHitsTest, EveryPersonAtMostOnceAndNoneWhenNothingMatches) {
+    EXPECT_EQ(hits(kGap).size(), 6);
+    EXPECT_TRUE(hits(QStringLiteral("ไม่มีใคร")).isEmpty());
+    EXPECT_TRUE(m_db->rs_family().eof());
 }
 
 }  // namespace

@@ -62,11 +62,8 @@ TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
         names << persons[1] << persons[persons.size() / 2] << persons.back();
         for (const QString& name : names)
             for (FamilySide side : {FamilySide::Father, FamilySide::Mother}) {
-                SCOPED_TRACE(QStringLiteral("seed %1, %2, side %3")
-                                 .arg(seed)
-                                 .arg(name)
-                                 .arg(int(side))
-                                 .toStdString());
+                SCOPED_TRACE(::testing::Message() << "seed " << seed << ", " << name.toStdString()
+                                                  << ", side " << int(side));
                 const ChartPicture picture = draw(name, side);
                 ++charts;
 

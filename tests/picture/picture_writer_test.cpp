@@ -1,4 +1,4 @@
-// The chart written as files: the PDF's and the SVG's text hold every name,
+// The chart written as files: the PDF's text holds every name and date,
 // tiles cover the chart page by page, an image has the size its resolution
 // asks for, and a file that cannot be written is an error, not a success.
 #include "picture/picture_writer.h"
@@ -10,7 +10,6 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
@@ -84,21 +83,6 @@ TEST_F(PictureWriterTest, PdfTextHoldsEveryNameOfTheChart) {
     }
 }
 
-TEST_F(PictureWriterTest, SvgKeepsEveryTextAsTextElements) {
-    const QString svg = m_files.path("chart.svg");
-    PictureWriter(*m_picture).writeSvg(svg);
-    QFile file(svg);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    QStringList texts;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
-            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    for (const QString& line : m_lines) EXPECT_TRUE(texts.contains(line)) << line.toStdString();
-    EXPECT_TRUE(texts.contains(m_picture->title()));
-}
-
 TEST_F(PictureWriterTest, TilesCoverAWideChartWithLabelledOverlappingPages) {
     // A3 landscape gives one row; the sample chart is wider than one A4 page.
     const QString pdf = m_files.path("tiles.pdf");
@@ -148,24 +132,6 @@ TEST_F(PictureWriterTest, PngHasTheSizeItsResolutionAsksForOrIsRefused) {
     EXPECT_FALSE(QFile::exists(huge));
 }
 
-struct Difference {
-    qint64 pixels = 0;
-    int most = 0;  // the largest difference of one channel
-};
-
-Difference difference(const QImage& a, const QImage& b) {
-    Difference d;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (p == q) continue;
-            ++d.pixels;
-            d.most = std::max({d.most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                               std::abs(qBlue(p) - qBlue(q))});
-        }
-    return d;
-}
-
 // The chart painted whole in one image, as a PNG at `dpi` must show it.
 QImage paintedWhole(const ChartPicture& picture, int dpi) {
     const double scale = dpi / 72.0;
@@ -203,9 +169,7 @@ TEST_F(PictureWriterTest, PngPaintedInBandsHasThePixelsOfTheWholeChartPaintedAtO
         PictureWriter(*picture).writePng(png, dpi, bandBytes);
         const QImage whole = paintedWhole(*picture, dpi);
         const QImage written = QImage(png).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(written.size(), whole.size());
-        const Difference d = difference(written, whole);
-        EXPECT_EQ(d.pixels, 0) << d.most;
+        EXPECT_TRUE(written == whole);
     }
 }
 

@@ -148,7 +148,7 @@ TEST_F(RoundTrip, TablesKeepTheGivenOrderAndNamesEmptyOrWithoutVariableColumns) 
 }
 
 // libmdb prints no date before 1899-12-30 or after 4637-11-25 (a million days); those are
-// checked through the stored day count in libmdb_read_test.
+// checked as day counts in input_test and read back in engine_test.
 TEST_F(RoundTrip, NumbersBooleansDatesAndNullsInEveryType) {
     expectAllReadersAgree({{"numbers",
                             "i:int,l:long,b:bool,d:double,t:date,s:text,m:memo\n"

@@ -1,0 +1,365 @@
+// The program's dialogs, driven offscreen with a fake main window: the About
+// window, the personal information window, the name search and the open window.
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <clocale>
+#include <stdexcept>
+
+#include "data/family_database.h"
+#include "fake_main_window.h"
+#include "support/family_files.h"
+#include "support/modal_watcher.h"
+#include "windows/frm_About.h"
+#include "windows/frm_note.h"
+#include "windows/frm_search.h"
+#include "windows/open_form.h"
+
+using kinmora::frm_About;
+using kinmora::frm_note;
+using kinmora::frm_search;
+using kinmora::open_form;
+using kinmora::testing::FakeMainWindow;
+using kinmora::testing::FamilyFiles;
+using kinmora::testing::ModalWatcher;
+
+namespace {
+const QString kGap(10, QLatin1Char(' '));
+
+// code,name,surname,sex,born,die,still,biography,fathercode,mothercode
+const char kFamily[] =
+    "1,สมชาย,ใจดี,1,1950-01-02,2001-01-01,1,ชาวนา,0,0\n"
+    "2,สมศรี,,0,1952-05-03,,0,,0,0\n"
+    "3,มานะ,ใจดี,1,1977-03-05,2020-01-01,0,ลูกคนแรก เรียนหนังสือเก่ง,1,2\n";
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+    FamilyFiles m_files;
+    std::unique_ptr<kinmora::FamilyDatabase> m_db;
+    kinmora::RecordSet* persons() { return &m_db->rs_family(); }
+
+private slots:
+    void initTestCase() {
+        m_db = kinmora::FamilyDatabase::open(m_files.write("family.mdb", kFamily));
+    }
+
+    void versionComesFromTheApplication() {
+        QCoreApplication::setApplicationVersion(QStringLiteral("2.03.4"));
+        QCOMPARE(frm_About::versionText(), QStringLiteral("Version 2.3.4"));
+        QCOMPARE(frm_About().findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+                 QStringLiteral("Version 2.3.4"));
+        QCoreApplication::setApplicationVersion(QString());
+        QCOMPARE(frm_About::versionText(), QStringLiteral("Version 1.0.0"));
+    }
+
+    void closesAsOk_data() {
+        QTest::addColumn<int>("key");  // 0: a click on OK
+        QTest::newRow("OK") << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void closesAsOk() {
+        QFETCH(int, key);
+        frm_About about;
+        about.show();
+        if (key)
+            QTest::keyClick(&about, Qt::Key(key));
+        else
+            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                              Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    void fillsEveryControl() {
+        FakeMainWindow main;
+        frm_note note(main, persons(), QStringLiteral("มานะ"),
+                      QDateTime(QDate(2024, 6, 15), QTime(13, 45)));
+        QVERIFY(note.loaded());
+        QStringList texts;
+        for (const char* label :
+             {"Label10", "Label11", "Label4", "Label12", "Label17", "Label8", "Label14", "Label15"})
+            texts.append(note.findChild<QLabel*>(QLatin1String(label))->text());
+        texts.append(note.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText());
+        QCOMPARE(texts, (QStringList{"มานะ", "ใจดี", "ชาย", "05/03/2520", "01/01/2563",
+                                     "อายุ 42  ปี  301  วัน", "สมชาย   ใจดี", "สมศรี   ",
+                                     "ลูกคนแรก เรียนหนังสือเก่ง "}));
+    }
+
+    // Showing ends the hourglass, whether or not the window is ever activated.
+    void showingEndsTheHourglass() {
+        const QString name = QStringLiteral("สมศรี");
+        FakeMainWindow main;
+        {
+            frm_note note(main, persons(), name);
+            QVERIFY(main.busyCursor.empty());
+            note.show();
+            QCOMPARE(main.busyCursor, std::vector<bool>{false});
+        }
+        bool loaded = false;
+        ModalWatcher watcher([&](QWidget* window) {
+            auto* note = qobject_cast<frm_note*>(window);
+            loaded = note && note->loaded();
+            ModalWatcher::reject(window);
+        });
+        main.busyCursor.clear();
+        frm_note::showModal(main, persons(), name);
+        QVERIFY(loaded);
+        QVERIFY(!main.busyCursor.empty() && !main.busyCursor.back());
+    }
+
+    void nobodyToShowGivesAMessage_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("name nobody has") << "ไม่มีใคร" << true;
+        QTest::newRow("no file open") << "สมชาย" << false;
+    }
+    void nobodyToShowGivesAMessage() {
+        QFETCH(QString, name);
+        QFETCH(bool, open);
+        kinmora::RecordSet* rs = open ? persons() : nullptr;
+        FakeMainWindow main;
+        QVERIFY(!frm_note(main, rs, name).loaded());
+        ModalWatcher watcher;
+        frm_note::showModal(main, rs, name);
+        QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
+        if (open) QVERIFY(watcher.seen().first().text.contains(name));
+        QCOMPARE(main.busyCursor, std::vector<bool>{false});
+    }
+
+    void onlyname_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("name and surname") << "สมชาย" + kGap + "ใจดี"
+                                          << "สมชาย";
+        QTest::newRow("leading spaces, empty surname") << "  สมชาย" + kGap << "สมชาย";
+        QTest::newRow("null name") << kGap + "ใจดี" << QString();
+        QTest::newRow("no gap") << " สมชาย ใจดี "
+                                << "สมชาย ใจดี";
+        QTest::newRow("nine spaces are no gap") << "ab" + QString(9, ' ') + "cd"
+                                                << "ab" + QString(9, ' ') + "cd";
+        QTest::newRow("first gap cuts") << "a" + kGap + "b" + kGap + "c"
+                                        << "a";
+        QTest::newRow("tab is not trimmed") << "\tสมชาย" + kGap + "x"
+                                            << "\tสมชาย";
+    }
+    void onlyname() {
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        QCOMPARE(frm_search::onlyname(line), name);
+    }
+
+    void keepsLinesInThaiOrderWithoutRegardToCase() {
+        FakeMainWindow main;
+        frm_search dialog(main);
+        for (const char* line : {"ขวัญ", "zed", "เกด", "Beta", "กมล", "alpha", "คำ", "Alpha"})
+            dialog.addItem(QString::fromUtf8(line));
+        // The leading vowel does not decide; lines equal but for case keep their arrival order.
+        QStringList latin, thai;
+        for (const QString& line : dialog.lines())
+            (line.at(0).unicode() < 0x80 ? latin : thai).append(line);
+        QCOMPARE(latin, (QStringList{"alpha", "Alpha", "Beta", "zed"}));
+        QCOMPARE(thai, (QStringList{"กมล", "เกด", "ขวัญ", "คำ"}));
+        dialog.clear();
+        QVERIFY(dialog.lines().isEmpty());
+    }
+
+    void showModalSelectsTheFirstLine() {
+        FakeMainWindow main;
+        int selected = -2;
+        QStringList shown;
+        ModalWatcher watcher([&](QWidget* window) {
+            auto* dialog = qobject_cast<frm_search*>(window);
+            QVERIFY(dialog);
+            selected = dialog->currentRow();
+            shown = dialog->lines();
+            dialog->cancel();
+        });
+        frm_search::showModal(main, {"ขวัญ" + kGap + "ใจดี", "กมล" + kGap + "ศรีสุข"});
+        QCOMPARE(selected, 0);
+        QCOMPARE(shown.first(), "กมล" + kGap + "ศรีสุข");
+    }
+
+    void okDrawsTheChartOfTheSelectedName() {
+        FakeMainWindow main;
+        frm_search dialog(main);
+        dialog.addItem("ขวัญ" + kGap + "ใจดี");
+        dialog.addItem("กมล" + kGap + "ศรีสุข");
+        dialog.setCurrentRow(1);
+        dialog.show();
+        Qt::CursorShape duringCalac = Qt::ArrowCursor;
+        bool visibleDuringCalac = false;
+        main.duringCalac = [&] {
+            duringCalac = dialog.cursor().shape();
+            visibleDuringCalac = dialog.isVisible();
+        };
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(main.calacNames, QStringList{"ขวัญ"});
+        QCOMPARE(duringCalac, Qt::WaitCursor);
+        QVERIFY(visibleDuringCalac);  // the chart is rebuilt before the dialog closes
+        QCOMPARE(dialog.cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(main.busyCursor.empty());  // calac resets the main window's cursor itself
+    }
+
+    void failingChartIsReportedNotThrown() {
+        FakeMainWindow main;
+        // Thai in the error reaches the message whatever the locale's encoding.
+        ::setlocale(LC_ALL, "C");
+        main.duringCalac = [] { throw std::runtime_error("แฟ้มหายไป"); };
+        frm_search dialog(main);
+        dialog.addItem("กมล" + kGap);
+        dialog.setCurrentRow(0);
+        dialog.show();
+        ModalWatcher watcher;
+        dialog.confirm();
+        QCOMPARE(watcher.seen().size(), 1);
+        QVERIFY(watcher.seen().first().text.contains(QStringLiteral("แฟ้มหายไป")));
+        QCOMPARE(main.busyCursor, std::vector<bool>{false});
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // Every way of leaving without OK ends the main window's busy cursor;
+    // Enter, Esc and a double click do nothing at all.
+    void leavingWithoutOk_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Cancel") << "cancel" << true;
+        QTest::newRow("close box") << "close" << true;
+        QTest::newRow("Enter, Esc, double click") << "keys" << false;
+    }
+    void leavingWithoutOk() {
+        QFETCH(QString, how);
+        QFETCH(bool, closes);
+        FakeMainWindow main;
+        frm_search dialog(main);
+        dialog.addItem("กมล" + kGap);
+        dialog.setCurrentRow(0);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("List1"));
+        if (how == QLatin1String("cancel")) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command2")),
+                              Qt::LeftButton);
+        } else if (how == QLatin1String("close")) {
+            QVERIFY(dialog.close());
+        } else {
+            QTest::keyClick(list, Qt::Key_Return);
+            QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(list, Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualItemRect(list->item(0)).center());
+        }
+        QCOMPARE(dialog.isVisible(), !closes);
+        QVERIFY(main.calacNames.isEmpty());
+        QCOMPARE(main.busyCursor, closes ? std::vector<bool>{false} : std::vector<bool>{});
+    }
+
+    void listsOnlyMdbFilesInAnyCase() {
+        FamilyFiles files;
+        FakeMainWindow main;
+        for (const char* name : {"b.MDB", "a.mdb", "C.Mdb", "notes.txt", "mdb", "x.mdbx"})
+            files.writeFile(QLatin1String(name), "not an Access file");
+        QDir(files.path(QString())).mkdir(QStringLiteral("folder.mdb"));
+        open_form form(main);
+        QCOMPARE(form.folder(), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+        QVERIFY(form.setFolder(files.path(QString())));
+        QCOMPARE(form.files(), (QStringList{"a.mdb", "b.MDB", "C.Mdb"}));
+        QCOMPARE(form.subfolders(), QStringList{"folder.mdb"});
+        QCOMPARE(form.selectedFile(), QString());
+    }
+
+    void goesDownAndUp() {
+        FamilyFiles files;
+        FakeMainWindow main;
+        const QString top = QDir::cleanPath(files.path(QString()));
+        QDir(top).mkpath(QStringLiteral("inner"));
+        files.writeFile(QStringLiteral("inner/deep.mdb"), "not an Access file");
+        open_form form(main);
+        QVERIFY(form.setFolder(top + QStringLiteral("/inner")));
+        QCOMPARE(form.files(), QStringList{"deep.mdb"});
+        QVERIFY(form.setFolder(top + QStringLiteral("/inner/..")));
+        QCOMPARE(form.folder(), top);
+        QVERIFY(form.files().isEmpty());
+        QVERIFY(!form.setFolder(top + QStringLiteral("/missing")));
+        QCOMPARE(form.folder(), top);
+        form.setDrive(QDir::rootPath());
+        QCOMPARE(form.folder(), QDir::rootPath());
+    }
+
+    void okWithoutAFileClosesThenSaysNoFileSelect() {
+        FakeMainWindow main;
+        open_form form(main);
+        form.show();
+        bool closedFirst = false;
+        ModalWatcher watcher([&](QWidget* box) {
+            closedFirst = !form.isVisible();
+            ModalWatcher::reject(box);
+        });
+        QVERIFY(!form.ok());
+        QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
+        QCOMPARE(watcher.seen().first().text, QStringLiteral("No file select"));
+        QVERIFY(closedFirst);
+        QVERIFY(main.untouched());
+    }
+
+    void okHasTheMainWindowOpenTheFileAndClosesOnlyWhenItOpened_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("opened") << true;
+        QTest::newRow("refused") << false;
+    }
+    void okHasTheMainWindowOpenTheFileAndClosesOnlyWhenItOpened() {
+        QFETCH(bool, opens);
+        FamilyFiles files;
+        FakeMainWindow main;
+        main.opens = opens;
+        files.writeFile(QStringLiteral("family.mdb"), "not an Access file");
+        open_form form(main);
+        form.show();
+        QVERIFY(form.setFolder(files.path(QString())));
+        form.selectFile(QStringLiteral("family.mdb"));
+        QCOMPARE(form.ok(), opens);
+        QCOMPARE(main.openedPaths, QStringList{QDir::cleanPath(files.path(QString())) +
+                                               QStringLiteral("/family.mdb")});
+        QCOMPARE(form.isVisible(), !opens);  // after a refusal the user may pick another file
+    }
+
+    void otherWaysOutChangeNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Cancel") << "cancel" << true;
+        QTest::newRow("close box") << "close" << true;
+        QTest::newRow("Enter and Esc press neither button") << "keys" << false;
+    }
+    void otherWaysOutChangeNothing() {
+        FamilyFiles files;
+        FakeMainWindow main;
+        QFETCH(QString, how);
+        QFETCH(bool, closes);
+        files.write("family.mdb", "1,กมล,ศรีสุข,1,,,0,,0,0\n");
+        open_form form(main);
+        form.show();
+        QVERIFY(form.setFolder(files.path(QString())));
+        form.selectFile(QStringLiteral("family.mdb"));
+        if (how == QLatin1String("cancel")) {
+            form.cancel();
+        } else if (how == QLatin1String("close")) {
+            form.close();
+        } else {
+            QTest::keyClick(&form, Qt::Key_Return);
+            QTest::keyClick(&form, Qt::Key_Escape);
+        }
+        QCOMPARE(form.isVisible(), !closes);
+        QVERIFY(main.untouched());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
