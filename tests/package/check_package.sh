@@ -28,7 +28,7 @@ echo "package: $(basename "$deb")"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\./, "", $6); print $6}' | sort >"$work/files"
 expected=(
   /usr/bin/kinmora /usr/bin/kinmora-cli /usr/bin/kinmora-mkfamily
-  /usr/libexec/kinmora/kinmora-reader
+  /usr/libexec/kinmora/kinmora-reader /usr/libexec/kinmora/kinmora-picture
   /usr/share/kinmora/sample-family.mdb
   /usr/share/applications/org.kinmora.Kinmora.desktop
   /usr/share/metainfo/org.kinmora.Kinmora.metainfo.xml
