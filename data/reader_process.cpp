@@ -7,7 +7,6 @@
 #include "data/reader_process.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -15,9 +14,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -27,6 +24,7 @@
 
 #include "data/family_file_error.h"
 #include "data/frame_codec.h"
+#include "data/helper_program.h"
 #include "data/unique_fd.h"
 
 extern char** environ;
@@ -236,17 +234,7 @@ milliseconds ReaderProcess::budgetFor(std::uint64_t fileBytes) {
 }
 
 QString ReaderProcess::defaultProgram() {
-    char exe[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (n <= 0) return {};
-    const QString folder = QFileInfo(QFile::decodeName(QByteArray(exe, n))).absolutePath();
-    // Installed in libexec/kinmora beside bin/; in the build tree beside the
-    // programs, and tests and benchmarks run from folders beside bin/.
-    for (const QString& candidate : {folder + QStringLiteral("/../libexec/kinmora/kinmora-reader"),
-                                     folder + QStringLiteral("/kinmora-reader"),
-                                     folder + QStringLiteral("/../bin/kinmora-reader")})
-        if (QFileInfo(candidate).isExecutable()) return QDir::cleanPath(candidate);
-    return {};
+    return helperProgram(QStringLiteral("kinmora-reader"));
 }
 
 void ReaderProcess::read(const QString& path, const QStringList& tables, TableSink& sink,

@@ -34,9 +34,8 @@ public:
     // about 10 MB, a few times the slowest measured read beyond.
     static std::chrono::milliseconds budgetFor(std::uint64_t fileBytes);
 
-    // kinmora-reader beside the running program (or in bin/ beside its
-    // folder, in the build tree); empty when there is none. Used unless
-    // options.readerProgram names another.
+    // kinmora-reader where helperProgram() finds it; empty when there is
+    // none. Used unless options.readerProgram names another.
     static QString defaultProgram();
 
     // Reads the tables named in `tables` (any letter case) from the family

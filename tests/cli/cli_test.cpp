@@ -2,7 +2,9 @@
 // writes and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "support/family_files.h"
 #include "support/file_patches.h"
@@ -169,6 +171,34 @@ TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
         EXPECT_TRUE(run.err.contains(QLatin1String("Try 'kinmora-cli picture --help'")))
             << run.err.toStdString();
     }
+}
+
+// kinmora-cli becomes kinmora-picture, found in ../libexec/kinmora as
+// installed, with the same words, standard streams and exit status.
+TEST_F(CliTest, PictureIsHandedToKinmoraPictureOrSaysItIsMissing) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("libexec/kinmora"));
+    const QString alone = root.filePath("bin/kinmora-cli");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KINMORA_CLI), alone));
+    const QStringList words{"picture", m_path, "--name", "ปู่ ศรีสุข", "-o", "ผัง.png"};
+
+    const ProcessRun missing = testing::runProcess(alone, words);
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(missing.err.startsWith("kinmora-cli: cannot draw the picture:") &&
+                missing.err.contains("kinmora-picture"))
+        << missing.err.toStdString();
+    EXPECT_TRUE(testing::runProcess(alone, {"picture", "--help"})
+                    .out.startsWith("Usage: kinmora-cli picture FILE"));
+
+    QFile helper(root.filePath("libexec/kinmora/kinmora-picture"));
+    ASSERT_TRUE(helper.open(QIODevice::WriteOnly));
+    helper.write("#!/bin/sh\nprintf '%s\\n' \"$@\"\necho drawn >&2\nexit 7\n");
+    helper.close();
+    helper.setPermissions(helper.permissions() | QFileDevice::ExeOwner);
+    const ProcessRun run = testing::runProcess(alone, words);
+    EXPECT_EQ(run.status, 7);
+    EXPECT_EQ(run.out, words.join('\n') + '\n');
+    EXPECT_EQ(run.err, "drawn\n");
 }
 
 // A grandfather, his elder son with a wife and a daughter, his younger son;

@@ -28,7 +28,7 @@ echo "package: $(basename "$deb")"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\./, "", $6); print $6}' | sort >"$work/files"
 expected=(
   /usr/bin/kinmora /usr/bin/kinmora-cli /usr/bin/kinmora-mkfamily
-  /usr/libexec/kinmora/kinmora-reader
+  /usr/libexec/kinmora/kinmora-reader /usr/libexec/kinmora/kinmora-picture
   /usr/share/kinmora/sample-family.mdb
   /usr/share/applications/org.kinmora.Kinmora.desktop
   /usr/share/metainfo/org.kinmora.Kinmora.metainfo.xml
@@ -109,6 +109,9 @@ hard_coded=$(grep -rlF "$build" "$root")
 "$root/usr/bin/kinmora-cli" search "$root/usr/share/kinmora/sample-family.mdb" ศรีสุข >"$work/search.txt" 2>&1 &&
   [ -s "$work/search.txt" ] ||
   fail "the installed kinmora-cli cannot search the installed sample family: $(cat "$work/search.txt")"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/kinmora-cli" picture "$root/usr/share/kinmora/sample-family.mdb" \
+  -o "$work/chart.png" >"$work/picture.txt" 2>&1 && [ -s "$work/chart.png" ] ||
+  fail "the installed kinmora-cli cannot draw the installed sample family: $(cat "$work/picture.txt")"
 # As GNU programs do: --help and --version print on standard output and succeed.
 for program in kinmora kinmora-cli kinmora-mkfamily; do
   version=$(QT_QPA_PLATFORM=offscreen timeout 20 "$root/usr/bin/$program" --version 2>/dev/null) ||

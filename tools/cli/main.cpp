@@ -1,48 +1,32 @@
 // kinmora-cli: the family chart, the name search and a person's particulars
 // of a family file, printed as UTF-8 text for printing and scripting, and the
-// family handed on as GEDCOM or CSV.
+// family handed on as GEDCOM or CSV. Pictures are drawn by kinmora-picture,
+// so that kinmora-cli needs Qt Core only and starts quickly.
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QTextStream>
-#include <cstring>
-#include <memory>
+#include <vector>
 
 #include "chart_command.h"
 #include "cli_arguments.h"
+#include "cli_command.h"
+#include "cli_program.h"
 #include "csv_command.h"
-#include "data/family_file_error.h"
 #include "gedcom_command.h"
 #include "person_command.h"
-#include "picture_command.h"
+#include "picture_entry.h"
+#include "picture_hand_over.h"
 #include "relation_command.h"
 #include "search_command.h"
 
 namespace {
 
 using kinmora::cli::CliArguments;
-using kinmora::options::OptionParser;
+using kinmora::cli::CliCommand;
 
-// One command: how it is called, what it does, its options and its code.
-struct Command {
-    const char* name;
-    const char* synopsis;
-    const char* summary;
-    std::vector<kinmora::options::Option> options;
-    // Runs the command on the words (the command first) as `args` reads them.
-    int (*run)(const QStringList& words, const CliArguments& args, QTextStream& out,
-               QTextStream& err);
-
-    OptionParser parser() const {
-        OptionParser parser(std::string("kinmora-cli ") + name, synopsis, summary);
-        for (const auto& option : options) parser.add(option);
-        parser.add({"--code-page", 0, "N",
-                    "read Access 97 text in code page N (874, 1252, ...), not the file's"});
-        return parser;
-    }
-};
-
-const std::vector<Command>& commands() {
-    static const std::vector<Command> all = {
+// `argv` as the program got it, for the picture command, which hands the
+// words on unchanged.
+std::vector<CliCommand> commands(char* argv[]) {
+    return {
         {"chart",
          "FILE [--name NAME] [--side father|mother]",
          "Prints the family chart: one line per node (depth, key, text, image, expanded), then "
@@ -88,86 +72,19 @@ const std::vector<Command>& commands() {
          [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream&) {
              return kinmora::cli::runCsv(args);
          }},
-        {"picture",
-         "FILE [--name NAME] [--side father|mother] -o OUT.pdf|.svg|.png [--paper A4|A3] "
-         "[--tiles] [--dpi N]",
-         "Draws the family chart as a descendant tree in a PDF, SVG or PNG file.",
-         {{"--name", 0, "NAME", "the centre person (default: the first in name order)"},
-          {"--side", 0, "SIDE", "father (default) or mother"},
-          {"--output", 'o', "FILE", "the picture to write; its ending says the type"},
-          {"--paper", 0, "SIZE", "A4 or A3: pages of that paper (PDF only)"},
-          {"--tiles", 0, "", "split a large chart over pages to tape together (PDF only)"},
-          {"--dpi", 0, "N", "dots per inch of a PNG (default 150)"}},
-         [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream& err) {
-             return kinmora::cli::runPicture(args, err);
-         }},
+        kinmora::cli::pictureCommand(
+            [argv](const QStringList&, const CliArguments&, QTextStream&, QTextStream&) -> int {
+                kinmora::cli::handOverPicture(argv);
+            }),
     };
-    return all;
-}
-
-OptionParser programParser() {
-    OptionParser parser("kinmora-cli", "COMMAND FILE [ARGUMENTS]",
-                        "Reads a family file (.MDB) and prints what the viewer shows.");
-    std::string list = "Commands:\n";
-    for (const Command& command : commands())
-        list += std::string("  ") + command.name + " " + command.synopsis + "\n";
-    list +=
-        "\nEvery command takes --code-page N to read Access 97 text in that code page\n"
-        "instead of the one the file names (Thai text is recognised by itself).\n"
-        "'kinmora-cli COMMAND --help' tells more. Exit status: 0 done, 1 NOT FOUND,\n"
-        "2 a usage error or a file that cannot be read.\n";
-    parser.setEpilogue(list);
-    return parser;
-}
-
-const Command* commandNamed(const QString& name) {
-    for (const Command& command : commands())
-        if (name == QLatin1String(command.name)) return &command;
-    return nullptr;
-}
-
-// Pictures need fonts, which only a GUI application has; it needs no display.
-std::unique_ptr<QCoreApplication> application(int& argc, char* argv[]) {
-    if (argc > 1 && std::strcmp(argv[1], "picture") == 0) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }
-    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
+    const QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList words = app->arguments().mid(1);
-    const Command* command = commandNamed(words.value(0));
-    const OptionParser parser = command ? command->parser() : programParser();
-    try {
-        const CliArguments args(words, parser);
-        if (args.wantsHelp()) {
-            out << QString::fromStdString(parser.help());
-            return 0;
-        }
-        if (args.wantsVersion()) {
-            out << "kinmora-cli " KINMORA_VERSION "\n";
-            return 0;
-        }
-        if (!command)
-            throw kinmora::cli::UsageError(words.isEmpty() ? "no command given"
-                                                           : "unknown command '" +
-                                                                 words.first().toStdString() + "'");
-        return command->run(words, args, out, err);
-    } catch (const kinmora::cli::UsageError& e) {
-        err << "kinmora-cli: " << QString::fromStdString(e.what()) << '\n'
-            << QString::fromStdString(parser.tryHelp());
-        return 2;
-    } catch (const kinmora::FamilyFileError& e) {
-        err << "kinmora-cli: " << e.message() << '\n';
-        return 2;
-    } catch (const std::exception& e) {
-        err << "kinmora-cli: " << QString::fromUtf8(e.what()) << '\n';
-        return 2;
-    }
+    const kinmora::cli::CliProgram program(commands(argv));
+    return program.run(app.arguments().mid(1), out, err);
 }

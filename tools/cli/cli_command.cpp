@@ -1,0 +1,16 @@
+// --code-page is added here so that no command can leave it out.
+#include "cli_command.h"
+
+#include <string>
+
+namespace kinmora::cli {
+
+options::OptionParser CliCommand::parser() const {
+    options::OptionParser parser(std::string("kinmora-cli ") + name, synopsis, summary);
+    for (const auto& option : options) parser.add(option);
+    parser.add({"--code-page", 0, "N",
+                "read Access 97 text in code page N (874, 1252, ...), not the file's"});
+    return parser;
+}
+
+}  // namespace kinmora::cli
