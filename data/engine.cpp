@@ -131,6 +131,10 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     for (std::size_t i = 0; i < q.parameters.size(); ++i)
         sqlite3_bind_int64(statement, static_cast<int>(i) + 1, q.parameters[i]);
 
+    // The first step comes before the columns are counted: a statement
+    // prepared before a column was added is prepared again by it, with the
+    // column.
+    int status = sqlite3_step(statement);
     const int columnCount = sqlite3_column_count(statement);
     QStringList columns;
     for (int i = 0; i < columnCount; ++i)
@@ -140,15 +144,13 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     auto result = std::make_shared<ResultTable>(std::move(columns),
                                                 ResultTable::Stores{m_texts, m_memos}, mostRows);
     std::vector<ColumnType> types;
-    std::size_t rows = 0;
-    int status;
-    while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+    for (std::size_t rows = 1; status == SQLITE_ROW; ++rows, status = sqlite3_step(statement)) {
         if (types.empty())
             for (int i = 0; i < columnCount; ++i)
                 types.push_back(typeFromDeclared(sqlite3_column_decltype(statement, i),
                                                  sqlite3_column_type(statement, i)));
         for (int i = 0; i < columnCount; ++i) appendCell(*result, statement, i, types[i]);
-        if (++rows % 256 == 0) m_heap.populate();
+        if (rows % 256 == 0) m_heap.populate();
     }
     const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db.get()));
     sqlite3_reset(statement);

@@ -73,6 +73,17 @@ int disconnect(sqlite3_vtab* table) {
     return SQLITE_OK;
 }
 
+// The first usable = on `column`, or -1.
+int equalityOn(const sqlite3_index_info* info, int column) {
+    for (int i = 0; i < info->nConstraint; ++i) {
+        const auto& constraint = info->aConstraint[i];
+        if (constraint.usable && constraint.op == SQLITE_INDEX_CONSTRAINT_EQ &&
+            constraint.iColumn == column)
+            return i;
+    }
+    return -1;
+}
+
 int bestIndex(sqlite3_vtab* vtab, sqlite3_index_info* info) {
     const auto& table = *static_cast<Table*>(vtab);
     const auto& columns = table.stored->schema().columns;
@@ -83,10 +94,16 @@ int bestIndex(sqlite3_vtab* vtab, sqlite3_index_info* info) {
             constraint.iColumn < 0 ||
             !isNumberColumn(columns[static_cast<std::size_t>(constraint.iColumn)].type))
             continue;
+        // A = on the next column of the same index narrows the look-up to one
+        // couple's rows, not every row with one parent unknown.
+        const std::optional<std::size_t> next =
+            table.stored->nextIndexColumn(static_cast<std::size_t>(constraint.iColumn));
+        const int second = next ? equalityOn(info, static_cast<int>(*next)) : -1;
         info->aConstraintUsage[i].argvIndex = 1;
+        if (second >= 0) info->aConstraintUsage[second].argvIndex = 2;
         info->idxNum = 1 + constraint.iColumn;
-        info->estimatedCost = 10.0 + std::log2(rows + 1.0);
-        info->estimatedRows = 10;
+        info->estimatedCost = (second >= 0 ? 5.0 : 10.0) + std::log2(rows + 1.0);
+        info->estimatedRows = second >= 0 ? 2 : 10;
         return SQLITE_OK;
     }
     info->idxNum = kScan;
@@ -137,10 +154,22 @@ int filter(sqlite3_vtab_cursor* base, int plan, const char*, int argc, sqlite3_v
     cursor.at = 0;
     cursor.scan = false;
     cursor.rows = {};
-    if (plan > 0 && argc == 1) {
-        if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return SQLITE_OK;
-        if (const std::optional<std::int64_t> n = wholeNumber(argv[0])) {
-            cursor.rows = cursor.stored->rowsEqualTo(static_cast<std::size_t>(plan - 1), *n);
+    if (plan > 0 && argc >= 1) {
+        for (int i = 0; i < argc; ++i)
+            if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return SQLITE_OK;
+        const std::optional<std::int64_t> n = wholeNumber(argv[0]);
+        const std::optional<std::int64_t> m = argc == 2 ? wholeNumber(argv[1]) : std::nullopt;
+        const auto column = static_cast<std::size_t>(plan - 1);
+        if (n && argc == 1) {
+            cursor.rows = cursor.stored->rowsEqualTo(column, *n);
+            return SQLITE_OK;
+        }
+        if (n && m) {
+            cursor.rows = cursor.stored->rowsEqualTo(column, *n, *m);
+            return SQLITE_OK;
+        }
+        if (n) {  // the second value is no whole number: SQLite checks it
+            cursor.rows = cursor.stored->rowsEqualTo(column, *n);
             return SQLITE_OK;
         }
     } else if (plan < 0) {

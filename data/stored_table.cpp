@@ -98,6 +98,29 @@ std::span<const std::uint32_t> StoredTable::rowsEqualTo(std::size_t column, std:
             static_cast<std::size_t>(last - first)};
 }
 
+std::optional<std::size_t> StoredTable::nextIndexColumn(std::size_t column) const {
+    const auto it = m_indexColumns.find(column);
+    if (it == m_indexColumns.end() || it->second.size() < 2) return std::nullopt;
+    return it->second[1];
+}
+
+std::span<const std::uint32_t> StoredTable::rowsEqualTo(std::size_t column, std::int64_t n,
+                                                        std::int64_t m) const {
+    const std::span<const std::uint32_t> rows = rowsEqualTo(column, n);
+    const std::optional<std::size_t> next = nextIndexColumn(column);
+    if (!next) return rows;
+    // The index orders these rows by the next column, as compareInIndex does.
+    const SqlCell wanted = SqlCell::ofInteger(m);
+    const auto first = std::partition_point(rows.begin(), rows.end(), [&](std::uint32_t row) {
+        return compareInIndex(cell(row, *next), wanted) < 0;
+    });
+    const auto last = std::partition_point(first, rows.end(), [&](std::uint32_t row) {
+        return compareInIndex(cell(row, *next), wanted) == 0;
+    });
+    return rows.subspan(static_cast<std::size_t>(first - rows.begin()),
+                        static_cast<std::size_t>(last - first));
+}
+
 const std::vector<std::uint32_t>* StoredTable::rowsOrderedBy(std::size_t column,
                                                              TextStore& texts) const {
     auto it = m_orders.find(column);

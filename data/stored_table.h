@@ -77,6 +77,12 @@ public:
     // column's index (table order for a column without one). The index is
     // made on the first look-up.
     std::span<const std::uint32_t> rowsEqualTo(std::size_t column, std::int64_t n) const;
+    // The column that follows `column` in its index, if it has an index of two columns.
+    std::optional<std::size_t> nextIndexColumn(std::size_t column) const;
+    // Of the rows rowsEqualTo(column, n) gives, those whose nextIndexColumn
+    // holds the whole number `m`.
+    std::span<const std::uint32_t> rowsEqualTo(std::size_t column, std::int64_t n,
+                                               std::int64_t m) const;
 
     // Every row in the order of a text column, Null first and ties in table
     // order: as ORDER BY sorts it under the Thai collation. Nothing when the
