@@ -1,7 +1,9 @@
-// Every query runs in the in-memory copy of the tables. Statements are
-// prepared once per query text and kept; the numbers of a query are bound as
-// parameters.
+// Every query runs in SQLite over the stored tables, which it reads through
+// the row module. Statements are prepared once per query text and kept; the
+// numbers of a query are bound as parameters.
 #include "data/engine.h"
+
+#include <algorithm>
 
 #include "data/engine_loader.h"
 #include "data/family_file_error.h"
@@ -11,7 +13,6 @@
 namespace kinmora {
 namespace {
 
-using sql_text::declaredType;
 using sql_text::quoted;
 
 ColumnType typeFromDeclared(const char* declared, int storage) {
@@ -39,10 +40,12 @@ int thaiCompare(void* texts, int lengthA, const void* a, int lengthB, const void
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
 }
 
+// One thread at a time uses the connection, so it goes without SQLite's lock,
+// which every read of a result's column would otherwise take.
 SqliteDatabase openMemoryDatabase() {
     sqlite3* db = nullptr;
-    const int status =
-        sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int status = sqlite3_open_v2(
+        ":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     SqliteDatabase owned(db);
     if (status != SQLITE_OK)
         throw FamilyFileError(FamilyFileError::Kind::BadQuery,
@@ -56,7 +59,9 @@ Engine::Engine(QString path)
     : m_path(std::move(path)),
       m_db(openMemoryDatabase()),
       m_statements(m_db.get(), kMaxStatements) {
-    sqlite3_create_collation(m_db.get(), "THAI", SQLITE_UTF8, &m_texts, thaiCompare);
+    m_tables.texts = m_texts.get();
+    row_module::install(m_db.get(), m_tables);
+    sqlite3_create_collation(m_db.get(), "THAI", SQLITE_UTF8, m_texts.get(), thaiCompare);
     // Sorting must not spill to a temporary file: the program writes no file.
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
@@ -67,7 +72,6 @@ std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tab
                                      const ReadOptions& options) {
     std::unique_ptr<Engine> engine(new Engine(path));
     Loader loader(*engine);
-    engine->exec(QStringLiteral("BEGIN"));
     try {
         ReaderProcess::read(path, tables, loader, ReaderProcess::Limits{}, options);
     } catch (const FamilyFileError& e) {
@@ -75,47 +79,30 @@ std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tab
         throw FamilyFileError(e.kind(), path,
                               QStringLiteral("cannot be loaded: %1").arg(e.reason()));
     }
-    engine->exec(QStringLiteral("COMMIT"));
     return engine;
 }
 
 const TableSchema* Engine::schema(const QString& table) const {
-    const auto it = m_schemas.find(table.toLower());
-    return it == m_schemas.end() ? nullptr : &it->second;
+    const auto it = m_tableNumbers.find(table.toLower());
+    return it == m_tableNumbers.end() ? nullptr : &m_tables.tables[it->second]->schema();
 }
 
 bool Engine::addMissingColumn(const QString& table, const ColumnInfo& column) {
-    const auto it = m_schemas.find(table.toLower());
-    if (it == m_schemas.end()) return false;
-    for (const ColumnInfo& existing : it->second.columns)
+    const auto it = m_tableNumbers.find(table.toLower());
+    if (it == m_tableNumbers.end()) return false;
+    StoredTable& stored = *m_tables.tables[it->second];
+    for (const ColumnInfo& existing : stored.schema().columns)
         if (existing.name.compare(column.name, Qt::CaseInsensitive) == 0) return false;
-    exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-             .arg(quoted(it->second.name), quoted(column.name),
-                  QLatin1String(declaredType(column.type))));
-    it->second.columns.push_back(column);
+    stored.addColumn(column);
+    exec(QStringLiteral("DROP TABLE %1").arg(quoted(stored.schema().name)));
+    declare(it->second);
     return true;
 }
 
-void Engine::createIndexes(const TableSchema& schema) {
-    // The chart looks persons up by code and by either parent code.
-    const auto has = [&](const char* name) {
-        for (const auto& column : schema.columns)
-            if (column.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return true;
-        return false;
-    };
-    const QString table = quoted(schema.name);
-    int n = 0;
-    const auto index = [&](const QString& columns) {
-        exec(
-            QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                .arg(quoted(schema.name + QStringLiteral("_kinmora_index_") + QString::number(++n)),
-                     table, columns));
-    };
-    if (has("code")) index(QStringLiteral("code"));
-    if (has("fathercode") && has("mothercode")) {
-        index(QStringLiteral("fathercode, mothercode"));
-        index(QStringLiteral("mothercode, fathercode"));
-    }
+void Engine::declare(std::size_t n) {
+    exec(QStringLiteral("CREATE VIRTUAL TABLE %1 USING %2(%3)")
+             .arg(quoted(m_tables.tables[n]->schema().name), QLatin1String(row_module::kName),
+                  QString::number(n)));
 }
 
 void Engine::exec(const QString& sql) {
@@ -144,19 +131,26 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     for (std::size_t i = 0; i < q.parameters.size(); ++i)
         sqlite3_bind_int64(statement, static_cast<int>(i) + 1, q.parameters[i]);
 
-    auto result = std::make_shared<ResultTable>();
+    // The first step comes before the columns are counted: a statement
+    // prepared before a column was added is prepared again by it, with the
+    // column.
+    int status = sqlite3_step(statement);
     const int columnCount = sqlite3_column_count(statement);
+    QStringList columns;
     for (int i = 0; i < columnCount; ++i)
-        result->columns << QString::fromUtf8(sqlite3_column_name(statement, i));
+        columns << QString::fromUtf8(sqlite3_column_name(statement, i));
+    std::size_t mostRows = 0;
+    for (const auto& table : m_tables.tables) mostRows = std::max(mostRows, table->rowCount());
+    auto result = std::make_shared<ResultTable>(std::move(columns),
+                                                ResultTable::Stores{m_texts, m_memos}, mostRows);
     std::vector<ColumnType> types;
-    int status;
-    while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+    for (std::size_t rows = 1; status == SQLITE_ROW; ++rows, status = sqlite3_step(statement)) {
         if (types.empty())
             for (int i = 0; i < columnCount; ++i)
                 types.push_back(typeFromDeclared(sqlite3_column_decltype(statement, i),
                                                  sqlite3_column_type(statement, i)));
-        for (int i = 0; i < columnCount; ++i)
-            result->cells.push_back(cellValue(statement, i, types[i]));
+        for (int i = 0; i < columnCount; ++i) appendCell(*result, statement, i, types[i]);
+        if (rows % 256 == 0) m_heap.populate();
     }
     const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db.get()));
     sqlite3_reset(statement);
@@ -165,30 +159,32 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     return result;
 }
 
-Value Engine::cellValue(sqlite3_stmt* statement, int column, ColumnType type) const {
+void Engine::appendCell(ResultTable& result, sqlite3_stmt* statement, int column,
+                        ColumnType type) const {
     const int storage = sqlite3_column_type(statement, column);
-    if (storage == SQLITE_NULL || type == ColumnType::Other) return Value::null();
+    if (storage == SQLITE_NULL || type == ColumnType::Other) return result.appendNull();
     switch (type) {
         case ColumnType::Bool:
-            return Value::boolean(sqlite3_column_int64(statement, column) != 0);
+            return result.appendBool(sqlite3_column_int64(statement, column) != 0);
         case ColumnType::Integer:
-            return Value::integer(sqlite3_column_int64(statement, column));
+            return result.appendInteger(sqlite3_column_int64(statement, column));
         case ColumnType::Real:
-            return Value::real(sqlite3_column_double(statement, column));
+            return result.appendReal(sqlite3_column_double(statement, column));
         case ColumnType::Date:
-            return Value::date(JetDate{sqlite3_column_double(statement, column)});
+            return result.appendDate(JetDate{sqlite3_column_double(statement, column)});
         case ColumnType::Memo: {
-            const Value* memo = m_memos.find(sqlite3_column_int64(statement, column));
-            return memo ? *memo : Value::null();
+            const std::int64_t n = sqlite3_column_int64(statement, column);
+            return m_memos->find(n) ? result.appendMemo(n) : result.appendNull();
         }
         default: {
             const auto* text =
                 reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-            const int length = sqlite3_column_bytes(statement, column);
-            if (const QString* stored =
-                    m_texts.text(std::string_view(text, static_cast<std::size_t>(length))))
-                return Value::text(*stored);
-            return Value::text(QString::fromUtf8(text, length));
+            const std::string_view bytes(
+                text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
+            if (const std::optional<std::uint32_t> n = m_texts->number(bytes))
+                return result.appendText(*n);
+            return result.append(
+                Value::text(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))));
         }
     }
 }

@@ -1,5 +1,5 @@
-// The open family database: the file's tables copied into an in-memory SQLite
-// database, answering the program's queries as Access would.
+// The open family database: the file's tables held in memory and read by an
+// in-memory SQLite database, answering the program's queries as Access would.
 #pragma once
 
 #include <QString>
@@ -7,11 +7,13 @@
 #include <map>
 #include <memory>
 
+#include "data/heap_populator.h"
 #include "data/memo_store.h"
 #include "data/query.h"
 #include "data/read_options.h"
 #include "data/record_set.h"
 #include "data/result_table.h"
+#include "data/row_module.h"
 #include "data/sqlite_handles.h"
 #include "data/statement_cache.h"
 #include "data/table_schema.h"
@@ -66,15 +68,21 @@ private:
 
     explicit Engine(QString path);
     void exec(const QString& sql);
-    Value cellValue(sqlite3_stmt* statement, int column, ColumnType type) const;
-    void createIndexes(const TableSchema& schema);
+    void appendCell(ResultTable& result, sqlite3_stmt* statement, int column,
+                    ColumnType type) const;
+    // Makes stored table `n` SQLite's table of its name.
+    void declare(std::size_t n);
 
     QString m_path;
-    TextStore m_texts;  // outlives the connection that sorts with it
+    HeapPopulator m_heap;
+    // Shared with the query results that refer to them; they outlive the
+    // connection that sorts with them and reads them.
+    std::shared_ptr<TextStore> m_texts = std::make_shared<TextStore>();
+    StoredTables m_tables;  // outlives the connection that reads them
     SqliteDatabase m_db;
     StatementCache m_statements;  // finalized before the connection closes
-    MemoStore m_memos;
-    std::map<QString, TableSchema> m_schemas;  // by lower-case name
+    std::shared_ptr<MemoStore> m_memos = std::make_shared<MemoStore>();
+    std::map<QString, std::size_t> m_tableNumbers;  // by lower-case name
     QStringList m_damage;
 };
 

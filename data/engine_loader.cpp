@@ -1,93 +1,117 @@
-// Loading copies the tables into SQLite once, in one transaction; every
-// query then runs there.
+// Loading keeps each row once, as the cells SQLite reads; every query then
+// runs in SQLite over the stored tables.
 #include "data/engine_loader.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 #include "data/family_file_error.h"
-#include "data/sql_text.h"
 
 namespace kinmora {
+namespace {
+
+// A number libmdb gave as text, in a column that holds numbers: stored as
+// the number it reads as (as a numeric column of SQLite would keep it),
+// else as the text.
+std::optional<SqlCell> numberIn(const QString& text, ColumnType type) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const qlonglong n = trimmed.toLongLong(&ok);
+    if (ok)
+        return type == ColumnType::Real ? SqlCell::ofReal(static_cast<double>(n))
+                                        : SqlCell::ofInteger(n);
+    const double d = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(d)) return std::nullopt;
+    if (type != ColumnType::Real && std::trunc(d) == d && std::abs(d) < 9.2e18)
+        return SqlCell::ofInteger(static_cast<std::int64_t>(d));
+    return SqlCell::ofReal(d);
+}
+
+}  // namespace
 
 Engine::Loader::Loader(Engine& engine) : m_engine(engine) {}
 
 void Engine::Loader::beginTable(const TableSchema& schema) {
-    m_schema = schema;
-    QString create = QStringLiteral("CREATE TABLE %1 (").arg(sql_text::quoted(schema.name));
-    QString insert = QStringLiteral("INSERT INTO %1 VALUES (").arg(sql_text::quoted(schema.name));
-    for (std::size_t i = 0; i < schema.columns.size(); ++i) {
-        const auto& column = schema.columns[i];
-        create += (i ? QStringLiteral(", ") : QString()) + sql_text::quoted(column.name) +
-                  QLatin1Char(' ') + QLatin1String(sql_text::declaredType(column.type));
-        insert += i ? QStringLiteral(", ?") : QStringLiteral("?");
-    }
+    auto& tables = m_engine.m_tables.tables;
+    tables.push_back(std::make_unique<StoredTable>(schema));
+    m_table = tables.back().get();
     try {
-        m_engine.exec(create + QLatin1Char(')'));
+        m_engine.declare(tables.size() - 1);
     } catch (const FamilyFileError&) {
+        tables.pop_back();
+        m_table = nullptr;
         // The statement itself, full of a damaged file's names, tells the user nothing.
         throw FamilyFileError(
             FamilyFileError::Kind::Damaged,
             QStringLiteral("table %1 has no columns, or columns whose names cannot be told apart")
                 .arg(schema.name));
     }
-    const QByteArray sql = (insert + QLatin1Char(')')).toUtf8();
-    sqlite3_stmt* prepared = nullptr;
-    sqlite3_prepare_v2(m_engine.m_db.get(), sql.constData(), static_cast<int>(sql.size()),
-                       &prepared, nullptr);
-    m_insert.reset(prepared);
-    if (!m_insert)
-        throw FamilyFileError(
-            FamilyFileError::Kind::Damaged,
-            QStringLiteral("table %1 cannot be stored: %2")
-                .arg(schema.name, QString::fromUtf8(sqlite3_errmsg(m_engine.m_db.get()))));
+}
+
+void Engine::Loader::expectRows(std::uint64_t rows) {
+    // A stale count may be far off; it only saves growing the stores in steps.
+    const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(rows, 1u << 20));
+    m_table->reserve(n);
+    const auto& columns = m_table->schema().columns;
+    const auto count = [&](ColumnType type) {
+        return static_cast<std::size_t>(std::count_if(
+            columns.begin(), columns.end(), [&](const ColumnInfo& c) { return c.type == type; }));
+    };
+    m_engine.m_texts->reserve(n * count(ColumnType::Text));
+    m_engine.m_memos->reserve(n * count(ColumnType::Memo));
+    m_engine.m_heap.populate();
+}
+
+SqlCell Engine::Loader::cellOf(const Value& v, ColumnType type) {
+    switch (v.kind()) {
+        case Value::Kind::Null:
+            return {};
+        case Value::Kind::Bool:
+            return SqlCell::ofInteger(v.isTrue() ? 1 : 0);
+        case Value::Kind::Integer:
+            return SqlCell::ofInteger(v.toInteger(INT64_MIN, INT64_MAX));
+        case Value::Kind::Real:
+            return SqlCell::ofReal(v.toReal());
+        case Value::Kind::Date:
+            return SqlCell::ofReal(v.toDate().days);
+        case Value::Kind::Text:
+            break;
+    }
+    const QString text = v.toText();
+    if (type == ColumnType::Memo) return SqlCell::ofInteger(m_engine.m_memos->add(text));
+    if (type != ColumnType::Text && type != ColumnType::Other)
+        if (const std::optional<SqlCell> number = numberIn(text, type)) return *number;
+    return SqlCell::ofText(m_engine.m_texts->add(text));
 }
 
 void Engine::Loader::row(std::span<const Value> values) {
-    sqlite3_stmt* insert = m_insert.get();
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const int p = static_cast<int>(i) + 1;
-        const Value& v = values[i];
-        switch (v.kind()) {
-            case Value::Kind::Null:
-                sqlite3_bind_null(insert, p);
-                break;
-            case Value::Kind::Bool:
-                sqlite3_bind_int(insert, p, v.isTrue() ? 1 : 0);
-                break;
-            case Value::Kind::Integer:
-                sqlite3_bind_int64(insert, p, v.toInteger(INT64_MIN, INT64_MAX));
-                break;
-            case Value::Kind::Real:
-                sqlite3_bind_double(insert, p, v.toReal());
-                break;
-            case Value::Kind::Date:
-                sqlite3_bind_double(insert, p, v.toDate().days);
-                break;
-            case Value::Kind::Text:
-                if (m_schema.columns[i].type == ColumnType::Memo) {
-                    sqlite3_bind_int64(insert, p, m_engine.m_memos.add(v.toText()));
-                } else if (m_schema.columns[i].type == ColumnType::Text) {
-                    const std::string_view token = m_engine.m_texts.token(v.toText());
-                    sqlite3_bind_text(insert, p, token.data(), static_cast<int>(token.size()),
-                                      SQLITE_TRANSIENT);
-                } else {  // a number libmdb gave as text: SQLite makes it a number
-                    const QByteArray utf8 = v.toText().toUtf8();
-                    sqlite3_bind_text(insert, p, utf8.constData(), static_cast<int>(utf8.size()),
-                                      SQLITE_TRANSIENT);
-                }
-                break;
-        }
-    }
-    if (sqlite3_step(insert) != SQLITE_DONE)
-        throw FamilyFileError(
-            FamilyFileError::Kind::Damaged,
-            QStringLiteral("cannot store a row of table %1: %2")
-                .arg(m_schema.name, QString::fromUtf8(sqlite3_errmsg(m_engine.m_db.get()))));
-    sqlite3_reset(insert);
+    const auto& columns = m_table->schema().columns;
+    m_row.clear();
+    for (std::size_t i = 0; i < values.size() && i < columns.size(); ++i)
+        m_row.push_back(cellOf(values[i], columns[i].type));
+    m_table->append(m_row);
+    if (++m_rows % 64 == 0) m_engine.m_heap.populate();
 }
 
 void Engine::Loader::endTable() {
-    m_insert.reset();
-    m_engine.m_schemas.emplace(m_schema.name.toLower(), m_schema);
-    m_engine.createIndexes(m_schema);
+    // The chart looks persons up by code and by either parent's code.
+    const auto columnOf = [&](const char* name) -> std::optional<std::size_t> {
+        const auto& columns = m_table->schema().columns;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return i;
+        return std::nullopt;
+    };
+    if (const auto code = columnOf("code")) m_table->addIndex({*code});
+    const auto father = columnOf("fathercode");
+    const auto mother = columnOf("mothercode");
+    if (father && mother) {
+        m_table->addIndex({*father, *mother});
+        m_table->addIndex({*mother, *father});
+    }
+    auto& tables = m_engine.m_tables.tables;
+    m_engine.m_tableNumbers.emplace(m_table->schema().name.toLower(), tables.size() - 1);
+    m_table = nullptr;
 }
 
 void Engine::Loader::damaged(const QString& reason) {

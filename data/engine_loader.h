@@ -1,5 +1,7 @@
-// Streams the rows of a family file's tables into the engine's SQLite tables.
+// Streams the rows of a family file's tables into the engine's stored tables.
 #pragma once
+
+#include <vector>
 
 #include "data/engine.h"
 #include "data/table_sink.h"
@@ -10,20 +12,24 @@ class Engine::Loader : public TableSink {
 public:
     explicit Loader(Engine& engine);
 
-    // Creates the table and prepares its insert. Throws FamilyFileError
-    // (Damaged) when the table cannot be created.
+    // Stores the table and makes it SQLite's. Throws FamilyFileError
+    // (Damaged) when SQLite cannot take it.
     void beginTable(const TableSchema& schema) override;
-    // Stores one row; memo texts go to the engine's memo store.
+    void expectRows(std::uint64_t rows) override;
+    // Stores one row; texts go to the engine's text store, memo texts to its memo store.
     void row(std::span<const Value> values) override;
-    // Records the schema and indexes the columns the chart looks up.
+    // Makes the table known by its name.
     void endTable() override;
     // Keeps the reason among the engine's damage().
     void damaged(const QString& reason) override;
 
 private:
+    SqlCell cellOf(const Value& value, ColumnType type);
+
     Engine& m_engine;
-    TableSchema m_schema;
-    SqliteStatement m_insert;
+    StoredTable* m_table = nullptr;
+    std::vector<SqlCell> m_row;
+    std::size_t m_rows = 0;
 };
 
 }  // namespace kinmora

@@ -19,6 +19,7 @@ public:
         m_texts.push_back(packed ? Value::text(std::move(*packed)) : Value::text(text));
         return static_cast<std::int64_t>(m_texts.size() - 1);
     }
+    void reserve(std::size_t more) { m_texts.reserve(m_texts.size() + more); }
     // The text numbered `n`, or nullptr when no text has that number.
     const Value* find(std::int64_t n) const {
         return n >= 0 && static_cast<std::size_t>(n) < m_texts.size() ? &m_texts[n] : nullptr;

@@ -16,6 +16,25 @@ FamilyFileError misuse(const QString& reason) {
     return FamilyFileError(FamilyFileError::Kind::BadQuery, reason);
 }
 
+// The hash of a text's case-folded form. ASCII and Thai, nearly every name,
+// fold as they are hashed; other texts go through QString::toCaseFolded,
+// whose folding may change a text's length.
+std::size_t foldedHash(QStringView text) {
+    constexpr std::uint64_t kBasis = 14695981039346656037ull;
+    std::uint64_t h = kBasis;
+    const auto mix = [&h](char16_t u) { h = (h ^ u) * 1099511628211ull; };
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 && (u < 0x0E00 || u > 0x0E7F)) {
+            h = kBasis;
+            for (const QChar f : text.toString().toCaseFolded()) mix(f.unicode());
+            return h;
+        }
+        mix(u >= 'A' && u <= 'Z' ? static_cast<char16_t>(u + ('a' - 'A')) : u);
+    }
+    return h;
+}
+
 }  // namespace
 
 RecordSet::RecordSet(std::shared_ptr<const ResultTable> rows) : m_rows(std::move(rows)) {}
@@ -52,7 +71,7 @@ int RecordSet::fieldIndex(const QString& name) const {
     return -1;
 }
 
-const Value& RecordSet::value(int index) const {
+Value RecordSet::value(int index) const {
     if (eof()) throw misuse(QStringLiteral("no current record"));
     return rows().at(m_position, index);
 }
@@ -95,12 +114,16 @@ std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
     ColumnIndex& index = it->second;
     if (created) {
         for (int row = 0; row < table.rowCount() && index.usable; ++row) {
-            const Value& v = table.at(row, column);
+            if (const QString* text = table.storedText(row, column)) {
+                index.texts.emplace_back(foldedHash(*text), row);
+                continue;
+            }
+            const Value v = table.at(row, column);
             switch (v.kind()) {
                 case Value::Kind::Null:
                     break;
                 case Value::Kind::Text:
-                    index.texts.emplace_back(qHash(v.toText().toCaseFolded()), row);
+                    index.texts.emplace_back(foldedHash(v.toText()), row);
                     break;
                 case Value::Kind::Integer:
                     index.numbers.emplace_back(v.toInteger(INT64_MIN, INT64_MAX), row);
@@ -138,7 +161,7 @@ std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
 std::optional<int> RecordSet::textFind(const ColumnIndex& index, int column,
                                        const QString& text) const {
     const QString folded = text.toCaseFolded();
-    const std::size_t hash = qHash(folded);
+    const std::size_t hash = foldedHash(text);
     for (auto hit = std::lower_bound(index.texts.begin(), index.texts.end(),
                                      std::pair<std::size_t, int>{hash, INT_MIN});
          hit != index.texts.end() && hit->first == hash; ++hit)

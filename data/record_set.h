@@ -46,7 +46,7 @@ public:
     // The position of field `name` (any letter case), or -1.
     int fieldIndex(const QString& name) const;
     // The value at a field position on the current row; as field().
-    const Value& value(int index) const;
+    Value value(int index) const;
 
     // Releases the rows; every later use throws FamilyFileError (BadQuery).
     void close();

@@ -1,10 +1,7 @@
-// One ICU sort key per distinct text, made when the texts are first sorted
-// and dropped once the places are known: sorting 32,767 names then costs
-// two array reads per comparison instead of two hash look-ups of whole texts.
+// One ICU sort key per distinct text, made and sorted on the key maker's
+// thread as the texts come: sorting 32,767 names then costs two array reads
+// per comparison instead of two hash look-ups of whole texts.
 #include "data/text_store.h"
-
-#include <algorithm>
-#include <numeric>
 
 #include "data/family_file_error.h"
 #include "data/thai_collation.h"
@@ -31,7 +28,7 @@ void TextStore::grow() {
     }
 }
 
-std::string_view TextStore::token(const QString& text) {
+std::uint32_t TextStore::add(const QString& text) {
     if (2 * (m_texts.size() + 1) > m_slots.size()) grow();
     const std::size_t hash = qHash(text);
     const std::size_t slot = slotOf(text, hash);
@@ -40,17 +37,34 @@ std::string_view TextStore::token(const QString& text) {
         if (m_texts.size() >= kMaxTexts)
             throw FamilyFileError(FamilyFileError::Kind::Damaged,
                                   QStringLiteral("holds more distinct texts than any family file"));
+        SortKeyMaker& maker = keyMaker();  // made with the texts so far
         n = static_cast<std::uint32_t>(m_texts.size());
         m_texts.push_back(text);
         m_hashes.push_back(hash);
         m_slots[slot] = n;
+        maker.add(text);
     }
+    return n;
+}
+
+void TextStore::reserve(std::size_t more) {
+    m_texts.reserve(m_texts.size() + more);
+    m_hashes.reserve(m_hashes.size() + more);
+    keyMaker().reserve(more);
+}
+
+TextStore::Token TextStore::tokenOf(std::uint32_t n) {
     // Seven bits a byte, the top bit set: no byte of a token is 0 or ASCII.
-    m_token.assign(kTokenSize, '\0');
-    m_token[0] = static_cast<char>(kMark);
+    Token token;
+    token[0] = static_cast<char>(kMark);
     for (std::size_t i = 1; i < kTokenSize; ++i)
-        m_token[i] = static_cast<char>(0x80 | ((n >> (7 * (kTokenSize - 1 - i))) & 0x7F));
-    return m_token;
+        token[i] = static_cast<char>(0x80 | ((n >> (7 * (kTokenSize - 1 - i))) & 0x7F));
+    return token;
+}
+
+std::uint32_t TextStore::placeOf(std::uint32_t n) {
+    if (m_places.size() != m_texts.size()) rank();
+    return m_places[n];
 }
 
 std::optional<std::uint32_t> TextStore::numberOf(std::string_view bytes) {
@@ -65,9 +79,14 @@ std::optional<std::uint32_t> TextStore::numberOf(std::string_view bytes) {
     return n;
 }
 
-const QString* TextStore::text(std::string_view bytes) const {
+std::optional<std::uint32_t> TextStore::number(std::string_view bytes) const {
     const std::optional<std::uint32_t> n = numberOf(bytes);
-    return n && *n < m_texts.size() ? &m_texts[*n] : nullptr;
+    return n && *n < m_texts.size() ? n : std::nullopt;
+}
+
+const QString* TextStore::text(std::string_view bytes) const {
+    const std::optional<std::uint32_t> n = number(bytes);
+    return n ? &m_texts[*n] : nullptr;
 }
 
 int TextStore::compare(std::string_view a, std::string_view b) {
@@ -75,8 +94,7 @@ int TextStore::compare(std::string_view a, std::string_view b) {
     const std::optional<std::uint32_t> na = numberOf(a);
     const std::optional<std::uint32_t> nb = numberOf(b);
     if (na && nb && *na < m_texts.size() && *nb < m_texts.size()) {
-        if (m_places.size() != m_texts.size()) rank();
-        const std::uint32_t pa = m_places[*na], pb = m_places[*nb];
+        const std::uint32_t pa = placeOf(*na), pb = placeOf(*nb);
         return pa < pb ? -1 : pa > pb ? 1 : 0;
     }
     // A literal of a query against a stored text: rare, so compared directly.
@@ -89,20 +107,24 @@ QCollatorSortKey TextStore::keyOf(std::string_view bytes) const {
         QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+SortKeyMaker& TextStore::keyMaker() {
+    if (!m_keyMaker || m_keyMaker->retired()) {
+        m_keyMaker = std::make_unique<SortKeyMaker>();
+        for (const QString& text : m_texts) m_keyMaker->add(text);
+    }
+    return *m_keyMaker;
+}
+
 void TextStore::rank() {
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(m_texts.size());
-    for (const QString& text : m_texts) keys.push_back(m_collator.sortKey(text));
-    std::vector<std::uint32_t> order(m_texts.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(),
-              [&](std::uint32_t x, std::uint32_t y) { return keys[x].compare(keys[y]) < 0; });
+    SortKeyMaker& maker = keyMaker();
+    const std::vector<std::uint32_t>& order = maker.order();
     m_places.assign(m_texts.size(), 0);
     std::uint32_t place = 0;
     for (std::size_t i = 1; i < order.size(); ++i) {
-        if (keys[order[i]].compare(keys[order[i - 1]]) != 0) ++place;
+        if (maker.compare(order[i], order[i - 1]) != 0) ++place;
         m_places[order[i]] = place;
     }
+    maker.retire();
 }
 
 }  // namespace kinmora

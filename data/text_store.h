@@ -7,12 +7,16 @@
 #include <QCollatorSortKey>
 #include <QHash>
 #include <QString>
+#include <array>
 #include <climits>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "data/sort_key_maker.h"
 
 namespace kinmora {
 
@@ -20,12 +24,29 @@ class TextStore {
 public:
     TextStore();
 
-    // The token that stands for `text` in SQLite, `text` kept (once) if new.
-    // A token is a byte that no UTF-8 text holds followed by four bytes of
-    // number, so it is never mistaken for a text. Throws FamilyFileError
-    // (Damaged) past 2^28 distinct texts.
-    std::string_view token(const QString& text);
+    // The bytes SQLite holds for a text: a byte that no UTF-8 text holds
+    // followed by four bytes of the text's number, so a token is never
+    // mistaken for a text and never holds a zero byte.
+    static constexpr std::size_t kTokenSize = 5;
+    using Token = std::array<char, kTokenSize>;
 
+    // The number of `text`, which is kept (once) if new. Throws
+    // FamilyFileError (Damaged) past 2^28 distinct texts.
+    std::uint32_t add(const QString& text);
+    // Sets aside room for `more` texts.
+    void reserve(std::size_t more);
+    // The token of the text numbered `n`.
+    static Token tokenOf(std::uint32_t n);
+
+    // The place of the text numbered `n` (below size()) in Thai order without
+    // regard to Latin letter case; texts that sort alike share a place.
+    std::uint32_t placeOf(std::uint32_t n);
+
+    // The text numbered `n`, which must be below size().
+    const QString& textOf(std::uint32_t n) const { return m_texts[n]; }
+
+    // The number of the text a token stands for, or nothing when `bytes` is no token of this store.
+    std::optional<std::uint32_t> number(std::string_view bytes) const;
     // The text a token stands for, or nothing when `bytes` is no token of this store.
     const QString* text(std::string_view bytes) const;
 
@@ -39,7 +60,6 @@ public:
 
 private:
     static constexpr unsigned char kMark = 0xFF;  // never starts (or is) a UTF-8 character
-    static constexpr std::size_t kTokenSize = 5;
     static constexpr std::uint32_t kMaxTexts = std::uint32_t{1} << 28;
 
     static std::optional<std::uint32_t> numberOf(std::string_view bytes);
@@ -58,7 +78,11 @@ private:
     std::vector<std::uint32_t> m_slots;
     // Each text's place in Thai order; texts that sort alike share a place.
     std::vector<std::uint32_t> m_places;
-    std::string m_token;  // the last token handed out
+    // Keys and sorts the texts while the file is read; retired, its keys
+    // freed, once the places are known, and made again, for all texts, when
+    // new texts come after that.
+    std::unique_ptr<SortKeyMaker> m_keyMaker;
+    SortKeyMaker& keyMaker();
 };
 
 }  // namespace kinmora

@@ -123,16 +123,18 @@ TEST_F(RecordSetTest, RecordSetsAreIndependentCursors) {
 }
 
 TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
-    auto table = std::make_shared<ResultTable>();
-    table->columns = {QStringLiteral("mixed"), QStringLiteral("text")};
-    const Value rows[][2] = {
-        {Value::integer(7), Value::text(QStringLiteral("Somsri"))},
-        {Value::text(QStringLiteral("Somsri")), Value::text(QStringLiteral("SOMCHAI"))},
-        {Value::real(2.5), Value::null()},
-        {Value::text(QStringLiteral(" 12 ")), Value::text(QStringLiteral("somchai"))},
-    };
-    for (const auto& row : rows)
-        for (const Value& value : row) table->cells.push_back(value);
+    const auto table =
+        std::make_shared<ResultTable>(QStringList{QStringLiteral("mixed"), QStringLiteral("text")},
+                                      std::vector<Value>{
+                                          Value::integer(7),
+                                          Value::text(QStringLiteral("Somsri")),
+                                          Value::text(QStringLiteral("Somsri")),
+                                          Value::text(QStringLiteral("SOMCHAI")),
+                                          Value::real(2.5),
+                                          Value::null(),
+                                          Value::text(QStringLiteral(" 12 ")),
+                                          Value::text(QStringLiteral("somchai")),
+                                      });
     struct Case {
         const char* criterion;
         int row;  // -1: no match

@@ -1,0 +1,30 @@
+// The SQLite virtual-table module through which queries read the engine's
+// stored tables: `CREATE VIRTUAL TABLE name USING kinmora_rows(n)` makes
+// table n of the list SQLite's table `name`, with the stored table's columns.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <vector>
+
+#include "data/stored_table.h"
+
+namespace kinmora {
+
+class TextStore;
+
+struct StoredTables {
+    std::vector<std::unique_ptr<StoredTable>> tables;
+    TextStore* texts = nullptr;  // the store the tables' text numbers refer to
+};
+
+namespace row_module {
+
+inline constexpr char kName[] = "kinmora_rows";
+
+// Makes the module known to `db`; `tables` must outlive the connection.
+void install(sqlite3* db, StoredTables& tables);
+
+}  // namespace row_module
+}  // namespace kinmora

@@ -1,0 +1,113 @@
+// The thread starts with the first batch and ends with the maker. Texts are
+// handed over a batch at a time, so the reading thread locks once per
+// thousand texts.
+#include "data/sort_key_maker.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "data/thai_collation.h"
+
+namespace kinmora {
+
+SortKeyMaker::~SortKeyMaker() {
+    if (!m_thread.joinable()) return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+void SortKeyMaker::add(const QString& text) {
+    m_batch.push_back(text);
+    if (m_batch.size() == kBatch) handOver();
+}
+
+void SortKeyMaker::reserve(std::size_t more) {
+    const std::lock_guard lock(m_mutex);
+    m_expected += more;
+}
+
+void SortKeyMaker::handOver() {
+    if (m_batch.empty()) return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_batches.push_back(std::move(m_batch));
+    }
+    m_batch.clear();
+    m_changed.notify_all();
+    if (!m_thread.joinable()) m_thread = std::thread(&SortKeyMaker::work, this);
+}
+
+const std::vector<std::uint32_t>& SortKeyMaker::order() {
+    handOver();
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_batches.empty() && !m_busy; });
+    while (m_runs.size() > 1) {
+        Run last = std::move(m_runs.back());
+        m_runs.pop_back();
+        m_runs.back() = merged(m_runs.back(), last);
+    }
+    if (m_runs.empty()) m_runs.emplace_back();
+    return m_runs.front();
+}
+
+void SortKeyMaker::retire() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_retired = true;
+    }
+    m_changed.notify_all();
+}
+
+void SortKeyMaker::work() {
+    const QCollator collator = ThaiCollation::collator();  // this thread's own
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [&] { return m_stopping || m_retired || !m_batches.empty(); });
+        if (m_retired) {
+            // Tens of thousands of keys are freed here, not in the caller's time.
+            lock.unlock();
+            m_keys = {};
+            m_runs = {};
+            return;
+        }
+        if (m_stopping) return;
+        const std::vector<QString> batch = std::move(m_batches.front());
+        m_batches.pop_front();
+        m_busy = true;
+        const std::size_t expected = m_expected;
+        lock.unlock();
+        if (m_keys.capacity() < expected) m_keys.reserve(expected);
+        sortBatch(collator, batch);
+        lock.lock();
+        m_busy = false;
+        m_changed.notify_all();
+    }
+}
+
+void SortKeyMaker::sortBatch(const QCollator& collator, const std::vector<QString>& batch) {
+    const auto first = static_cast<std::uint32_t>(m_keys.size());
+    for (const QString& text : batch) m_keys.push_back(collator.sortKey(text));
+    Run run(batch.size());
+    std::iota(run.begin(), run.end(), first);
+    std::sort(run.begin(), run.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return m_keys[a].compare(m_keys[b]) < 0; });
+    m_runs.push_back(std::move(run));
+    while (m_runs.size() > 1 && m_runs[m_runs.size() - 2].size() <= m_runs.back().size()) {
+        Run last = std::move(m_runs.back());
+        m_runs.pop_back();
+        m_runs.back() = merged(m_runs.back(), last);
+    }
+}
+
+SortKeyMaker::Run SortKeyMaker::merged(const Run& a, const Run& b) const {
+    Run out(a.size() + b.size());
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), out.begin(),
+               [&](std::uint32_t x, std::uint32_t y) { return m_keys[x].compare(m_keys[y]) < 0; });
+    return out;
+}
+
+}  // namespace kinmora
