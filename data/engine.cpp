@@ -3,8 +3,6 @@
 // numbers of a query are bound as parameters.
 #include "data/engine.h"
 
-#include <algorithm>
-
 #include "data/engine_loader.h"
 #include "data/family_file_error.h"
 #include "data/reader_process.h"
@@ -139,10 +137,8 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     QStringList columns;
     for (int i = 0; i < columnCount; ++i)
         columns << QString::fromUtf8(sqlite3_column_name(statement, i));
-    std::size_t mostRows = 0;
-    for (const auto& table : m_tables.tables) mostRows = std::max(mostRows, table->rowCount());
-    auto result = std::make_shared<ResultTable>(std::move(columns),
-                                                ResultTable::Stores{m_texts, m_memos}, mostRows);
+    auto result =
+        std::make_shared<ResultTable>(std::move(columns), ResultTable::Stores{m_texts, m_memos});
     std::vector<ColumnType> types;
     for (std::size_t rows = 1; status == SQLITE_ROW; ++rows, status = sqlite3_step(statement)) {
         if (types.empty())

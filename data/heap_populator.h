@@ -13,7 +13,7 @@ class HeapPopulator {
 public:
     // Lets the heap grow in steps of `step` bytes and keep what is freed,
     // so that the pages made present are used again.
-    explicit HeapPopulator(std::size_t step = std::size_t{1} << 20);
+    explicit HeapPopulator(std::size_t step = std::size_t{1} << 19);
     // Makes present the pages the heap has grown by since the last call.
     // Cheap when it has not grown; call it often while allocating.
     void populate();

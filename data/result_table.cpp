@@ -2,13 +2,11 @@
 
 namespace kinmora {
 
-ResultTable::ResultTable(QStringList names, Stores stores, std::size_t mostRows)
-    : columns(std::move(names)),
-      m_stores(std::move(stores)),
-      m_mostCells(mostRows * static_cast<std::size_t>(columns.size())) {}
+ResultTable::ResultTable(QStringList names, Stores stores)
+    : columns(std::move(names)), m_stores(std::move(stores)) {}
 
 ResultTable::ResultTable(QStringList names, const std::vector<Value>& values)
-    : columns(std::move(names)), m_mostCells(values.size()) {
+    : columns(std::move(names)) {
     for (const Value& value : values) append(value);
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QStringList>
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -24,17 +23,14 @@ public:
         std::shared_ptr<const MemoStore> memos;
     };
 
-    // `mostRows` bounds the rows a query of one table returns: room for them
-    // is set aside once the result is no longer small, so that a large
-    // result is not copied as it grows (room not filled costs no memory).
-    explicit ResultTable(QStringList columns, Stores stores = {}, std::size_t mostRows = 0);
+    explicit ResultTable(QStringList columns, Stores stores = {});
     // A table of `values`, row after row, columns.size() values a row.
     ResultTable(QStringList columns, const std::vector<Value>& values);
 
     QStringList columns;  // as the query named them
 
     int rowCount() const {
-        return columns.isEmpty() ? 0 : static_cast<int>(m_cells.size() / columns.size());
+        return columns.isEmpty() ? 0 : static_cast<int>(m_size / columns.size());
     }
     Value at(int row, int column) const;
     // The text of a cell that holds a text of the text store, without a
@@ -73,17 +69,25 @@ private:
         push(cell);
     }
     const Cell& cell(int row, int column) const {
-        return m_cells[static_cast<std::size_t>(row) * columns.size() + column];
+        const std::size_t i = static_cast<std::size_t>(row) * columns.size() + column;
+        return m_chunks[i / kChunk][i % kChunk];
     }
     void push(const Cell& cell) {
-        if (m_cells.size() == kSmall) m_cells.reserve(std::max(kSmall, m_mostCells));
-        m_cells.push_back(cell);
+        if (m_chunks.empty() || m_chunks.back().size() == kChunk) {
+            m_chunks.emplace_back();
+            // The first chunk grows as needed; later ones are known to fill.
+            if (m_chunks.size() > 1) m_chunks.back().reserve(kChunk);
+        }
+        m_chunks.back().push_back(cell);
+        ++m_size;
     }
-    static constexpr std::size_t kSmall = 4096;
+    // A large result grows a chunk at a time and is never copied; a chart's
+    // small results take one small block.
+    static constexpr std::size_t kChunk = std::size_t{1} << 14;
 
     Stores m_stores;
-    std::size_t m_mostCells;
-    std::vector<Cell> m_cells;
+    std::vector<std::vector<Cell>> m_chunks;
+    std::size_t m_size = 0;
     std::vector<Value> m_kept;  // the values of Kept cells, by their number
 };
 

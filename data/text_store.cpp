@@ -48,8 +48,8 @@ std::uint32_t TextStore::add(const QString& text) {
 }
 
 void TextStore::reserve(std::size_t more) {
-    m_texts.reserve(m_texts.size() + more);
-    m_hashes.reserve(m_hashes.size() + more);
+    // Only the key maker's room: most texts of a file with namesakes are
+    // repeats, and room set aside here would be memory the heap keeps.
     keyMaker().reserve(more);
 }
 

@@ -33,7 +33,7 @@ public:
     // The number of `text`, which is kept (once) if new. Throws
     // FamilyFileError (Damaged) past 2^28 distinct texts.
     std::uint32_t add(const QString& text);
-    // Sets aside room for `more` texts.
+    // Sets aside room for the sort keys of up to `more` new texts.
     void reserve(std::size_t more);
     // The token of the text numbered `n`.
     static Token tokenOf(std::uint32_t n);
