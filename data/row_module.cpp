@@ -157,19 +157,12 @@ int filter(sqlite3_vtab_cursor* base, int plan, const char*, int argc, sqlite3_v
     if (plan > 0 && argc >= 1) {
         for (int i = 0; i < argc; ++i)
             if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return SQLITE_OK;
-        const std::optional<std::int64_t> n = wholeNumber(argv[0]);
-        const std::optional<std::int64_t> m = argc == 2 ? wholeNumber(argv[1]) : std::nullopt;
         const auto column = static_cast<std::size_t>(plan - 1);
-        if (n && argc == 1) {
-            cursor.rows = cursor.stored->rowsEqualTo(column, *n);
-            return SQLITE_OK;
-        }
-        if (n && m) {
-            cursor.rows = cursor.stored->rowsEqualTo(column, *n, *m);
-            return SQLITE_OK;
-        }
-        if (n) {  // the second value is no whole number: SQLite checks it
-            cursor.rows = cursor.stored->rowsEqualTo(column, *n);
+        // A second value that is no whole number is left for SQLite to check.
+        const std::optional<std::int64_t> m = argc == 2 ? wholeNumber(argv[1]) : std::nullopt;
+        if (const std::optional<std::int64_t> n = wholeNumber(argv[0])) {
+            cursor.rows = m ? cursor.stored->rowsEqualTo(column, *n, *m)
+                            : cursor.stored->rowsEqualTo(column, *n);
             return SQLITE_OK;
         }
     } else if (plan < 0) {
