@@ -69,12 +69,5 @@ TEST(FamilyGeneratorTest, ShapesShareTheTreeAndKeepTheirPromises) {
     EXPECT_LT(uniqueInMixed, m.size() * 2 / 3);
 }
 
-TEST(FamilyGeneratorTest, ShapeNamesAreTheCommandLineWords) {
-    EXPECT_EQ(shapeNamed("long-notes"), FamilyShape::LongNotes);
-    EXPECT_EQ(shapeNamed("compact"), FamilyShape::Compact);
-    EXPECT_EQ(shapeNamed("mixed"), FamilyShape::Mixed);
-    EXPECT_FALSE(shapeNamed("Compact"));
-}
-
 }  // namespace
 }  // namespace kinmora::bench

@@ -74,17 +74,6 @@ TEST_F(EngineTest, BirthOrderPutsUnknownBirthsFirst) {
               (QStringList{"ไม่ทราบ", "ลูกหนึ่ง", "ลูกสอง", "ลูกสาม"}));
 }
 
-TEST_F(EngineTest, MarriagesComeInTheOrderOfTheThirdColumn) {
-    auto engine = open(
-        "1,สามี,,1,,,0,,0,0\n2,ภรรยาสอง,,0,,,0,,0,0\n3,ภรรยาหนึ่ง,,0,,,0,,0,0\n"
-        "4,สามีของสอง,,1,,,0,,0,0\n",
-        "1,2,20\n1,3,10\n4,2,5\n");
-    EXPECT_EQ(column(*engine, queries::marriagesOf(1), QStringLiteral("mothercode")),
-              (QStringList{"3", "2"}));
-    EXPECT_EQ(column(*engine, queries::marriagesOf(2), QStringLiteral("fathercode")),
-              (QStringList{"4", "1"}));
-}
-
 TEST_F(EngineTest, ChildrenQueriesBindAndTighterThanOr) {
     auto engine = open(
         "1,พ่อ,,1,,,0,,0,0\n"
@@ -217,18 +206,6 @@ TEST_F(EngineTest, IntegerAndLongIntegerCodesReadAlike) {
     auto engine = Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
     EXPECT_EQ(column(*engine, queries::childrenOfFather(32767), QStringLiteral("code")),
               (QStringList{"100000"}));
-}
-
-TEST_F(EngineTest, EveryThaiCharacterSurvivesCodePage874) {
-    QString all;
-    for (char16_t c = 0x0E01; c <= 0x0E3A; ++c) all += QChar(c);
-    for (char16_t c = 0x0E3F; c <= 0x0E5B; ++c) all += QChar(c);
-    const std::string name = "กขค";
-    auto engine = open("1," + name + ",\"" + all.toStdString() + "\",1,,,0,\"" +
-                       (all + QStringLiteral("\n\n") + all).toStdString() + "\",0,0\n");
-    RecordSet rs = engine->openRecordset(queries::allPersons());
-    EXPECT_EQ(rs.field(QStringLiteral("surname")).toText(), all);
-    EXPECT_EQ(rs.field(QStringLiteral("biography")).toText(), all + QStringLiteral("\n\n") + all);
 }
 
 TEST_F(EngineTest, ABadQueryNamesItselfAsWrittenInTheError) {

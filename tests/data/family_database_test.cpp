@@ -79,12 +79,6 @@ protected:
     testing::FamilyFiles m_files;
 };
 
-TEST_F(FamilyDatabaseTest, OpensOnTheFirstPersonInNameOrder) {
-    auto db = FamilyDatabase::open(m_files.write("family.mdb", kTwoPersons));
-    EXPECT_EQ(db->rs_family().field(QStringLiteral("name")).toText(), QStringLiteral("กมล"));
-    EXPECT_EQ(db->rs_married().recordCount(), 0);
-}
-
 TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
     const QString good = m_files.write("good.mdb", kTwoPersons);
     QFile goodFile(good);

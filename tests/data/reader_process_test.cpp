@@ -11,32 +11,12 @@
 #include "data/family_file_error.h"
 #include "data/mdb_reader.h"
 #include "support/family_files.h"
+#include "support/table_lines.h"
 
 namespace kinmora {
 namespace {
 
-// Keeps every table as text lines, one per row.
-class CollectingSink : public TableSink {
-public:
-    void beginTable(const TableSchema& schema) override {
-        QStringList names;
-        for (const ColumnInfo& c : schema.columns)
-            names << c.name + QLatin1Char(':') + QString::number(static_cast<int>(c.type));
-        lines << schema.name + QLatin1Char('|') + names.join(QLatin1Char(','));
-    }
-    void row(std::span<const Value> values) override {
-        QStringList cells;
-        for (const Value& v : values)
-            cells << QString::number(static_cast<int>(v.kind())) + QLatin1Char('=') + v.toText();
-        lines << cells.join(QLatin1Char('|'));
-        if (++rows == failAfter) throw std::runtime_error("the sink gave up");
-    }
-    void endTable() override { lines << QStringLiteral("end"); }
-
-    QStringList lines;
-    int rows = 0;
-    int failAfter = -1;
-};
+using CollectingSink = testing::TableLines;
 
 bool strayChildren() {
     errno = 0;
@@ -161,16 +141,6 @@ TEST_F(ReaderProcessTest, ProgressIsToldAndACancelStopsTheReader) {
                                      ReaderProcess::Limits{}, options),
                  ReadCancelled);
     EXPECT_FALSE(strayChildren());
-}
-
-TEST_F(ReaderProcessTest, AFileThatIsNoAccessFileSaysSo) {
-    CollectingSink sink;
-    try {
-        ReaderProcess::read(m_files.path("missing.mdb"), {QStringLiteral("family")}, sink);
-        FAIL() << "a missing file must not read";
-    } catch (const FamilyFileError& e) {
-        EXPECT_TRUE(e.reason().startsWith(QStringLiteral("cannot be opened"))) << e.what();
-    }
 }
 
 }  // namespace

@@ -52,21 +52,6 @@ TEST_F(RecordSetTest, FindsByNameAsAccessComparesText) {
     }
 }
 
-TEST_F(RecordSetTest, NamesakesFindTheFirstInNameOrder) {
-    RecordSet rs = persons();
-    rs.findFirst(criteria::nameEquals(QStringLiteral("สมชาย")));
-    const int first = rs.field(QStringLiteral("code")).toInt16();
-    // Whichever comes first in the record set's order is found, every time.
-    rs.moveFirst();
-    int firstInOrder = 0;
-    for (; !rs.eof(); rs.moveNext())
-        if (rs.field(QStringLiteral("name")).toText() == QStringLiteral("สมชาย")) {
-            firstInOrder = rs.field(QStringLiteral("code")).toInt16();
-            break;
-        }
-    EXPECT_EQ(first, firstInOrder);
-}
-
 // Finds written as text; a failed one leaves the current row where it was.
 TEST_F(RecordSetTest, TextCriteriaFindOrSayWhyNot) {
     struct Case {
