@@ -8,6 +8,7 @@
 #include <QTest>
 #include <clocale>
 #include <stdexcept>
+#include <string_view>
 
 #include "data/family_database.h"
 #include "fake_main_window.h"
@@ -57,23 +58,18 @@ private slots:
         QCOMPARE(frm_About::versionText(), QStringLiteral("Version 1.0.0"));
     }
 
-    void closesAsOk_data() {
-        QTest::addColumn<int>("key");  // 0: a click on OK
-        QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Esc") << int(Qt::Key_Escape);
-    }
-    void closesAsOk() {
-        QFETCH(int, key);
-        frm_About about;
-        about.show();
-        if (key)
-            QTest::keyClick(&about, Qt::Key(key));
-        else
-            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                              Qt::LeftButton);
-        QVERIFY(!about.isVisible());
-        QCOMPARE(about.result(), int(QDialog::Accepted));
+    void closesAsOkByTheButtonEnterOrEsc() {
+        for (int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+            frm_About about;
+            about.show();
+            if (key)
+                QTest::keyClick(&about, Qt::Key(key));
+            else
+                QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
+            QVERIFY(!about.isVisible());
+            QCOMPARE(about.result(), int(QDialog::Accepted));
+        }
     }
 
     void fillsEveryControl() {
@@ -113,23 +109,18 @@ private slots:
         QVERIFY(!main.busyCursor.empty() && !main.busyCursor.back());
     }
 
-    void nobodyToShowGivesAMessage_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("open");
-        QTest::newRow("name nobody has") << "ไม่มีใคร" << true;
-        QTest::newRow("no file open") << "สมชาย" << false;
-    }
+    // A name nobody has, or no file open: a message instead of the window.
     void nobodyToShowGivesAMessage() {
-        QFETCH(QString, name);
-        QFETCH(bool, open);
-        kinmora::RecordSet* rs = open ? persons() : nullptr;
-        FakeMainWindow main;
-        QVERIFY(!frm_note(main, rs, name).loaded());
-        ModalWatcher watcher;
-        frm_note::showModal(main, rs, name);
-        QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
-        if (open) QVERIFY(watcher.seen().first().text.contains(name));
-        QCOMPARE(main.busyCursor, std::vector<bool>{false});
+        for (kinmora::RecordSet* rs : {persons(), static_cast<kinmora::RecordSet*>(nullptr)}) {
+            const QString name = rs ? QStringLiteral("ไม่มีใคร") : QStringLiteral("สมชาย");
+            FakeMainWindow main;
+            QVERIFY(!frm_note(main, rs, name).loaded());
+            ModalWatcher watcher;
+            frm_note::showModal(main, rs, name);
+            QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
+            if (rs) QVERIFY(watcher.seen().first().text.contains(name));
+            QCOMPARE(main.busyCursor, std::vector<bool>{false});
+        }
     }
 
     void onlyname_data() {
@@ -228,38 +219,32 @@ private slots:
 
     // Every way of leaving without OK ends the main window's busy cursor;
     // Enter, Esc and a double click do nothing at all.
-    void leavingWithoutOk_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("Cancel") << "cancel" << true;
-        QTest::newRow("close box") << "close" << true;
-        QTest::newRow("Enter, Esc, double click") << "keys" << false;
-    }
     void leavingWithoutOk() {
-        QFETCH(QString, how);
-        QFETCH(bool, closes);
-        FakeMainWindow main;
-        frm_search dialog(main);
-        dialog.addItem("กมล" + kGap);
-        dialog.setCurrentRow(0);
-        dialog.show();
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("List1"));
-        if (how == QLatin1String("cancel")) {
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command2")),
-                              Qt::LeftButton);
-        } else if (how == QLatin1String("close")) {
-            QVERIFY(dialog.close());
-        } else {
-            QTest::keyClick(list, Qt::Key_Return);
-            QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
-            QTest::keyClick(list, Qt::Key_Escape);
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                               list->visualItemRect(list->item(0)).center());
+        for (const char* how : {"cancel", "close", "keys"}) {
+            const bool closes = how != std::string_view("keys");
+            FakeMainWindow main;
+            frm_search dialog(main);
+            dialog.addItem("กมล" + kGap);
+            dialog.setCurrentRow(0);
+            dialog.show();
+            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("List1"));
+            if (how == std::string_view("cancel")) {
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command2")),
+                                  Qt::LeftButton);
+            } else if (closes) {
+                QVERIFY(dialog.close());
+            } else {
+                QTest::keyClick(list, Qt::Key_Return);
+                QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+                QTest::keyClick(list, Qt::Key_Escape);
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                                   list->visualItemRect(list->item(0)).center());
+            }
+            QCOMPARE(dialog.isVisible(), !closes);
+            QVERIFY(main.calacNames.isEmpty());
+            QCOMPARE(main.busyCursor, closes ? std::vector<bool>{false} : std::vector<bool>{});
         }
-        QCOMPARE(dialog.isVisible(), !closes);
-        QVERIFY(main.calacNames.isEmpty());
-        QCOMPARE(main.busyCursor, closes ? std::vector<bool>{false} : std::vector<bool>{});
     }
 
     void listsOnlyMdbFilesInAnyCase() {
@@ -310,54 +295,47 @@ private slots:
         QVERIFY(main.untouched());
     }
 
-    void okHasTheMainWindowOpenTheFileAndClosesOnlyWhenItOpened_data() {
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("opened") << true;
-        QTest::newRow("refused") << false;
-    }
+    // OK has the main window open the file and closes only when it opened:
+    // after a refusal the user may pick another file.
     void okHasTheMainWindowOpenTheFileAndClosesOnlyWhenItOpened() {
-        QFETCH(bool, opens);
-        FamilyFiles files;
-        FakeMainWindow main;
-        main.opens = opens;
-        files.writeFile(QStringLiteral("family.mdb"), "not an Access file");
-        open_form form(main);
-        form.show();
-        QVERIFY(form.setFolder(files.path(QString())));
-        form.selectFile(QStringLiteral("family.mdb"));
-        QCOMPARE(form.ok(), opens);
-        QCOMPARE(main.openedPaths, QStringList{QDir::cleanPath(files.path(QString())) +
-                                               QStringLiteral("/family.mdb")});
-        QCOMPARE(form.isVisible(), !opens);  // after a refusal the user may pick another file
+        for (bool opens : {true, false}) {
+            FamilyFiles files;
+            FakeMainWindow main;
+            main.opens = opens;
+            files.writeFile(QStringLiteral("family.mdb"), "not an Access file");
+            open_form form(main);
+            form.show();
+            QVERIFY(form.setFolder(files.path(QString())));
+            form.selectFile(QStringLiteral("family.mdb"));
+            QCOMPARE(form.ok(), opens);
+            QCOMPARE(main.openedPaths, QStringList{QDir::cleanPath(files.path(QString())) +
+                                                   QStringLiteral("/family.mdb")});
+            QCOMPARE(form.isVisible(), !opens);
+        }
     }
 
-    void otherWaysOutChangeNothing_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("Cancel") << "cancel" << true;
-        QTest::newRow("close box") << "close" << true;
-        QTest::newRow("Enter and Esc press neither button") << "keys" << false;
-    }
+    // Cancel and the close box close it, Enter and Esc press neither button;
+    // none of them opens anything.
     void otherWaysOutChangeNothing() {
-        FamilyFiles files;
-        FakeMainWindow main;
-        QFETCH(QString, how);
-        QFETCH(bool, closes);
-        files.write("family.mdb", "1,กมล,ศรีสุข,1,,,0,,0,0\n");
-        open_form form(main);
-        form.show();
-        QVERIFY(form.setFolder(files.path(QString())));
-        form.selectFile(QStringLiteral("family.mdb"));
-        if (how == QLatin1String("cancel")) {
-            form.cancel();
-        } else if (how == QLatin1String("close")) {
-            form.close();
-        } else {
-            QTest::keyClick(&form, Qt::Key_Return);
-            QTest::keyClick(&form, Qt::Key_Escape);
+        for (const char* how : {"cancel", "close", "keys"}) {
+            FamilyFiles files;
+            FakeMainWindow main;
+            files.write("family.mdb", "1,กมล,ศรีสุข,1,,,0,,0,0\n");
+            open_form form(main);
+            form.show();
+            QVERIFY(form.setFolder(files.path(QString())));
+            form.selectFile(QStringLiteral("family.mdb"));
+            if (how == std::string_view("cancel")) {
+                form.cancel();
+            } else if (how == std::string_view("close")) {
+                form.close();
+            } else {
+                QTest::keyClick(&form, Qt::Key_Return);
+                QTest::keyClick(&form, Qt::Key_Escape);
+            }
+            QCOMPARE(form.isVisible(), how == std::string_view("keys"));
+            QVERIFY(main.untouched());
         }
-        QCOMPARE(form.isVisible(), !closes);
-        QVERIFY(main.untouched());
     }
 };
 
