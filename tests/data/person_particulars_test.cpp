@@ -26,13 +26,7 @@ QString age(int years, int days) {
 // A moment of the present for living persons, with a time of day.
 const QDateTime kNow(QDate(2024, 6, 15), QTime(13, 45));
 
-TEST(DateText, IsDayMonthAndBuddhistYearWhateverTheTimeOfDay) {
-    EXPECT_EQ(date_text(day(2024, 12, 31)), QStringLiteral("31/12/2567"));
-    EXPECT_EQ(date_text(day(1977, 3, 5, QTime(23, 59, 59, 999))), QStringLiteral("05/03/2520"));
-    EXPECT_EQ(date_text(day(1850, 6, 15, QTime(18, 0))), QStringLiteral("15/06/2393"));
-}
-
-TEST(AgeText, CountsYearsOf365AndAQuarterDaysRoundedDown) {
+TEST(DateAndAgeText, AgeCountsYearsOf365AndAQuarterDaysRoundedDown) {
     struct Case {
         JetDate born, end;
         int years, days;
@@ -50,6 +44,10 @@ TEST(AgeText, CountsYearsOf365AndAQuarterDaysRoundedDown) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(age_text(c.born, c.end), age(c.years, c.days)) << c.born.days;
+    // A date is day, month and Buddhist year, whatever the time of day.
+    EXPECT_EQ(date_text(day(2024, 12, 31)), QStringLiteral("31/12/2567"));
+    EXPECT_EQ(date_text(day(1977, 3, 5, QTime(23, 59, 59, 999))), QStringLiteral("05/03/2520"));
+    EXPECT_EQ(date_text(day(1850, 6, 15, QTime(18, 0))), QStringLiteral("15/06/2393"));
 }
 
 // code,name,surname,sex,born,die,still,biography,fathercode,mothercode
