@@ -113,7 +113,7 @@ TEST(KinshipTermsTest, BrothersAndSistersByBirthOrderAndSharedParents) {
                  {"Ego", "HU", "พี่ชายหรือน้องชาย ต่างพ่อ"}});  // HU's father is unknown
 }
 
-TEST(KinshipTermsTest, UnclesAuntsCousinsAndNephewsOnBothSides) {
+TEST(KinshipTermsTest, UnclesAuntsCousinsWhoMarriedAndNephewsOnBothSides) {
     expectTerms(
         {{"Ego", "FOB", "ลุง"},        {"Ego", "FYS", "อา"},       {"Ego", "FUB", "ลุงหรืออา"},
          {"Ego", "FUS", "ป้าหรืออา"},   {"Ego", "MOS", "ป้า"},       {"Ego", "MYB", "น้า"},
@@ -126,9 +126,7 @@ TEST(KinshipTermsTest, UnclesAuntsCousinsAndNephewsOnBothSides) {
          {"Ego", "EBCCC", "เหลน"},    {"Ego", "CC", "หลานชาย"},   {"Ego", "CCC", "หลานสาว"},
          {"Ego", "FCCC", "หลานชาย"},  {"Ego", "EBCCCC", "ญาติ"},   {"Ego", "CCCC", "ญาติ"},
          {"Ego", "FCCCC", "ญาติ"},     {"Ego", "P3BCCCC", "ญาติ"}});
-}
-
-TEST(KinshipTermsTest, CousinsWhoMarriedAndTheirChild) {
+    // Cousins who married, and their child.
     expectTerms({{"FOBS", "FYSD", "ภรรยา"},  // spouse before blood
                  {"CC", "FF", "ทวด"},
                  // CC reaches FF through both parents: the father's side
@@ -138,7 +136,7 @@ TEST(KinshipTermsTest, CousinsWhoMarriedAndTheirChild) {
                  {"EB", "MOSD", "ภรรยา"}});
 }
 
-TEST(KinshipTermsTest, RelationsByMarriageInTheirOrder) {
+TEST(KinshipTermsTest, RelationsByMarriageInTheirOrderLongerChainsAndStrangers) {
     expectTerms({{"Ego", "Wife", "ภรรยา"},       {"Wife", "Ego", "สามี"},
                  {"Ego", "F2", "พ่อเลี้ยง"},        {"Ego", "M2", "แม่เลี้ยง"},
                  {"F2", "Ego", "ลูกเลี้ยง"},        {"Ego", "WifeKid", "ลูกเลี้ยง"},
@@ -155,9 +153,7 @@ TEST(KinshipTermsTest, RelationsByMarriageInTheirOrder) {
                  {"Ego", "FUBW", "ป้าหรืออา"},     {"Ego", "MOSH", "ลุง"},
                  {"Ego", "MYBW", "น้า"},          {"Ego", "MUSH", "ลุงหรือน้า"},
                  {"Ego", "EBCW", "หลานสะใภ้"},    {"Ego", "YSDH", "หลานเขย"}});
-}
-
-TEST(KinshipTermsTest, LongerChainsAndStrangers) {
+    // Longer chains, and strangers.
     expectTerms({{"Ego", "WBW", "ญาติทางการแต่งงาน"},
                  {"Ego", "WifeEx", "ญาติ"},  // Son and WifeKid are both Wife's children
                  {"Ego", "Lover", "ญาติ"},   // a child together, never married
