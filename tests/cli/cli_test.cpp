@@ -33,7 +33,7 @@ protected:
     QString m_path;
 };
 
-TEST_F(CliTest, ChartPrintsOneTabSeparatedLinePerNodeAndTheStatus) {
+TEST_F(CliTest, ChartSearchAndPersonPrintTheirLines) {
     const ProcessRun run = cli({"chart", m_path});  // first person in name order: ปู่
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n"
@@ -45,29 +45,24 @@ TEST_F(CliTest, ChartPrintsOneTabSeparatedLinePerNodeAndTheStatus) {
     const ProcessRun mother = cli({"chart", m_path, "--name", "พ่อ", "--side", "mother"});
     EXPECT_TRUE(mother.out.startsWith(
         QStringLiteral("0\tRoot\tno upper\tnoupper\t1\n1\tM1\tย่า\tfemale\t1\n")));
-}
-
-TEST_F(CliTest, SearchPrintsHitLinesInNameOrder) {
-    const ProcessRun run = cli({"search", m_path, "ศรี"});
-    EXPECT_EQ(run.status, 0);
+    // Search prints its hit lines in name order; person the nine texts of the window.
+    const ProcessRun hits = cli({"search", m_path, "ศรี"});
+    EXPECT_EQ(hits.status, 0);
     const QString gap(10, QLatin1Char(' '));
-    EXPECT_EQ(run.out, QStringLiteral("ปู่") + gap + QStringLiteral("ศรีสุข\n") + QStringLiteral("พ่อ") +
-                           gap + QStringLiteral("ศรีสุข\n") + QStringLiteral("สมศรี") + gap +
-                           QStringLiteral("ใจดี\n"));
-}
-
-TEST_F(CliTest, PersonPrintsTheNineTextsOfTheWindow) {
-    const ProcessRun run = cli({"person", m_path, "พ่อ", "--now", "2000-06-15 12:00:00"});
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("name\tพ่อ\n"
-                                      "surname\tศรีสุข\n"
-                                      "sex\tชาย\n"
-                                      "born\t15/06/2493\n"
-                                      "died\t\n"
-                                      "age\tอายุ 50  ปี  1  วัน\n"  // 18,263.5 days
-                                      "father\tปู่   ศรีสุข\n"
-                                      "mother\tย่า   \n"
-                                      "biography\tบรรทัดแรก\\nบรรทัดสอง \n"));
+    EXPECT_EQ(hits.out, QStringLiteral("ปู่") + gap + QStringLiteral("ศรีสุข\n") +
+                            QStringLiteral("พ่อ") + gap + QStringLiteral("ศรีสุข\n") +
+                            QStringLiteral("สมศรี") + gap + QStringLiteral("ใจดี\n"));
+    const ProcessRun person = cli({"person", m_path, "พ่อ", "--now", "2000-06-15 12:00:00"});
+    EXPECT_EQ(person.status, 0) << person.err.toStdString();
+    EXPECT_EQ(person.out, QStringLiteral("name\tพ่อ\n"
+                                         "surname\tศรีสุข\n"
+                                         "sex\tชาย\n"
+                                         "born\t15/06/2493\n"
+                                         "died\t\n"
+                                         "age\tอายุ 50  ปี  1  วัน\n"  // 18,263.5 days
+                                         "father\tปู่   ศรีสุข\n"
+                                         "mother\tย่า   \n"
+                                         "biography\tบรรทัดแรก\\nบรรทัดสอง \n"));
 }
 
 TEST_F(CliTest, CodePageOptionOverridesTheGuessInEveryCommand) {

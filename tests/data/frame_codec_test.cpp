@@ -60,6 +60,13 @@ TEST(FrameCodec, TablesComeBackWholeHoweverTheBytesAreCut) {
         EXPECT_TRUE(finished);
         EXPECT_EQ(pieces.lines, whole.lines) << "step " << step;
     }
+    // A frame cut short waits for the rest; bytes after the last frame are ignored.
+    Lines cut;
+    FrameDecoder decoder(QStringLiteral("f.mdb"), cut);
+    EXPECT_FALSE(decoder.feed(bytes.constData(), bytes.size() - 1));
+    EXPECT_TRUE(decoder.feed(bytes.constData() + bytes.size() - 1, 1));
+    EXPECT_TRUE(decoder.feed("garbage", 7));
+    EXPECT_EQ(cut.lines, whole.lines);
 }
 
 TEST(FrameCodec, DamagedFramesAreRefused) {
@@ -99,16 +106,6 @@ TEST(FrameCodec, DamagedFramesAreRefused) {
             EXPECT_EQ(e.kind(), FamilyFileError::Kind::Damaged) << c.what;
         }
     }
-}
-
-TEST(FrameCodec, AFrameCutShortWaitsAndBytesAfterTheLastFrameAreIgnored) {
-    const QByteArray bytes = encodedTable();
-    Lines sink;
-    FrameDecoder decoder(QStringLiteral("f.mdb"), sink);
-    EXPECT_FALSE(decoder.feed(bytes.constData(), bytes.size() - 1));
-    EXPECT_TRUE(decoder.feed(bytes.constData() + bytes.size() - 1, 1));
-    EXPECT_TRUE(decoder.feed("garbage", 7));
-    EXPECT_EQ(sink.lines.size(), 5);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace kinmora {
 namespace {
 
-TEST(PackedTextTest, ThaiAndAsciiTextsReadBackExactly) {
+TEST(PackedTextTest, ThaiAndAsciiTextsReadBackExactlyAndNoOthersArePacked) {
     QString everyCharacter;
     for (char16_t c = 0; c < 0x80; ++c) everyCharacter += QChar(c);
     for (char16_t c = 0x0E00; c < 0x0E80; ++c) everyCharacter += QChar(c);
@@ -24,9 +24,7 @@ TEST(PackedTextTest, ThaiAndAsciiTextsReadBackExactly) {
     }
     EXPECT_NE(Value::text(*PackedText::pack(QStringLiteral("ก"))),
               Value::text(QStringLiteral("ข")));
-}
-
-TEST(PackedTextTest, TextsWithOtherCharactersAreNotPacked) {
+    // Texts with any other character are not packed.
     for (const QString& text :
          {QStringLiteral("café"), QStringLiteral("ก\u0E80"), QStringLiteral("\u0DFFก"),
           QStringLiteral("ลาว ລາວ"), QString::fromUtf8("ยิ้ม 😀")})
