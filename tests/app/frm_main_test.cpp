@@ -326,6 +326,8 @@ private slots:
             QCOMPARE(describe(window->TreeView1()), chart);
             QTest::keyClick(window->TreeView1(), Qt::Key_Down);  // the keys then pick, as ever
             QVERIFY(!window->TreeView1()->selectedItems().isEmpty());
+            QCOMPARE(window->Toolbar1()->isButtonEnabled(4),
+                     window->TreeView1()->selectedItems().first()->text(0) != QLatin1String("?"));
         }
     }
 

@@ -167,6 +167,7 @@ TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
     EXPECT_TRUE(rs.field(QStringLiteral("die")).isNull());
     EXPECT_EQ(rs.field(QStringLiteral("sex")), Value::boolean(false));
     EXPECT_EQ(rs.field(QStringLiteral("still")), Value::boolean(true));
+    EXPECT_EQ(rs.field(QStringLiteral("born")).kind(), Value::Kind::Date);
     RecordSet other = engine->openRecordset(QStringLiteral("Select * from FAMILY where CODE = 8"));
     EXPECT_EQ(other.field(QStringLiteral("SURNAME")).toText(), QStringLiteral("ใจดี"));
     EXPECT_EQ(other.field(QStringLiteral("Biography")).toText(), QStringLiteral("ประวัติ"));
