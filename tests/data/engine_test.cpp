@@ -52,25 +52,17 @@ TEST_F(EngineTest, NamesSortInThaiDictionaryOrderWithoutRegardToLatinCase) {
 }
 
 TEST_F(EngineTest, BirthOrderPutsUnknownBirthsFirst) {
-    auto engine = open(
-        "1,พ่อ,,1,,,0,,0,0\n"
-        "2,ลูกสาม,,1,1960-05-01,,0,,1,0\n"
-        "3,ลูกหนึ่ง,,0,1950-01-01,,0,,1,0\n"
-        "4,ไม่ทราบ,,0,,,0,,1,0\n"
-        "5,ลูกสอง,,1,1955-03-03 10:30:00,,0,,1,0\n");
+    auto engine = open(testing::personRows(
+        "1 พ่อ m - 0 0 | 2 ลูกสาม m 1960-05-01 1 0 | 3 ลูกหนึ่ง f 1950 1 0 | 4 ไม่ทราบ f - 1 0"
+        "| 5 ลูกสอง m 1955-03-03 1 0"));
     EXPECT_EQ(column(*engine, queries::childrenOfFather(1), QStringLiteral("name")),
               (QStringList{"ไม่ทราบ", "ลูกหนึ่ง", "ลูกสอง", "ลูกสาม"}));
 }
 
 TEST_F(EngineTest, ChildrenQueriesBindAndTighterThanOr) {
     auto engine = open(
-        "1,พ่อ,,1,,,0,,0,0\n"
-        "2,แม่,,0,,,0,,0,0\n"
-        "3,คู่,,1,1990-01-01,,0,,1,2\n"
-        "4,กลับด้าน,,0,1991-01-01,,0,,2,1\n"
-        "5,แม่ไม่ทราบ,,1,1992-01-01,,0,,1,0\n"
-        "6,พ่อไม่ทราบ,,0,1993-01-01,,0,,0,1\n"
-        "7,แม่อื่น,,0,1994-01-01,,0,,1,9\n");
+        testing::personRows("1 พ่อ m - 0 0 | 2 แม่ f - 0 0 | 3 คู่ m 1990 1 2 | 4 กลับด้าน f 1991 2 1"
+                            "| 5 แม่ไม่ทราบ m 1992 1 0 | 6 พ่อไม่ทราบ f 1993 0 1 | 7 แม่อื่น f 1994 1 9"));
     EXPECT_EQ(column(*engine, queries::childrenOfCouple(1, 2), QStringLiteral("name")),
               (QStringList{"คู่", "กลับด้าน"}));
     EXPECT_EQ(column(*engine, queries::childrenOfOneParent(1), QStringLiteral("name")),
@@ -106,14 +98,9 @@ TEST_F(EngineTest, LookUpsByNumberFindWhatEqualityMeans) {
 TEST_F(EngineTest, ChildrenBornAlikeComeByTheOtherParentThenFileOrder) {
     // Unknown births tie; the look-up by one parent gives them by the other
     // parent's code, and the birth order sort keeps that.
-    auto engine = open(
-        "1,พ่อ,,1,,,0,,0,0\n"
-        "2,แม่สอง,,0,,,0,,0,0\n"
-        "3,ลูกแม่เก้า,,1,,,0,,1,9\n"
-        "4,ลูกแม่สองก,,1,,,0,,1,2\n"
-        "5,ลูกไม่ทราบแม่,,0,,,0,,1,\n"
-        "6,ลูกแม่สองข,,0,,,0,,1,2\n"
-        "7,ลูกแม่สองพ่ออื่น,,0,,,0,,8,2\n");
+    auto engine = open(testing::personRows(
+        "1 พ่อ m - 0 0 | 2 แม่สอง f - 0 0 | 3 ลูกแม่เก้า m - 1 9 | 4 ลูกแม่สองก m - 1 2"
+        "| 5 ลูกไม่ทราบแม่ f - 1 - | 6 ลูกแม่สองข f - 1 2 | 7 ลูกแม่สองพ่ออื่น f - 8 2"));
     EXPECT_EQ(column(*engine, queries::childrenOfFather(1), QStringLiteral("name")),
               (QStringList{"ลูกไม่ทราบแม่", "ลูกแม่สองก", "ลูกแม่สองข", "ลูกแม่เก้า"}));
     EXPECT_EQ(column(*engine, queries::childrenOfMother(2), QStringLiteral("name")),

@@ -45,13 +45,8 @@ protected:
 };
 
 TEST_F(GedcomWriterTest, ReferencesComeFromUniquePositiveCodesElseCountInNameOrder) {
-    const auto r =
-        records(exported("5,ก,,1,,,0,,0,0\n"
-                         "7,ค,,1,,,0,,0,0\n"
-                         "7,ข,,1,,,0,,0,0\n"
-                         "0,ง,,0,,,0,,0,0\n"
-                         "-3,จ,,0,,,0,,0,0\n"
-                         "8,ฉ,,0,,,0,,7,0\n"));
+    const auto r = records(exported(testing::personRows(
+        "5 ก m - 0 0 | 7 ค m - 0 0 | 7 ข m - 0 0 | 0 ง f - 0 0 | -3 จ f - 0 0 | 8 ฉ f - 7 0")));
     EXPECT_EQ(r.value("0 @I5@ INDI").value(0), QStringLiteral("1 NAME ก //"));
     EXPECT_EQ(r.value("0 @X1@ INDI").value(0), QStringLiteral("1 NAME ข //"));
     EXPECT_EQ(r.value("0 @X2@ INDI").value(0), QStringLiteral("1 NAME ค //"));
@@ -86,18 +81,11 @@ TEST_F(GedcomWriterTest, APersonsRecordHoldsNameSexDatesAndBiography) {
 }
 
 TEST_F(GedcomWriterTest, FamiliesFollowTheMarriagesThenTheParentsOfOtherChildren) {
-    const auto r =
-        records(exported("1,พ่อ,,1,,,0,,0,0\n"
-                         "2,แม่,,0,,,0,,0,0\n"
-                         "3,แม่เลี้ยง,,0,,,0,,0,0\n"
-                         "4,ป้า,,0,,,0,,0,0\n"
-                         "12,ลูกสาม,,0,1950-01-01,,0,,2,1\n"
-                         "10,ลูกหนึ่ง,,1,1950-01-01,,0,,1,2\n"
-                         "11,ลูกสอง,,1,,,0,,1,2\n"
-                         "13,ลูกพ่อ,,1,1960-01-01,,0,,1,0\n"
-                         "14,หลานป้า,,0,,,0,,0,4\n"
-                         "15,กำพร้า,,0,,,0,,0,0\n",
-                         "1,2,20\n1,3,10\n2,1,30\n9,4,5\n0,0,1\n"));
+    const auto r = records(exported(testing::personRows(R"(
+            1 พ่อ m - 0 0 | 2 แม่ f - 0 0 | 3 แม่เลี้ยง f - 0 0 | 4 ป้า f - 0 0
+            12 ลูกสาม f 1950 2 1 | 10 ลูกหนึ่ง m 1950 1 2 | 11 ลูกสอง m - 1 2
+            13 ลูกพ่อ m 1960 1 0 | 14 หลานป้า f - 0 4 | 15 กำพร้า f - 0 0)"),
+                                    "1,2,20\n1,3,10\n2,1,30\n9,4,5\n0,0,1\n"));
     // In the order of the third column; 9 names nobody; the couple 2,1 is 1,2 again.
     EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 WIFE @I4@", "1 CHIL @I14@"}));
     EXPECT_EQ(r.value("0 @F2@ FAM"), QStringList({"1 HUSB @I1@", "1 WIFE @I3@"}));

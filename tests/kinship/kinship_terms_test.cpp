@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
 #include <array>
 
 #include "data/family_database.h"
@@ -15,21 +14,6 @@
 
 namespace kinmora {
 namespace {
-
-// The CSV rows of persons given six words each.
-std::string familyRows(const char* people) {
-    const QStringList w = QString::fromUtf8(people).split(
-        QRegularExpression(QStringLiteral("[\\s|]+")), Qt::SkipEmptyParts);
-    std::string csv;
-    for (qsizetype i = 0; i + 5 < w.size(); i += 6)
-        csv += QStringLiteral("%1,%2,,%3,%4,,0,,%5,%6\n")
-                   .arg(w[i], w[i + 1],
-                        w[i + 2] == QLatin1String("m") ? QStringLiteral("1") : QStringLiteral("0"),
-                        w[i + 3] == QLatin1String("-") ? QString() : w[i + 3] + "-01-01", w[i + 4],
-                        w[i + 5])
-                   .toStdString();
-    return csv;
-}
 
 // Ego (43) with forebears five generations up on the father's side and
 // three on the mother's, their brothers, sisters and descendants, Ego's
@@ -74,8 +58,8 @@ using Case = std::array<const char*, 3>;
 void expectTerms(std::initializer_list<Case> cases) {
     struct Family {  // read once for every test
         testing::FamilyFiles files;
-        std::unique_ptr<FamilyDatabase> database =
-            FamilyDatabase::open(files.write("family.mdb", familyRows(kPeople), kMarriages));
+        std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(
+            files.write("family.mdb", testing::personRows(kPeople), kMarriages));
         FamilyGraph graph = FamilyGraph::read(*database);
     };
     static Family family;

@@ -2,11 +2,30 @@
 #include "support/family_files.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <stdexcept>
 
 #include "family_writer.h"
 
 namespace kinmora::testing {
+
+std::string personRows(const char* people) {
+    const QStringList w = QString::fromUtf8(people).split(
+        QRegularExpression(QStringLiteral("[\\s|]+")), Qt::SkipEmptyParts);
+    if (w.size() % 6) throw std::invalid_argument("persons are given six words each");
+    const auto null = [](const QString& word) {
+        return word == QLatin1String("-") ? QString() : word;
+    };
+    std::string csv;
+    for (qsizetype i = 0; i < w.size(); i += 6) {
+        const QString born = w[i + 3].size() == 4 ? w[i + 3] + "-01-01" : null(w[i + 3]);
+        csv += QStringLiteral("%1,%2,,%3,%4,,0,,%5,%6\n")
+                   .arg(w[i], w[i + 1], w[i + 2] == QLatin1String("m") ? "1" : "0", born,
+                        null(w[i + 4]), null(w[i + 5]))
+                   .toStdString();
+    }
+    return csv;
+}
 
 FamilyFiles::FamilyFiles() {
     if (!m_dir.isValid())

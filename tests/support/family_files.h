@@ -17,6 +17,11 @@ inline constexpr const char* kFamilyHeader =
     "code,name,surname,sex,born,die,still,biography,fathercode,mothercode\n";
 inline constexpr const char* kMarriedHeader = "fathercode,mothercode,wedding:long\n";
 
+// Family rows of persons given six words each, the persons apart by spaces,
+// line breaks or "|": code, name, sex (m or f), birth (a year, a date or "-"),
+// father's code, mother's code ("-" for Null). No surname, death or biography.
+std::string personRows(const char* people);
+
 // A folder that lives as long as the test and holds the files it writes;
 // the only scratch folder tests use.
 class FamilyFiles {
