@@ -218,17 +218,16 @@ private slots:
     }
 
     // A file is read beside the window: it keeps answering, no command can
-    // start meanwhile, a stuck reader's verdict comes within its budget, and
-    // a cancel leaves the open file, chart, caption, buttons and panel 1 as
-    // they were.
-    void readingKeepsTheWindowAnswering() {
+    // start meanwhile, and Esc cancels at once, leaving the open file, chart,
+    // caption, buttons and panel 1 as they were. (A read that fails leaves
+    // them so too: see aFileThatCannotBeOpenedChangesNothing.)
+    void readingKeepsTheWindowAnsweringAndEscCancelsIt() {
         auto window = openFamily();
-        QVERIFY(window);
+        QVERIFY(window && QTest::qWaitForWindowActive(window.get()));  // Esc goes to it
         const QStringList before = looks(*window);
         kinmora::ReadOptions options;
         options.readerProgram = m_files.writeScript(QStringLiteral("stuck"), "exec sleep 60");
         const QString path = m_files.path(QStringLiteral("family.mdb"));
-
         int ticks = 0;
         QString buttonsWhileReading;
         QString statusWhileReading;
@@ -239,28 +238,16 @@ private slots:
             statusWhileReading = window->StatusBar1()->panelText(1);
         });
         ticker.start(50);
+        QTimer::singleShot(500, window.get(),
+                           [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
         QElapsedTimer timer;
         timer.start();
-        QString reason;
-        try {
-            kinmora::BackgroundOpen::run(*window, path, options);
-        } catch (const kinmora::FamilyFileError& e) {
-            reason = e.reason();
-        }
-        QVERIFY2(reason.contains(QStringLiteral("stopped making progress")), qPrintable(reason));
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
-        QVERIFY(ticks >= 20);
-        QCOMPARE(buttonsWhileReading, QStringLiteral("00000000"));
-        QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
-        QCOMPARE(looks(*window), before);
-
-        // Esc cancels at once.
-        QTimer::singleShot(300, window.get(),
-                           [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
-        timer.restart();
         QVERIFY_THROWS_EXCEPTION(kinmora::ReadCancelled,
                                  kinmora::BackgroundOpen::run(*window, path, options));
         QVERIFY(timer.elapsed() < 1500);
+        QVERIFY(ticks >= 5);
+        QCOMPARE(buttonsWhileReading, QStringLiteral("00000000"));
+        QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
         QVERIFY(!kinmora::BackgroundOpen::running());
         QCOMPARE(looks(*window), before);
         QCOMPARE(Module1::instance().db_path, path);
