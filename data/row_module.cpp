@@ -200,9 +200,10 @@ int column(sqlite3_vtab_cursor* base, sqlite3_context* context, int column) {
             sqlite3_result_double(context, cell.real);
             break;
         case SqlCell::Kind::Text: {
-            const TextStore::Token token = TextStore::tokenOf(cell.text);
+            const auto& table = *static_cast<const Table*>(base->pVtab);
+            const TextStore::Token& token = table.texts->storedToken(cell.text);
             sqlite3_result_text(context, token.data(), static_cast<int>(token.size()),
-                                SQLITE_TRANSIENT);
+                                SQLITE_STATIC);
             break;
         }
     }

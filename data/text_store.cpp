@@ -41,6 +41,7 @@ std::uint32_t TextStore::add(const QString& text) {
         n = static_cast<std::uint32_t>(m_texts.size());
         m_texts.push_back(text);
         m_hashes.push_back(hash);
+        m_tokens.push_back(tokenOf(n));
         m_slots[slot] = n;
         maker.add(text);
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,8 @@ public:
     void reserve(std::size_t more);
     // The token of the text numbered `n`.
     static Token tokenOf(std::uint32_t n);
+    // The same token, kept by the store: SQLite reads it without a copy.
+    const Token& storedToken(std::uint32_t n) const { return m_tokens[n]; }
 
     // The place of the text numbered `n` (below size()) in Thai order without
     // regard to Latin letter case; texts that sort alike share a place.
@@ -73,6 +76,7 @@ private:
     QCollator m_collator;
     std::vector<QString> m_texts;
     std::vector<std::size_t> m_hashes;  // of each text, so growing hashes nothing again
+    std::deque<Token> m_tokens;         // of each text; a deque never moves them
     // Open addressing over the texts' numbers (kEmpty where none), at most half full.
     static constexpr std::uint32_t kEmpty = UINT32_MAX;
     std::vector<std::uint32_t> m_slots;
