@@ -107,12 +107,17 @@ void RecordSet::findFirst(const Criterion& criterion) {
 }
 
 // The row found through the column's index: a row number, -1 for a sure
-// miss, or nothing when the index cannot answer and the rows must be scanned.
+// miss, or nothing when the index cannot answer, or is not made yet, and the
+// rows must be scanned.
 std::optional<int> RecordSet::indexedFind(int column, const Value& literal) {
     const ResultTable& table = rows();
-    auto [it, created] = m_indexes.try_emplace(column);
-    ColumnIndex& index = it->second;
-    if (created) {
+    ColumnIndex& index = m_indexes[column];
+    if (!index.made && index.scans < kScansBeforeIndex) {
+        ++index.scans;
+        return std::nullopt;
+    }
+    if (!index.made) {
+        index.made = true;
         for (int row = 0; row < table.rowCount() && index.usable; ++row) {
             if (const QString* text = table.storedText(row, column)) {
                 index.texts.emplace_back(foldedHash(*text), row);

@@ -60,9 +60,14 @@ private:
     int m_position = 0;
     bool m_noMatch = false;
     // Finds on the shared person record set run thousands of times per
-    // chart; each column is indexed on its first find. An index is a sorted
-    // array, made in one pass and one sort, with no allocation per row.
+    // chart, a few times for a small one. A column's first finds scan its
+    // rows; then, as the scans have cost about what an index costs to make,
+    // the column is indexed. An index is a sorted array, made in one pass
+    // and one sort, with no allocation per row.
+    static constexpr int kScansBeforeIndex = 4;
     struct ColumnIndex {
+        int scans = 0;  // finds answered by a scan before the index was made
+        bool made = false;
         bool usable = true;
         // (hash of the case-folded text, row), in order: rows with the same
         // hash stand together, the first row first.

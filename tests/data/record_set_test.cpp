@@ -44,8 +44,9 @@ TEST_F(RecordSetTest, FindsByNameAsAccessComparesText) {
         RecordSet rs = persons();
         rs.findFirst(criteria::nameEquals(c.name));
         EXPECT_EQ(rs.noMatch(), c.code == 0) << c.name.toStdString();
-        if (c.code)
+        if (c.code) {
             EXPECT_EQ(rs.field(QStringLiteral("code")).toInt16(), c.code) << c.name.toStdString();
+        }
         // The same criterion written as text.
         rs.findFirst(criteria::nameEquals(c.name).text());
         EXPECT_EQ(rs.noMatch(), c.code == 0) << c.name.toStdString();
@@ -126,12 +127,17 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
         {"text='somchai'", 1}, {"mixed=2.5", 2},     {"mixed=12", 3},
         {"mixed=7", 0},        {"mixed='x'", -1},    {"text=7", -1},
     };
-    for (const Case& c : cases) {
-        RecordSet rs(table);
-        rs.findFirst(QString::fromUtf8(c.criterion));
-        EXPECT_EQ(rs.noMatch(), c.row < 0) << c.criterion;
-        if (c.row >= 0) EXPECT_EQ(rs.value(0), table->at(c.row, 0)) << c.criterion;
-    }
+    // Rounds on one record set: its first finds of a column scan, later
+    // ones use the column's index, and both answer alike.
+    RecordSet rs(table);
+    for (int round = 0; round < 3; ++round)
+        for (const Case& c : cases) {
+            rs.findFirst(QString::fromUtf8(c.criterion));
+            EXPECT_EQ(rs.noMatch(), c.row < 0) << c.criterion << " round " << round;
+            if (c.row >= 0) {
+                EXPECT_EQ(rs.value(0), table->at(c.row, 0)) << c.criterion;
+            }
+        }
 }
 
 TEST(CriterionMatches, TextWithoutRegardToCaseNumbersByValueNullNever) {
