@@ -21,7 +21,7 @@ public:
 
 private:
     bool m_hugePages = false;
-    char* m_present = nullptr;  // the heap's end when last populated
+    char* m_present = nullptr;  // the heap's end when last populated or asked for huge pages
 };
 
 }  // namespace kinmora
