@@ -1,17 +1,15 @@
 // The window's controls on their own: which toolbar clicks reach the dispatch,
-// the chart view refusing bad nodes and making one visible, and the pictures.
+// the chart view making a node visible, and the pictures.
 #include <QSet>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
-#include <stdexcept>
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
 #include "app/image_list1.h"
 #include "app/image_list3.h"
 
-using kinmora::ChartNode;
 using kinmora::ChartTreeWidget;
 using kinmora::CommandToolBar;
 using kinmora::ImageList1;
@@ -53,26 +51,6 @@ private slots:
         QVERIFY(bar.isButtonEnabled(CommandToolBar::kMoreEntry));
         QCOMPARE(bar.button(CommandToolBar::kMoreEntry)->menu(), bar.moreMenu());
         QCOMPARE(bar.button(CommandToolBar::kMoreEntry + 1), nullptr);
-    }
-
-    void badNodesAreRefused_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("parentKey");
-        QTest::newRow("unknown parent") << "M9" << QStringLiteral("M8");
-        QTest::newRow("key taken") << "M2" << QStringLiteral("Root");
-        QTest::newRow("second root") << "Root" << QStringLiteral("");
-    }
-    void badNodesAreRefused() {
-        QFETCH(QString, key);
-        QFETCH(QString, parentKey);
-        ChartTreeWidget tree;
-        tree.addNode({"Root", "upper", "upper", {}});
-        tree.addNode({"M1", "พ่อ", "male", "Root"});
-        tree.addNode({"M2", "แม่", "wife", "M1"});
-        QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                                 tree.addNode(ChartNode{key, "x", "male", parentKey}));
-        QCOMPARE(tree.topLevelItemCount(), 1);
-        QCOMPARE(tree.node(QStringLiteral("M2"))->text(0), QStringLiteral("แม่"));
     }
 
     void makeVisibleOpensAncestorsAndScrollsOnce() {

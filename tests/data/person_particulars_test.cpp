@@ -88,21 +88,14 @@ protected:
     std::unique_ptr<FamilyDatabase> m_db;
 };
 
-TEST_F(ParticularsTest, ShowsEveryTextOfAPersonAndLeavesThePersonCurrent) {
-    const PersonParticulars p = loaded(QStringLiteral("มานะ"));
-    EXPECT_EQ(p.name, QStringLiteral("มานะ"));
-    EXPECT_EQ(p.surname, QStringLiteral("ใจดี"));
-    EXPECT_EQ(p.sex, QStringLiteral("ชาย"));
-    EXPECT_EQ(p.born, QStringLiteral("05/03/2520"));
-    EXPECT_EQ(p.died, QString());
-    EXPECT_EQ(p.age, age(47, 102));
-    EXPECT_EQ(p.father, QStringLiteral("สมชาย   ใจดี"));
-    EXPECT_EQ(p.mother, QStringLiteral("สมศรี   "));  // a Null surname adds nothing
-    EXPECT_EQ(p.biography, QStringLiteral("ลูกคนแรก "));
+// Every text of a person is the personal information window's and
+// kinmora-cli person's to check; here, what neither shows.
+TEST_F(ParticularsTest, NullTextsAndTheSexReadAsTheWindowShowsThemAndThePersonStaysCurrent) {
+    EXPECT_EQ(loaded(QStringLiteral("มานะ")).father, QStringLiteral("สมชาย   ใจดี"));
     EXPECT_EQ(current("code"), QStringLiteral("3"));  // not the last parent looked up
-
     const PersonParticulars mother = loaded(QStringLiteral("สมศรี"));
     EXPECT_EQ(mother.sex, QStringLiteral("หญิง"));
+    EXPECT_EQ(mother.surname, QString());
     EXPECT_EQ(mother.biography, QStringLiteral(" "));  // a Null biography
 }
 

@@ -56,22 +56,14 @@ TEST_F(GedcomWriterTest, ReferencesComeFromUniquePositiveCodesElseCountInNameOrd
     EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 HUSB @X1@", "1 CHIL @I8@"}));
 }
 
-TEST_F(GedcomWriterTest, APersonsRecordHoldsNameSexDatesAndBiography) {
-    const QString gedcom = exported(
-        "1,ทองดี,ศรีสุข,1,1880-02-08 10:30:00,1950-07-01,1,\"บรรทัดแรก\nสอง\",0,0\n"
-        "2,บุญมา,,0,,,1,,0,0\n"
-        "3,,ใจดี,0,1990-01-01,,0,,0,0\n");
+// Names, sexes, dates, notes and families are what Gramps reads back in
+// export_gramps_*; here, what it cannot see: the header and a name's parts.
+TEST_F(GedcomWriterTest, TheHeaderNamesTheFileAndANameItsPartsGiven) {
+    const QString gedcom = exported("1,ทองดี,ศรีสุข,1,,,0,,0,0\n3,,ใจดี,0,,,0,,0,0\n");
     const auto r = records(gedcom);
-    EXPECT_EQ(r.value("0 @I1@ INDI"),
-              QStringList({"1 NAME ทองดี /ศรีสุข/", "2 GIVN ทองดี", "2 SURN ศรีสุข", "1 SEX M", "1 BIRT",
-                           "2 DATE 8 FEB 1880", "1 DEAT", "2 DATE 1 JUL 1950", "1 NOTE บรรทัดแรก",
-                           "2 CONT สอง"}));
-    // No longer living with no date of death; living, so no death at all.
-    EXPECT_EQ(r.value("0 @I2@ INDI"),
-              QStringList({"1 NAME บุญมา //", "2 GIVN บุญมา", "1 SEX F", "1 DEAT Y"}));
-    EXPECT_EQ(r.value("0 @I3@ INDI"), QStringList({"1 NAME /ใจดี/", "2 SURN ใจดี", "1 SEX F",
-                                                   "1 BIRT", "2 DATE 1 JAN 1990"}));
-
+    EXPECT_EQ(r.value("0 @I1@ INDI").mid(0, 3),
+              QStringList({"1 NAME ทองดี /ศรีสุข/", "2 GIVN ทองดี", "2 SURN ศรีสุข"}));
+    EXPECT_EQ(r.value("0 @I3@ INDI"), QStringList({"1 NAME /ใจดี/", "2 SURN ใจดี", "1 SEX F"}));
     EXPECT_TRUE(gedcom.startsWith(QLatin1String("0 HEAD\n1 SOUR KINMORA\n")));
     EXPECT_TRUE(gedcom.endsWith(QLatin1String("\n0 TRLR\n")));
     const QStringList head = r.value("0 HEAD");
@@ -80,30 +72,14 @@ TEST_F(GedcomWriterTest, APersonsRecordHoldsNameSexDatesAndBiography) {
         EXPECT_TRUE(head.contains(QLatin1String(line))) << line;
 }
 
-TEST_F(GedcomWriterTest, FamiliesFollowTheMarriagesThenTheParentsOfOtherChildren) {
-    const auto r = records(exported(testing::personRows(R"(
-            1 พ่อ m - 0 0 | 2 แม่ f - 0 0 | 3 แม่เลี้ยง f - 0 0 | 4 ป้า f - 0 0
-            12 ลูกสาม f 1950 2 1 | 10 ลูกหนึ่ง m 1950 1 2 | 11 ลูกสอง m - 1 2
-            13 ลูกพ่อ m 1960 1 0 | 14 หลานป้า f - 0 4 | 15 กำพร้า f - 0 0)"),
-                                    "1,2,20\n1,3,10\n2,1,30\n9,4,5\n0,0,1\n"));
-    // In the order of the third column; 9 names nobody; the couple 2,1 is 1,2 again.
-    EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 WIFE @I4@", "1 CHIL @I14@"}));
-    EXPECT_EQ(r.value("0 @F2@ FAM"), QStringList({"1 HUSB @I1@", "1 WIFE @I3@"}));
-    // Unknown birth first, then by birth, a tie by code.
-    EXPECT_EQ(r.value("0 @F3@ FAM"), QStringList({"1 HUSB @I1@", "1 WIFE @I2@", "1 CHIL @I11@",
-                                                  "1 CHIL @I10@", "1 CHIL @I12@"}));
-    EXPECT_EQ(r.value("0 @F4@ FAM"), QStringList({"1 HUSB @I1@", "1 CHIL @I13@"}));
-    EXPECT_FALSE(r.contains("0 @F5@ FAM"));
-
-    const auto links = [&](const char* person) {
-        QStringList found;
-        for (const QString& line : r.value(QLatin1String(person)))
-            if (line.startsWith(QLatin1String("1 FAM"))) found << line;
-        return found;
-    };
-    EXPECT_EQ(links("0 @I1@ INDI"), QStringList({"1 FAMS @F2@", "1 FAMS @F3@", "1 FAMS @F4@"}));
-    EXPECT_EQ(links("0 @I12@ INDI"), QStringList({"1 FAMC @F3@"}));
-    EXPECT_EQ(links("0 @I15@ INDI"), QStringList());
+// The families' order, members and links are what Gramps reads back; it
+// cannot see a couple named either way round, or a married row of nobody.
+TEST_F(GedcomWriterTest, ACoupleIsOneFamilyEitherWayRoundAndARowOfNobodyMakesNone) {
+    const auto r =
+        records(exported(testing::personRows("1 พ่อ m - 0 0 | 2 แม่ f - 0 0 | 3 ลูก f - 2 1"),
+                         "1,2,20\n2,1,30\n0,0,1\n9,0,5\n"));
+    EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 HUSB @I1@", "1 WIFE @I2@", "1 CHIL @I3@"}));
+    EXPECT_FALSE(r.contains("0 @F2@ FAM"));
 }
 
 TEST_F(GedcomWriterTest, ProgressCountsEveryRecordAndCanStopTheExport) {
@@ -210,9 +186,9 @@ mkfamily::TableContent readBack(const TableSchema& schema, const ResultTable& ro
     return mkfamily::TableReader::read({"married", buffer.data().toStdString(), "married.csv"});
 }
 
-// A record of one empty cell would be a blank line, which the reader skips;
-// all Null, a date column would be guessed to be text and a number column long.
-TEST(CsvTableWriterTest, NullRowsAreKeptAndTypesAreNamedSoThatNothingIsGuessed) {
+// A record of one empty cell would be a blank line, which the reader skips.
+// The column types are export_csv_round_trip's, where mdb-reader compares them.
+TEST(CsvTableWriterTest, RowsOfOneNullCellAreKept) {
     const TableSchema one{QStringLiteral("married"),
                           {{QStringLiteral("fathercode"), ColumnType::Integer, 2}}};
     const mkfamily::TableContent nulls =
@@ -222,23 +198,6 @@ TEST(CsvTableWriterTest, NullRowsAreKeptAndTypesAreNamedSoThatNothingIsGuessed) 
     EXPECT_TRUE(std::holds_alternative<std::monostate>(nulls.rows[0][0]));
     EXPECT_EQ(std::get<std::int32_t>(nulls.rows[1][0]), 5);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(nulls.rows[2][0]));
-
-    const TableSchema schema{QStringLiteral("married"),
-                             {{QStringLiteral("a"), ColumnType::Date, 0},
-                              {QStringLiteral("b"), ColumnType::Integer, 2},
-                              {QStringLiteral("c"), ColumnType::Integer, 4},
-                              {QStringLiteral("d,\"e\""), ColumnType::Memo, 0}}};
-    ResultTable rows{
-        {"a", "b", "c", "d"},
-        {Value::null(), Value::null(), Value::null(), Value::text(QStringLiteral("1,\"2\"\n3"))}};
-    const mkfamily::TableContent table = readBack(schema, rows);
-    ASSERT_EQ(table.columns.size(), 4u);
-    EXPECT_EQ(table.columns[0].type, mkfamily::ColumnType::DateTime);
-    EXPECT_EQ(table.columns[1].type, mkfamily::ColumnType::Integer);
-    EXPECT_EQ(table.columns[2].type, mkfamily::ColumnType::LongInteger);
-    EXPECT_EQ(table.columns[3].type, mkfamily::ColumnType::Memo);
-    EXPECT_EQ(table.columns[3].name, "d,\"e\"");
-    EXPECT_EQ(std::get<std::string>(table.rows[0][3]), "1,\"2\"\n3");
 }
 
 }  // namespace

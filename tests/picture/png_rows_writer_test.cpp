@@ -67,21 +67,7 @@ TEST(PngRowsWriterTest, RunsOfAMillionPixelsKeepTheChecksumRight) {
     EXPECT_EQ(rows.mid(3000001 + 1 + 3 * 999998, 4), QByteArray("\x01\x02\x03\xff", 4));
 }
 
-TEST(PngRowsWriterTest, MisuseAndAnUnwritableDeviceAreErrors) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    PngRowsWriter png(buffer, 10, 4, 100);
-    QImage band(10, 3, QImage::Format_RGB32);
-    band.fill(Qt::white);
-    EXPECT_THROW(png.write(QImage(11, 3, QImage::Format_RGB32), 0, 3), PngRowsWriter::Error);
-    EXPECT_THROW(png.write(band.convertToFormat(QImage::Format_RGB888), 0, 3),
-                 PngRowsWriter::Error);
-    EXPECT_THROW(png.write(band, 1, 3), PngRowsWriter::Error);  // past the band's end
-    png.write(band, 0, 3);
-    EXPECT_THROW(png.write(band, 0, 2), PngRowsWriter::Error);  // past the image's end
-    EXPECT_THROW(png.finish(), PngRowsWriter::Error);           // a row still missing
-
+TEST(PngRowsWriterTest, AnUnwritableDeviceIsAnError) {
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
     EXPECT_THROW(PngRowsWriter(readOnly, 10, 4, 100), PngRowsWriter::Error);
