@@ -71,7 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"a quoted empty field is a record", "h\n\"\"\n", {{1, {"h"}}, {2, {""}}}},
         ParseCase{"blank lines are skipped", "a\n\n\r\n\nb\n", {{1, {"a"}}, {5, {"b"}}}},
         ParseCase{"a lone carriage return is text", "a\rb,c\n", {{1, {"a\rb", "c"}}}},
-        ParseCase{"Thai text passes through", "ชื่อ,\"นาม, สกุล\"\n", {{1, {"ชื่อ", "นาม, สกุล"}}}},
         ParseCase{"nothing but a BOM", "\xEF\xBB\xBF", {}}));
 
 struct TypeCase {
@@ -147,7 +146,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "family.csv:3: column 'code': '40000' is out of range"},
         ErrorCase{"code:long\n2147483648\n", "family.csv:2: column 'code': '2147483648' is out"},
         ErrorCase{"code\n12a\n", "family.csv:2: column 'code': '12a' is not a whole number"},
-        ErrorCase{"code\n 1\n", "family.csv:2: column 'code': ' 1' is not a whole number"},
         ErrorCase{"x:double\n1e999\n", "family.csv:2: column 'x': '1e999' is not a number"},
         ErrorCase{"x:double\nnan\n", "family.csv:2: column 'x': 'nan' is not a number"},
         ErrorCase{"born\n1999-02-29\n", "family.csv:2: column 'born': '1999-02-29' is not a date"},
