@@ -16,16 +16,9 @@ namespace {
 
 // A grandfather with three children; the father has a wife, two children
 // with her and one whose mother is unknown.
-const char kFamily[] =
-    "1,ปู่,,1,1920-01-01,,1,,0,0\n"
-    "2,ย่า,,0,1922-01-01,,1,,0,0\n"
-    "3,พ่อ,,1,1950-01-01,,0,,1,2\n"
-    "4,อา,,0,1952-01-01,,0,,1,2\n"
-    "5,ลุง,,1,1948-01-01,,0,,1,2\n"
-    "6,แม่,,0,1955-01-01,,0,,0,0\n"
-    "7,ฉัน,,1,1980-01-01,,0,,3,6\n"
-    "8,น้อง,,0,1982-01-01,,0,,3,6\n"
-    "9,ลูกนอกสมรส,,1,1985-01-01,,0,,3,0\n";
+const std::string kFamily = testing::personRows(R"(
+    1 ปู่ m 1920 0 0 | 2 ย่า f 1922 0 0 | 3 พ่อ m 1950 1 2 | 4 อา f 1952 1 2 | 5 ลุง m 1948 1 2
+    6 แม่ f 1955 0 0 | 7 ฉัน m 1980 3 6 | 8 น้อง f 1982 3 6 | 9 ลูกนอกสมรส m 1985 3 0)");
 const char kMarriages[] = "1,2,1\n3,6,1\n";
 
 // Records every status text, not just the last.
@@ -99,14 +92,9 @@ TEST_F(ChartBuilderTest, EveryStatusTextCountsTheNodesSoFarAndTheLastGivesTheTot
 }
 
 TEST_F(ChartBuilderTest, AWomansUnknownPartnerIsAHusbandAndMarriagesFollowTheThirdColumn) {
-    open(
-        "1,แม่,,0,,,0,,0,0\n"
-        "2,สามีแรก,,1,,,0,,0,0\n"
-        "3,สามีหลัง,,1,,,0,,0,0\n"
-        "4,ลูกแรก,,1,2000-01-01,,0,,2,1\n"
-        "5,ลูกหลัง,,0,2010-01-01,,0,,3,1\n"
-        "6,ลูกไม่ทราบพ่อ,,0,2005-01-01,,0,,0,1\n",
-        "3,1,20\n2,1,10\n");
+    open(testing::personRows(R"(1 แม่ f - 0 0 | 2 สามีแรก m - 0 0 | 3 สามีหลัง m - 0 0
+            4 ลูกแรก m 2000 2 1 | 5 ลูกหลัง f 2010 3 1 | 6 ลูกไม่ทราบพ่อ f 2005 0 1)"),
+         "3,1,20\n2,1,10\n");
     build(QStringLiteral("แม่"), FamilySide::Father);
     EXPECT_EQ(lines(m_tree), (QStringList{
                                  "0 Root no upper noupper 1",
@@ -121,12 +109,9 @@ TEST_F(ChartBuilderTest, AWomansUnknownPartnerIsAHusbandAndMarriagesFollowTheThi
 }
 
 TEST_F(ChartBuilderTest, NamesakesAreBothMarkedAndMadeVisible) {
-    open(
-        "1,ปู่,,1,,,0,,0,0\n"
-        "2,สมชาย,,1,1950-01-01,,0,,1,0\n"
-        "3,ลูก,,1,1970-01-01,,0,,2,0\n"
-        "4,สมชาย,,1,1990-01-01,,0,,3,0\n",
-        "");
+    open(testing::personRows(
+             "1 ปู่ m - 0 0 | 2 สมชาย m 1950 1 0 | 3 ลูก m 1970 2 0 | 4 สมชาย m 1990 3 0"),
+         "");
     build(QStringLiteral("สมชาย"), FamilySide::Father);
     EXPECT_EQ(lines(m_tree), (QStringList{
                                  "0 Root no upper noupper 1",
@@ -154,13 +139,9 @@ TEST_F(ChartBuilderTest, ReachesFourGenerationsBelowTheTop) {
 }
 
 TEST_F(ChartBuilderTest, ACoupleInOneGenerationShowsItsChildrenTwice) {
-    open(
-        "1,ปู่,,1,,,0,,0,0\n"
-        "2,ชาย,,1,1950-01-01,,0,,1,0\n"
-        "3,หญิง,,0,1952-01-01,,0,,1,0\n"
-        "4,หลาน,,1,1975-01-01,,0,,2,3\n"
-        "5,ฉัน,,1,1953-01-01,,0,,1,0\n",
-        "2,3,1\n");
+    open(testing::personRows("1 ปู่ m - 0 0 | 2 ชาย m 1950 1 0 | 3 หญิง f 1952 1 0"
+                             "| 4 หลาน m 1975 2 3 | 5 ฉัน m 1953 1 0"),
+         "2,3,1\n");
     build(QStringLiteral("ฉัน"), FamilySide::Father);
     EXPECT_EQ(lines(m_tree).filter(QStringLiteral(" หลาน ")).size(), 2);
 }

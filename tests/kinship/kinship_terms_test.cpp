@@ -151,17 +151,12 @@ TEST(KinshipTermsTest, RelationsByMarriageInTheirOrderLongerChainsAndStrangers) 
 // married row may name one person twice.
 TEST(KinshipGraphTest, DamagedRowsAreReadAsFarAsTheyMakeSense) {
     testing::FamilyFiles files;
-    const auto database = FamilyDatabase::open(files.write("damaged.mdb",
-                                                           "1,Anna,,0,,,0,,0,0\n"
-                                                           "2,Twice,,1,,,0,,0,0\n"
-                                                           "2,Again,,1,,,0,,0,0\n"
-                                                           "3,Child,,1,,,0,,2,1\n"
-                                                           "4,Lost,,1,,,0,,999,1\n"
-                                                           "5,Loop,,1,,,0,,6,0\n"
-                                                           "6,Pool,,1,,,0,,5,0\n"
-                                                           "0,Zero,,1,,,0,,0,0\n"
-                                                           "7,anna,,0,,,0,,0,0\n",
-                                                           "3,3,1\n4,999,1\n"));
+    const auto database = FamilyDatabase::open(files.write(
+        "damaged.mdb",
+        testing::personRows("1 Anna f - 0 0 | 2 Twice m - 0 0 | 2 Again m - 0 0 | 3 Child m - 2 1"
+                            "| 4 Lost m - 999 1 | 5 Loop m - 6 0 | 6 Pool m - 5 0 | 0 Zero m - 0 0"
+                            "| 7 anna f - 0 0"),
+        "3,3,1\n4,999,1\n"));
     RecordSet& rs = database->rs_family();
     rs.findFirst(criteria::codeEquals(4));
     const FamilyGraph graph = FamilyGraph::read(*database);
