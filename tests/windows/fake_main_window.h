@@ -23,7 +23,7 @@ public:
     QString title() const override { return QStringLiteral("Kinmora"); }
     void setBusyCursor(bool busy) override { busyCursor.push_back(busy); }
     QWidget* widget() override { return &window; }
-    void setStatusText(const QString& text) override { statusTexts.append(text); }
+    void setStatusText(const QString&) override {}
 
     bool untouched() const { return calacNames.isEmpty() && openedPaths.isEmpty(); }
 
@@ -31,7 +31,6 @@ public:
     QStringList calacNames;
     QStringList openedPaths;
     bool opens = true;  // what openFile answers
-    QStringList statusTexts;
     std::vector<bool> busyCursor;
     std::function<void()> duringCalac;  // runs inside calac, e.g. to look at cursors
 };
