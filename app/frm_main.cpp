@@ -198,7 +198,7 @@ void frm_main::changeEvent(QEvent* event) {
 }
 
 void frm_main::closeEvent(QCloseEvent* event) {
-    // Form_Unload: nothing holds the family file open once the program ends,
+    // Once the main window closes, nothing holds the family file open,
     // and the program ends whatever other window is still open.
     Module1::instance().close();
     QCoreApplication::quit();

@@ -26,7 +26,7 @@ class frm_main : public QMainWindow, public ChartView, public MainWindow {
     Q_OBJECT
 
 public:
-    // Form_Load: caption and prog_title "Kinmora", Combo1 on the father's
+    // Opens with caption and prog_title "Kinmora", Combo1 on the father's
     // side, an empty chart, "open", "about" and "exit" enabled, the client
     // area at its designed size centred on the screen.
     explicit frm_main(QWidget* parent = nullptr);

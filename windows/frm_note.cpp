@@ -157,7 +157,7 @@ void frm_note::fill(const PersonParticulars& p) {
 }
 
 bool frm_note::event(QEvent* event) {
-    // Form_Activate: the opening command's hourglass ends once the window is up.
+    // The opening command's hourglass ends once the window is up.
     if (event->type() == QEvent::WindowActivate) m_main.setBusyCursor(false);
     return QDialog::event(event);
 }

@@ -20,7 +20,7 @@ class frm_note : public QDialog {
     Q_OBJECT
 
 public:
-    // Form_Load: builds the window over `main` and fills it for the person
+    // Builds the window over `main` and fills it for the person
     // named `select_name` in `rs_family` (null when no file is open), with
     // `now` as the present moment (the clock when not given). When no person
     // has that name (or the file cannot be read), loaded() is false and the

@@ -66,7 +66,7 @@ open_form::open_form(MainWindow& main)
     connect(m_ok, &QPushButton::clicked, this, &open_form::ok);
     connect(m_cancel, &QPushButton::clicked, this, &open_form::cancel);
 
-    // Form_Load: the program's own folder.
+    // The lists start on the program's own folder.
     if (!setFolder(QCoreApplication::applicationDirPath())) setFolder(QDir::rootPath());
     tool_window::centreOnScreen(this, main.widget());
 }

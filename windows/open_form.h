@@ -20,7 +20,7 @@ class open_form : public CommandDialog {
     Q_OBJECT
 
 public:
-    // Form_Load: the three lists stand on the program's own folder.
+    // The three lists stand on the program's own folder.
     explicit open_form(MainWindow& main);
 
     // What the toolbar's open command calls: shows the window modally over
