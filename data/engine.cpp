@@ -3,6 +3,9 @@
 // numbers of a query are bound as parameters.
 #include "data/engine.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "data/engine_loader.h"
 #include "data/family_file_error.h"
 #include "data/reader_process.h"
@@ -132,10 +135,14 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     for (std::size_t i = 0; i < q.parameters.size(); ++i)
         sqlite3_bind_int64(statement, static_cast<int>(i) + 1, q.parameters[i]);
 
+    const auto step = [&] {
+        m_tables.trace.clear();
+        return sqlite3_step(statement);
+    };
     // The first step comes before the columns are counted: a statement
     // prepared before a column was added is prepared again by it, with the
     // column.
-    int status = sqlite3_step(statement);
+    int status = step();
     const int columnCount = sqlite3_column_count(statement);
     QStringList columns;
     for (int i = 0; i < columnCount; ++i)
@@ -143,12 +150,30 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     auto result =
         std::make_shared<ResultTable>(std::move(columns), ResultTable::Stores{m_texts, m_memos});
     std::vector<ColumnType> types;
-    for (std::size_t rows = 1; status == SQLITE_ROW; ++rows, status = sqlite3_step(statement)) {
-        if (types.empty())
+    // While the rows are rows of `source`: the columns each step must read.
+    const StoredTable* source = nullptr;
+    std::uint64_t sourceColumns = 0;
+    for (std::size_t rows = 1; status == SQLITE_ROW; ++rows, status = step()) {
+        if (rows == 1) {
             for (int i = 0; i < columnCount; ++i)
                 types.push_back(typeFromDeclared(sqlite3_column_decltype(statement, i),
                                                  sqlite3_column_type(statement, i)));
-        for (int i = 0; i < columnCount; ++i) appendCell(*result, statement, i, types[i]);
+            if (std::optional<ResultTable::StoredRows> stored = storedRowsOf(statement, types)) {
+                source = stored->table.get();
+                for (const std::size_t column : stored->columns)
+                    sourceColumns |= std::uint64_t{1} << column;
+                result->keepStoredRows(std::move(*stored));
+            }
+        }
+        if (source) {
+            const std::optional<std::size_t> row = m_tables.trace.onlyRow(*source, sourceColumns);
+            if (!row || !result->appendStoredRow(*row)) {
+                result->copyStoredRows();
+                source = nullptr;
+            }
+        }
+        if (!source)
+            for (int i = 0; i < columnCount; ++i) appendCell(*result, statement, i, types[i]);
         if (rows % 256 == 0) m_heap.populate();
     }
     const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db.get()));
@@ -156,6 +181,31 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     sqlite3_clear_bindings(statement);
     if (status != SQLITE_DONE) throw failed(reason);
     return result;
+}
+
+std::optional<ResultTable::StoredRows> Engine::storedRowsOf(
+    sqlite3_stmt* statement, const std::vector<ColumnType>& types) const {
+    const int count = sqlite3_column_count(statement);
+    const char* table = count > 0 ? sqlite3_column_table_name(statement, 0) : nullptr;
+    if (!table) return std::nullopt;
+    const auto it = m_tableNumbers.find(QString::fromUtf8(table).toLower());
+    if (it == m_tableNumbers.end()) return std::nullopt;
+    ResultTable::StoredRows rows{m_tables.tables[it->second], {}, types};
+    const auto& stored = rows.table->schema().columns;
+    for (int i = 0; i < count; ++i) {
+        const char* database = sqlite3_column_database_name(statement, i);
+        const char* from = sqlite3_column_table_name(statement, i);
+        const char* origin = sqlite3_column_origin_name(statement, i);
+        if (!database || !from || !origin || std::strcmp(database, "main") != 0 ||
+            std::strcmp(from, table) != 0)
+            return std::nullopt;
+        const QString name = QString::fromUtf8(origin);
+        const auto column = std::find_if(stored.begin(), stored.end(),
+                                         [&](const ColumnInfo& c) { return c.name == name; });
+        if (column == stored.end() || column - stored.begin() >= 64) return std::nullopt;
+        rows.columns.push_back(static_cast<std::size_t>(column - stored.begin()));
+    }
+    return rows;
 }
 
 void Engine::appendCell(ResultTable& result, sqlite3_stmt* statement, int column,

@@ -70,6 +70,12 @@ private:
     void exec(const QString& sql);
     void appendCell(ResultTable& result, sqlite3_stmt* statement, int column,
                     ColumnType type) const;
+    // The stored table whose rows the statement's rows are, when each of its
+    // result columns (read as `types` says) is a column of that table, not
+    // an expression. Each step then tells by the row trace which row it
+    // read; see row_trace.h.
+    std::optional<ResultTable::StoredRows> storedRowsOf(sqlite3_stmt* statement,
+                                                        const std::vector<ColumnType>& types) const;
     // Makes stored table `n` SQLite's table of its name.
     void declare(std::size_t n);
 

@@ -34,7 +34,7 @@ Engine::Loader::Loader(Engine& engine) : m_engine(engine) {}
 
 void Engine::Loader::beginTable(const TableSchema& schema) {
     auto& tables = m_engine.m_tables.tables;
-    tables.push_back(std::make_unique<StoredTable>(schema));
+    tables.push_back(std::make_shared<StoredTable>(schema));
     m_table = tables.back().get();
     try {
         m_engine.declare(tables.size() - 1);

@@ -15,8 +15,69 @@ void ResultTable::append(const Value& value) {
     m_kept.push_back(value);
 }
 
+void ResultTable::keepStoredRows(StoredRows rows) {
+    m_stored = std::move(rows);
+}
+
+bool ResultTable::appendStoredRow(std::size_t row) {
+    for (std::size_t i = 0; i < m_stored->columns.size(); ++i)
+        if (!cellOf(m_stored->table->cell(row, m_stored->columns[i]), m_stored->types[i]))
+            return false;
+    m_storedRows.push_back(static_cast<std::uint32_t>(row));
+    return true;
+}
+
+void ResultTable::copyStoredRows() {
+    if (!m_stored) return;
+    const int rows = rowCount();
+    std::vector<Cell> cells;
+    cells.reserve(static_cast<std::size_t>(rows) * columns.size());
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns.size(); ++column) cells.push_back(cell(row, column));
+    m_stored.reset();
+    m_storedRows = {};
+    for (const Cell& c : cells) push(c);
+}
+
+std::optional<ResultTable::Cell> ResultTable::cellOf(const SqlCell& stored, ColumnType type) const {
+    using Kind = SqlCell::Kind;
+    if (stored.kind == Kind::Null || type == ColumnType::Other) return Cell{};
+    const auto real = [&](Cell::Kind kind) -> std::optional<Cell> {
+        Cell c{kind, {0}};
+        if (stored.kind == Kind::Integer)
+            c.d = static_cast<double>(stored.integer);
+        else if (stored.kind == Kind::Real)
+            c.d = stored.real;
+        else
+            return std::nullopt;
+        return c;
+    };
+    switch (type) {
+        case ColumnType::Bool:
+            if (stored.kind != Kind::Integer) break;
+            return Cell{Cell::Bool, {stored.integer != 0 ? 1 : 0}};
+        case ColumnType::Integer:
+            if (stored.kind != Kind::Integer) break;
+            return Cell{Cell::Integer, {stored.integer}};
+        case ColumnType::Real:
+            return real(Cell::Real);
+        case ColumnType::Date:
+            return real(Cell::Date);
+        case ColumnType::Memo:
+            if (stored.kind != Kind::Integer) break;
+            return m_stores.memos->find(stored.integer) ? Cell{Cell::Memo, {stored.integer}}
+                                                        : Cell{};
+        case ColumnType::Text:
+            if (stored.kind != Kind::Text) break;
+            return Cell{Cell::StoredText, {stored.text}};
+        case ColumnType::Other:
+            break;
+    }
+    return std::nullopt;
+}
+
 Value ResultTable::at(int row, int column) const {
-    const Cell& cell = this->cell(row, column);
+    const Cell cell = this->cell(row, column);
     switch (cell.kind) {
         case Cell::Null:
             return Value::null();

@@ -19,6 +19,7 @@ namespace {
 struct Table : sqlite3_vtab {
     const StoredTable* stored = nullptr;
     TextStore* texts = nullptr;
+    RowTrace* trace = nullptr;
 };
 
 struct Cursor : sqlite3_vtab_cursor {
@@ -64,6 +65,7 @@ int connect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_v
     auto* table = new Table;
     table->stored = &stored;
     table->texts = tables.texts;
+    table->trace = &tables.trace;
     *out = table;
     return SQLITE_OK;
 }
@@ -188,6 +190,8 @@ int eof(sqlite3_vtab_cursor* base) {
 
 int column(sqlite3_vtab_cursor* base, sqlite3_context* context, int column) {
     const auto& cursor = *static_cast<Cursor*>(base);
+    const auto& table = *static_cast<const Table*>(base->pVtab);
+    table.trace->read(cursor.stored, cursor.row(), column);
     const SqlCell& cell = cursor.stored->cell(cursor.row(), static_cast<std::size_t>(column));
     switch (cell.kind) {
         case SqlCell::Kind::Null:
@@ -200,7 +204,6 @@ int column(sqlite3_vtab_cursor* base, sqlite3_context* context, int column) {
             sqlite3_result_double(context, cell.real);
             break;
         case SqlCell::Kind::Text: {
-            const auto& table = *static_cast<const Table*>(base->pVtab);
             const TextStore::Token& token = table.texts->storedToken(cell.text);
             sqlite3_result_text(context, token.data(), static_cast<int>(token.size()),
                                 SQLITE_STATIC);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "data/row_trace.h"
 #include "data/stored_table.h"
 
 namespace kinmora {
@@ -15,8 +16,10 @@ namespace kinmora {
 class TextStore;
 
 struct StoredTables {
-    std::vector<std::unique_ptr<StoredTable>> tables;
+    // Shared with the query results whose rows are rows of a stored table.
+    std::vector<std::shared_ptr<StoredTable>> tables;
     TextStore* texts = nullptr;  // the store the tables' text numbers refer to
+    RowTrace trace;              // what the current step of a query read
 };
 
 namespace row_module {

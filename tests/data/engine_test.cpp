@@ -192,5 +192,38 @@ TEST_F(EngineTest, ABadQueryNamesItselfAsWrittenInTheError) {
     }
 }
 
+// A query whose rows are rows of one table reads them where the engine keeps
+// them; one that SQLite sorts, or whose rows repeat, copies their cells.
+// Both read alike, whatever the kind of value.
+TEST_F(EngineTest, RowsReadAlikeWhetherKeptInPlaceOrCopied) {
+    auto engine = open(
+        "3,ค,ใจดี,1,1950-01-02 06:00:00,1999-12-31,0,ชีวิตยาว,0,0\n"
+        "1,ก,,0,,,1,,3,0\n"
+        "1,ก,,0,,,1,,3,0\n"
+        ",ข,ดี,1,1960-01-01,,0,บันทึก,1,2\n");
+    const auto rows = [&](const char* sql) {
+        const auto table = engine->query(QString::fromUtf8(sql));
+        QStringList read;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList fields;
+            for (int column = 0; column < table->columns.size(); ++column) {
+                const Value value = table->at(row, column);
+                fields << QString::number(static_cast<int>(value.kind())) + u':' + value.toText();
+            }
+            read << fields.join(u'|');
+        }
+        return read;
+    };
+    // Two sort keys: SQLite sorts, and every row is copied.
+    EXPECT_EQ(rows("select * from family order by name"),
+              rows("select * from family order by name, code"));
+    EXPECT_EQ(rows("select code, surname, name from family order by name"),
+              rows("select code, surname, name from family order by name, code"));
+    // The second row of ก is read and left out on the way to ข.
+    EXPECT_EQ(rows("select distinct * from family order by name"),
+              rows("select distinct * from family order by name, code"));
+    EXPECT_EQ(rows("select distinct * from family order by name").size(), 3);
+}
+
 }  // namespace
 }  // namespace kinmora
