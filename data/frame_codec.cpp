@@ -19,7 +19,7 @@ enum Frame : char {
     kDone = 'D',
 };
 
-constexpr qsizetype kFlushSize = 1 << 16;
+constexpr std::size_t kFlushSize = 1 << 16;
 constexpr std::chrono::milliseconds kFlushInterval{200};
 constexpr std::size_t kLengthSize = sizeof(std::uint32_t);
 // No frame is longer: the longest memo is 64 MB, 128 MB as UTF-16.
@@ -102,16 +102,19 @@ constexpr int kErrorKinds = static_cast<int>(FamilyFileError::Kind::BadQuery) + 
 FrameEncoder::FrameEncoder(std::function<void(const QByteArray&)> write)
     : m_write(std::move(write)) {}
 
-// Buffers are emptied with resize(0), which keeps their memory: freeing and
-// taking it again for every frame made malloc trim and grow the heap
+// Each frame is written straight into the batch, its length filled in at its
+// end. The batch is emptied with clear(), which keeps its memory: freeing and
+// taking it again for every batch made malloc trim and grow the heap
 // thousands of times.
 void FrameEncoder::begin(char type) {
-    m_frame.resize(0);
-    m_frame.append(type);
+    m_frameStart = m_out.size();
+    m_out.resize(m_frameStart + kLengthSize);
+    m_out.push_back(type);
 }
 
 void FrameEncoder::put(const void* data, std::size_t size) {
-    m_frame.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    const auto* bytes = static_cast<const char*>(data);
+    m_out.insert(m_out.end(), bytes, bytes + size);
 }
 
 void FrameEncoder::put(const QString& text) {
@@ -143,9 +146,8 @@ void FrameEncoder::put(const Value& v) {
 }
 
 void FrameEncoder::end() {
-    const auto length = static_cast<std::uint32_t>(m_frame.size());
-    m_out.append(reinterpret_cast<const char*>(&length), sizeof length);
-    m_out.append(m_frame);
+    const auto length = static_cast<std::uint32_t>(m_out.size() - m_frameStart - kLengthSize);
+    std::memcpy(m_out.data() + m_frameStart, &length, sizeof length);
     if (m_out.size() >= kFlushSize ||
         std::chrono::steady_clock::now() - m_flushed >= kFlushInterval)
         flush();
@@ -153,9 +155,9 @@ void FrameEncoder::end() {
 
 void FrameEncoder::flush() {
     m_flushed = std::chrono::steady_clock::now();
-    if (m_out.isEmpty()) return;
-    m_write(m_out);
-    m_out.resize(0);
+    if (m_out.empty()) return;
+    m_write(QByteArray::fromRawData(m_out.data(), static_cast<qsizetype>(m_out.size())));
+    m_out.clear();
 }
 
 void FrameEncoder::beginTable(const TableSchema& schema) {

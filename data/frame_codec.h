@@ -45,8 +45,8 @@ private:
     void end();
 
     std::function<void(const QByteArray&)> m_write;
-    QByteArray m_frame;
-    QByteArray m_out;
+    std::vector<char> m_out;       // the frames of the batch
+    std::size_t m_frameStart = 0;  // where the frame being written starts in m_out
     std::chrono::steady_clock::time_point m_flushed = std::chrono::steady_clock::now();
 };
 
