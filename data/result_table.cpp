@@ -17,12 +17,17 @@ void ResultTable::append(const Value& value) {
 
 void ResultTable::keepStoredRows(StoredRows rows) {
     m_stored = std::move(rows);
+    m_checkStoredRows = false;
+    for (std::size_t i = 0; i < m_stored->columns.size(); ++i)
+        if (!readAsStored(m_stored->table->kindsIn(m_stored->columns[i]), m_stored->types[i]))
+            m_checkStoredRows = true;
 }
 
 bool ResultTable::appendStoredRow(std::size_t row) {
-    for (std::size_t i = 0; i < m_stored->columns.size(); ++i)
-        if (!cellOf(m_stored->table->cell(row, m_stored->columns[i]), m_stored->types[i]))
-            return false;
+    if (m_checkStoredRows)
+        for (std::size_t i = 0; i < m_stored->columns.size(); ++i)
+            if (!cellOf(m_stored->table->cell(row, m_stored->columns[i]), m_stored->types[i]))
+                return false;
     m_storedRows.push_back(static_cast<std::uint32_t>(row));
     return true;
 }
@@ -74,6 +79,28 @@ std::optional<ResultTable::Cell> ResultTable::cellOf(const SqlCell& stored, Colu
             break;
     }
     return std::nullopt;
+}
+
+bool ResultTable::readAsStored(unsigned kinds, ColumnType type) {
+    const auto bit = [](SqlCell::Kind kind) { return 1u << static_cast<unsigned>(kind); };
+    unsigned read = bit(SqlCell::Kind::Null);
+    switch (type) {
+        case ColumnType::Other:
+            return true;
+        case ColumnType::Bool:
+        case ColumnType::Integer:
+        case ColumnType::Memo:
+            read |= bit(SqlCell::Kind::Integer);
+            break;
+        case ColumnType::Real:
+        case ColumnType::Date:
+            read |= bit(SqlCell::Kind::Integer) | bit(SqlCell::Kind::Real);
+            break;
+        case ColumnType::Text:
+            read |= bit(SqlCell::Kind::Text);
+            break;
+    }
+    return (kinds & ~read) == 0;
 }
 
 Value ResultTable::at(int row, int column) const {

@@ -103,6 +103,9 @@ private:
     // The cell SQLite's value of `stored` gives in a column of `type`, or
     // nothing when SQLite would convert it.
     std::optional<Cell> cellOf(const SqlCell& stored, ColumnType type) const;
+    // Whether every cell of the kinds `kinds` (see StoredTable::kindsIn) has
+    // a cellOf() in a column of `type`.
+    static bool readAsStored(unsigned kinds, ColumnType type);
     void push(const Cell& cell) {
         if (m_chunks.empty() || m_chunks.back().size() == kChunk) {
             m_chunks.emplace_back();
@@ -122,6 +125,8 @@ private:
     std::vector<Value> m_kept;                // the values of Kept cells, by their number
     std::optional<StoredRows> m_stored;       // while the rows are stored rows
     std::vector<std::uint32_t> m_storedRows;  // their numbers in m_stored->table
+    // Whether some column's cells may not read as stored, so that each stored row is checked.
+    bool m_checkStoredRows = false;
 };
 
 }  // namespace kinmora

@@ -53,9 +53,12 @@ void StoredTable::addIndex(std::vector<std::size_t> columns) {
 }
 
 StoredTable::StoredTable(TableSchema schema)
-    : m_schema(std::move(schema)), m_width(m_schema.columns.size()) {}
+    : m_schema(std::move(schema)), m_width(m_schema.columns.size()), m_kinds(m_width, 0) {}
 
 void StoredTable::append(std::span<const SqlCell> row) {
+    for (std::size_t i = 0; i < m_width; ++i)
+        m_kinds[i] |=
+            1u << static_cast<unsigned>(i < row.size() ? row[i].kind : SqlCell::Kind::Null);
     m_cells.insert(m_cells.end(), row.begin(), row.end());
     m_cells.resize((m_rowCount + 1) * m_width);  // a short row reads Null at its end
     ++m_rowCount;

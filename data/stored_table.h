@@ -61,6 +61,12 @@ public:
     // Adds a column that reads as Null in every row.
     void addColumn(ColumnInfo column) { m_schema.columns.push_back(std::move(column)); }
 
+    // The kinds of the cells of `column`: bit k set when a cell is of SqlCell::Kind k.
+    unsigned kindsIn(std::size_t column) const {
+        return column < m_width ? m_kinds[column]
+                                : 1u << static_cast<unsigned>(SqlCell::Kind::Null);
+    }
+
     const SqlCell& cell(std::size_t row, std::size_t column) const {
         static const SqlCell null;
         return column < m_width ? m_cells[row * m_width + column] : null;
@@ -99,6 +105,7 @@ private:
     std::size_t m_width;  // the columns the rows were read with
     std::size_t m_rowCount = 0;
     std::vector<SqlCell> m_cells;
+    std::vector<unsigned> m_kinds;  // of each column's cells, as kindsIn() gives them
     std::map<std::size_t, std::vector<std::size_t>> m_indexColumns;  // by first column
     mutable std::map<std::size_t, NumberIndex> m_numberIndexes;
     mutable std::map<std::size_t, std::optional<std::vector<std::uint32_t>>> m_orders;
