@@ -4,7 +4,9 @@
 #include "data/sort_key_maker.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+#include <optional>
 
 #include "data/thai_collation.h"
 
@@ -34,6 +36,7 @@ void SortKeyMaker::handOver() {
     if (m_batch.empty()) return;
     {
         const std::lock_guard lock(m_mutex);
+        m_handedOver += m_batch.size();
         m_batches.push_back(std::move(m_batch));
     }
     m_batch.clear();
@@ -43,8 +46,15 @@ void SortKeyMaker::handOver() {
 
 const std::vector<std::uint32_t>& SortKeyMaker::order() {
     handOver();
+    std::vector<Keyed> keyed = keyFromTheBack();
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] { return m_batches.empty() && !m_busy; });
+    // The thread keyed every batch before the caller's, which follow in order.
+    for (auto part = keyed.rbegin(); part != keyed.rend(); ++part) {
+        m_keys.insert(m_keys.end(), std::make_move_iterator(part->keys.begin()),
+                      std::make_move_iterator(part->keys.end()));
+        m_runs.push_back(std::move(part->run));
+    }
     while (m_runs.size() > 1) {
         Run last = std::move(m_runs.back());
         m_runs.pop_back();
@@ -52,6 +62,34 @@ const std::vector<std::uint32_t>& SortKeyMaker::order() {
     }
     if (m_runs.empty()) m_runs.emplace_back();
     return m_runs.front();
+}
+
+std::vector<SortKeyMaker::Keyed> SortKeyMaker::keyFromTheBack() {
+    std::vector<Keyed> keyed;
+    std::optional<QCollator> collator;
+    for (;;) {
+        std::vector<QString> batch;
+        std::uint32_t first = 0;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_batches.empty()) break;
+            batch = std::move(m_batches.back());
+            m_batches.pop_back();
+            first = static_cast<std::uint32_t>((keyed.empty() ? m_handedOver : keyed.back().first) -
+                                               batch.size());
+        }
+        if (!collator) collator = ThaiCollation::collator();
+        Keyed part{first, {}, Run(batch.size())};
+        part.keys.reserve(batch.size());
+        for (const QString& text : batch) part.keys.push_back(collator->sortKey(text));
+        std::iota(part.run.begin(), part.run.end(), 0u);
+        std::sort(part.run.begin(), part.run.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return part.keys[a].compare(part.keys[b]) < 0;
+        });
+        for (std::uint32_t& n : part.run) n += first;
+        keyed.push_back(std::move(part));
+    }
+    return keyed;
 }
 
 void SortKeyMaker::retire() {

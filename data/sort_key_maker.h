@@ -27,9 +27,9 @@ public:
     // Sets aside room for `more` texts.
     void reserve(std::size_t more);
 
-    // Waits until every text queued is keyed and sorted, then gives the
-    // numbers of all texts in Thai order; texts that sort alike stand
-    // together in any order.
+    // Waits until every text queued is keyed and sorted, keying the last
+    // batches itself meanwhile, then gives the numbers of all texts in Thai
+    // order; texts that sort alike stand together in any order.
     const std::vector<std::uint32_t>& order();
     // Negative, zero or positive as text `a` sorts before, with or after
     // text `b`; both must be in order().
@@ -47,6 +47,14 @@ private:
     void handOver();
     void work();
     void sortBatch(const QCollator& collator, const std::vector<QString>& batch);
+    // The caller's share of the keying: batches from the back of the queue,
+    // while the thread keys from its front, instead of waiting.
+    struct Keyed {
+        std::uint32_t first;  // the number of the batch's first text
+        std::vector<QCollatorSortKey> keys;
+        Run run;
+    };
+    std::vector<Keyed> keyFromTheBack();
     Run merged(const Run& a, const Run& b) const;
 
     std::vector<QString> m_batch;  // queued, not yet handed over
@@ -56,7 +64,8 @@ private:
     bool m_busy = false;                         // the thread is keying a batch
     bool m_stopping = false;
     bool m_retired = false;
-    std::size_t m_expected = 0;  // the texts the keys may be reserved for
+    std::size_t m_expected = 0;    // the texts the keys may be reserved for
+    std::size_t m_handedOver = 0;  // the texts handed over to the thread
     // Written by the thread while it is busy, read once it is not.
     std::vector<QCollatorSortKey> m_keys;  // by text number
     // Sorted runs of text numbers, longer ones first, merged two alike as

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "data/sort_key_maker.h"
 #include "data/thai_collation.h"
 
 namespace kinmora {
@@ -79,6 +80,20 @@ TEST(TextStoreTest, TokensCompareAsTheirTextsInThaiOrder) {
             EXPECT_EQ(sign(store.compare(utf8(names[i]), tokens[j])), expected);
         }
     EXPECT_EQ(store.compare(tokens[5], tokens[6]), 0);  // alice and Alice tie
+}
+
+// The caller of order() keys the last batches while the maker's thread keys
+// the first ones; every text must come in its place all the same.
+TEST(SortKeyMakerTest, OrdersEveryTextWhicheverThreadKeyedIt) {
+    SortKeyMaker maker;
+    QStringList texts;
+    for (int i = 0; i < 10000; ++i) texts << QStringLiteral("ชื่อ%1").arg(i * 7919 % 10000);
+    for (const QString& text : texts) maker.add(text);
+    const std::vector<std::uint32_t>& order = maker.order();
+    ASSERT_EQ(order.size(), 10000u);
+    const QCollator thai = ThaiCollation::collator();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        ASSERT_LT(thai.compare(texts[order[i - 1]], texts[order[i]]), 0) << i;
 }
 
 }  // namespace
