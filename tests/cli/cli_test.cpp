@@ -108,7 +108,9 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
     for (const Case& c : cases) {
         const ProcessRun run = cli(c.arguments, QStringLiteral("C"));
         EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
-        if (!c.err.isEmpty()) EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
+        if (!c.err.isEmpty()) {
+            EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
+        }
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(out));
@@ -213,7 +215,9 @@ TEST_F(CliTest, RelationPrintsTheTermOrSaysWhatWentWrong) {
         const std::string what = c.arguments.join(' ').toStdString();
         EXPECT_EQ(run.status, c.status) << what;
         EXPECT_EQ(run.out, c.out) << what;
-        if (c.status == 1) EXPECT_EQ(run.err, "NOT FOUND\n") << what;
+        if (c.status == 1) {
+            EXPECT_EQ(run.err, "NOT FOUND\n") << what;
+        }
     }
     EXPECT_EQ(cli({"relation", m_files.path("missing.mdb"), "a", "b"}).status, 2);
 }

@@ -91,7 +91,7 @@ TEST_P(Program, ExitsWithOneLineAndWritesNothingOnError) {
     dir.writeFile("family.csv", "code,name\n1,a\n70000,b\n");
     const auto run = kinmora::testing::runProcess(
         KINMORA_MKFAMILY_EXE, QString::fromStdString(GetParam().arguments).split(' '),
-        {dir.path(".")});
+        {dir.path("."), {}});
     EXPECT_EQ(run.status, GetParam().exitCode);
     EXPECT_EQ(run.err.toStdString(), GetParam().error);
     if (GetParam().exitCode != 0) {
