@@ -79,14 +79,10 @@ std::vector<SortKeyMaker::Keyed> SortKeyMaker::keyFromTheBack() {
                                                batch.size());
         }
         if (!collator) collator = ThaiCollation::collator();
-        Keyed part{first, {}, Run(batch.size())};
+        Keyed part{first, {}, {}};
         part.keys.reserve(batch.size());
         for (const QString& text : batch) part.keys.push_back(collator->sortKey(text));
-        std::iota(part.run.begin(), part.run.end(), 0u);
-        std::sort(part.run.begin(), part.run.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return part.keys[a].compare(part.keys[b]) < 0;
-        });
-        for (std::uint32_t& n : part.run) n += first;
+        part.run = sortedRun(part.keys, first);
         keyed.push_back(std::move(part));
     }
     return keyed;
@@ -129,16 +125,22 @@ void SortKeyMaker::work() {
 void SortKeyMaker::sortBatch(const QCollator& collator, const std::vector<QString>& batch) {
     const auto first = static_cast<std::uint32_t>(m_keys.size());
     for (const QString& text : batch) m_keys.push_back(collator.sortKey(text));
-    Run run(batch.size());
-    std::iota(run.begin(), run.end(), first);
-    std::sort(run.begin(), run.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return m_keys[a].compare(m_keys[b]) < 0; });
-    m_runs.push_back(std::move(run));
+    m_runs.push_back(sortedRun(std::span(m_keys).subspan(first), first));
     while (m_runs.size() > 1 && m_runs[m_runs.size() - 2].size() <= m_runs.back().size()) {
         Run last = std::move(m_runs.back());
         m_runs.pop_back();
         m_runs.back() = merged(m_runs.back(), last);
     }
+}
+
+SortKeyMaker::Run SortKeyMaker::sortedRun(std::span<const QCollatorSortKey> keys,
+                                          std::uint32_t first) {
+    Run run(keys.size());
+    std::iota(run.begin(), run.end(), 0u);
+    std::sort(run.begin(), run.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return keys[a].compare(keys[b]) < 0; });
+    for (std::uint32_t& n : run) n += first;
+    return run;
 }
 
 SortKeyMaker::Run SortKeyMaker::merged(const Run& a, const Run& b) const {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <span>
 #include <thread>
 #include <vector>
 
@@ -55,6 +56,8 @@ private:
         Run run;
     };
     std::vector<Keyed> keyFromTheBack();
+    // The numbers first, first + 1, ... of the texts whose keys are `keys`, in their order.
+    static Run sortedRun(std::span<const QCollatorSortKey> keys, std::uint32_t first);
     Run merged(const Run& a, const Run& b) const;
 
     std::vector<QString> m_batch;  // queued, not yet handed over
