@@ -18,6 +18,11 @@ public:
     // Makes present the pages the heap has grown by since the last call.
     // Cheap when it has not grown; call it often while allocating.
     void populate();
+    // For a thread that allocates much while the heap's settings stand:
+    // asks for huge pages under the next stretch of the calling thread's own
+    // heap, where the kernel gives them on request. Call it on that thread
+    // before it allocates.
+    static void adviseThreadHeap();
 
 private:
     bool m_hugePages = false;

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <optional>
 
+#include "data/heap_populator.h"
 #include "data/thai_collation.h"
 
 namespace kinmora {
@@ -97,6 +98,7 @@ void SortKeyMaker::retire() {
 }
 
 void SortKeyMaker::work() {
+    HeapPopulator::adviseThreadHeap();                     // the keys' pages, a fault per 2 MB
     const QCollator collator = ThaiCollation::collator();  // this thread's own
     std::unique_lock lock(m_mutex);
     for (;;) {

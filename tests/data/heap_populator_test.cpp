@@ -1,5 +1,6 @@
 // The heap's pages are made cheap to write without taking memory ahead of
-// what is written: a stretch asked for huge pages stays unwritten until used.
+// what is written: a stretch asked for huge pages, the main heap's or a
+// thread's, stays unwritten until used.
 #include "data/heap_populator.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kinmora {
@@ -32,6 +34,15 @@ TEST(HeapPopulator, MakesPresentNoMoreThanIsWrittenAndAPageOrTwo) {
     const long grown = residentAnonymousKb() - before;
     for (void* block : blocks) std::free(block);
     EXPECT_LT(grown, 6 * 1024) << "KB resident for 1 MB written";
+
+    // A thread's own heap: asking for huge pages makes nothing present.
+    long threadGrown = 0;
+    std::thread([&] {
+        const long threadBefore = residentAnonymousKb();
+        HeapPopulator::adviseThreadHeap();
+        threadGrown = residentAnonymousKb() - threadBefore;
+    }).join();
+    EXPECT_LT(threadGrown, 1024) << "KB resident after asking on a thread";
 }
 
 }  // namespace
