@@ -38,15 +38,6 @@ std::string tool(const QString& program, const QStringList& arguments) {
     return run.out.toStdString();
 }
 
-// What mdb-export prints for `table`, dates at midnight without their time.
-Records exported(const QString& mdb, const QString& table) {
-    Records rows = records(tool("mdb-export", {"-T", "%Y-%m-%d %H:%M:%S", mdb, table}));
-    static const std::regex midnight(R"((\d{4}-\d\d-\d\d) 00:00:00)");
-    for (auto& row : rows)
-        for (auto& cell : row) cell = std::regex_replace(cell, midnight, "$1");
-    return rows;
-}
-
 // Column name and type as mdb-schema prints them.
 std::vector<std::pair<std::string, std::string>> schema(const QString& mdb, const QString& table) {
     const std::string output = tool("mdb-schema", {"-T", table, mdb, "access"});
@@ -64,43 +55,42 @@ std::string csvQuoted(const std::string& text) {
     return quoted + "\"";
 }
 
-// Reads `mdb` with tests/reader/read-mdb.mjs (the npm mdb-reader, which does not
-// use libmdb): it must find exactly these user tables, in this order, each equal
-// to its CSV file.
-void expectMdbReaderAgrees(const QString& mdb, const QStringList& names, const QStringList& csvs) {
-    const QString reader = QStringLiteral(KINMORA_READER_DIR);
-    ASSERT_TRUE(QFileInfo::exists(reader + "/node_modules/mdb-reader"))
-        << reader.toStdString() << "/node_modules is missing: run npm ci --prefix tests/reader";
-    QStringList arguments{reader + "/read-mdb.mjs", mdb};
-    for (qsizetype i = 0; i < names.size(); ++i)
-        arguments << "--expect" << names[i] + "=" + csvs[i];
-    const auto run =
-        kinmora::testing::runProcess("node", arguments << "--tables" << names.join(','));
-    EXPECT_EQ(run.status, 0) << run.out.toStdString() << run.err.toStdString();
-}
-
 class RoundTrip : public testing::Test {
 protected:
-    // Writes `tables` to family.mdb; mdb-tables, mdb-export and mdb-reader must
-    // give back every table, in order, each equal to its CSV.
+    // Writes `tables` to family.mdb; mdb-tables, mdb-export and mdb-reader (tests/reader,
+    // which does not use libmdb) must give back every table, in order, each equal to its CSV.
     QString expectAllReadersAgree(const Tables& tables) {
         std::vector<kinmora::mkfamily::TableCsv> tablesCsv;
         QStringList names;
-        QStringList csvs;
+        const QString reader = QStringLiteral(KINMORA_READER_DIR);
+        QStringList readerArguments{reader + "/read-mdb.mjs", m_files.path("family.mdb")};
         for (const auto& [name, csv] : tables) {
             tablesCsv.push_back({name, csv, name + ".csv"});
             names << QString::fromStdString(name);
-            csvs << m_files.writeFile(names.last() + ".csv", QByteArray::fromStdString(csv));
+            readerArguments << "--expect"
+                            << names.last() + "=" +
+                                   m_files.writeFile(names.last() + ".csv",
+                                                     QByteArray::fromStdString(csv));
         }
         const QString mdb = m_files.path("family.mdb");
         kinmora::mkfamily::writeFamilyFile(tablesCsv, mdb.toStdString());
         EXPECT_EQ(tool("mdb-tables", {"-1", mdb}), (names.join('\n') + '\n').toStdString());
+        static const std::regex midnight(R"((\d{4}-\d\d-\d\d) 00:00:00)");
         for (const auto& [name, csv] : tables) {
             Records expected = records(csv);
             for (auto& column : expected.at(0)) column = column.substr(0, column.rfind(':'));
-            EXPECT_EQ(exported(mdb, QString::fromStdString(name)), expected) << name;
+            // mdb-export's dates at midnight without their time.
+            Records exported = records(
+                tool("mdb-export", {"-T", "%Y-%m-%d %H:%M:%S", mdb, QString::fromStdString(name)}));
+            for (auto& row : exported)
+                for (auto& cell : row) cell = std::regex_replace(cell, midnight, "$1");
+            EXPECT_EQ(exported, expected) << name;
         }
-        expectMdbReaderAgrees(mdb, names, csvs);
+        EXPECT_TRUE(QFileInfo::exists(reader + "/node_modules/mdb-reader"))
+            << reader.toStdString() << "/node_modules is missing: run npm ci --prefix tests/reader";
+        const auto run =
+            kinmora::testing::runProcess("node", readerArguments << "--tables" << names.join(','));
+        EXPECT_EQ(run.status, 0) << run.out.toStdString() << run.err.toStdString();
         return mdb;
     }
 
