@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "support/family_files.h"
 #include "support/file_patches.h"
@@ -116,13 +115,6 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
     EXPECT_FALSE(QFile::exists(out));
 }
 
-TEST_F(CliTest, HelpGoesToStandardOutput) {
-    const ProcessRun run = cli({"person", m_path, "-h"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.startsWith("Usage: kinmora-cli person FILE NAME")) << run.out.toStdString();
-    EXPECT_TRUE(run.err.isEmpty());
-}
-
 TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
     for (const char* type : {"pdf", "svg", "png"}) {
         const QString out = m_files.path(QStringLiteral("chart.") + QLatin1String(type));
@@ -145,7 +137,6 @@ TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
     for (const QStringList& words :
          {QStringList{"picture", m_path},
           QStringList{"picture", m_path, "-o", m_files.path("c.jpg")},
-          QStringList{"picture", m_path, "--side", "aunt", "-o", pdf},
           QStringList{"picture", m_path, "-o", m_files.path("c.svg"), "--tiles"},
           QStringList{"picture", m_path, "-o", pdf, "--paper", "letter"},
           QStringList{"picture", m_path, "-o", png, "--dpi", "0"},
@@ -160,9 +151,9 @@ TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
 // kinmora-cli becomes kinmora-picture, found in ../libexec/kinmora as
 // installed, with the same words, standard streams and exit status.
 TEST_F(CliTest, PictureIsHandedToKinmoraPictureOrSaysItIsMissing) {
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("libexec/kinmora"));
-    const QString alone = root.filePath("bin/kinmora-cli");
+    const QDir root(m_files.path("."));
+    ASSERT_TRUE(root.mkpath("bin") && root.mkpath("libexec/kinmora"));
+    const QString alone = m_files.path("bin/kinmora-cli");
     ASSERT_TRUE(QFile::copy(QStringLiteral(KINMORA_CLI), alone));
     const QStringList words{"picture", m_path, "--name", "ปู่ ศรีสุข", "-o", "ผัง.png"};
 
@@ -171,47 +162,32 @@ TEST_F(CliTest, PictureIsHandedToKinmoraPictureOrSaysItIsMissing) {
     EXPECT_TRUE(missing.err.startsWith("kinmora-cli: cannot draw the picture:") &&
                 missing.err.contains("kinmora-picture"))
         << missing.err.toStdString();
-    EXPECT_TRUE(testing::runProcess(alone, {"picture", "--help"})
-                    .out.startsWith("Usage: kinmora-cli picture FILE"));
+    // Help, whatever the command, is kinmora-cli's own, on standard output.
+    const ProcessRun help = testing::runProcess(alone, {"picture", "--help"});
+    EXPECT_TRUE(help.status == 0 && help.out.startsWith("Usage: kinmora-cli picture FILE"));
 
-    QFile helper(root.filePath("libexec/kinmora/kinmora-picture"));
-    ASSERT_TRUE(helper.open(QIODevice::WriteOnly));
-    helper.write("#!/bin/sh\nprintf '%s\\n' \"$@\"\necho drawn >&2\nexit 7\n");
-    helper.close();
-    helper.setPermissions(helper.permissions() | QFileDevice::ExeOwner);
+    m_files.writeScript("libexec/kinmora/kinmora-picture",
+                        "printf '%s\\n' \"$@\"\necho drawn >&2\nexit 7");
     const ProcessRun run = testing::runProcess(alone, words);
     EXPECT_EQ(run.status, 7);
     EXPECT_EQ(run.out, words.join('\n') + '\n');
     EXPECT_EQ(run.err, "drawn\n");
 }
 
-// A grandfather, his elder son with a wife and a daughter, his younger son;
-// two persons called "Somchai" (the first in name order is code 6).
 TEST_F(CliTest, RelationPrintsTheTermOrSaysWhatWentWrong) {
-    const QString path = m_files.write(
-        "relation.mdb",
-        "1,ทองดี,ใจดี,1,1900-01-01,,0,,0,0\n2,สมชาย,ใจดี,1,1930-01-01,,0,,1,0\n"
-        "3,สมศักดิ์,ใจดี,1,1935-01-01,,0,,1,0\n4,มาลี,ศรีสุข,0,1932-01-01,,0,,0,0\n"
-        "5,แก้ว,ใจดี,0,1960-01-01,,0,,2,4\n6,Somchai,A,1,,,0,,3,0\n7,Somchai,B,1,,,0,,0,0\n",
-        "2,4,1\n");
     struct Case {
         QStringList arguments;
         int status;
         QString out;
     };
     const Case cases[] = {
-        {{"แก้ว", "สมศักดิ์"}, 0, "อา\n"},
-        {{"somCHAI", "สมศักดิ์"}, 0, "พ่อ\n"},  // letter case ignored
-        {{"5", "1", "--codes"}, 0, "ปู่\n"},
-        {{"แก้ว", "ไม่มีใคร"}, 1, ""},
-        {{"--codes", "5", "99"}, 1, ""},
-        {{"--codes", "0", "5"}, 1, ""},
-        {{"--codes", "แก้ว", "5"}, 2, ""},
-        {{"แก้ว"}, 2, ""},
-        {{"แก้ว", "มาลี", "ทองดี"}, 2, ""},
+        {{"พ่อ", "ปู่"}, 0, "พ่อ\n"},        {{"1", "3", "--codes"}, 0, "ลูกชาย\n"},
+        {{"พ่อ", "ไม่มีใคร"}, 1, ""},       {{"--codes", "1", "99"}, 1, ""},
+        {{"--codes", "พ่อ", "1"}, 2, ""}, {{"พ่อ"}, 2, ""},
+        {{"พ่อ", "ย่า", "ปู่"}, 2, ""},
     };
     for (const Case& c : cases) {
-        const ProcessRun run = cli(QStringList{"relation", path} + c.arguments);
+        const ProcessRun run = cli(QStringList{"relation", m_path} + c.arguments);
         const std::string what = c.arguments.join(' ').toStdString();
         EXPECT_EQ(run.status, c.status) << what;
         EXPECT_EQ(run.out, c.out) << what;
@@ -219,7 +195,6 @@ TEST_F(CliTest, RelationPrintsTheTermOrSaysWhatWentWrong) {
             EXPECT_EQ(run.err, "NOT FOUND\n") << what;
         }
     }
-    EXPECT_EQ(cli({"relation", m_files.path("missing.mdb"), "a", "b"}).status, 2);
 }
 
 }  // namespace
