@@ -31,14 +31,14 @@ QMap<QString, QStringList> records(const QString& gedcom) {
 
 class GedcomWriterTest : public ::testing::Test {
 protected:
-    QString exported(const std::string& family, const std::string& married = "") {
+    QString exported(const std::string& family, const std::string& married = "",
+                     const ExportProgress& progress = {}) {
         std::unique_ptr<FamilyDatabase> db =
             FamilyDatabase::open(m_files.write("family.mdb", family, married));
-        const GedcomWriter writer(*db);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        writer.write(buffer, QStringLiteral("family.mdb"),
-                     QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+        GedcomWriter(*db).write(buffer, QStringLiteral("family.mdb"),
+                                QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)), progress);
         return QString::fromUtf8(buffer.data());
     }
     testing::FamilyFiles m_files;
@@ -86,21 +86,15 @@ TEST_F(GedcomWriterTest, ProgressCountsEveryRecordAndCanStopTheExport) {
     std::string family;
     for (int code = 1; code <= 600; ++code)
         family += std::to_string(code) + ",ก" + std::to_string(code) + ",,1,,,0,,0,0\n";
-    std::unique_ptr<FamilyDatabase> db = FamilyDatabase::open(m_files.write("many.mdb", family));
-    const GedcomWriter writer(*db);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
     qint64 last = -1;
-    writer.write(buffer, QStringLiteral("many.mdb"), QDateTime::currentDateTime(),
-                 [&](qint64 done, qint64 total) {
-                     EXPECT_EQ(total, 600);
-                     EXPECT_GE(done, last);
-                     last = done;
-                     return true;
-                 });
+    exported(family, "", [&](qint64 done, qint64 total) {
+        EXPECT_EQ(total, 600);
+        EXPECT_GE(done, last);
+        last = done;
+        return true;
+    });
     EXPECT_EQ(last, 600);
-    EXPECT_THROW(writer.write(buffer, QStringLiteral("many.mdb"), QDateTime::currentDateTime(),
-                              [](qint64 done, qint64) { return done < 300; }),
+    EXPECT_THROW(exported(family, "", [](qint64 done, qint64) { return done < 300; }),
                  ExportCancelled);
 }
 

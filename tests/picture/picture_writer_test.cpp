@@ -162,17 +162,13 @@ TEST_F(PictureWriterTest, PngPaintedInBandsHasThePixelsOfTheWholeChartPaintedAtO
 }
 
 TEST_F(PictureWriterTest, AFileThatCannotBeWrittenIsAnErrorNamingIt) {
-    const QString missing = m_files.path("no-such-folder/chart");
-    for (const char* type : {".pdf", ".svg", ".png"}) {
-        const QString path = missing + QLatin1String(type);
+    const PictureWriter writer(*m_picture);
+    for (const std::string type : {"pdf", "svg", "png"}) {
+        const QString path = m_files.path("no-such-folder/chart.") + QString::fromStdString(type);
         try {
-            const PictureWriter writer(*m_picture);
-            if (path.endsWith(QLatin1String(".pdf")))
-                writer.writePdf(path, {});
-            else if (path.endsWith(QLatin1String(".svg")))
-                writer.writeSvg(path);
-            else
-                writer.writePng(path, 72);
+            type == "pdf"   ? writer.writePdf(path, {})
+            : type == "svg" ? writer.writeSvg(path)
+                            : writer.writePng(path, 72);
             ADD_FAILURE() << "no error for " << type;
         } catch (const PictureError& e) {
             EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(path)) << e.what();
