@@ -84,8 +84,8 @@ TEST(ColumnTypes, FollowKnownNamesThenSuffixesThenValues) {
     }
 }
 
-// One case for each kind of fault, located by file, line and column. Which dates and
-// characters are refused is checked with the day counts below and in round_trip_test.
+// One case for each kind of fault, located by file, line and column; which dates are
+// refused is checked with the day counts below.
 TEST(ReaderError, NamesSourceLineAndFault) {
     const std::pair<std::string, std::string> cases[] = {
         {"name,code\nx,1\ny,40000\n", "family.csv:3: column 'code': '40000' is out of range"},
