@@ -289,26 +289,24 @@ private slots:
     // Focus coming into the chart picks no node: "refresh" and "note" keep
     // their state, and a later "refresh" has nobody to redraw around.
     void focusPicksNoNode() {
+        using Bar = kinmora::CommandToolBar;
         const std::pair<Qt::FocusReason, bool> cases[] = {{Qt::TabFocusReason, false},
                                                           {Qt::ActiveWindowFocusReason, true}};
         for (const auto& [reason, enabled] : cases) {
             auto window = openFamily();
             QVERIFY(window);
-            for (int index : {4, 5}) window->setToolbarButtonEnabled(index, enabled);
+            for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
+                window->setToolbarButtonEnabled(index, enabled);
             window->Combo1()->setFocus();
             const QStringList chart = describe(window->TreeView1());
             window->TreeView1()->setFocus(reason);
             QVERIFY(window->TreeView1()->hasFocus());
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(4), enabled);
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(5), enabled);
+            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kRefreshEntry), enabled);
+            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
             ModalWatcher watcher;
             window->toolbarButtonClick(QStringLiteral("refresh"));
             QVERIFY(watcher.seen().isEmpty());  // no "NOT FOUND" for the root's text
             QCOMPARE(describe(window->TreeView1()), chart);
-            QTest::keyClick(window->TreeView1(), Qt::Key_Down);  // the keys then pick, as ever
-            QVERIFY(!window->TreeView1()->selectedItems().isEmpty());
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(4),
-                     window->TreeView1()->selectedItems().first()->text(0) != QLatin1String("?"));
         }
     }
 
