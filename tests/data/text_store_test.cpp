@@ -15,10 +15,6 @@ int sign(int n) {
     return (n > 0) - (n < 0);
 }
 
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
-
 std::string token(TextStore& store, const QString& text) {
     const TextStore::Token t = TextStore::tokenOf(store.add(text));
     return std::string(t.begin(), t.end());
@@ -28,7 +24,7 @@ TEST(TextStoreTest, TokensStandForTheirTextsAndNothingElse) {
     TextStore store;
     const std::string a(token(store, QStringLiteral("สมชาย")));
     const std::string b(token(store, QStringLiteral("สมศรี")));
-    EXPECT_EQ(std::string(token(store, QStringLiteral("สมชาย"))), a);
+    EXPECT_EQ(token(store, QStringLiteral("สมชาย")), a);
     EXPECT_NE(a, b);
     EXPECT_EQ(store.size(), 2u);
     ASSERT_TRUE(store.text(a));
@@ -38,7 +34,7 @@ TEST(TextStoreTest, TokensStandForTheirTextsAndNothingElse) {
     // Plain texts, short or of a token's length, are no tokens.
     for (const QString& plain :
          {QString(), QStringLiteral("abcde"), QStringLiteral("ก"), QStringLiteral("กขค")})
-        EXPECT_FALSE(store.text(utf8(plain))) << plain.toStdString();
+        EXPECT_FALSE(store.text(plain.toStdString())) << plain.toStdString();
     std::string unknown = a;
     unknown[4] = static_cast<char>(0xFF);  // a number the store never gave
     EXPECT_FALSE(store.text(unknown));
@@ -46,13 +42,13 @@ TEST(TextStoreTest, TokensStandForTheirTextsAndNothingElse) {
 
 TEST(TextStoreTest, EveryTextKeepsItsTokenAsTheStoreGrows) {
     TextStore store;
+    const auto name = [](int i) { return QStringLiteral("ชื่อ%1").arg(i); };
     std::vector<std::string> tokens;
-    for (int i = 0; i < 5000; ++i) tokens.emplace_back(token(store, QStringLiteral("ชื่อ%1").arg(i)));
-    EXPECT_EQ(store.size(), 5000u);
+    for (int i = 0; i < 5000; ++i) tokens.emplace_back(token(store, name(i)));
     for (int i = 0; i < 5000; i += 7) {
-        EXPECT_EQ(std::string(token(store, QStringLiteral("ชื่อ%1").arg(i))), tokens[i]);
+        EXPECT_EQ(token(store, name(i)), tokens[i]);
         ASSERT_TRUE(store.text(tokens[i]));
-        EXPECT_EQ(*store.text(tokens[i]), QStringLiteral("ชื่อ%1").arg(i));
+        EXPECT_EQ(*store.text(tokens[i]), name(i));
     }
     EXPECT_EQ(store.size(), 5000u);
 }
@@ -76,8 +72,8 @@ TEST(TextStoreTest, TokensCompareAsTheirTextsInThaiOrder) {
             EXPECT_EQ(sign(store.compare(tokens[i], tokens[j])), expected)
                 << names[i].toStdString() << " against " << names[j].toStdString();
             // A query's literal against a stored text compares the same way.
-            EXPECT_EQ(sign(store.compare(tokens[i], utf8(names[j]))), expected);
-            EXPECT_EQ(sign(store.compare(utf8(names[i]), tokens[j])), expected);
+            EXPECT_EQ(sign(store.compare(tokens[i], names[j].toStdString())), expected);
+            EXPECT_EQ(sign(store.compare(names[i].toStdString(), tokens[j])), expected);
         }
     EXPECT_EQ(store.compare(tokens[5], tokens[6]), 0);  // alice and Alice tie
 }
