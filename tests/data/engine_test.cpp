@@ -162,17 +162,6 @@ TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
                                  "1977-03-05 13:45"}));
 }
 
-TEST_F(EngineTest, IntegerAndLongIntegerCodesReadAlike) {
-    const std::string header =
-        "code:long,name,surname,sex,born,die,still,biography,fathercode:long,mothercode\n";
-    const QString path = m_files.writeTables(
-        "long.mdb", {{"family", header + "32767,ปู่,,1,,,0,,0,0\n100000,หลาน,,1,,,0,,32767,0\n"},
-                     {"married", testing::kMarriedHeader}});
-    auto engine = Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")});
-    EXPECT_EQ(column(*engine, queries::childrenOfFather(32767), QStringLiteral("code")),
-              (QStringList{"100000"}));
-}
-
 TEST_F(EngineTest, ABadQueryNamesItselfAsWrittenInTheError) {
     auto engine = open("1,ก,,1,,,0,,0,0\n");
     try {

@@ -95,14 +95,6 @@ TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLi
     EXPECT_FALSE(strayChildren());
 }
 
-TEST_F(ReaderProcessTest, BudgetGrowsWithTheFileBeyondTenMegabytes) {
-    using std::chrono::milliseconds;
-    EXPECT_EQ(ReaderProcess::budgetFor(10 << 20), milliseconds(5000));
-    const milliseconds largest = ReaderProcess::budgetFor(28592128);  // 32,767 persons
-    EXPECT_GT(largest, milliseconds(10000));
-    EXPECT_LT(largest, milliseconds(15000));
-}
-
 // Tells the rows in, and stops the read once told `stopAfter` times.
 struct CountingProgress : ReadProgress {
     void progress(const QString& table, std::uint64_t done, std::uint64_t expected) override {
