@@ -11,12 +11,7 @@ struct Criterion {
     QString field;  // the field's name, matched without regard to case
     Value literal;  // a text or a whole/real number
 
-    // Parses "name='Somchai'", "name= 'O''Brien'", "code= 12", "code = -3".
-    // A quoted text doubles an apostrophe inside it. Throws FamilyFileError
-    // (BadQuery) when the text is not such a criterion.
-    static Criterion parse(const QString& text);
-
-    // The criterion written as parse() reads it: "name='O''Brien'", "code=12".
+    // The criterion as a person reads it in a message: "name='O''Brien'", "code=12".
     QString text() const;
 
     // True when `value` satisfies the criterion the way Access compares:

@@ -82,10 +82,6 @@ Value RecordSet::field(const QString& name) const {
     return value(index);
 }
 
-void RecordSet::findFirst(const QString& criterionText) {
-    findFirst(Criterion::parse(criterionText));
-}
-
 void RecordSet::findFirst(const Criterion& criterion) {
     const int column = fieldIndex(criterion.field);
     if (column < 0)

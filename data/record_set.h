@@ -35,9 +35,6 @@ public:
     // stays where it was. Throws FamilyFileError (BadQuery) for a criterion
     // that names no field of the rows.
     void findFirst(const Criterion& criterion);
-    // The same for a criterion written as text ("code = 5", see
-    // Criterion::parse); also throws when the text is not one.
-    void findFirst(const QString& criterion);
     bool noMatch() const { return m_noMatch; }
 
     // The value of field `name` (any letter case) on the current row; it may

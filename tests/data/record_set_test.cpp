@@ -63,24 +63,25 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
                                           Value::text(QStringLiteral(" 12 ")),
                                           Value::text(QStringLiteral("somchai")),
                                       });
-    struct Case {
-        const char* criterion;
-        int row;  // -1: no match
-    };
-    const Case cases[] = {
-        {"mixed='SOMSRI'", 1}, {"text='SOMSRI'", 0}, {"mixed='somsri'", 1},
-        {"text='somchai'", 1}, {"mixed=2.5", 2},     {"mixed=12", 3},
-        {"mixed=7", 0},        {"mixed='x'", -1},    {"text=7", -1},
+    const auto text = [](const char* s) { return Value::text(QString::fromUtf8(s)); };
+    // Each criterion with the row it finds, -1 for none.
+    const std::pair<Criterion, int> cases[] = {
+        {{"mixed", text("SOMSRI")}, 1},    {{"text", text("SOMSRI")}, 0},
+        {{"mixed", text("somsri")}, 1},    {{"text", text("somchai")}, 1},
+        {{"mixed", Value::real(2.5)}, 2},  {{"mixed", Value::integer(12)}, 3},
+        {{"mixed", Value::integer(7)}, 0}, {{"mixed", text("x")}, -1},
+        {{"text", Value::integer(7)}, -1},
     };
     // Rounds on one record set: its first finds of a column scan, later
     // ones use the column's index, and both answer alike.
     RecordSet rs(table);
     for (int round = 0; round < 3; ++round)
-        for (const Case& c : cases) {
-            rs.findFirst(QString::fromUtf8(c.criterion));
-            EXPECT_EQ(rs.noMatch(), c.row < 0) << c.criterion << " round " << round;
-            if (c.row >= 0) {
-                EXPECT_EQ(rs.value(0), table->at(c.row, 0)) << c.criterion;
+        for (const auto& [criterion, row] : cases) {
+            rs.findFirst(criterion);
+            EXPECT_EQ(rs.noMatch(), row < 0)
+                << criterion.text().toStdString() << " round " << round;
+            if (row >= 0) {
+                EXPECT_EQ(rs.value(0), table->at(row, 0)) << criterion.text().toStdString();
             }
         }
 }

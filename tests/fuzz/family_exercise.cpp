@@ -99,18 +99,15 @@ void FamilyExercise::runQueries() {
 void FamilyExercise::runFinds() {
     RecordSet& family = m_database.rs_family();
     QStringList names = m_names;
-    // Apostrophes are doubled inside the criterion; a name that ends in one,
-    // or is nothing else, must still be understood.
+    // A name with an apostrophe, ending in one or nothing else, is found as any other.
     names << QStringLiteral("O'Brien") << QStringLiteral("'") << QStringLiteral("''") << QString();
     if (!m_names.isEmpty())
         names << m_names.front() + QLatin1Char('\'') << QLatin1Char('\'') + m_names.front();
     for (const QString& name : names) {
         step([&] { family.findFirst(criteria::nameEquals(name)); });
-        step([&] { family.findFirst(criteria::nameEquals(name).text()); });
         if (!family.noMatch()) step([&] { (void)family.field(QStringLiteral("name")); });
     }
     for (const std::int64_t code : m_codes) {
-        step([&] { family.findFirst(QStringLiteral("code= %1").arg(code)); });
         step([&] { family.findFirst(criteria::codeEquals(code)); });
         step([&] { m_database.rs_married().findFirst(criteria::codeEquals(code)); });
     }
