@@ -162,18 +162,6 @@ TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
                                  "1977-03-05 13:45"}));
 }
 
-TEST_F(EngineTest, ABadQueryNamesItselfAsWrittenInTheError) {
-    auto engine = open("1,ก,,1,,,0,,0,0\n");
-    try {
-        engine->openRecordset(Query{QStringLiteral("Select * from nowhere where code = ?"), {12}});
-        FAIL() << "a query on a missing table must fail";
-    } catch (const FamilyFileError& e) {
-        EXPECT_EQ(e.kind(), FamilyFileError::Kind::BadQuery);
-        EXPECT_TRUE(e.reason().contains(QStringLiteral("Select * from nowhere where code = 12")))
-            << e.what();
-    }
-}
-
 // A query whose rows are rows of one table reads them where the engine keeps
 // them; one that SQLite sorts, or whose rows repeat, copies their cells.
 // Both read alike, whatever the kind of value.
