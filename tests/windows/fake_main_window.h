@@ -25,8 +25,6 @@ public:
     QWidget* widget() override { return &window; }
     void setStatusText(const QString&) override {}
 
-    bool untouched() const { return calacNames.isEmpty() && openedPaths.isEmpty(); }
-
     QWidget window;
     QStringList calacNames;
     QStringList openedPaths;
