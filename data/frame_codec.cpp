@@ -215,8 +215,8 @@ void FrameEncoder::done() {
 
 FrameDecoder::FrameDecoder(const QString& path, TableSink& sink) : m_path(path), m_sink(sink) {}
 
-bool FrameDecoder::feed(const char* data, std::size_t size) {
-    if (m_finished) return true;
+void FrameDecoder::feed(const char* data, std::size_t size) {
+    if (m_finished) return;
     m_pending.append(data, static_cast<qsizetype>(size));
     qsizetype used = 0;
     while (!m_finished && static_cast<std::size_t>(m_pending.size() - used) >= kLengthSize) {
@@ -229,7 +229,6 @@ bool FrameDecoder::feed(const char* data, std::size_t size) {
         decode(frame, length);
     }
     m_pending.remove(0, used);
-    return m_finished;
 }
 
 void FrameDecoder::decode(const char* data, std::size_t size) {

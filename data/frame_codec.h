@@ -57,11 +57,11 @@ public:
     // `path` names the file in errors; `sink` receives the tables.
     FrameDecoder(const QString& path, TableSink& sink);
 
-    // Takes the next bytes. Returns true once the last frame (done) has
-    // arrived; bytes after it are ignored. Throws FamilyFileError: Damaged
+    // Takes the next bytes; once the last frame (done) has arrived,
+    // finished() is true and later bytes are ignored. Throws FamilyFileError: Damaged
     // for a damaged frame or one longer than any value makes, or the error
     // the reader sent. Whatever the sink throws is passed on.
-    bool feed(const char* data, std::size_t size);
+    void feed(const char* data, std::size_t size);
     bool finished() const { return m_finished; }
 
 private:
