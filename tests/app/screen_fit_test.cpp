@@ -69,10 +69,10 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.emplace_back(std::make_unique<kinmora::OpenFamilyDialog>(main));
-        dialogs.emplace_back(std::make_unique<kinmora::SearchResultsDialog>(main));
+        dialogs.emplace_back(std::make_unique<kinmora::OpenFamilyDialog>(&main));
+        dialogs.emplace_back(std::make_unique<kinmora::SearchResultsDialog>(&main, QStringList{}));
         dialogs.emplace_back(
-            std::make_unique<kinmora::ParticularsDialog>(main, nullptr, QString()));
+            std::make_unique<kinmora::ParticularsDialog>(&main, nullptr, QString()));
         dialogs.emplace_back(std::make_unique<kinmora::AboutDialog>(&main));
         for (const auto& dialog : dialogs) {
             dialog->show();

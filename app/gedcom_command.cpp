@@ -1,0 +1,42 @@
+// The file names the family file it came from and when it was made.
+#include "app/gedcom_command.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/main_window.h"
+#include "data/family_database.h"
+#include "export/export_file.h"
+#include "export/gedcom_writer.h"
+
+namespace kinmora {
+
+GedcomCommand::GedcomCommand(MainWindow& window)
+    : ExportCommand(window, QStringLiteral("saveGedcom"), QStringLiteral("บันทึกเป็น GEDCOM...")) {
+    action()->setToolTip(QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM สำหรับโปรแกรมลำดับญาติอื่น"));
+}
+
+void GedcomCommand::run() {
+    QString path = QFileDialog::getSaveFileName(
+        &m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), proposedPath(QStringLiteral(".ged")),
+        QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ged");
+    saveTo(path);
+}
+
+void GedcomCommand::saveTo(const QString& path) {
+    start(QStringLiteral("กำลังบันทึกเป็น GEDCOM..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"),
+          [path](const QString& source, const ReadOptions& options, const Progress& progress) {
+              std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
+              const GedcomWriter writer(*database);
+              ExportFile::write(path, [&](QIODevice& out) {
+                  writer.write(out, QFileInfo(source).fileName(), QDateTime::currentDateTime(),
+                               progress);
+              });
+          });
+}
+
+}  // namespace kinmora
