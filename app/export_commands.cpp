@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -21,6 +20,7 @@
 #include "export/family_csv_export.h"
 #include "export/gedcom_writer.h"
 #include "windows/code_page_setting.h"
+#include "windows/fitted_file_dialog.h"
 
 namespace kinmora {
 namespace {
@@ -96,15 +96,15 @@ QString ExportCommands::marriedPathFor(const QString& familyPath) {
 
 void ExportCommands::askGedcom() {
     if (!FamilySession::instance().isOpen() || m_running) return;
-    const QString path = QFileDialog::getSaveFileName(
-        m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), proposedPath(QStringLiteral(".ged")),
-        QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
+    const QString path = fittedSaveFileName(m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"),
+                                            proposedPath(QStringLiteral(".ged")),
+                                            QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
     if (!path.isEmpty()) saveGedcom(withSuffix(path, QStringLiteral(".ged")));
 }
 
 void ExportCommands::askCsv() {
     if (!FamilySession::instance().isOpen() || m_running) return;
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = fittedSaveFileName(
         m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV (ตารางคู่สมรสอยู่ในไฟล์ -married ข้างกัน)"),
         proposedPath(QStringLiteral("-family.csv")), QStringLiteral("ไฟล์ CSV (*.csv)"));
     if (!path.isEmpty()) {

@@ -5,12 +5,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "app/command_tool_bar.h"
@@ -22,6 +20,8 @@
 #include "picture/pdf_text_map.h"
 #include "picture/person_facts.h"
 #include "picture/picture_writer.h"
+#include "windows/fitted_file_dialog.h"
+#include "windows/fitted_print_preview_dialog.h"
 
 namespace kinmora {
 namespace {
@@ -102,7 +102,7 @@ void PictureCommands::print() {
 void PictureCommands::preview() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintPreviewDialog dialog(&printer, &m_window);
+    FittedPrintPreviewDialog dialog(&printer, &m_window);
     dialog.setWindowTitle(QStringLiteral("ดูก่อนพิมพ์"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { printTo(*p); });
@@ -116,7 +116,7 @@ void PictureCommands::save() {
     const QString svg = QStringLiteral("SVG (*.svg)");
     const QString png = QStringLiteral("PNG (*.png)");
     QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(
+    QString path = fittedSaveFileName(
         &m_window, QStringLiteral("บันทึกผังเป็นภาพ"), shown->centre + QStringLiteral(".pdf"),
         pdf + QStringLiteral(";;") + svg + QStringLiteral(";;") + png, &filter);
     if (path.isEmpty()) return;
