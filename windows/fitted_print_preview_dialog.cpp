@@ -39,17 +39,9 @@ QList<QList<QAction*>> groupsOf(QToolBar* bar) {
     return groups;
 }
 
-}  // namespace
-
-FittedPrintPreviewDialog::FittedPrintPreviewDialog(QPrinter* printer, QWidget* parent)
-    : QPrintPreviewDialog(printer, parent) {
-    // The pages are what the window is for: it takes the whole free area.
-    const QRect area = screen_fit::availableArea(parent);
-    screen_fit::fitToScreen(this, parent, area.size().shrunkBy(screen_fit::likelyFrameOf(this)));
-    if (auto* bar = findChild<QToolBar*>()) wrapToolBar(bar, width());
-}
-
-void FittedPrintPreviewDialog::wrapToolBar(QToolBar* bar, int room) {
+// Puts the groups of `bar`'s commands on as many rows as a window `room`
+// pixels wide needs.
+void wrapToolBar(QToolBar* bar, int room) {
     auto* window = qobject_cast<QMainWindow*>(bar->parentWidget());
     if (!window) return;
     bar->setMovable(false);
@@ -93,6 +85,16 @@ void FittedPrintPreviewDialog::wrapToolBar(QToolBar* bar, int room) {
                 target->addSeparator();
         }
     }
+}
+
+}  // namespace
+
+FittedPrintPreviewDialog::FittedPrintPreviewDialog(QPrinter* printer, QWidget* parent)
+    : QPrintPreviewDialog(printer, parent) {
+    // The pages are what the window is for: it takes the whole free area.
+    const QRect area = screen_fit::availableArea(parent);
+    screen_fit::fitToScreen(this, parent, area.size().shrunkBy(screen_fit::likelyFrameOf(this)));
+    if (auto* bar = findChild<QToolBar*>()) wrapToolBar(bar, width());
 }
 
 }  // namespace kinmora

@@ -4,8 +4,6 @@
 
 #include <QPrintPreviewDialog>
 
-class QToolBar;
-
 namespace kinmora {
 
 class FittedPrintPreviewDialog : public QPrintPreviewDialog {
@@ -16,9 +14,6 @@ public:
     // of `parent`; where that area is too narrow for the toolbar in one row,
     // its groups of commands go on as many rows as they need.
     FittedPrintPreviewDialog(QPrinter* printer, QWidget* parent);
-
-private:
-    void wrapToolBar(QToolBar* bar, int room);
 };
 
 }  // namespace kinmora
