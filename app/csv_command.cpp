@@ -3,12 +3,12 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/main_window.h"
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
+#include "windows/fitted_file_dialog.h"
 
 namespace kinmora {
 
@@ -29,7 +29,7 @@ QString CsvCommand::marriedPathFor(const QString& familyPath) {
 }
 
 void CsvCommand::run() {
-    QString path = QFileDialog::getSaveFileName(
+    QString path = fittedSaveFileName(
         &m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV (ตารางคู่สมรสอยู่ในไฟล์ -married ข้างกัน)"),
         proposedPath(QStringLiteral("-family.csv")), QStringLiteral("ไฟล์ CSV (*.csv)"));
     if (path.isEmpty()) return;

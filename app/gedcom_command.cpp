@@ -3,13 +3,13 @@
 
 #include <QAction>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/main_window.h"
 #include "data/family_database.h"
 #include "export/export_file.h"
 #include "export/gedcom_writer.h"
+#include "windows/fitted_file_dialog.h"
 
 namespace kinmora {
 
@@ -19,9 +19,9 @@ GedcomCommand::GedcomCommand(MainWindow& window)
 }
 
 void GedcomCommand::run() {
-    QString path = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), proposedPath(QStringLiteral(".ged")),
-        QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
+    QString path = fittedSaveFileName(&m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"),
+                                      proposedPath(QStringLiteral(".ged")),
+                                      QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ged");
     saveTo(path);

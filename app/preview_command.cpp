@@ -3,13 +3,13 @@
 #include "app/preview_command.h"
 
 #include <QAction>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <memory>
 
 #include "app/main_window.h"
 #include "picture/chart_picture.h"
 #include "picture/picture_writer.h"
+#include "windows/fitted_print_preview_dialog.h"
 
 namespace kinmora {
 
@@ -23,7 +23,7 @@ void PreviewCommand::run() {
                 [this, laidOut] {
                     QPrinter printer(QPrinter::HighResolution);
                     printer.setPageOrientation(QPageLayout::Landscape);
-                    QPrintPreviewDialog dialog(&printer, &m_window);
+                    FittedPrintPreviewDialog dialog(&printer, &m_window);
                     dialog.setWindowTitle(QStringLiteral("ดูก่อนพิมพ์"));
                     connect(
                         &dialog, &QPrintPreviewDialog::paintRequested, this,

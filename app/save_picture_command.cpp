@@ -3,13 +3,13 @@
 #include "app/save_picture_command.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/main_window.h"
 #include "picture/chart_picture.h"
 #include "picture/picture_writer.h"
 #include "windows/failure_message.h"
+#include "windows/fitted_file_dialog.h"
 
 namespace kinmora {
 namespace {
@@ -34,7 +34,7 @@ void SavePictureCommand::run() {
     const QString svg = QStringLiteral("SVG (*.svg)");
     const QString png = QStringLiteral("PNG (*.png)");
     QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(
+    QString path = fittedSaveFileName(
         &m_window, QStringLiteral("บันทึกผังเป็นภาพ"), shown->centre + QStringLiteral(".pdf"),
         pdf + QStringLiteral(";;") + svg + QStringLiteral(";;") + png, &filter);
     if (path.isEmpty()) return;

@@ -89,8 +89,9 @@ ParticularsDialog::ParticularsDialog(QWidget* parent, RecordSet* persons, const 
             QStringLiteral("อ่านข้อมูลของ \"%1\" ไม่ได้\n\n%2").arg(name, QString::fromUtf8(e.what()));
     }
     if (m_particulars) fill(*m_particulars);
-    for (QLabel* label : findChildren<QLabel*>()) showWhole(label);
+    // Labels are widened after any shrinking, for the font they end up in.
     tool_window::centreOnScreen(this, parent);
+    for (QLabel* label : findChildren<QLabel*>()) showWhole(label);
 }
 
 void ParticularsDialog::showModal(QWidget* parent, RecordSet* persons, const QString& pickedName) {
@@ -178,6 +179,8 @@ void ParticularsDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The panels shrink with the controls on a screen too small for the design.
+    painter.scale(tool_window::scaleOf(this), tool_window::scaleOf(this));
     painter.setPen(QPen(kPanelBorder, 1));
     painter.setBrush(kCream);
     const int radius = twips::toPixelsX(120);
