@@ -231,13 +231,11 @@ TEST_P(RoundTrip, DefinitionSpanningSeveralPages) {
     expectAllReadersAgree({{"wide", header + "\n" + row + "\n" + row + "\n"}});
 }
 
-// Tests of what only Access 2000 and 2007 files hold.
-class Jet4RoundTrip : public RoundTrip {};
-
-// Jet 4 memos either side of each storage change, in bytes of UCS-2: inline up to 64, one
-// long value row up to 4,076, then chains of page-sized links; up to 60,000 characters,
-// Thai (never compressed) and Latin (compressed up to 1,024 characters, then UCS-2).
-TEST_P(Jet4RoundTrip, LongMemosComeBackWhole) {
+// Memos up to 60,000 characters, Thai and Latin, in every format. The lengths sit either
+// side of each Jet 4 storage change, in bytes of UCS-2: inline up to 64, one long value row
+// up to 4,076, then chains of page-sized links; Thai is never compressed, Latin up to 1,024
+// characters. Access 97's changes are MemosOfEverySize's.
+TEST_P(RoundTrip, LongMemosComeBackWhole) {
     const auto repeat = [](const std::string& unit, std::size_t characters, std::size_t each) {
         std::string text;
         for (std::size_t i = 0; i < characters / each; ++i) text += unit;
@@ -258,6 +256,9 @@ TEST_P(Jet4RoundTrip, LongMemosComeBackWhole) {
     add(repeat(thai + latin, 60000, 16));
     expectAllReadersAgree({{"family", csv}});
 }
+
+// Tests of what only Access 2000 and 2007 files hold.
+class Jet4RoundTrip : public RoundTrip {};
 
 // Text beyond code page 874 that only Jet 4 keeps: characters beyond the BMP as surrogate
 // pairs, and a NUL inside text. libmdb turns each surrogate into "?" and stops text at a
