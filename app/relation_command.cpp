@@ -31,9 +31,7 @@ RelationCommand::RelationCommand(MainWindow& main) : QObject(&main), m_main(main
 
 QString RelationCommand::centreName() const {
     for (QTreeWidgetItemIterator it(m_main.chartTree()); *it; ++it) {
-        const QString image = (*it)->data(0, ChartTreeWidget::kImageRole).toString();
-        if (image == QLatin1String("cmale") || image == QLatin1String("cfemale"))
-            return (*it)->text(0);
+        if (ChartTreeWidget::isCentre(*it)) return (*it)->text(0);
     }
     return {};
 }

@@ -14,6 +14,7 @@
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
 #include "app/family_session.h"
+#include "app/node_icons.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
 #include "data/family_file_error.h"
@@ -31,6 +32,7 @@ using kinmora::ChartNode;
 using kinmora::ChartTreeWidget;
 using kinmora::FamilySession;
 using kinmora::MainWindow;
+using kinmora::NodeIcons;
 using kinmora::testing::ModalWatcher;
 
 namespace {
@@ -55,7 +57,7 @@ QStringList describe(const QTreeWidget* tree) {
         rows.append(QStringLiteral("%1 %2 %3 %4")
                         .arg(depth)
                         .arg(item->data(0, ChartTreeWidget::kKeyRole).toString(), item->text(0),
-                             item->data(0, ChartTreeWidget::kImageRole).toString()));
+                             NodeIcons::keyOf(ChartTreeWidget::nodeOf(item))));
         for (int i = 0; i < item->childCount(); ++i) walk(item->child(i), depth + 1);
     };
     for (int i = 0; i < tree->topLevelItemCount(); ++i) walk(tree->topLevelItem(i), 0);
@@ -188,21 +190,21 @@ private slots:
                  (QStringList{"0 Root no upper noupper", "1 M1 มาลี female", "2 M2 สมชาย husband"}));
     }
 
-    // A node's kind, not its text, decides whether "refresh" and "note" are
+    // A node's role, not its text, decides whether "refresh" and "note" are
     // offered, when it is clicked and when the keys pick it.
     void nodeClickSwitchesRefreshAndNote() {
         using Bar = kinmora::CommandToolBar;
-        using Kind = ChartNode::Kind;
-        const std::tuple<const char*, Kind, bool> cases[] = {
-            {"upper", Kind::RootUpper, false}, {"no upper", Kind::RootNoUpper, false},
-            {"?", Kind::Unknown, false},       {"สมชาย", Kind::Person, true},
-            {"มาลี", Kind::Spouse, true},       {"?", Kind::Person, true},
-            {"upper", Kind::Spouse, true}};
-        for (const auto& [text, kind, enabled] : cases) {
+        using Role = ChartNode::Role;
+        const std::tuple<const char*, Role, bool> cases[] = {
+            {"upper", Role::RootUpper, false},  {"no upper", Role::RootNoUpper, false},
+            {"?", Role::UnknownPartner, false}, {"สมชาย", Role::Person, true},
+            {"มาลี", Role::Spouse, true},        {"?", Role::Person, true},
+            {"upper", Role::Spouse, true}};
+        for (const auto& [text, role, enabled] : cases) {
             auto window = shown();
             QVERIFY(window);
-            window->addNode(ChartNode{"Root", "upper", "upper", {}, Kind::RootUpper});
-            window->addNode(ChartNode{"M1", QString::fromUtf8(text), "male", "Root", kind});
+            window->addNode(ChartNode{"Root", "upper", {}, Role::RootUpper});
+            window->addNode(ChartNode{"M1", QString::fromUtf8(text), "Root", role});
             window->chartTree()->expandAll();
             for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
                 window->setToolbarButtonEnabled(index, !enabled);
@@ -482,11 +484,11 @@ private slots:
         QVERIFY(window);
         PaintCounter paints;
         window->statusPanels()->installEventFilter(&paints);
-        window->addNode(ChartNode{"Root", "upper", "upper", {}});
+        window->addNode(ChartNode{"Root", "upper", {}, ChartNode::Role::RootUpper});
         QString parent = QStringLiteral("Root");
         for (int i = 1; i <= 20000; ++i) {
             const QString key = QStringLiteral("M%1").arg(i);
-            window->addNode(ChartNode{key, QStringLiteral("คน %1").arg(i), "male",
+            window->addNode(ChartNode{key, QStringLiteral("คน %1").arg(i),
                                       i % 50 == 1 ? QStringLiteral("Root") : parent});
             if (i % 50 == 1) parent = key;
             if (i % 500 == 0) window->makeVisible(key);

@@ -1,6 +1,7 @@
 // CommandLine reads kinmora-mkfamily's arguments: the tables to write and the output file.
 #include "command_line.h"
 
+#include "data/family_columns.h"
 #include "option_parser.h"
 
 namespace kinmora::mkfamily {
@@ -52,9 +53,9 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
     int outputs = 0;
     for (const auto& [option, value] : args.options) {
         if (option == "--family") {
-            line.tables.push_back({"family", value});
+            line.tables.push_back({kinmora::family_table::kPersons, value});
         } else if (option == "--married") {
-            line.tables.push_back({"married", value});
+            line.tables.push_back({kinmora::family_table::kCouples, value});
         } else if (option == "--table") {
             line.tables.push_back(tableArgument(value));
         } else if (++outputs > 1) {
