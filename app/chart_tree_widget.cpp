@@ -58,10 +58,11 @@ void ChartTreeWidget::clearNodes() {
 QTreeWidgetItem* ChartTreeWidget::itemFor(const ChartNode& node) {
     // Filled before it joins the tree, so the view hears of it only once.
     auto* item = new QTreeWidgetItem(QStringList{node.text});
-    item->setIcon(0, NodeIcons::icon(node.image));
+    item->setIcon(0, NodeIcons::icon(node));
     item->setData(0, kKeyRole, node.key);
-    item->setData(0, kImageRole, node.image);
-    item->setData(0, kKindRole, static_cast<int>(node.kind));
+    item->setData(0, kNodeRoleRole, static_cast<int>(node.role));
+    item->setData(0, kSexRole, static_cast<int>(node.sex));
+    item->setData(0, kCentreRole, node.centre);
     return item;
 }
 
@@ -124,18 +125,19 @@ void ChartTreeWidget::fillSlice() {
 }
 
 QString ChartTreeWidget::centreName() const {
-    for (QTreeWidgetItemIterator it(const_cast<ChartTreeWidget*>(this)); *it; ++it) {
-        const QString image = (*it)->data(0, kImageRole).toString();
-        if (image == QLatin1String("cmale") || image == QLatin1String("cfemale"))
-            return (*it)->text(0);
-    }
+    for (QTreeWidgetItemIterator it(const_cast<ChartTreeWidget*>(this)); *it; ++it)
+        if (isCentre(*it)) return (*it)->text(0);
     return {};
 }
 
-bool ChartTreeWidget::isPerson(const QTreeWidgetItem* item) {
+ChartNode ChartTreeWidget::nodeOf(const QTreeWidgetItem* item) {
     ChartNode node;
-    node.kind = static_cast<ChartNode::Kind>(item->data(0, kKindRole).toInt());
-    return node.isPerson();
+    node.key = item->data(0, kKeyRole).toString();
+    node.text = item->text(0);
+    node.role = static_cast<ChartNode::Role>(item->data(0, kNodeRoleRole).toInt());
+    node.sex = static_cast<ChartNode::Sex>(item->data(0, kSexRole).toInt());
+    node.centre = item->data(0, kCentreRole).toBool();
+    return node;
 }
 
 void ChartTreeWidget::makeVisible(const QString& key) {

@@ -1,5 +1,5 @@
 // The chart tree: the family chart on screen, its nodes looked up by key and
-// pictured from NodeIcons.
+// pictured from NodeIcons by what they stand for.
 #pragma once
 
 #include <QHash>
@@ -19,10 +19,12 @@ class ChartTreeWidget : public QTreeWidget {
     Q_OBJECT
 
 public:
-    // Item data holding a node's key, its image key and its ChartNode::Kind.
+    // Item data holding a node's key, its ChartNode::Role, its ChartNode::Sex
+    // and its centre mark.
     static constexpr int kKeyRole = Qt::UserRole;
-    static constexpr int kImageRole = Qt::UserRole + 1;
-    static constexpr int kKindRole = Qt::UserRole + 2;
+    static constexpr int kNodeRoleRole = Qt::UserRole + 1;
+    static constexpr int kSexRole = Qt::UserRole + 2;
+    static constexpr int kCentreRole = Qt::UserRole + 3;
 
     explicit ChartTreeWidget(QWidget* parent = nullptr);
     ~ChartTreeWidget() override;
@@ -49,8 +51,13 @@ public:
     QString centreName() const;
     // The node keyed `key`, or null.
     QTreeWidgetItem* node(const QString& key) const { return m_items.value(key); }
+    // The node `item` shows: its key, text, role, sex and centre mark (the
+    // parent key and code are not kept).
+    static ChartNode nodeOf(const QTreeWidgetItem* item);
     // Whether `item` stands for somebody (see ChartNode::isPerson).
-    static bool isPerson(const QTreeWidgetItem* item);
+    static bool isPerson(const QTreeWidgetItem* item) { return nodeOf(item).isPerson(); }
+    // Whether `item` carries the centre mark (see ChartNode::centre).
+    static bool isCentre(const QTreeWidgetItem* item) { return nodeOf(item).centre; }
 
 signals:
     // MouseDown: a mouse button was pressed over the tree. A right press

@@ -136,6 +136,22 @@ const QStringList& NodeIcons::keys() {
     return list;
 }
 
+QString NodeIcons::keyOf(const ChartNode& node) {
+    const bool male = node.isMale();
+    switch (node.role) {
+        case ChartNode::Role::RootUpper:
+            return keys().at(0);
+        case ChartNode::Role::RootNoUpper:
+            return keys().at(1);
+        case ChartNode::Role::Person:
+            return keys().at(node.centre ? (male ? 4 : 5) : (male ? 2 : 3));
+        case ChartNode::Role::Spouse:
+        case ChartNode::Role::UnknownPartner:
+            break;
+    }
+    return keys().at(male ? 6 : 7);
+}
+
 QImage NodeIcons::image(const QString& key) {
     const QColor yellow(255, 255, 0);
     switch (keys().indexOf(key)) {

@@ -22,6 +22,7 @@
 #include "app/family_session.h"
 #include "app/job_runner.h"
 #include "app/main_window.h"
+#include "data/family_columns.h"
 #include "data/family_database.h"
 #include "data/family_queries.h"
 #include "data/name_search.h"
@@ -87,13 +88,15 @@ MainWindow& windowOver(int id) {
 QString personWithBothParents() {
     RecordSet& rs = g_window->session().persons();
     for (rs.first(); !rs.atEnd(); rs.next()) {
-        if (rs.field(QStringLiteral("fathercode")).toText() == QLatin1String("0") ||
-            rs.field(QStringLiteral("mothercode")).toText() == QLatin1String("0"))
+        if (rs.field(QLatin1String(family_field::kFatherCode)).toText() == QLatin1String("0") ||
+            rs.field(QLatin1String(family_field::kMotherCode)).toText() == QLatin1String("0"))
             continue;
-        const QString name = rs.field(QStringLiteral("name")).toText();
+        const QString name = rs.field(QLatin1String(family_field::kName)).toText();
         RecordSet probe = rs;
         probe.findFirst(criteria::nameEquals(name));
-        if (probe.field(QStringLiteral("code")) == rs.field(QStringLiteral("code"))) return name;
+        if (probe.field(QLatin1String(family_field::kCode)) ==
+            rs.field(QLatin1String(family_field::kCode)))
+            return name;
     }
     return {};
 }
@@ -120,7 +123,7 @@ void BM_Open(benchmark::State& state) {
     const QString path = familyPath(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto database = FamilyDatabase::open(path);
-        benchmark::DoNotOptimize(database->persons().field(QStringLiteral("name")));
+        benchmark::DoNotOptimize(database->persons().field(QLatin1String(family_field::kName)));
         // Closing is not part of opening.
         state.PauseTiming();
         database.reset();
@@ -147,7 +150,8 @@ void chart(benchmark::State& state, bool largest) {
     MainWindow& window = windowOver(id);
     RecordSet& rs = window.session().persons();
     rs.first();
-    const QString name = largest ? centreName(id) : rs.field(QStringLiteral("name")).toText();
+    const QString name =
+        largest ? centreName(id) : rs.field(QLatin1String(family_field::kName)).toText();
     for (auto _ : state) {
         window.showChart(name);
         settle(window);
@@ -207,8 +211,8 @@ ProcessFigures measureProcesses(int id) {
     std::vector<double> dump, dumpCpu, cli, cliCpu;
     long peak = 0;
     for (int i = 0; i < g_repetitions; ++i) {
-        const ProcessRun family = runProcess({"mdb-export", path, "family"});
-        const ProcessRun married = runProcess({"mdb-export", path, "married"});
+        const ProcessRun family = runProcess({"mdb-export", path, family_table::kPersons});
+        const ProcessRun married = runProcess({"mdb-export", path, family_table::kCouples});
         dump.push_back(family.seconds + married.seconds);
         dumpCpu.push_back(family.cpuSeconds + married.cpuSeconds);
         const ProcessRun chart = runProcess({g_cli, "chart", path});

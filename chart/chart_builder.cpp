@@ -1,13 +1,14 @@
 // The build is one pass over the generations with fresh queries at every
-// step, exactly as the chart has always been drawn; only the failure cases
-// differ: a missing centre person leaves the old chart, an unknown spouse
-// shows "?", and the key counter has no 16-bit limit.
+// step, so every node reflects the file as it is read. A missing centre
+// person leaves the old chart, a spouse whose code names nobody shows as
+// "?", and node keys count on past any 16-bit limit.
 #include "chart/chart_builder.h"
 
 #include <optional>
 
 #include "chart/chart_texts.h"
 #include "chart/person_lookup.h"
+#include "data/family_columns.h"
 #include "data/family_queries.h"
 
 namespace kinmora {
@@ -27,6 +28,10 @@ std::int16_t codeOf(const Value& v) {
 // would match every person whose parent is unknown).
 std::optional<std::int64_t> personCode(const Value& v) {
     return v.wholeNumber(1, INT32_MAX);
+}
+
+ChartNode::Sex sexOf(bool male) {
+    return male ? ChartNode::Sex::Male : ChartNode::Sex::Female;
 }
 
 // Ends the busy cursor however the build ends.
@@ -53,9 +58,9 @@ ChartBuilder::GenerationEntry ChartBuilder::entryFor(const RecordSet& row,
     GenerationEntry entry;
     entry.parentKey = parentKey;
     entry.nodeKey = nextKey();
-    entry.code = row.field(QStringLiteral("code"));
-    entry.name = row.field(QStringLiteral("name")).toText();
-    entry.male = row.field(QStringLiteral("sex")).isTrue();
+    entry.code = row.field(QLatin1String(family_field::kCode));
+    entry.name = row.field(QLatin1String(family_field::kName)).toText();
+    entry.male = row.field(QLatin1String(family_field::kSex)).isTrue();
     return entry;
 }
 
@@ -66,11 +71,8 @@ void ChartBuilder::addNode(const ChartNode& node) {
 }
 
 void ChartBuilder::addPerson(const GenerationEntry& entry) {
-    const bool centre = entry.name == m_centerName;
-    const QString image = entry.male
-                              ? (centre ? QStringLiteral("cmale") : QStringLiteral("male"))
-                              : (centre ? QStringLiteral("cfemale") : QStringLiteral("female"));
-    addNode(ChartNode{entry.nodeKey, entry.name, image, entry.parentKey, ChartNode::Kind::Person,
+    addNode(ChartNode{entry.nodeKey, entry.name, entry.parentKey, ChartNode::Role::Person,
+                      sexOf(entry.male), entry.name == m_centerName,
                       personCode(entry.code).value_or(0)});
 }
 
@@ -86,11 +88,10 @@ ChartBuilder::Outcome ChartBuilder::build(const QString& centreName, FamilySide 
     BusyScope busy(m_view);
 
     const TopGeneration top = topGeneration(side);
-    m_view.addNode(top.upper
-                       ? ChartNode{kRootKey, QStringLiteral("upper"), QStringLiteral("upper"),
-                                   QString(), ChartNode::Kind::RootUpper}
-                       : ChartNode{kRootKey, QStringLiteral("no upper"), QStringLiteral("noupper"),
-                                   QString(), ChartNode::Kind::RootNoUpper});
+    m_view.addNode(top.upper ? ChartNode{kRootKey, QStringLiteral("upper"), QString(),
+                                         ChartNode::Role::RootUpper}
+                             : ChartNode{kRootKey, QStringLiteral("no upper"), QString(),
+                                         ChartNode::Role::RootNoUpper});
     std::vector<GenerationEntry> current = addTopGeneration(top.query);
     for (int pass = 0; pass < kPasses && !current.empty(); ++pass) current = addGeneration(current);
 
@@ -104,7 +105,7 @@ ChartBuilder::Outcome ChartBuilder::build(const QString& centreName, FamilySide 
 ChartBuilder::TopGeneration ChartBuilder::topGeneration(FamilySide side) {
     RecordSet& persons = m_database.persons();
     const std::int16_t p = codeOf(persons.field(parentCodeField(side)));
-    const std::int16_t c = codeOf(persons.field(QStringLiteral("code")));
+    const std::int16_t c = codeOf(persons.field(QLatin1String(family_field::kCode)));
     if (p == 0) return {queries::personByCode(c), false};
     const std::optional<Value> grandparent = parentCodeOf(persons, side, p);
     if (!grandparent)  // the parent's code names nobody: the person stands alone
@@ -143,18 +144,19 @@ void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<Gener
     RecordSet marriages = m_database.db().recordSet(queries::marriagesOf(*code));
     for (; !marriages.atEnd(); marriages.next()) {
         const QString spouseKey = nextKey();
-        const bool husband = personCode(marriages.field(QStringLiteral("fathercode"))) == code;
-        const std::optional<std::int64_t> s = personCode(
-            marriages.field(husband ? QStringLiteral("mothercode") : QStringLiteral("fathercode")));
+        const bool husband =
+            personCode(marriages.field(QLatin1String(family_field::kFatherCode))) == code;
+        const std::optional<std::int64_t> s =
+            personCode(marriages.field(husband ? QLatin1String(family_field::kMotherCode)
+                                               : QLatin1String(family_field::kFatherCode)));
         const std::optional<Value> spouseName = nameOfCode(
             m_database.persons(), s && *s <= INT16_MAX ? static_cast<std::int16_t>(*s) : 0);
         // A spouse code that names nobody shows as a marker, not as whoever
         // the cursor happens to stand on.
         const QString text = spouseName ? spouseName->toText() : QStringLiteral("?");
-        addNode(ChartNode{
-            spouseKey, text, husband ? QStringLiteral("wife") : QStringLiteral("husband"),
-            person.nodeKey, spouseName ? ChartNode::Kind::Spouse : ChartNode::Kind::Unknown,
-            spouseName ? s.value_or(0) : 0});
+        addNode(ChartNode{spouseKey, text, person.nodeKey,
+                          spouseName ? ChartNode::Role::Spouse : ChartNode::Role::UnknownPartner,
+                          sexOf(!husband), false, spouseName ? s.value_or(0) : 0});
         if (spouseName && text == m_centerName) m_view.makeVisible(spouseKey);
 
         if (!s) continue;  // no spouse code: the couple's children cannot be told apart
@@ -170,9 +172,8 @@ void ChartBuilder::addOneParentChildren(const GenerationEntry& person,
     RecordSet children = m_database.db().recordSet(queries::childrenOfOneParent(*code));
     if (children.recordCount() == 0) return;
     const QString key = nextKey();
-    addNode(ChartNode{key, QStringLiteral("?"),
-                      person.male ? QStringLiteral("wife") : QStringLiteral("husband"),
-                      person.nodeKey, ChartNode::Kind::Unknown});
+    addNode(ChartNode{key, QStringLiteral("?"), person.nodeKey, ChartNode::Role::UnknownPartner,
+                      sexOf(!person.male)});
     addChildren(children, key, next);
 }
 

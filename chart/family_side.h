@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "data/family_columns.h"
+
 namespace kinmora {
 
 enum class FamilySide { Father, Mother };
@@ -15,7 +17,8 @@ inline FamilySide sideFromSelectorIndex(int index) {
 
 // The field of the family table holding a person's parent on `side`.
 inline QString parentCodeField(FamilySide side) {
-    return side == FamilySide::Father ? QStringLiteral("fathercode") : QStringLiteral("mothercode");
+    return side == FamilySide::Father ? QLatin1String(family_field::kFatherCode)
+                                      : QLatin1String(family_field::kMotherCode);
 }
 
 }  // namespace kinmora

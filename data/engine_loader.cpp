@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "data/family_columns.h"
 #include "data/family_file_error.h"
 
 namespace kinmora {
@@ -102,9 +103,9 @@ void Engine::Loader::endTable() {
             if (columns[i].name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return i;
         return std::nullopt;
     };
-    if (const auto code = columnOf("code")) m_table->addIndex({*code});
-    const auto father = columnOf("fathercode");
-    const auto mother = columnOf("mothercode");
+    if (const auto code = columnOf(family_field::kCode)) m_table->addIndex({*code});
+    const auto father = columnOf(family_field::kFatherCode);
+    const auto mother = columnOf(family_field::kMotherCode);
     if (father && mother) {
         m_table->addIndex({*father, *mother});
         m_table->addIndex({*mother, *father});

@@ -23,15 +23,15 @@ namespace {
 void addMissingFields(Engine& db) {
     for (const FamilyColumn& column : kFamilyColumns)
         db.addMissingColumn(
-            QStringLiteral("family"),
+            QLatin1String(family_table::kPersons),
             {QString::fromLatin1(column.name.data(), static_cast<qsizetype>(column.name.size())),
              column.type});
-    db.addMissingColumn(QStringLiteral("married"),
-                        {QStringLiteral("fathercode"), ColumnType::Integer});
-    db.addMissingColumn(QStringLiteral("married"),
-                        {QStringLiteral("mothercode"), ColumnType::Integer});
-    if (db.schema(QStringLiteral("married"))->columns.size() < 3)
-        db.addMissingColumn(QStringLiteral("married"),
+    db.addMissingColumn(QLatin1String(family_table::kCouples),
+                        {QLatin1String(family_field::kFatherCode), ColumnType::Integer});
+    db.addMissingColumn(QLatin1String(family_table::kCouples),
+                        {QLatin1String(family_field::kMotherCode), ColumnType::Integer});
+    if (db.schema(QLatin1String(family_table::kCouples))->columns.size() < 3)
+        db.addMissingColumn(QLatin1String(family_table::kCouples),
                             {QStringLiteral("sort_order"), ColumnType::Integer});
 }
 
@@ -40,16 +40,17 @@ void addMissingFields(Engine& db) {
 std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path,
                                                      const ReadOptions& options) {
     using Kind = FamilyFileError::Kind;
-    std::unique_ptr<Engine> db =
-        Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")}, options);
-    for (const char* table : {"family", "married"})
+    std::unique_ptr<Engine> db = Engine::open(
+        path, {QLatin1String(family_table::kPersons), QLatin1String(family_table::kCouples)},
+        options);
+    for (const char* table : {family_table::kPersons, family_table::kCouples})
         if (!db->schema(QLatin1String(table)))
             throw FamilyFileError(
                 Kind::NotFamilyFile, path,
                 QStringLiteral("is not a family file: it has no table \"%1\"").arg(table));
-    const auto& columns = db->schema(QStringLiteral("family"))->columns;
+    const auto& columns = db->schema(QLatin1String(family_table::kPersons))->columns;
     if (std::none_of(columns.begin(), columns.end(), [](const ColumnInfo& c) {
-            return c.name.compare(QLatin1String("name"), Qt::CaseInsensitive) == 0;
+            return c.name.compare(QLatin1String(family_field::kName), Qt::CaseInsensitive) == 0;
         }))
         throw FamilyFileError(
             Kind::NotFamilyFile, path,

@@ -1,7 +1,9 @@
-// The texts keep every space the program has always sent; the numbers are
-// bound as parameters, so the chart's thousands of queries that differ only
-// in a code share one prepared statement.
+// Every query's text is fixed here, spaces and letter case included; the
+// numbers are bound as parameters, so the chart's thousands of queries that
+// differ only in a code share one prepared statement.
 #include "data/family_queries.h"
+
+#include "data/family_columns.h"
 
 namespace kinmora::queries {
 
@@ -47,11 +49,11 @@ Query childrenOfOneParent(std::int64_t p) {
 namespace kinmora::criteria {
 
 Criterion nameEquals(const QString& name) {
-    return Criterion{QStringLiteral("name"), Value::text(name)};
+    return Criterion{QLatin1String(family_field::kName), Value::text(name)};
 }
 
 Criterion codeEquals(std::int64_t n) {
-    return Criterion{QStringLiteral("code"), Value::integer(n)};
+    return Criterion{QLatin1String(family_field::kCode), Value::integer(n)};
 }
 
 }  // namespace kinmora::criteria

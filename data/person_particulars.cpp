@@ -1,11 +1,12 @@
-// The particulars as the personal information window has always worked them
-// out. Ages count real elapsed days, so the linear day numbers of JetDate are
-// subtracted directly.
+// The particulars are worked out from the person's record alone, the parents
+// looked up by code. Ages count real elapsed days, so the linear day numbers
+// of JetDate are subtracted directly.
 #include "data/person_particulars.h"
 
 #include <cmath>
 #include <cstdint>
 
+#include "data/family_columns.h"
 #include "data/family_queries.h"
 #include "data/jet_date.h"
 
@@ -23,8 +24,8 @@ std::optional<std::int64_t> parentCode(const Value& value) {
 QString parentText(RecordSet& rs, std::optional<std::int64_t> code) {
     if (!code) return kNoParent;
     if (!rs.findFirst(criteria::codeEquals(*code))) return kNoParent;
-    return rs.field(QStringLiteral("name")).toText() + QStringLiteral("   ") +
-           rs.field(QStringLiteral("surname")).toText();
+    return rs.field(QLatin1String(family_field::kName)).toText() + QStringLiteral("   ") +
+           rs.field(QLatin1String(family_field::kSurname)).toText();
 }
 
 }  // namespace
@@ -60,20 +61,20 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& p
     if (!rs.findFirst(personCriterion)) return std::nullopt;
 
     PersonParticulars p;
-    p.name = rs.field(QStringLiteral("name")).toText();
-    p.surname = rs.field(QStringLiteral("surname")).toText();
-    p.sex =
-        rs.field(QStringLiteral("sex")).isTrue() ? QStringLiteral("ชาย") : QStringLiteral("หญิง");
-    const Value born = dateOrNull(rs.field(QStringLiteral("born")));
-    const Value die = dateOrNull(rs.field(QStringLiteral("die")));
-    const Value still = rs.field(QStringLiteral("still"));
+    p.name = rs.field(QLatin1String(family_field::kName)).toText();
+    p.surname = rs.field(QLatin1String(family_field::kSurname)).toText();
+    p.sex = rs.field(QLatin1String(family_field::kSex)).isTrue() ? QStringLiteral("ชาย")
+                                                                 : QStringLiteral("หญิง");
+    const Value born = dateOrNull(rs.field(QLatin1String(family_field::kBorn)));
+    const Value die = dateOrNull(rs.field(QLatin1String(family_field::kDied)));
+    const Value still = rs.field(QLatin1String(family_field::kDeceased));
     p.born = born.isNull() ? kUnknownDate : dateText(born.toDate());
     p.died = die.isNull() ? QString() : dateText(die.toDate());
-    p.biography = rs.field(QStringLiteral("biography")).toText() + QLatin1Char(' ');
+    p.biography = rs.field(QLatin1String(family_field::kBiography)).toText() + QLatin1Char(' ');
     if (still.isTrue() && die.isNull()) p.died = kUnknownDate;
 
-    const auto father = parentCode(rs.field(QStringLiteral("fathercode")));
-    const auto mother = parentCode(rs.field(QStringLiteral("mothercode")));
+    const auto father = parentCode(rs.field(QLatin1String(family_field::kFatherCode)));
+    const auto mother = parentCode(rs.field(QLatin1String(family_field::kMotherCode)));
     p.father = parentText(rs, father);
     p.mother = parentText(rs, mother);
 

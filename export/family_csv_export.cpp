@@ -2,14 +2,17 @@
 // damaged file lacks: the CSV holds what the file holds.
 #include "export/family_csv_export.h"
 
+#include "data/family_columns.h"
 #include "data/family_file_error.h"
 #include "export/csv_table_writer.h"
 
 namespace kinmora {
 
 FamilyCsvExport::FamilyCsvExport(const QString& path, const ReadOptions& options)
-    : m_engine(Engine::open(path, {QStringLiteral("family"), QStringLiteral("married")}, options)) {
-    for (const char* table : {"family", "married"})
+    : m_engine(Engine::open(
+          path, {QLatin1String(family_table::kPersons), QLatin1String(family_table::kCouples)},
+          options)) {
+    for (const char* table : {family_table::kPersons, family_table::kCouples})
         if (!m_engine->schema(QLatin1String(table)))
             throw FamilyFileError(
                 FamilyFileError::Kind::NotFamilyFile, path,
@@ -33,11 +36,13 @@ int FamilyCsvExport::marriedRows() const {
 }
 
 void FamilyCsvExport::writeFamily(QIODevice& out, const ExportProgress& progress) {
-    CsvTableWriter::write(*m_engine->schema(QStringLiteral("family")), *m_family, out, progress);
+    CsvTableWriter::write(*m_engine->schema(QLatin1String(family_table::kPersons)), *m_family, out,
+                          progress);
 }
 
 void FamilyCsvExport::writeMarried(QIODevice& out, const ExportProgress& progress) {
-    CsvTableWriter::write(*m_engine->schema(QStringLiteral("married")), *m_married, out, progress);
+    CsvTableWriter::write(*m_engine->schema(QLatin1String(family_table::kCouples)), *m_married, out,
+                          progress);
 }
 
 }  // namespace kinmora

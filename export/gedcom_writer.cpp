@@ -7,6 +7,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "data/family_columns.h"
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "data/jet_date.h"
@@ -97,16 +98,16 @@ FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Pe
     std::vector<LineageCouple> couples;
     try {
         RecordSet& rs = database.persons();
-        const int code = rs.fieldIndex(QStringLiteral("code"));
-        const int name = rs.fieldIndex(QStringLiteral("name"));
-        const int surname = rs.fieldIndex(QStringLiteral("surname"));
-        const int sex = rs.fieldIndex(QStringLiteral("sex"));
-        const int born = rs.fieldIndex(QStringLiteral("born"));
-        const int die = rs.fieldIndex(QStringLiteral("die"));
-        const int still = rs.fieldIndex(QStringLiteral("still"));
-        const int biography = rs.fieldIndex(QStringLiteral("biography"));
-        const int father = rs.fieldIndex(QStringLiteral("fathercode"));
-        const int mother = rs.fieldIndex(QStringLiteral("mothercode"));
+        const int code = rs.fieldIndex(QLatin1String(family_field::kCode));
+        const int name = rs.fieldIndex(QLatin1String(family_field::kName));
+        const int surname = rs.fieldIndex(QLatin1String(family_field::kSurname));
+        const int sex = rs.fieldIndex(QLatin1String(family_field::kSex));
+        const int born = rs.fieldIndex(QLatin1String(family_field::kBorn));
+        const int die = rs.fieldIndex(QLatin1String(family_field::kDied));
+        const int still = rs.fieldIndex(QLatin1String(family_field::kDeceased));
+        const int biography = rs.fieldIndex(QLatin1String(family_field::kBiography));
+        const int father = rs.fieldIndex(QLatin1String(family_field::kFatherCode));
+        const int mother = rs.fieldIndex(QLatin1String(family_field::kMotherCode));
         persons.reserve(static_cast<std::size_t>(rs.recordCount()));
         lineage.reserve(static_cast<std::size_t>(rs.recordCount()));
         for (rs.first(); !rs.atEnd(); rs.next()) {
@@ -127,8 +128,8 @@ FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Pe
         // A person's marriages come in the order of the married table's third column.
         const auto married =
             database.db().query(QStringLiteral("Select * from married order by 3"));
-        const int husband = columnOf(married->columns, "fathercode");
-        const int wife = columnOf(married->columns, "mothercode");
+        const int husband = columnOf(married->columns, family_field::kFatherCode);
+        const int wife = columnOf(married->columns, family_field::kMotherCode);
         couples.reserve(static_cast<std::size_t>(married->rowCount()));
         for (int r = 0; r < married->rowCount(); ++r)
             couples.push_back({wholeNumber(married->at(r, husband)).value_or(0),

@@ -7,6 +7,7 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "data/family_columns.h"
 #include "data/family_queries.h"
 
 namespace kinmora {
@@ -51,7 +52,7 @@ FamilyGraph FamilyGraph::read(FamilyDatabase& database) {
     // a copy walks it without moving the row the windows stand on.
     RecordSet persons = database.persons();
     if (persons.recordCount() == 0) return graph;
-    const int codeColumn = persons.fieldIndex(QStringLiteral("code"));
+    const int codeColumn = persons.fieldIndex(QLatin1String(family_field::kCode));
     std::unordered_map<std::int64_t, int> uses;
     std::vector<std::optional<std::int64_t>> codes;
     for (persons.first(); !persons.atEnd(); persons.next()) {
@@ -59,12 +60,12 @@ FamilyGraph FamilyGraph::read(FamilyDatabase& database) {
         if (codes.back()) ++uses[*codes.back()];
     }
 
-    const int nameColumn = persons.fieldIndex(QStringLiteral("name"));
-    const int surnameColumn = persons.fieldIndex(QStringLiteral("surname"));
-    const int sexColumn = persons.fieldIndex(QStringLiteral("sex"));
-    const int bornColumn = persons.fieldIndex(QStringLiteral("born"));
-    const int fatherColumn = persons.fieldIndex(QStringLiteral("fathercode"));
-    const int motherColumn = persons.fieldIndex(QStringLiteral("mothercode"));
+    const int nameColumn = persons.fieldIndex(QLatin1String(family_field::kName));
+    const int surnameColumn = persons.fieldIndex(QLatin1String(family_field::kSurname));
+    const int sexColumn = persons.fieldIndex(QLatin1String(family_field::kSex));
+    const int bornColumn = persons.fieldIndex(QLatin1String(family_field::kBorn));
+    const int fatherColumn = persons.fieldIndex(QLatin1String(family_field::kFatherCode));
+    const int motherColumn = persons.fieldIndex(QLatin1String(family_field::kMotherCode));
     std::vector<std::pair<Value, Value>> parentCodes;
     persons.first();
     for (std::size_t row = 0; row < codes.size(); ++row, persons.next()) {
@@ -123,7 +124,8 @@ std::optional<FamilyGraph::Person> FamilyGraph::withCode(std::int64_t code) cons
 std::optional<FamilyGraph::Person> FamilyGraph::named(RecordSet& persons,
                                                       const QString& name) const {
     if (!persons.findFirst(criteria::nameEquals(name))) return std::nullopt;
-    const std::optional<std::int64_t> code = wholeNumber(persons.field(QStringLiteral("code")));
+    const std::optional<std::int64_t> code =
+        wholeNumber(persons.field(QLatin1String(family_field::kCode)));
     return code ? withCode(*code) : std::nullopt;
 }
 

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "picture/tidy_tree.h"
-
 namespace kinmora {
 namespace {
 
@@ -27,17 +25,6 @@ constexpr double kGenerationGap = 44;  // room for the lines between generations
 constexpr double kTitleGap = 16;
 constexpr int kTextSize = 10;
 constexpr int kTitleSize = 14;
-
-enum class NodeKind { Root, Person, Spouse, UnknownPartner };
-
-// What a chart node stands for, told by its image key and text.
-NodeKind kindOf(const ChartNode& node) {
-    if (node.parentKey.isEmpty()) return NodeKind::Root;
-    if (node.image == QLatin1String("wife") || node.image == QLatin1String("husband"))
-        return node.code == 0 && node.text == QLatin1String("?") ? NodeKind::UnknownPartner
-                                                                 : NodeKind::Spouse;
-    return NodeKind::Person;
-}
 
 QString thaiFamily() {
     const QStringList installed = QFontDatabase::families();
@@ -58,8 +45,10 @@ QFont pictureFont(int pixelSize, bool bold) {
     return font;
 }
 
+}  // namespace
+
 // A person's box with the couples beside it, and the children of each couple.
-struct Unit {
+struct ChartPicture::Unit {
     int parent = -1;
     int generation = 0;
     std::vector<int> boxes;  // the person's box first
@@ -72,184 +61,25 @@ struct Unit {
     int tidyIndex = -1;
 };
 
-}  // namespace
-
 ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& facts) {
     ChartPicture pic;
-    pic.m_font = pictureFont(kTextSize, false);
-    pic.m_titleFont = pictureFont(kTitleSize, true);
-    pic.m_texts = std::make_shared<ShapedTexts>(pic.m_font);
-    ShapedTexts& texts = *pic.m_texts;
-    const double ascent = texts.ascent();
-    const double lineHeight = ascent + texts.descent();
-    const double boxHeight = 2 * kPadY + 2 * lineHeight;
-    pic.m_nameBaseline = kPadY + ascent;
-    pic.m_datesBaseline = kPadY + lineHeight + ascent;
-
-    std::vector<Unit> units;
-    QHash<QString, int> unitOf;  // person and partner keys to their unit
-    QHash<QString, int> boxOf;   // node keys to their box
+    pic.setUpFonts();
     bool upper = false;
-    for (const ChartTree::Row& row : chart.rows()) {
-        const ChartNode& node = *row.node;
-        const NodeKind kind = kindOf(node);
-        if (kind == NodeKind::Root) {
-            if (pic.m_title.isEmpty()) pic.m_title = node.text;
-            upper = node.image == QLatin1String("upper");
-            continue;
-        }
-        Box box;
-        box.key = node.key;
-        const PersonFacts::Facts* f = facts.find(node.code);
-        if (kind == NodeKind::UnknownPartner) {
-            box.kind = BoxKind::UnknownPartner;
-            box.male = node.image == QLatin1String("husband");
-            box.name = node.text;
-        } else {
-            box.kind = kind == NodeKind::Person ? BoxKind::Person : BoxKind::Spouse;
-            if (kind == NodeKind::Person)
-                box.male =
-                    node.image == QLatin1String("male") || node.image == QLatin1String("cmale");
-            else
-                box.male = f ? f->male : node.image == QLatin1String("husband");
-            box.centre =
-                node.image == QLatin1String("cmale") || node.image == QLatin1String("cfemale");
-            box.name =
-                f && !f->surname.isEmpty() ? node.text + QLatin1Char(' ') + f->surname : node.text;
-            box.dates = f ? f->dates : QString();
-        }
-        box.nameText = texts.add(box.name);
-        box.nameWidth = texts.width(box.nameText);
-        box.datesText = texts.add(box.dates);
-        box.datesWidth = texts.width(box.datesText);
-        const double width =
-            std::max(kMinBoxWidth, std::max(box.nameWidth, box.datesWidth) + 2 * kPadX);
-        box.rect = QRectF(0, 0, width, boxHeight);
-        const int index = static_cast<int>(pic.m_boxes.size());
-        pic.m_boxes.push_back(std::move(box));
-        boxOf.insert(node.key, index);
-
-        const auto parentUnit = unitOf.constFind(node.parentKey);
-        const bool underUnit = parentUnit != unitOf.constEnd();
-        if (kind == NodeKind::Person || !underUnit) {
-            Unit unit;
-            unit.boxes.push_back(index);
-            if (kind != NodeKind::Person) unit.groups.push_back({index, {}});
-            if (underUnit) {
-                unit.parent = *parentUnit;
-                unit.generation = units[static_cast<std::size_t>(*parentUnit)].generation + 1;
-                Unit& up = units[static_cast<std::size_t>(*parentUnit)];
-                const int partner = boxOf.value(node.parentKey);
-                const int fromBox = partner == up.boxes.front() ? -1 : partner;
-                if (up.groups.empty() || up.groups.back().partnerBox != fromBox)
-                    up.groups.push_back({fromBox, {}});
-                up.groups.back().children.push_back(static_cast<int>(units.size()));
-            }
-            unitOf.insert(node.key, static_cast<int>(units.size()));
-            units.push_back(std::move(unit));
-        } else {
-            Unit& unit = units[static_cast<std::size_t>(*parentUnit)];
-            unit.boxes.push_back(index);
-            unit.groups.push_back({index, {}});
-            unitOf.insert(node.key, *parentUnit);
-        }
-    }
+    std::vector<Unit> units = pic.addBoxes(chart, facts, upper);
 
     TidyTree tidy(kSiblingGap, kCousinGap);
-    int generations = 0;
-    for (Unit& unit : units) {
-        unit.width = -kMarriageGap;
-        for (int b : unit.boxes)
-            unit.width += pic.m_boxes[static_cast<std::size_t>(b)].rect.width() + kMarriageGap;
-        unit.tidyIndex =
-            tidy.add(unit.parent < 0 ? -1 : units[static_cast<std::size_t>(unit.parent)].tidyIndex,
-                     unit.width);
-        generations = std::max(generations, unit.generation + 1);
-    }
-    tidy.layOut();
+    const int generations = pic.arrange(units, tidy);
 
     const QFontMetricsF titleMetrics(pic.m_titleFont);
     pic.m_titleOrigin = QPointF(kMargin, kMargin + titleMetrics.ascent());
     const double top =
         kMargin + titleMetrics.height() + kTitleGap + (upper ? kGenerationGap / 2 : 0);
-    const double rowHeight = boxHeight + kGenerationGap;
+    const double rowHeight = pic.boxHeight() + kGenerationGap;
+    pic.placeBoxes(units, tidy, top, rowHeight);
+    if (upper) pic.addForebearLines(units, top);
     for (const Unit& unit : units) {
-        double x = kMargin + tidy.centreX(unit.tidyIndex) - unit.width / 2;
-        const double y = top + unit.generation * rowHeight;
-        for (int b : unit.boxes) {
-            Box& box = pic.m_boxes[static_cast<std::size_t>(b)];
-            box.generation = unit.generation;
-            box.rect.moveTo(x, y);
-            x += box.rect.width() + kMarriageGap;
-        }
-    }
-
-    auto boxAt = [&](int b) -> const QRectF& {
-        return pic.m_boxes[static_cast<std::size_t>(b)].rect;
-    };
-    auto personOf = [&](int u) -> const QRectF& {
-        return boxAt(units[static_cast<std::size_t>(u)].boxes.front());
-    };
-    // The top generation are brothers and sisters when forebears exist above them.
-    if (upper) {
-        std::vector<int> tops;
-        for (std::size_t u = 0; u < units.size(); ++u)
-            if (units[u].parent < 0) tops.push_back(static_cast<int>(u));
-        if (!tops.empty()) {
-            const double busY = top - kGenerationGap / 2;
-            const double left = personOf(tops.front()).center().x();
-            const double right = personOf(tops.back()).center().x();
-            pic.m_lines.emplace_back((left + right) / 2, busY - kGenerationGap / 4,
-                                     (left + right) / 2, busY);
-            pic.m_lines.emplace_back(left, busY, right, busY);
-            for (int u : tops)
-                pic.m_lines.emplace_back(personOf(u).center().x(), busY, personOf(u).center().x(),
-                                         top);
-        }
-    }
-    for (const Unit& unit : units) {
-        for (std::size_t i = 1; i < unit.boxes.size(); ++i) {
-            const QRectF& a = boxAt(unit.boxes[i - 1]);
-            const QRectF& b = boxAt(unit.boxes[i]);
-            pic.m_lines.emplace_back(a.right(), a.center().y(), b.left(), b.center().y());
-        }
-        const int dropping = static_cast<int>(
-            std::count_if(unit.groups.begin(), unit.groups.end(),
-                          [](const Unit::Group& g) { return !g.children.empty(); }));
-        int nth = 0;
-        for (const Unit::Group& group : unit.groups) {
-            if (group.children.empty()) continue;
-            ++nth;
-            const QRectF& first = boxAt(unit.boxes.front());
-            double dropX = first.center().x();
-            double dropY = first.bottom();
-            if (group.partnerBox >= 0 && group.partnerBox != unit.boxes.front()) {
-                const QRectF& partner = boxAt(group.partnerBox);
-                dropX = partner.left() - kMarriageGap / 2;
-                dropY = partner.center().y();
-            }
-            const QRectF& only = personOf(group.children.front());
-            if (group.children.size() == 1 && dropX > only.left() + kPadX &&
-                dropX < only.right() - kPadX) {
-                // An only child right below the couple: one straight line.
-                pic.m_lines.emplace_back(dropX, dropY, dropX, only.top());
-                continue;
-            }
-            // Each couple's lines run at their own height, a later spouse's
-            // higher, so that a line dropping from a later marriage ends above
-            // the lines of the earlier ones instead of crossing them.
-            const double busY =
-                first.bottom() + kGenerationGap * (dropping + 1 - nth) / (dropping + 1);
-            double left = dropX, right = dropX;
-            for (int child : group.children) {
-                const double x = personOf(child).center().x();
-                left = std::min(left, x);
-                right = std::max(right, x);
-                pic.m_lines.emplace_back(x, busY, x, personOf(child).top());
-            }
-            pic.m_lines.emplace_back(dropX, dropY, dropX, busY);
-            pic.m_lines.emplace_back(left, busY, right, busY);
-        }
+        pic.addMarriageLines(unit);
+        pic.addChildLines(unit, units);
     }
 
     const double width =
@@ -257,6 +87,200 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
     const double height = top + std::max(generations, 1) * rowHeight - kGenerationGap + kMargin;
     pic.m_size = QSizeF(width, height);
     return pic;
+}
+
+void ChartPicture::setUpFonts() {
+    m_font = pictureFont(kTextSize, false);
+    m_titleFont = pictureFont(kTitleSize, true);
+    m_texts = std::make_shared<ShapedTexts>(m_font);
+    const double ascent = m_texts->ascent();
+    const double lineHeight = ascent + m_texts->descent();
+    m_nameBaseline = kPadY + ascent;
+    m_datesBaseline = kPadY + lineHeight + ascent;
+}
+
+double ChartPicture::boxHeight() const {
+    const double lineHeight = m_texts->ascent() + m_texts->descent();
+    return 2 * kPadY + 2 * lineHeight;
+}
+
+std::vector<ChartPicture::Unit> ChartPicture::addBoxes(const ChartTree& chart,
+                                                       const PersonFacts& facts, bool& upper) {
+    std::vector<Unit> units;
+    QHash<QString, int> unitOf;  // person and partner keys to their unit
+    QHash<QString, int> boxOf;   // node keys to their box
+    for (const ChartTree::Row& row : chart.rows()) {
+        const ChartNode& node = *row.node;
+        if (node.isRoot()) {
+            if (m_title.isEmpty()) m_title = node.text;
+            upper = node.role == ChartNode::Role::RootUpper;
+            continue;
+        }
+        const int index = static_cast<int>(m_boxes.size());
+        m_boxes.push_back(boxFor(node, facts));
+        boxOf.insert(node.key, index);
+        joinUnit(node, index, units, unitOf, boxOf);
+    }
+    return units;
+}
+
+ChartPicture::Box ChartPicture::boxFor(const ChartNode& node, const PersonFacts& facts) {
+    Box box;
+    box.key = node.key;
+    const PersonFacts::Facts* f = facts.find(node.code);
+    if (node.role == ChartNode::Role::UnknownPartner) {
+        box.kind = BoxKind::UnknownPartner;
+        box.male = node.isMale();
+        box.name = node.text;
+    } else {
+        const bool person = node.role == ChartNode::Role::Person;
+        box.kind = person ? BoxKind::Person : BoxKind::Spouse;
+        // A spouse's sex is the one the family file records, when it names them.
+        box.male = person || !f ? node.isMale() : f->male;
+        box.centre = node.centre;
+        box.name =
+            f && !f->surname.isEmpty() ? node.text + QLatin1Char(' ') + f->surname : node.text;
+        box.dates = f ? f->dates : QString();
+    }
+    box.nameText = m_texts->add(box.name);
+    box.nameWidth = m_texts->width(box.nameText);
+    box.datesText = m_texts->add(box.dates);
+    box.datesWidth = m_texts->width(box.datesText);
+    const double width =
+        std::max(kMinBoxWidth, std::max(box.nameWidth, box.datesWidth) + 2 * kPadX);
+    box.rect = QRectF(0, 0, width, boxHeight());
+    return box;
+}
+
+// A person starts a unit of their own, under the unit of the couple above;
+// a partner joins the unit of the person they are married to.
+void ChartPicture::joinUnit(const ChartNode& node, int index, std::vector<Unit>& units,
+                            QHash<QString, int>& unitOf, const QHash<QString, int>& boxOf) {
+    const bool person = node.role == ChartNode::Role::Person;
+    const auto parentUnit = unitOf.constFind(node.parentKey);
+    const bool underUnit = parentUnit != unitOf.constEnd();
+    if (person || !underUnit) {
+        Unit unit;
+        unit.boxes.push_back(index);
+        if (!person) unit.groups.push_back({index, {}});
+        if (underUnit) {
+            unit.parent = *parentUnit;
+            unit.generation = units[static_cast<std::size_t>(*parentUnit)].generation + 1;
+            Unit& up = units[static_cast<std::size_t>(*parentUnit)];
+            const int partner = boxOf.value(node.parentKey);
+            const int fromBox = partner == up.boxes.front() ? -1 : partner;
+            if (up.groups.empty() || up.groups.back().partnerBox != fromBox)
+                up.groups.push_back({fromBox, {}});
+            up.groups.back().children.push_back(static_cast<int>(units.size()));
+        }
+        unitOf.insert(node.key, static_cast<int>(units.size()));
+        units.push_back(std::move(unit));
+    } else {
+        Unit& unit = units[static_cast<std::size_t>(*parentUnit)];
+        unit.boxes.push_back(index);
+        unit.groups.push_back({index, {}});
+        unitOf.insert(node.key, *parentUnit);
+    }
+}
+
+int ChartPicture::arrange(std::vector<Unit>& units, TidyTree& tidy) const {
+    int generations = 0;
+    for (Unit& unit : units) {
+        unit.width = -kMarriageGap;
+        for (int b : unit.boxes) unit.width += boxRect(b).width() + kMarriageGap;
+        unit.tidyIndex =
+            tidy.add(unit.parent < 0 ? -1 : units[static_cast<std::size_t>(unit.parent)].tidyIndex,
+                     unit.width);
+        generations = std::max(generations, unit.generation + 1);
+    }
+    tidy.layOut();
+    return generations;
+}
+
+void ChartPicture::placeBoxes(const std::vector<Unit>& units, const TidyTree& tidy, double top,
+                              double rowHeight) {
+    for (const Unit& unit : units) {
+        double x = kMargin + tidy.centreX(unit.tidyIndex) - unit.width / 2;
+        const double y = top + unit.generation * rowHeight;
+        for (int b : unit.boxes) {
+            Box& box = m_boxes[static_cast<std::size_t>(b)];
+            box.generation = unit.generation;
+            box.rect.moveTo(x, y);
+            x += box.rect.width() + kMarriageGap;
+        }
+    }
+}
+
+const QRectF& ChartPicture::boxRect(int box) const {
+    return m_boxes[static_cast<std::size_t>(box)].rect;
+}
+
+const QRectF& ChartPicture::personRect(const std::vector<Unit>& units, int unit) const {
+    return boxRect(units[static_cast<std::size_t>(unit)].boxes.front());
+}
+
+// The top generation are brothers and sisters when forebears exist above them.
+void ChartPicture::addForebearLines(const std::vector<Unit>& units, double top) {
+    std::vector<int> tops;
+    for (std::size_t u = 0; u < units.size(); ++u)
+        if (units[u].parent < 0) tops.push_back(static_cast<int>(u));
+    if (tops.empty()) return;
+    const double busY = top - kGenerationGap / 2;
+    const double left = personRect(units, tops.front()).center().x();
+    const double right = personRect(units, tops.back()).center().x();
+    m_lines.emplace_back((left + right) / 2, busY - kGenerationGap / 4, (left + right) / 2, busY);
+    m_lines.emplace_back(left, busY, right, busY);
+    for (int u : tops) {
+        const double x = personRect(units, u).center().x();
+        m_lines.emplace_back(x, busY, x, top);
+    }
+}
+
+void ChartPicture::addMarriageLines(const Unit& unit) {
+    for (std::size_t i = 1; i < unit.boxes.size(); ++i) {
+        const QRectF& a = boxRect(unit.boxes[i - 1]);
+        const QRectF& b = boxRect(unit.boxes[i]);
+        m_lines.emplace_back(a.right(), a.center().y(), b.left(), b.center().y());
+    }
+}
+
+void ChartPicture::addChildLines(const Unit& unit, const std::vector<Unit>& units) {
+    const int dropping =
+        static_cast<int>(std::count_if(unit.groups.begin(), unit.groups.end(),
+                                       [](const Unit::Group& g) { return !g.children.empty(); }));
+    int nth = 0;
+    for (const Unit::Group& group : unit.groups) {
+        if (group.children.empty()) continue;
+        ++nth;
+        const QRectF& first = boxRect(unit.boxes.front());
+        double dropX = first.center().x();
+        double dropY = first.bottom();
+        if (group.partnerBox >= 0 && group.partnerBox != unit.boxes.front()) {
+            const QRectF& partner = boxRect(group.partnerBox);
+            dropX = partner.left() - kMarriageGap / 2;
+            dropY = partner.center().y();
+        }
+        const QRectF& only = personRect(units, group.children.front());
+        if (group.children.size() == 1 && dropX > only.left() + kPadX &&
+            dropX < only.right() - kPadX) {
+            // An only child right below the couple: one straight line.
+            m_lines.emplace_back(dropX, dropY, dropX, only.top());
+            continue;
+        }
+        // Each couple's lines run at their own height, a later spouse's
+        // higher, so that a line dropping from a later marriage ends above
+        // the lines of the earlier ones instead of crossing them.
+        const double busY = first.bottom() + kGenerationGap * (dropping + 1 - nth) / (dropping + 1);
+        double left = dropX, right = dropX;
+        for (int child : group.children) {
+            const double x = personRect(units, child).center().x();
+            left = std::min(left, x);
+            right = std::max(right, x);
+            m_lines.emplace_back(x, busY, x, personRect(units, child).top());
+        }
+        m_lines.emplace_back(dropX, dropY, dropX, busY);
+        m_lines.emplace_back(left, busY, right, busY);
+    }
 }
 
 }  // namespace kinmora

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QLineF>
 #include <QRectF>
 #include <QString>
@@ -14,6 +15,7 @@
 #include "chart/chart_tree.h"
 #include "picture/person_facts.h"
 #include "picture/shaped_texts.h"
+#include "picture/tidy_tree.h"
 
 namespace kinmora {
 
@@ -63,7 +65,23 @@ public:
     const ShapedTexts& shapedTexts() const { return *m_texts; }
 
 private:
-    struct Metrics;
+    struct Unit;
+    // The steps of layOut, in order.
+    void setUpFonts();
+    double boxHeight() const;
+    std::vector<Unit> addBoxes(const ChartTree& chart, const PersonFacts& facts, bool& upper);
+    Box boxFor(const ChartNode& node, const PersonFacts& facts);
+    void joinUnit(const ChartNode& node, int index, std::vector<Unit>& units,
+                  QHash<QString, int>& unitOf, const QHash<QString, int>& boxOf);
+    int arrange(std::vector<Unit>& units, TidyTree& tidy) const;
+    void placeBoxes(const std::vector<Unit>& units, const TidyTree& tidy, double top,
+                    double rowHeight);
+    void addForebearLines(const std::vector<Unit>& units, double top);
+    void addMarriageLines(const Unit& unit);
+    void addChildLines(const Unit& unit, const std::vector<Unit>& units);
+    const QRectF& boxRect(int box) const;
+    const QRectF& personRect(const std::vector<Unit>& units, int unit) const;
+
     std::vector<Box> m_boxes;
     std::vector<QLineF> m_lines;
     QString m_title;

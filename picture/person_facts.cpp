@@ -2,6 +2,7 @@
 // their person again in the shared record set.
 #include "picture/person_facts.h"
 
+#include "data/family_columns.h"
 #include "data/family_file_error.h"
 #include "data/person_particulars.h"
 
@@ -31,11 +32,11 @@ PersonFacts PersonFacts::load(FamilyDatabase& database) {
     RecordSet rows =
         database.db().recordSet(QStringLiteral("Select code, surname, sex, born, die from family"));
     if (rows.atEnd()) return facts;
-    const int code = columnOf(rows, "code");
-    const int surname = columnOf(rows, "surname");
-    const int sex = columnOf(rows, "sex");
-    const int born = columnOf(rows, "born");
-    const int die = columnOf(rows, "die");
+    const int code = columnOf(rows, family_field::kCode);
+    const int surname = columnOf(rows, family_field::kSurname);
+    const int sex = columnOf(rows, family_field::kSex);
+    const int born = columnOf(rows, family_field::kBorn);
+    const int die = columnOf(rows, family_field::kDied);
     facts.m_byCode.reserve(rows.recordCount());
     for (; !rows.atEnd(); rows.next()) {
         // A row without a usable code is never on a chart.

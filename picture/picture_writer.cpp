@@ -226,7 +226,7 @@ void PictureWriter::writePng(const QString& path, int dpi, int bandBytes) const 
             png.write(band, skip, std::min(bandRows, rows - top));
         }
         png.finish();
-    } catch (const PngRowsWriter::Error& e) {
+    } catch (const PictureError& e) {
         throw PictureError(where(path) + e.what());
     }
     if (!file.commit()) throw PictureError(where(path) + file.errorString().toStdString());

@@ -5,19 +5,13 @@
 
 #include <QPageSize>
 #include <QString>
-#include <stdexcept>
 
 #include "picture/chart_picture.h"
+#include "picture/picture_error.h"
 
 class QPagedPaintDevice;
 
 namespace kinmora {
-
-// A picture that could not be written; the message names the file and why.
-class PictureError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class PictureWriter {
 public:

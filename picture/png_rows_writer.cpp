@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 
+#include "picture/picture_error.h"
+
 namespace kinmora {
 namespace {
 
@@ -81,10 +83,10 @@ void putBigEndian(unsigned char* out, std::uint32_t value) {
 
 PngRowsWriter::PngRowsWriter(QIODevice& out, int width, int height, int dotsPerMeter)
     : m_out(out), m_width(width), m_height(height) {
-    if (width < 1 || height < 1) throw Error("an image needs at least one pixel");
+    if (width < 1 || height < 1) throw PictureError("an image needs at least one pixel");
     static const unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (m_out.write(reinterpret_cast<const char*>(kSignature), 8) != 8)
-        throw Error(m_out.errorString().toStdString());
+        throw PictureError(m_out.errorString().toStdString());
     unsigned char header[13] = {};
     putBigEndian(header, static_cast<std::uint32_t>(width));
     putBigEndian(header + 4, static_cast<std::uint32_t>(height));
@@ -108,7 +110,7 @@ PngRowsWriter::PngRowsWriter(QIODevice& out, int width, int height, int dotsPerM
 void PngRowsWriter::write(const QImage& band, int first, int rows) {
     if (band.format() != QImage::Format_RGB32 || band.width() != m_width || first < 0 || rows < 0 ||
         rows > band.height() - first || rows > m_height - m_rowsWritten)
-        throw Error("a band of rows does not fit the image");
+        throw PictureError("a band of rows does not fit the image");
     for (int y = first; y < first + rows; ++y)
         writeRow(reinterpret_cast<const QRgb*>(band.constScanLine(y)));
     m_rowsWritten += rows;
@@ -172,7 +174,7 @@ void PngRowsWriter::putRun(QRgb pixel, std::int64_t count) {
 }
 
 void PngRowsWriter::finish() {
-    if (m_rowsWritten != m_height) throw Error("the image ended before its last row");
+    if (m_rowsWritten != m_height) throw PictureError("the image ended before its last row");
     putBits(0, 7);  // the end of the block
     if (m_bitCount > 0) putBits(0, 8 - m_bitCount);
     const std::uint32_t adler =
@@ -202,7 +204,7 @@ void PngRowsWriter::writeChunk(const char* type, const unsigned char* data, std:
     if (m_out.write(reinterpret_cast<const char*>(head), 8) != 8 ||
         (size > 0 && m_out.write(reinterpret_cast<const char*>(data), whole) != whole) ||
         m_out.write(reinterpret_cast<const char*>(tail), 4) != 4)
-        throw Error(m_out.errorString().toStdString());
+        throw PictureError(m_out.errorString().toStdString());
 }
 
 }  // namespace kinmora

@@ -8,19 +8,13 @@
 #include <QIODevice>
 #include <QImage>
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
 
 namespace kinmora {
 
 class PngRowsWriter {
 public:
-    // A PNG that could not be written; the message says why.
-    class Error : public std::runtime_error {
-    public:
-        using std::runtime_error::runtime_error;
-    };
-
+    // Every member throws PictureError when the PNG cannot be written.
     // Starts an 8-bit RGB image of `width` x `height` pixels at `dotsPerMeter`
     // in `out`, which is open for writing.
     PngRowsWriter(QIODevice& out, int width, int height, int dotsPerMeter);

@@ -49,9 +49,9 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-// The Thai fonts of Linux run wider than MS Sans Serif, for which the labels
-// were sized; a label too narrow for its text grows to the right (into free
-// space in this design) rather than cut the text off.
+// A Thai font may run wider than the designed label sizes allow; a label
+// too narrow for its text grows to the right (into free space in this
+// design) rather than cut the text off.
 void showWhole(QLabel* label) {
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
     if (needed > label->width()) label->resize(needed, label->height());

@@ -1,5 +1,5 @@
-// The screen's logical DPI stands for its real resolution, as the Windows
-// layout it reproduces was drawn at the screen's DPI too.
+// The screen's logical DPI stands for its real resolution, so a designed
+// window grows with the fonts when the desktop's text is scaled up.
 #include "windows/twips.h"
 
 #include <QGuiApplication>

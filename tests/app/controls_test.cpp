@@ -79,9 +79,9 @@ private slots:
         tree.resize(200, 120);
         tree.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tree));
-        tree.addNode({"Root", "upper", "upper", {}});
+        tree.addNode({"Root", "upper", {}, kinmora::ChartNode::Role::RootUpper});
         for (int i = 1; i <= 200; ++i)
-            tree.addNode({QStringLiteral("M%1").arg(i), QStringLiteral("คน %1").arg(i), "male",
+            tree.addNode({QStringLiteral("M%1").arg(i), QStringLiteral("คน %1").arg(i),
                           i == 1 ? QStringLiteral("Root") : QStringLiteral("M%1").arg(i - 1)});
         tree.makeVisible(QStringLiteral("M100"));
         tree.makeVisible(QStringLiteral("M5"));

@@ -18,6 +18,7 @@
 #include "app/command_tool_bar.h"
 #include "app/family_session.h"
 #include "app/job_runner.h"
+#include "app/node_icons.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
 #include "data/family_file_error.h"
@@ -33,6 +34,7 @@
 using kinmora::ChartNode;
 using kinmora::ChartTreeWidget;
 using kinmora::MainWindow;
+using kinmora::NodeIcons;
 using kinmora::testing::ModalWatcher;
 
 namespace {
@@ -57,7 +59,7 @@ QStringList describe(const QTreeWidget* tree) {
         rows.append(QStringLiteral("%1 %2 %3 %4")
                         .arg(depth)
                         .arg(item->data(0, ChartTreeWidget::kKeyRole).toString(), item->text(0),
-                             item->data(0, ChartTreeWidget::kImageRole).toString()));
+                             NodeIcons::keyOf(ChartTreeWidget::nodeOf(item))));
         for (int i = 0; i < item->childCount(); ++i) walk(item->child(i), depth + 1);
     };
     for (int i = 0; i < tree->topLevelItemCount(); ++i) walk(tree->topLevelItem(i), 0);
@@ -195,23 +197,23 @@ private slots:
                  (QStringList{"0 Root no upper noupper", "1 M1 มาลี female", "2 M2 สมชาย husband"}));
     }
 
-    // A node's kind, not its text, decides whether "refresh" and "note" are
+    // A node's role, not its text, decides whether "refresh" and "note" are
     // offered, when it is clicked and when the keys pick it.
     void nodeClickSwitchesRefreshAndNote() {
         using Bar = kinmora::CommandToolBar;
-        using Kind = ChartNode::Kind;
-        const std::tuple<const char*, Kind, bool> cases[] = {
-            {"upper", Kind::RootUpper, false}, {"no upper", Kind::RootNoUpper, false},
-            {"?", Kind::Unknown, false},       {"สมชาย", Kind::Person, true},
-            {"มาลี", Kind::Spouse, true},       {"?", Kind::Person, true},
-            {"upper", Kind::Spouse, true}};
-        for (const auto& [text, kind, offered] : cases) {
+        using Role = ChartNode::Role;
+        const std::tuple<const char*, Role, bool> cases[] = {
+            {"upper", Role::RootUpper, false},  {"no upper", Role::RootNoUpper, false},
+            {"?", Role::UnknownPartner, false}, {"สมชาย", Role::Person, true},
+            {"มาลี", Role::Spouse, true},        {"?", Role::Person, true},
+            {"upper", Role::Spouse, true}};
+        for (const auto& [text, role, offered] : cases) {
             auto window = shown();
             QVERIFY(window);
             ChartTreeWidget* tree = window->chartTree();
-            tree->addNode(ChartNode{"Root", "upper", "upper", {}, Kind::RootUpper});
-            tree->addNode(ChartNode{"M1", QString::fromUtf8(text), "male", "Root", kind});
-            tree->addNode(ChartNode{"M2", QStringLiteral("ก้อง"), "male", "Root", Kind::Person});
+            tree->addNode(ChartNode{"Root", "upper", {}, Role::RootUpper});
+            tree->addNode(ChartNode{"M1", QString::fromUtf8(text), "Root", role});
+            tree->addNode(ChartNode{"M2", QStringLiteral("ก้อง"), "Root", Role::Person});
             tree->expandAll();
             // From the opposite state: a person's node offers both, the root neither.
             click(*window, offered ? QStringLiteral("Root") : QStringLiteral("M2"));

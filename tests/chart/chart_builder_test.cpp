@@ -36,13 +36,27 @@ public:
     QList<bool> busyChanges;
 };
 
-// The chart as "depth key text image expanded" lines, in display order.
+// What a node stands for, as "root-upper", "root-noupper", or the role
+// ("person", "centre" for a person with the centre mark, "spouse",
+// "unknown") and the sex ("m", "f"), e.g. "spouse-f".
+QString typeOf(const ChartNode& node) {
+    using Role = ChartNode::Role;
+    if (node.role == Role::RootUpper) return QStringLiteral("root-upper");
+    if (node.role == Role::RootNoUpper) return QStringLiteral("root-noupper");
+    const QString role = node.role == Role::Spouse           ? QStringLiteral("spouse")
+                         : node.role == Role::UnknownPartner ? QStringLiteral("unknown")
+                         : node.centre                       ? QStringLiteral("centre")
+                                                             : QStringLiteral("person");
+    return role + (node.isMale() ? QStringLiteral("-m") : QStringLiteral("-f"));
+}
+
+// The chart as "depth key text type expanded" lines, in display order.
 QStringList lines(const ChartTree& tree) {
     QStringList out;
     for (const ChartTree::Row& row : tree.rows())
         out << QStringLiteral("%1 %2 %3 %4 %5")
                    .arg(row.depth)
-                   .arg(row.node->key, row.node->text, row.node->image)
+                   .arg(row.node->key, row.node->text, typeOf(*row.node))
                    .arg(row.expanded ? 1 : 0);
     return out;
 }
@@ -68,15 +82,15 @@ TEST_F(ChartBuilderTest, KnownGrandfatherShowsTheFatherWithBrothersAndSisters) {
     open(kFamily, kMarriages);
     ASSERT_EQ(build(QStringLiteral("ฉัน"), FamilySide::Father), ChartBuilder::Outcome::Built);
     EXPECT_EQ(lines(m_tree), (QStringList{
-                                 "0 Root upper upper 1",
-                                 "1 M1 ลุง male 0",
-                                 "1 M2 พ่อ male 1",
-                                 "2 M4 แม่ wife 1",
-                                 "3 M5 ฉัน cmale 0",
-                                 "3 M6 น้อง female 0",
-                                 "2 M7 ? wife 0",
-                                 "3 M8 ลูกนอกสมรส male 0",
-                                 "1 M3 อา female 0",
+                                 "0 Root upper root-upper 1",
+                                 "1 M1 ลุง person-m 0",
+                                 "1 M2 พ่อ person-m 1",
+                                 "2 M4 แม่ spouse-f 1",
+                                 "3 M5 ฉัน centre-m 0",
+                                 "3 M6 น้อง person-f 0",
+                                 "2 M7 ? unknown-f 0",
+                                 "3 M8 ลูกนอกสมรส person-m 0",
+                                 "1 M3 อา person-f 0",
                              }));
     EXPECT_EQ(m_tree.statusText(), QStringLiteral("  รวมทั้งสิ้น 8  รายชื่อ"));
     EXPECT_EQ(m_tree.lastVisible(), QStringLiteral("M5"));
@@ -99,14 +113,14 @@ TEST_F(ChartBuilderTest, AWomansUnknownPartnerIsAHusbandAndMarriagesFollowTheThi
          "3,1,20\n2,1,10\n");
     build(QStringLiteral("แม่"), FamilySide::Father);
     EXPECT_EQ(lines(m_tree), (QStringList{
-                                 "0 Root no upper noupper 1",
-                                 "1 M1 แม่ cfemale 0",
-                                 "2 M2 สามีแรก husband 0",
-                                 "3 M3 ลูกแรก male 0",
-                                 "2 M4 สามีหลัง husband 0",
-                                 "3 M5 ลูกหลัง female 0",
-                                 "2 M6 ? husband 0",
-                                 "3 M7 ลูกไม่ทราบพ่อ female 0",
+                                 "0 Root no upper root-noupper 1",
+                                 "1 M1 แม่ centre-f 0",
+                                 "2 M2 สามีแรก spouse-m 0",
+                                 "3 M3 ลูกแรก person-m 0",
+                                 "2 M4 สามีหลัง spouse-m 0",
+                                 "3 M5 ลูกหลัง person-f 0",
+                                 "2 M6 ? unknown-m 0",
+                                 "3 M7 ลูกไม่ทราบพ่อ person-f 0",
                              }));
 }
 
@@ -116,14 +130,14 @@ TEST_F(ChartBuilderTest, NamesakesAreBothMarkedAndMadeVisible) {
          "");
     build(QStringLiteral("สมชาย"), FamilySide::Father);
     EXPECT_EQ(lines(m_tree), (QStringList{
-                                 "0 Root no upper noupper 1",
-                                 "1 M1 ปู่ male 1",
-                                 "2 M2 ? wife 1",
-                                 "3 M3 สมชาย cmale 1",
-                                 "4 M4 ? wife 1",
-                                 "5 M5 ลูก male 1",
-                                 "6 M6 ? wife 1",
-                                 "7 M7 สมชาย cmale 0",
+                                 "0 Root no upper root-noupper 1",
+                                 "1 M1 ปู่ person-m 1",
+                                 "2 M2 ? unknown-f 1",
+                                 "3 M3 สมชาย centre-m 1",
+                                 "4 M4 ? unknown-f 1",
+                                 "5 M5 ลูก person-m 1",
+                                 "6 M6 ? unknown-f 1",
+                                 "7 M7 สมชาย centre-m 0",
                              }));
     EXPECT_EQ(m_tree.lastVisible(), QStringLiteral("M7"));
 }
@@ -136,7 +150,7 @@ TEST_F(ChartBuilderTest, ReachesFourGenerationsBelowTheTop) {
     open(family, "");
     build(QStringLiteral("รุ่น1"), FamilySide::Father);
     const QStringList chart = lines(m_tree);
-    EXPECT_EQ(chart.last(), QStringLiteral("9 M9 รุ่น5 male 0"));  // no "?" under generation 4
+    EXPECT_EQ(chart.last(), QStringLiteral("9 M9 รุ่น5 person-m 0"));  // no "?" under generation 4
     EXPECT_EQ(m_tree.size(), 10);
 }
 
@@ -151,7 +165,7 @@ TEST_F(ChartBuilderTest, ACoupleInOneGenerationShowsItsChildrenTwice) {
 TEST_F(ChartBuilderTest, ASpouseWhoIsNobodyShowsAsAMarker) {
     open("1,ชาย,,1,,,0,,0,0\n2,ลูก,,1,,,0,,1,99\n", "1,99,1\n");
     build(QStringLiteral("ชาย"), FamilySide::Father);
-    EXPECT_EQ(lines(m_tree).mid(2), (QStringList{"2 M2 ? wife 0", "3 M3 ลูก male 0"}));
+    EXPECT_EQ(lines(m_tree).mid(2), (QStringList{"2 M2 ? unknown-f 0", "3 M3 ลูก person-m 0"}));
 }
 
 // Fails on the third node, as a database error midway would.
@@ -179,8 +193,8 @@ TEST_F(ChartBuilderTest, AFileWithoutSexOrDatesStillDrawsItsChart) {
                       {"married", "fathercode,mothercode\n"}});
     m_db = FamilyDatabase::open(path);
     build(QStringLiteral("ก"), FamilySide::Father);
-    EXPECT_EQ(lines(m_tree), (QStringList{"0 Root no upper noupper 1", "1 M1 ก cfemale 0",
-                                          "2 M2 ? husband 0", "3 M3 ข female 0"}));
+    EXPECT_EQ(lines(m_tree), (QStringList{"0 Root no upper root-noupper 1", "1 M1 ก centre-f 0",
+                                          "2 M2 ? unknown-m 0", "3 M3 ข person-f 0"}));
 }
 
 TEST_F(ChartBuilderTest, KeysCountPastTheSixteenBitLimit) {

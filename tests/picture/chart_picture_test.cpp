@@ -58,7 +58,7 @@ TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
         draw(names[0], FamilySide::Father);
         QStringList persons;
         for (const ChartTree::Row& row : m_tree.rows())
-            if (row.node->image.endsWith(QLatin1String("male"))) persons << row.node->text;
+            if (row.node->role == ChartNode::Role::Person) persons << row.node->text;
         names << persons[1] << persons[persons.size() / 2] << persons.back();
         for (const QString& name : names)
             for (FamilySide side : {FamilySide::Father, FamilySide::Mother}) {
@@ -110,7 +110,7 @@ TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
                     }
                     // A person under a couple has a line reaching the top of the box.
                     if (node.parentKey != QLatin1String("Root") ||
-                        rows[0].node->image == QLatin1String("upper")) {
+                        rows[0].node->role == ChartNode::Role::RootUpper) {
                         const QRectF& r = byKey.at(key)->rect;
                         const bool reached = std::any_of(
                             picture.lines().begin(), picture.lines().end(), [&](const QLineF& l) {

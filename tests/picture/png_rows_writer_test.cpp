@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "picture/picture_error.h"
+
 namespace kinmora {
 namespace {
 
@@ -64,6 +66,37 @@ TEST(PngRowsWriterTest, RunsOfAMillionPixelsKeepTheChecksumRight) {
     const QByteArray rows = inflated(written(image, 2), 2 * 3000001);
     ASSERT_EQ(rows.size(), 2 * 3000001);
     EXPECT_EQ(rows.mid(3000001 + 1 + 3 * 999998, 4), QByteArray("\x01\x02\x03\xff", 4));
+}
+
+// Bands that do not fit and images cut short are the writer's callers'
+// faults; each is a PictureError, so the picture writer names the file.
+TEST(PngRowsWriterTest, MisfitBandsAndShortImagesAreErrors) {
+    const QImage band(4, 3, QImage::Format_RGB32);
+    const struct {
+        const char* what;
+        int first, rows;  // the rows of `band` written into a 4 x 2 image
+    } cases[] = {{"more rows than the image", 0, 3},
+                 {"rows beyond the band", 2, 2},
+                 {"a negative first row", -1, 1},
+                 {"too few rows", 0, 1}};
+    for (const auto& c : cases) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        PngRowsWriter png(buffer, 4, 2, 5906);
+        EXPECT_THROW(
+            {
+                png.write(band, c.first, c.rows);
+                png.finish();
+            },
+            PictureError)
+            << c.what;
+    }
+    QBuffer closed;
+    EXPECT_THROW(PngRowsWriter(closed, 4, 2, 5906), PictureError);
+    QBuffer open;
+    open.open(QIODevice::WriteOnly);
+    EXPECT_THROW(PngRowsWriter(open, 0, 2, 5906), PictureError);
 }
 
 }  // namespace

@@ -3,9 +3,34 @@
 
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
+#include "data/family_columns.h"
 #include "data/family_database.h"
 
 namespace kinmora::cli {
+namespace {
+
+// The name of the picture the viewer shows for `node`, which the chart's
+// lines print: "upper"/"noupper" for the root, "male"/"female" for a person,
+// "cmale"/"cfemale" for one marked as the centre, "husband"/"wife" for a
+// spouse or unknown partner.
+const char* imageKey(const ChartNode& node) {
+    const bool male = node.isMale();
+    switch (node.role) {
+        case ChartNode::Role::RootUpper:
+            return "upper";
+        case ChartNode::Role::RootNoUpper:
+            return "noupper";
+        case ChartNode::Role::Person:
+            if (node.centre) return male ? "cmale" : "cfemale";
+            return male ? "male" : "female";
+        case ChartNode::Role::Spouse:
+        case ChartNode::Role::UnknownPartner:
+            break;
+    }
+    return male ? "husband" : "wife";
+}
+
+}  // namespace
 
 std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
@@ -18,9 +43,10 @@ std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QT
     auto chart = std::make_unique<RequestedChart>();
     chart->database = FamilyDatabase::open(path, args.readOptions());
     // Opening leaves persons on the first person in name order, as the open window does.
-    const QString name = args.has(QStringLiteral("--name"))
-                             ? args.option(QStringLiteral("--name"))
-                             : chart->database->persons().field(QStringLiteral("name")).toText();
+    const QString name =
+        args.has(QStringLiteral("--name"))
+            ? args.option(QStringLiteral("--name"))
+            : chart->database->persons().field(QLatin1String(family_field::kName)).toText();
 
     ChartBuilder builder(*chart->database, chart->tree);
     if (builder.build(name, side) == ChartBuilder::Outcome::NotFound) {
@@ -36,7 +62,7 @@ int runChart(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const ChartTree& tree = chart->tree;
     for (const ChartTree::Row& row : tree.rows())
         out << row.depth << '\t' << row.node->key << '\t' << row.node->text << '\t'
-            << row.node->image << '\t' << (row.expanded ? 1 : 0) << '\n';
+            << imageKey(*row.node) << '\t' << (row.expanded ? 1 : 0) << '\n';
     out << "status\t" << tree.statusText() << '\n';
     return 0;
 }

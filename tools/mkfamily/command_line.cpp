@@ -2,6 +2,7 @@
 // format and password.
 #include "command_line.h"
 
+#include "data/family_columns.h"
 #include "option_parser.h"
 
 namespace kinmora::mkfamily {
@@ -64,9 +65,9 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
     int outputs = 0;
     for (const auto& [option, value] : args.options) {
         if (option == "--family") {
-            line.tables.push_back({"family", value});
+            line.tables.push_back({kinmora::family_table::kPersons, value});
         } else if (option == "--married") {
-            line.tables.push_back({"married", value});
+            line.tables.push_back({kinmora::family_table::kCouples, value});
         } else if (option == "--table") {
             line.tables.push_back(tableArgument(value));
         } else if (option == "--format") {
