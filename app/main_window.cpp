@@ -37,6 +37,7 @@
 #include "app/status_panels.h"
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
+#include "data/family_columns.h"
 #include "data/family_database.h"
 #include "windows/code_page_setting.h"
 #include "windows/failure_message.h"
@@ -49,13 +50,13 @@
 namespace kinmora {
 namespace {
 
-constexpr double kClientWidth = 12900;
-constexpr double kClientHeight = 9135;
-constexpr double kMinimumWidth = 5100;
-constexpr double kMinimumHeight = 3200;
+constexpr double kClientWidth = MainWindow::Design::kClientWidth;
+constexpr double kClientHeight = MainWindow::Design::kClientHeight;
+constexpr double kMinimumWidth = MainWindow::Design::kMinimumWidth;
+constexpr double kMinimumHeight = MainWindow::Design::kMinimumHeight;
 constexpr double kTreeTop = 1440;
-constexpr double kTreeWidthLoss = 125;
-constexpr double kTreeHeightLoss = 2250;
+constexpr double kTreeWidthLoss = MainWindow::Design::kChartWidthLoss;
+constexpr double kTreeHeightLoss = MainWindow::Design::kChartHeightLoss;
 
 bool isFamilyFileName(const QString& name) {
     return name.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive);
@@ -347,7 +348,7 @@ bool MainWindow::read(const QString& path, int codePage, const QString& failedTe
 void MainWindow::useFile(std::unique_ptr<FamilyDatabase> database, const QString& caption) {
     RecordSet& persons = database->persons();
     persons.first();
-    const QString firstName = persons.field(QStringLiteral("name")).toText();
+    const QString firstName = persons.field(QLatin1String(family_field::kName)).toText();
     const QStringList damage = database->damage();
     m_session->setDatabase(std::move(database));
     setWindowTitle(caption);

@@ -36,6 +36,18 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The window's design in twips: the client area it opens with, the
+    // smallest outer size a drag can make, and what the chart leaves of the
+    // outer size.
+    struct Design {
+        static constexpr double kClientWidth = 12900;
+        static constexpr double kClientHeight = 9135;
+        static constexpr double kMinimumWidth = 5100;
+        static constexpr double kMinimumHeight = 3200;
+        static constexpr double kChartWidthLoss = 125;
+        static constexpr double kChartHeightLoss = 2250;
+    };
+
     FamilySession& session() const { return *m_session; }
     JobRunner& jobs() const { return *m_jobs; }
 

@@ -16,6 +16,7 @@
 #include "chart/chart_tree.h"
 #include "picture/chart_picture.h"
 #include "picture/person_facts.h"
+#include "picture/picture_error.h"
 #include "windows/failure_message.h"
 
 namespace kinmora {
@@ -39,7 +40,7 @@ void PictureCommand::withPicture(Use use, std::function<void()> after, const QSt
             BackgroundChartView view(tree, control);
             if (ChartBuilder(*database, view).build(chart.centre, chart.side) !=
                 ChartBuilder::Outcome::Built)
-                throw std::runtime_error("nobody in the file has the chart's name any more");
+                throw PictureError("nobody in the file has the chart's name any more");
             control.report(QStringLiteral("กำลังวาดผัง ..."));
             const ChartPicture picture = ChartPicture::layOut(tree, PersonFacts::load(*database));
             if (control.cancelled()) throw ChartCancelled();

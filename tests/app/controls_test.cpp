@@ -101,12 +101,13 @@ private slots:
     // Each node key has its own picture, unknown keys and indexes none, and a
     // picked node keeps its picture: no tint of the selection colour.
     void picturesAreDistinctAndUntinted() {
+        const QSize size = ChartTreeWidget().iconSize();
         QSet<QByteArray> nodes;
         for (const QString& key : NodeIcons::keys()) {
             nodes.insert(bytes(NodeIcons::image(key)));
             const QIcon icon = NodeIcons::icon(key);
-            QCOMPARE(icon.pixmap(QSize(14, 12), QIcon::Selected).toImage(),
-                     icon.pixmap(QSize(14, 12), QIcon::Normal).toImage());
+            QCOMPARE(icon.pixmap(size, QIcon::Selected).toImage(),
+                     icon.pixmap(size, QIcon::Normal).toImage());
         }
         QCOMPARE(nodes.size(), NodeIcons::keys().size());
         QVERIFY(NodeIcons::image(QStringLiteral("Male")).isNull());

@@ -155,9 +155,11 @@ private slots:
     // while minimised, where the chart keeps its size until the window is restored.
     void layoutRule() {
         using namespace kinmora::twips;
-        const QSizeF cases[][2] = {{{12900, 9135}, {12900, 9135}},
-                                   {{3000, 5000}, {5100, 5000}},
-                                   {{100, 100}, {5100, 3200}},
+        using D = MainWindow::Design;
+        const QSizeF client(D::kClientWidth, D::kClientHeight);
+        const QSizeF cases[][2] = {{client, client},
+                                   {{3000, 5000}, {D::kMinimumWidth, 5000}},
+                                   {{100, 100}, {D::kMinimumWidth, D::kMinimumHeight}},
                                    {{7000, 5000}, {7000, 5000}}};
         for (const auto& [asked, expected] : cases) {
             const bool minimised = &asked == &cases[3][0];
@@ -175,8 +177,8 @@ private slots:
                          toPixels(expected.width(), expected.height()));
             }
             const QSize tree = window->chartTree()->size();
-            QVERIFY(qAbs(tree.width() - toPixelsX(expected.width() - 125)) <= 1);
-            QVERIFY(qAbs(tree.height() - toPixelsY(expected.height() - 2250)) <= 1);
+            QVERIFY(qAbs(tree.width() - toPixelsX(expected.width() - D::kChartWidthLoss)) <= 1);
+            QVERIFY(qAbs(tree.height() - toPixelsY(expected.height() - D::kChartHeightLoss)) <= 1);
         }
     }
 

@@ -147,15 +147,17 @@ private slots:
         QVERIFY(qAbs(outer.center().x() - area().center().x()) <= 1);
         QVERIFY(qAbs(outer.center().y() - area().center().y()) <= 1);
         // Shrunk only as far as the screen needs, and never below the minimum.
-        const QSize designed = twips::toPixels(12900, 9135);
+        using D = MainWindow::Design;
+        const QSize designed = twips::toPixels(D::kClientWidth, D::kClientHeight);
         QVERIFY(window.width() == designed.width() || outer.width() == area().width());
         QVERIFY(window.height() == designed.height() || outer.height() == area().height());
-        QVERIFY(outer.width() >= twips::toPixelsX(5100) &&
-                outer.height() >= twips::toPixelsY(3200));
+        QVERIFY(outer.width() >= twips::toPixelsX(D::kMinimumWidth) &&
+                outer.height() >= twips::toPixelsY(D::kMinimumHeight));
         // Twips are twips of the logical resolution at every scale.
         QCOMPARE(twips::toPixelsX(1440), qRound(window.screen()->logicalDotsPerInchX()));
         QVERIFY(qAbs(window.chartTree()->height() -
-                     twips::toPixelsY(twips::fromPixelsY(outer.height()) - 2250)) <= 1);
+                     twips::toPixelsY(twips::fromPixelsY(outer.height()) - D::kChartHeightLoss)) <=
+                1);
         QCOMPARE(cutControls(&window).join(QLatin1String("; ")), QString());
     }
 
