@@ -6,7 +6,6 @@
 #include "picture/chart_picture.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
 #include <memory>
@@ -72,12 +71,19 @@ struct Unit {
     int tidyIndex = -1;
 };
 
+// The centre person's name and surname: the first box the chart marks.
+QString centreName(const std::vector<ChartPicture::Box>& boxes) {
+    for (const ChartPicture::Box& box : boxes)
+        if (box.centre) return box.name;
+    return boxes.empty() ? QString() : boxes.front().name;
+}
+
 }  // namespace
 
-ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& facts) {
+ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& facts,
+                                  const Occasion& occasion) {
     ChartPicture pic;
     pic.m_font = pictureFont(kTextSize, false);
-    pic.m_titleFont = pictureFont(kTitleSize, true);
     pic.m_texts = std::make_shared<ShapedTexts>(pic.m_font);
     ShapedTexts& texts = *pic.m_texts;
     const double ascent = texts.ascent();
@@ -94,7 +100,6 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
         const ChartNode& node = *row.node;
         const NodeKind kind = kindOf(node);
         if (kind == NodeKind::Root) {
-            if (pic.m_title.isEmpty()) pic.m_title = node.text;
             upper = node.image == QLatin1String("upper");
             continue;
         }
@@ -168,10 +173,11 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
     }
     tidy.layOut();
 
-    const QFontMetricsF titleMetrics(pic.m_titleFont);
-    pic.m_titleOrigin = QPointF(kMargin, kMargin + titleMetrics.ascent());
+    pic.m_heading.emplace(
+        PictureHeading::Subject{centreName(pic.m_boxes), occasion.side, upper, occasion.drawn},
+        pictureFont(kTitleSize, true), texts, QPointF(kMargin, kMargin));
     const double top =
-        kMargin + titleMetrics.height() + kTitleGap + (upper ? kGenerationGap / 2 : 0);
+        pic.m_heading->rect().bottom() + kTitleGap + (upper ? kGenerationGap / 2 : 0);
     const double rowHeight = boxHeight + kGenerationGap;
     for (const Unit& unit : units) {
         double x = kMargin + tidy.centreX(unit.tidyIndex) - unit.width / 2;
@@ -252,8 +258,7 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
         }
     }
 
-    const double width =
-        std::max(tidy.extent(), titleMetrics.horizontalAdvance(pic.m_title)) + 2 * kMargin;
+    const double width = std::max(tidy.extent(), pic.m_heading->rect().width()) + 2 * kMargin;
     const double height = top + std::max(generations, 1) * rowHeight - kGenerationGap + kMargin;
     pic.m_size = QSizeF(width, height);
     return pic;
