@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 
 #include "chart/chart_builder.h"
@@ -16,6 +18,7 @@
 #include "data/family_database.h"
 #include "family_generator.h"
 #include "picture/chart_picture.h"
+#include "picture/pdf_actual_text.h"
 #include "picture/pdf_text_map.h"
 #include "picture/person_facts.h"
 #include "picture/picture_painter.h"
@@ -267,6 +270,88 @@ TEST_F(PictureWriterTest, AFileThatCannotBeWrittenIsAnErrorNamingIt) {
         } catch (const PictureError& e) {
             EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(path)) << e.what();
         }
+    }
+}
+
+// Two glyph runs on each of two pages, written by QPdfWriter: recorded as
+// painted, each run reads back as its text; recorded wrongly on a page (a
+// glyph count, a run too many or too few), that page is left as written.
+TEST(PdfActualTextTest, RunsReadBackAsRecordedAndAPageThatDoesNotMatchIsLeftAlone) {
+    QFont font(QStringLiteral("Loma"));
+    font.setPixelSize(12);
+    ShapedTexts texts(font);
+    const QStringList words = {"น้ำใจ", "ฟ้านวล", "ปู่ทวด", "ญึ่ง"};
+    const auto write = [&](const std::function<void(PdfActualText&, int, int)>& recordRun) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(72);
+        PdfActualText record;
+        QPainter painter(&pdf);
+        for (int page = 0; page < 2; ++page) {
+            if (page > 0) {
+                pdf.newPage();
+                record.newPage();
+            }
+            for (int i = 0; i < 2; ++i) {
+                const int text = texts.add(words[page * 2 + i]);
+                painter.drawGlyphRun(QPointF(20, 40 + 30 * i), texts.runs(text).front());
+                recordRun(record, page, text);
+            }
+        }
+        painter.end();
+        buffer.close();
+        const QByteArray written = bytes;
+        const int given = record.applyTo(bytes);
+        return std::tuple{given, written, bytes};
+    };
+    const auto pageText = [](const QByteArray& pdf, int page) {
+        testing::FamilyFiles files;
+        const QString path = files.path("runs.pdf");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(pdf);
+        file.close();
+        return run(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                    QString::number(page), path, QStringLiteral("-")})
+            .remove(QLatin1Char('\f'))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    const auto asPainted = [&](PdfActualText& record, int, int text) {
+        record.add(texts.runs(text).front().glyphIndexes().size(), texts.text(text));
+    };
+    const auto [given, written, mended] = write(asPainted);
+    EXPECT_EQ(given, 4);
+    EXPECT_EQ(pageText(mended, 1), words.mid(0, 2));
+    EXPECT_EQ(pageText(mended, 2), words.mid(2, 2));
+
+    struct Wrong {
+        const char* what;
+        std::function<void(PdfActualText&, int, int)> record;
+    };
+    const Wrong wrongs[] = {
+        {"a glyph count",
+         [&](PdfActualText& record, int page, int text) {
+             record.add(texts.runs(text).front().glyphIndexes().size() + (page == 0 ? 1 : 0),
+                        texts.text(text));
+         }},
+        {"a run too many",
+         [&](PdfActualText& record, int page, int text) {
+             asPainted(record, page, text);
+             if (page == 0) record.add(1, QStringLiteral("ก"));
+         }},
+        {"a run too few",
+         [&](PdfActualText& record, int page, int text) {
+             if (page != 0 || text != texts.add(words[1])) asPainted(record, page, text);
+         }},
+    };
+    for (const Wrong& wrong : wrongs) {
+        const auto [count, before, after] = write(wrong.record);
+        EXPECT_EQ(count, 2) << wrong.what;  // the second page's runs only
+        EXPECT_EQ(pageText(after, 2), words.mid(2, 2)) << wrong.what;
+        EXPECT_EQ(pageText(after, 1), pageText(before, 1)) << wrong.what;
     }
 }
 
