@@ -40,7 +40,7 @@ protected:
         m_db = FamilyDatabase::open(QStringLiteral(KINMORA_SAMPLE));
         // The youngest generation's centre: the chart spans the whole family.
         ChartBuilder builder(*m_db, m_tree);
-        ASSERT_EQ(builder.calac(QStringLiteral("กมล"), FamilySide::Father),
+        ASSERT_EQ(builder.build(QStringLiteral("กมล"), FamilySide::Father),
                   ChartBuilder::Outcome::Built);
         m_picture.emplace(ChartPicture::layOut(m_tree, PersonFacts::load(*m_db)));
         for (const ChartPicture::Box& box : m_picture->boxes()) m_lines << box.name << box.dates;
@@ -101,7 +101,7 @@ TEST_F(PictureWriterTest, PdfIsOnePageOrTilesAndItsTextHoldsEveryBox) {
 TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWhenTooLarge) {
     ChartTree tree;
     ChartBuilder builder(*m_db, tree);
-    ASSERT_EQ(builder.calac(QStringLiteral("กมล"), FamilySide::Mother),
+    ASSERT_EQ(builder.build(QStringLiteral("กมล"), FamilySide::Mother),
               ChartBuilder::Outcome::Built);
     const ChartPicture mother = ChartPicture::layOut(tree, PersonFacts::load(*m_db),
                                                      {FamilySide::Mother, QDate(2026, 1, 31)});
@@ -150,7 +150,7 @@ TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWh
     const auto wide = FamilyDatabase::open(m_files.write("wide.mdb", rows));
     ChartTree wideTree;
     ChartBuilder wideBuilder(*wide, wideTree);
-    ASSERT_EQ(wideBuilder.calac(QStringLiteral("ปู่"), FamilySide::Father),
+    ASSERT_EQ(wideBuilder.build(QStringLiteral("ปู่"), FamilySide::Father),
               ChartBuilder::Outcome::Built);
     const ChartPicture large = ChartPicture::layOut(wideTree, PersonFacts::load(*wide));
     const QString tiled = m_files.path("tiled.pdf");
@@ -193,7 +193,7 @@ TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
     const auto check = [&](FamilyDatabase& db, const QString& centre, FamilySide side) {
         ChartTree tree;
         ChartBuilder builder(db, tree);
-        ASSERT_EQ(builder.calac(centre, side), ChartBuilder::Outcome::Built);
+        ASSERT_EQ(builder.build(centre, side), ChartBuilder::Outcome::Built);
         const ChartPicture picture = ChartPicture::layOut(tree, PersonFacts::load(db), {side});
         for (const auto& [name, pages] :
              {std::pair{"whole.pdf", PictureWriter::Pages{}},
