@@ -14,6 +14,7 @@
 #include "data/family_file_error.h"
 #include "windows/background_open.h"
 #include "windows/code_page_setting.h"
+#include "windows/failure_message.h"
 #include "windows/thai_reason.h"
 
 namespace kinmora {
@@ -63,11 +64,11 @@ void CodePageCommand::choose(int codePage) {
     } catch (const ReadCancelled&) {
     } catch (const std::exception& e) {
         const auto* fileError = dynamic_cast<const FamilyFileError*>(&e);
-        QMessageBox box(QMessageBox::Warning, state.title, QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
-                        QMessageBox::Ok, &m_main);
-        box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
-                               (fileError ? thaiReason(*fileError) : QString::fromUtf8(e.what())));
-        box.exec();
+        FailureMessage(QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
+                       fileError ? thaiReason(*fileError) : QString())
+            .file(path)
+            .detail(fileError ? fileError->reason() : QString::fromUtf8(e.what()))
+            .exec(&m_main, state.title);
     }
 }
 

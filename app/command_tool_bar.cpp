@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/captioned_tool_button.h"
 #include "app/tool_bar_icons.h"
 #include "windows/twips.h"
 
@@ -46,9 +47,7 @@ CommandToolBar::CommandToolBar(QWidget* parent) : QToolBar(parent) {
             m_entries.push_back({QString(), addSeparator(), nullptr});
             continue;
         }
-        auto* button = new QToolButton(this);
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setAutoRaise(true);
+        auto* button = new CaptionedToolButton(this);
         // A widget in a toolbar does not follow the toolbar's icon size.
         button->setIconSize(iconSize());
         button->setIcon(ToolBarIcons::icon(d.image));
@@ -63,9 +62,7 @@ CommandToolBar::CommandToolBar(QWidget* parent) : QToolBar(parent) {
 }
 
 void CommandToolBar::addMoreEntry() {
-    auto* button = new QToolButton(this);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
+    auto* button = new CaptionedToolButton(this);
     button->setIconSize(iconSize());
     button->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     button->setText(QStringLiteral("เพิ่มเติม"));

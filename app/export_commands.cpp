@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -21,6 +23,8 @@
 #include "export/family_csv_export.h"
 #include "export/gedcom_writer.h"
 #include "windows/code_page_setting.h"
+#include "windows/failure_message.h"
+#include "windows/saved_message.h"
 
 namespace kinmora {
 namespace {
@@ -56,12 +60,12 @@ QString messageOf(const std::exception& e) {
 
 ExportCommands::ExportCommands(QMenu* menu, QWidget* window) : QObject(window), m_window(window) {
     menu->addSeparator();
-    m_gedcom = menu->addAction(QStringLiteral("บันทึกเป็น GEDCOM..."));
+    m_gedcom = menu->addAction(QStringLiteral("บันทึกเป็น GEDCOM…"));
     m_gedcom->setObjectName(QStringLiteral("saveGedcom"));
-    m_gedcom->setToolTip(QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM สำหรับโปรแกรมลำดับญาติอื่น"));
-    m_csv = menu->addAction(QStringLiteral("บันทึกเป็น CSV..."));
+    m_gedcom->setToolTip(QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM สำหรับโปรแกรมลำดับญาติอื่น"));
+    m_csv = menu->addAction(QStringLiteral("บันทึกเป็น CSV…"));
     m_csv->setObjectName(QStringLiteral("saveCsv"));
-    m_csv->setToolTip(QStringLiteral("บันทึกตารางคนและตารางคู่สมรสเป็นไฟล์ CSV สองไฟล์"));
+    m_csv->setToolTip(QStringLiteral("บันทึกตารางคนและตารางคู่สมรสเป็นแฟ้ม CSV สองแฟ้ม"));
     updateActions();
     connect(menu, &QMenu::aboutToShow, this, &ExportCommands::updateActions);
     connect(m_gedcom, &QAction::triggered, this, &ExportCommands::askGedcom);
@@ -97,16 +101,31 @@ QString ExportCommands::marriedPathFor(const QString& familyPath) {
 void ExportCommands::askGedcom() {
     if (!FamilySession::instance().isOpen() || m_running) return;
     const QString path = QFileDialog::getSaveFileName(
-        m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), proposedPath(QStringLiteral(".ged")),
-        QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
+        m_window, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM"), proposedPath(QStringLiteral(".ged")),
+        QStringLiteral("แฟ้ม GEDCOM (*.ged)"));
     if (!path.isEmpty()) saveGedcom(withSuffix(path, QStringLiteral(".ged")));
 }
 
 void ExportCommands::askCsv() {
     if (!FamilySession::instance().isOpen() || m_running) return;
-    const QString path = QFileDialog::getSaveFileName(
-        m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV (ตารางคู่สมรสอยู่ในไฟล์ -married ข้างกัน)"),
-        proposedPath(QStringLiteral("-family.csv")), QStringLiteral("ไฟล์ CSV (*.csv)"));
+    // Qt's own dialog, which has room for a line of instructions.
+    QFileDialog dialog(m_window, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม CSV"),
+                       proposedPath(QStringLiteral(".csv")), QStringLiteral("แฟ้ม CSV (*.csv)"));
+    dialog.setObjectName(QStringLiteral("csvSaveDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        auto* note = new QLabel(QStringLiteral("ตารางบุคคลจะอยู่ในแฟ้มที่ตั้งชื่อนี้ "
+                                               "ส่วนตารางคู่สมรสจะอยู่ในแฟ้มข้างกันที่ชื่อลงท้ายด้วย "
+                                               "\"-married\" เช่น ครอบครัว.csv และ "
+                                               "ครอบครัว-married.csv"),
+                                &dialog);
+        note->setObjectName(QStringLiteral("csvInstructions"));
+        note->setWordWrap(true);
+        grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().first();
     if (!path.isEmpty()) {
         const QString family = withSuffix(path, QStringLiteral(".csv"));
         saveCsv(family, marriedPathFor(family));
@@ -117,8 +136,8 @@ void ExportCommands::saveGedcom(const QString& path) {
     if (!FamilySession::instance().isOpen() || m_running) return;
     const QString source = FamilySession::instance().filePath;
     const ReadOptions options = readOptionsFor(source);
-    start(QStringLiteral("กำลังบันทึกเป็น GEDCOM..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"),
-          [source, options, path](const auto& progress) {
+    start(QStringLiteral("กำลังบันทึกเป็น GEDCOM…"), QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM แล้ว"),
+          {path}, [source, options, path](const auto& progress) {
               std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
               const GedcomWriter writer(*database);
               ExportFile::write(path, [&](QIODevice& out) {
@@ -132,7 +151,8 @@ void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPa
     if (!FamilySession::instance().isOpen() || m_running) return;
     const QString source = FamilySession::instance().filePath;
     const ReadOptions options = readOptionsFor(source);
-    start(QStringLiteral("กำลังบันทึกเป็น CSV..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV แล้ว"),
+    start(QStringLiteral("กำลังบันทึกเป็น CSV…"), QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม CSV แล้ว"),
+          {familyPath, marriedPath},
           [source, options, familyPath, marriedPath](const auto& progress) {
               FamilyCsvExport tables(source, options);
               const qint64 family = tables.familyRows();
@@ -148,10 +168,12 @@ void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPa
           });
 }
 
-void ExportCommands::start(const QString& label, const QString& done, Job job) {
+void ExportCommands::start(const QString& label, const QString& done, const QStringList& files,
+                           Job job) {
     m_running = true;
     updateActions();
     m_doneText = done;
+    m_files = files;
     m_state = std::make_shared<State>();
     m_progress = new QProgressDialog(label, QStringLiteral("ยกเลิก"), 0, 0, m_window);
     m_progress->setWindowTitle(FamilySession::instance().title);
@@ -200,12 +222,14 @@ void ExportCommands::finish() {
     const QString error = m_state->cancelled ? QStringLiteral("cancelled") : m_state->error;
     emit exportFinished(error);
     if (m_state->cancelled) return;
-    QMessageBox box(error.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
-                    FamilySession::instance().title,
-                    error.isEmpty() ? m_doneText : QStringLiteral("บันทึกไม่สำเร็จ"), QMessageBox::Ok,
-                    m_window);
-    if (!error.isEmpty()) box.setInformativeText(error);
-    box.exec();
+    if (error.isEmpty())
+        SavedMessage::exec(m_window, FamilySession::instance().title, m_doneText, m_files);
+    else
+        FailureMessage(QStringLiteral("บันทึกไม่สำเร็จ"),
+                       QStringLiteral("เขียนแฟ้มไม่ได้ หรืออ่านแฟ้มข้อมูลไม่ได้"))
+            .file(m_files.join(QStringLiteral(", ")))
+            .detail(error)
+            .exec(m_window, FamilySession::instance().title);
 }
 
 }  // namespace kinmora

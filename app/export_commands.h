@@ -54,7 +54,9 @@ private:
     void askGedcom();
     void askCsv();
     void updateActions();
-    void start(const QString& label, const QString& done, Job job);
+    // Runs `job` off the user-interface thread, `label` over its progress;
+    // once it ends, says `done` and the files it wrote, or why it failed.
+    void start(const QString& label, const QString& done, const QStringList& files, Job job);
     void finish();
 
     QWidget* m_window;
@@ -62,6 +64,7 @@ private:
     QAction* m_csv;
     bool m_running = false;
     QString m_doneText;
+    QStringList m_files;
     QProgressDialog* m_progress = nullptr;
     QThread* m_worker = nullptr;
     QTimer* m_poll = nullptr;

@@ -31,12 +31,14 @@
 #include "windows/about_dialog.h"
 #include "windows/background_open.h"
 #include "windows/code_page_setting.h"
+#include "windows/failure_message.h"
 #include "windows/open_family_dialog.h"
 #include "windows/particulars_dialog.h"
 #include "windows/screen_fit.h"
 #include "windows/search_results_dialog.h"
 #include "windows/thai_font.h"
 #include "windows/thai_reason.h"
+#include "windows/titled_message_box.h"
 #include "windows/twips.h"
 
 namespace kinmora {
@@ -242,6 +244,7 @@ bool MainWindow::openFile(const QString& path) {
     std::unique_ptr<FamilyDatabase> database;
     QString firstName;
     QString failure;
+    QString detail;
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     try {
         ReadOptions options;
@@ -255,12 +258,14 @@ bool MainWindow::openFile(const QString& path) {
         return false;
     } catch (const FamilyFileError& e) {
         failure = thaiReason(e);
+        detail = e.reason();
     } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
+        failure = QStringLiteral("อ่านแฟ้มนี้ไม่ได้");
+        detail = QString::fromUtf8(e.what());
     }
     QGuiApplication::restoreOverrideCursor();
     if (!database || !failure.isEmpty()) {
-        showOpenFailure(fullPath, failure);
+        showOpenFailure(fullPath, failure, detail);
         return false;
     }
 
@@ -399,26 +404,27 @@ QTreeWidgetItem* MainWindow::selectedNode() const {
 }
 
 void MainWindow::showNotFound() {
-    QMessageBox box(QMessageBox::NoIcon, title(), QStringLiteral("NOT FOUND"), QMessageBox::Ok,
-                    this);
+    TitledMessageBox box(QMessageBox::NoIcon, title(), QStringLiteral("NOT FOUND"), QMessageBox::Ok,
+                         this);
     box.exec();
 }
 
-void MainWindow::showOpenFailure(const QString& path, const QString& reason) {
+void MainWindow::showOpenFailure(const QString& path, const QString& reason,
+                                 const QString& detail) {
     // Over the open window when it asked, else over the main window.
     QWidget* parent = QApplication::activeModalWidget();
-    QMessageBox box(QMessageBox::Warning, title(),
-                    QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(QFileInfo(path).fileName()),
-                    QMessageBox::Ok, parent ? parent : this);
-    box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason);
-    box.exec();
+    FailureMessage(QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(QFileInfo(path).fileName()), reason)
+        .file(path)
+        .detail(detail)
+        .exec(parent ? parent : this, title());
 }
 
 void MainWindow::showError(const QString& what, const std::exception& error) {
-    QMessageBox box(QMessageBox::Warning, title(), what, QMessageBox::Ok, this);
-    box.setInformativeText(QDir::toNativeSeparators(FamilySession::instance().filePath) +
-                           QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
-    box.exec();
+    const auto* fileError = dynamic_cast<const FamilyFileError*>(&error);
+    FailureMessage(what, fileError ? thaiReason(*fileError) : QString())
+        .file(FamilySession::instance().filePath)
+        .detail(fileError ? fileError->reason() : QString::fromUtf8(error.what()))
+        .exec(this, title());
 }
 
 }  // namespace kinmora

@@ -106,7 +106,7 @@ private:
     void treeMouseDown(Qt::MouseButton button);
     QTreeWidgetItem* selectedNode() const;
     void showNotFound();
-    void showOpenFailure(const QString& path, const QString& reason);
+    void showOpenFailure(const QString& path, const QString& reason, const QString& detail = {});
     void showNote(const QString& name);
     void showError(const QString& what, const std::exception& error);
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -19,9 +20,12 @@
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
 #include "picture/chart_picture.h"
+#include "picture/pdf_actual_text.h"
 #include "picture/pdf_text_map.h"
 #include "picture/person_facts.h"
 #include "picture/picture_writer.h"
+#include "windows/failure_message.h"
+#include "windows/saved_message.h"
 
 namespace kinmora {
 namespace {
@@ -40,9 +44,9 @@ public:
 PictureCommands::PictureCommands(MainWindow& window) : QObject(&window), m_window(window) {
     QMenu* menu = window.toolBar()->moreMenu();
     menu->addSeparator();
-    m_print = menu->addAction(QStringLiteral("พิมพ์ผัง..."), this, &PictureCommands::print);
-    m_preview = menu->addAction(QStringLiteral("ดูก่อนพิมพ์..."), this, &PictureCommands::preview);
-    m_save = menu->addAction(QStringLiteral("บันทึกผังเป็นภาพ..."), this, &PictureCommands::save);
+    m_print = menu->addAction(QStringLiteral("พิมพ์ผัง…"), this, &PictureCommands::print);
+    m_preview = menu->addAction(QStringLiteral("ดูก่อนพิมพ์…"), this, &PictureCommands::preview);
+    m_save = menu->addAction(QStringLiteral("บันทึกผังเป็นภาพ…"), this, &PictureCommands::save);
     m_print->setObjectName(QStringLiteral("printChart"));
     m_preview->setObjectName(QStringLiteral("previewChart"));
     m_save->setObjectName(QStringLiteral("saveChartPicture"));
@@ -66,8 +70,8 @@ std::unique_ptr<ChartPicture> PictureCommands::pictureOfShownChart() {
         ChartBuilder builder(FamilySession::instance().database(), tree);
         if (builder.build(shown->centre, shown->side) != ChartBuilder::Outcome::Built)
             throw std::runtime_error("nobody in the file has the chart's name any more");
-        return std::make_unique<ChartPicture>(
-            ChartPicture::layOut(tree, PersonFacts::load(FamilySession::instance().database())));
+        return std::make_unique<ChartPicture>(ChartPicture::layOut(
+            tree, PersonFacts::load(FamilySession::instance().database()), {shown->side}));
     } catch (const std::exception& error) {
         showError(QStringLiteral("วาดผังของ \"%1\" ไม่ได้").arg(shown->centre), error);
         return nullptr;
@@ -79,11 +83,14 @@ bool PictureCommands::printTo(QPrinter& printer) {
     if (!picture) return false;
     try {
         BusyCursor busy;
-        PictureWriter(*picture).paintPages(printer, true);
+        PdfActualText text;
+        PictureWriter(*picture).paintPages(printer, false, &text);
         // Printed to a PDF file, the names must read back as they were written.
         if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
-            !restoreThaiTextInFile(printer.outputFileName()))
-            throw PictureError(printer.outputFileName().toStdString() + ": could not be written");
+            !(restoreThaiTextInFile(printer.outputFileName()) &&
+              text.applyToFile(printer.outputFileName())))
+            throw PictureError(QDir::toNativeSeparators(printer.outputFileName()).toStdString() +
+                               ": เขียนแฟ้มไม่ได้");
         return true;
     } catch (const std::exception& error) {
         showError(QStringLiteral("พิมพ์ผังไม่ได้"), error);
@@ -134,9 +141,10 @@ bool PictureCommands::saveTo(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") &&
         suffix != QLatin1String("png")) {
-        showError(
-            QStringLiteral("บันทึกผังไม่ได้"),
-            std::runtime_error(path.toStdString() + ": the name must end in .pdf, .svg or .png"));
+        FailureMessage(QStringLiteral("บันทึกผังไม่ได้"),
+                       QStringLiteral("ชื่อแฟ้มต้องลงท้ายด้วย .pdf, .svg หรือ .png"))
+            .file(path)
+            .exec(&m_window, FamilySession::instance().title);
         return false;
     }
     const std::unique_ptr<ChartPicture> picture = pictureOfShownChart();
@@ -150,16 +158,19 @@ bool PictureCommands::saveTo(const QString& path) {
             writer.writeSvg(path);
         else
             writer.writePng(path, kImageDpi);
-        return true;
     } catch (const std::exception& error) {
         showError(QStringLiteral("บันทึกผังไม่ได้"), error);
         return false;
     }
+    SavedMessage::exec(&m_window, FamilySession::instance().title,
+                       QStringLiteral("บันทึกผังเป็นภาพแล้ว"), {path});
+    return true;
 }
 
 void PictureCommands::showError(const QString& what, const std::exception& error) {
-    QMessageBox::warning(&m_window, QStringLiteral("Kinmora"),
-                         what + QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
+    FailureMessage(what, QString())
+        .detail(QString::fromUtf8(error.what()))
+        .exec(&m_window, FamilySession::instance().title);
 }
 
 }  // namespace kinmora

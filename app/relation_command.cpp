@@ -12,14 +12,16 @@
 #include "app/command_tool_bar.h"
 #include "app/family_session.h"
 #include "app/main_window.h"
+#include "windows/failure_message.h"
 #include "windows/relation_dialog.h"
+#include "windows/titled_message_box.h"
 
 namespace kinmora {
 
 RelationCommand::RelationCommand(MainWindow& main) : QObject(&main), m_main(main) {
     QMenu* menu = main.toolBar()->moreMenu();
     menu->addSeparator();
-    m_action = menu->addAction(QStringLiteral("เป็นอะไรกัน"));
+    m_action = menu->addAction(QStringLiteral("เป็นอะไรกัน…"));
     m_action->setObjectName(QStringLiteral("relation"));
     m_action->setEnabled(false);
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -53,7 +55,7 @@ void RelationCommand::run() {
     const QTreeWidgetItem* selected = m_main.chartTree()->currentItem();
     const QString centre = centreName();
     const auto say = [this, &state](const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, state.title, text, QMessageBox::Ok, &m_main);
+        TitledMessageBox box(QMessageBox::NoIcon, state.title, text, QMessageBox::Ok, &m_main);
         box.exec();
     };
     if (!state.isOpen() || centre.isEmpty()) return;
@@ -76,11 +78,10 @@ void RelationCommand::run() {
         dialog.exec();
     } catch (const std::exception& error) {
         m_main.setBusy(false);
-        QMessageBox box(QMessageBox::Warning, state.title,
-                        QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name), QMessageBox::Ok,
-                        &m_main);
-        box.setInformativeText(QString::fromUtf8(error.what()));
-        box.exec();
+        FailureMessage(QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name), QString())
+            .file(state.filePath)
+            .detail(QString::fromUtf8(error.what()))
+            .exec(&m_main, state.title);
     }
 }
 

@@ -29,11 +29,16 @@ public:
     }
     bool cancelled() const override { return m_cancelled.load(); }
     void cancel() { m_cancelled = true; }
-    // What panel 1 shows: "กำลังอ่าน family ... 45%".
+    // What panel 1 shows: "กำลังอ่านรายชื่อบุคคล… 45%", the table told in Thai.
     QString text() const {
         const std::lock_guard lock(m_mutex);
-        return m_table.isEmpty() ? QStringLiteral("กำลังอ่าน ...")
-                                 : QStringLiteral("กำลังอ่าน %1 ... %2%").arg(m_table).arg(m_percent);
+        if (m_table.isEmpty()) return QStringLiteral("กำลังอ่านแฟ้มข้อมูล…");
+        const QString part = m_table.compare(QLatin1String("family"), Qt::CaseInsensitive) == 0
+                                 ? QStringLiteral("รายชื่อบุคคล")
+                             : m_table.compare(QLatin1String("married"), Qt::CaseInsensitive) == 0
+                                 ? QStringLiteral("ข้อมูลคู่สมรส")
+                                 : QStringLiteral("แฟ้มข้อมูล");
+        return QStringLiteral("กำลังอ่าน%1… %2%").arg(part).arg(m_percent);
     }
 
 private:

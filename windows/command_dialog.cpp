@@ -2,11 +2,11 @@
 #include "windows/command_dialog.h"
 
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <exception>
 
 #include "windows/chart_window.h"
+#include "windows/failure_message.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
@@ -47,9 +47,9 @@ void CommandDialog::rebuildChart(const QString& name) {
     } catch (const std::exception& e) {
         unsetCursor();
         m_main.setBusyCursor(false);
-        QMessageBox::warning(
-            this, windowTitle(),
-            QStringLiteral("สร้างผังของ \"%1\" ไม่ได้\n\n%2").arg(name, QString::fromUtf8(e.what())));
+        FailureMessage(QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(name), QString())
+            .detail(QString::fromUtf8(e.what()))
+            .exec(this, windowTitle());
     }
 }
 

@@ -46,6 +46,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Makes the list as tall as a whole number of its rows.
+    void showWholeRows();
+
     QCollator m_collator;
     QListWidget* m_list = nullptr;    // the list
     QPushButton* m_ok = nullptr;      // Command1
