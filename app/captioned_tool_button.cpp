@@ -48,10 +48,16 @@ CaptionedToolButton::Layout CaptionedToolButton::layout() const {
     return {top, top + iconSize().height() + above, needed};
 }
 
+int CaptionedToolButton::arrowRoom() const {
+    // The style draws a menu's arrow in the bottom right corner, beside the caption.
+    return menu() ? style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, this) : 0;
+}
+
 QSize CaptionedToolButton::sizeHint() const {
     const QFontMetricsF metrics(font());
     const double width =
-        std::max<double>(iconSize().width(), metrics.horizontalAdvance(text())) + 2 * kSideRoom;
+        std::max<double>(iconSize().width(), metrics.horizontalAdvance(text()) + 2 * arrowRoom()) +
+        2 * kSideRoom;
     return QSize(static_cast<int>(std::ceil(width)),
                  static_cast<int>(std::ceil(layout().height)) + 2);
 }
@@ -75,8 +81,9 @@ void CaptionedToolButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(QPointF((width() - metrics.horizontalAdvance(text())) / 2, at.baseline),
-                     text());
+    painter.drawText(
+        QPointF((width() - arrowRoom() - metrics.horizontalAdvance(text())) / 2, at.baseline),
+        text());
 }
 
 }  // namespace kinmora

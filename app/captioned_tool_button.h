@@ -28,6 +28,8 @@ private:
         double height;
     };
     Layout layout() const;
+    // Room kept right of the caption for a menu's arrow, in pixels.
+    int arrowRoom() const;
 };
 
 }  // namespace kinmora
