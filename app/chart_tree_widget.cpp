@@ -4,7 +4,9 @@
 // a few milliseconds at a time, apart from the tree, and joins it at once.
 #include "app/chart_tree_widget.h"
 
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidgetItemIterator>
 
@@ -166,6 +168,23 @@ void ChartTreeWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QTreeWidget::mousePressEvent(event);
+}
+
+void ChartTreeWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        event->accept();
+        emit mouseDown(Qt::RightButton);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ChartTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
+    // A right press has already been told; a keyboard request arrives here
+    // only where the platform makes one of its own keys.
+    if (event->reason() == QContextMenuEvent::Keyboard) emit mouseDown(Qt::RightButton);
+    event->accept();
 }
 
 }  // namespace kinmora

@@ -61,11 +61,14 @@ public:
 
 signals:
     // MouseDown: a mouse button was pressed over the tree. A right press
-    // leaves the selection as it was.
+    // leaves the selection as it was; the Menu key and Shift+F10 count as
+    // a right press, so the keyboard reaches what the right button does.
     void mouseDown(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Filling;

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/captioned_tool_button.h"
 #include "windows/twips.h"
 
 namespace kinmora {
@@ -30,9 +31,7 @@ CommandToolBar::CommandToolBar(QWidget* parent) : QToolBar(parent) {
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setFixedHeight(twips::toPixelsY(kHeightTwips));
 
-    auto* button = new QToolButton(this);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
+    auto* button = new CaptionedToolButton(this);
     // A widget in a toolbar does not follow the toolbar's icon size.
     button->setIconSize(iconSize());
     button->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));

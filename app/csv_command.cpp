@@ -13,8 +13,8 @@
 namespace kinmora {
 
 CsvCommand::CsvCommand(MainWindow& window)
-    : ExportCommand(window, QStringLiteral("saveCsv"), QStringLiteral("บันทึกเป็น CSV...")) {
-    action()->setToolTip(QStringLiteral("บันทึกตารางคนและตารางคู่สมรสเป็นไฟล์ CSV สองไฟล์"));
+    : ExportCommand(window, QStringLiteral("saveCsv"), QStringLiteral("บันทึกเป็น CSV…")) {
+    action()->setToolTip(QStringLiteral("บันทึกตารางบุคคลและตารางคู่สมรสเป็นแฟ้ม CSV สองแฟ้ม"));
 }
 
 QString CsvCommand::marriedPathFor(const QString& familyPath) {
@@ -30,15 +30,18 @@ QString CsvCommand::marriedPathFor(const QString& familyPath) {
 
 void CsvCommand::run() {
     QString path = fittedSaveFileName(
-        &m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV (ตารางคู่สมรสอยู่ในไฟล์ -married ข้างกัน)"),
-        proposedPath(QStringLiteral("-family.csv")), QStringLiteral("ไฟล์ CSV (*.csv)"));
+        &m_window, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม CSV"), proposedPath(QStringLiteral(".csv")),
+        QStringLiteral("แฟ้ม CSV (*.csv)"), nullptr,
+        QStringLiteral("ตารางบุคคลจะอยู่ในแฟ้มที่ตั้งชื่อนี้ ส่วนตารางคู่สมรสจะอยู่ในแฟ้มข้างกันที่ชื่อลงท้ายด้วย "
+                       "\"-married\" เช่น ครอบครัว.csv และ ครอบครัว-married.csv"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     saveTo(path, marriedPathFor(path));
 }
 
 void CsvCommand::saveTo(const QString& familyPath, const QString& marriedPath) {
-    start(QStringLiteral("กำลังบันทึกเป็น CSV..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV แล้ว"),
+    start(QStringLiteral("กำลังบันทึกเป็น CSV…"), QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม CSV แล้ว"),
+          {familyPath, marriedPath},
           [familyPath, marriedPath](const QString& source, const ReadOptions& options,
                                     const Progress& progress) {
               FamilyCsvExport tables(source, options);

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "app/background_job.h"
 #include "app/family_session.h"
@@ -15,6 +14,7 @@
 #include "windows/code_page_setting.h"
 #include "windows/failure_message.h"
 #include "windows/program.h"
+#include "windows/saved_message.h"
 
 namespace kinmora {
 
@@ -30,7 +30,8 @@ QString ExportCommand::proposedPath(const QString& suffix) const {
     return family.dir().filePath(family.completeBaseName() + suffix);
 }
 
-void ExportCommand::start(const QString& label, const QString& done, Work work) {
+void ExportCommand::start(const QString& label, const QString& done, const QStringList& files,
+                          Work work) {
     if (!m_window.session().isOpen()) return;
     const QString source = m_window.session().filePath();
     ReadOptions options;
@@ -44,21 +45,28 @@ void ExportCommand::start(const QString& label, const QString& done, Work work) 
                 return !control.cancelled();
             });
         },
-        [this, done](BackgroundJob& job) {
+        [this, done, files](BackgroundJob& job) {
             if (job.wasCancelled()) {
                 emit exportFinished(QStringLiteral("cancelled"));
                 return;
             }
             if (job.failure()) {
-                const QString reason = reasonOf(job.failure());
+                QString reason;
+                try {
+                    std::rethrow_exception(job.failure());
+                } catch (const std::exception& error) {
+                    reason = QString::fromUtf8(error.what());
+                }
                 emit exportFinished(reason);
-                showFailure(&m_window, QStringLiteral("บันทึกไม่สำเร็จ"), reason);
+                FailureMessage(QStringLiteral("บันทึกไม่สำเร็จ"),
+                               QStringLiteral("เขียนแฟ้มไม่ได้ หรืออ่านแฟ้มข้อมูลไม่ได้"))
+                    .file(files.join(QStringLiteral(", ")))
+                    .detail(reason)
+                    .exec(&m_window, program::title());
                 return;
             }
             emit exportFinished(QString());
-            QMessageBox box(QMessageBox::Information, program::title(), done, QMessageBox::Ok,
-                            &m_window);
-            box.exec();
+            SavedMessage::exec(&m_window, program::title(), done, files);
         });
     if (!started) emit exportFinished(QStringLiteral("busy"));
 }

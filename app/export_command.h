@@ -3,6 +3,7 @@
 // are, and say when the files are written.
 #pragma once
 
+#include <QStringList>
 #include <QtGlobal>
 #include <functional>
 
@@ -30,8 +31,9 @@ protected:
 
     ExportCommand(MainWindow& window, const QString& key, const QString& caption);
     // Runs `work` beside the window with `label` as its progress; says `done`
-    // when it worked. A cancelled export leaves the files as they were.
-    void start(const QString& label, const QString& done, Work work);
+    // and names `files` when it worked. A cancelled export leaves the files as
+    // they were.
+    void start(const QString& label, const QString& done, const QStringList& files, Work work);
     // The open file's folder and name with another ending: the save dialog's proposal.
     QString proposedPath(const QString& suffix) const;
 };

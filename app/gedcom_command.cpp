@@ -14,21 +14,22 @@
 namespace kinmora {
 
 GedcomCommand::GedcomCommand(MainWindow& window)
-    : ExportCommand(window, QStringLiteral("saveGedcom"), QStringLiteral("บันทึกเป็น GEDCOM...")) {
-    action()->setToolTip(QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM สำหรับโปรแกรมลำดับญาติอื่น"));
+    : ExportCommand(window, QStringLiteral("saveGedcom"), QStringLiteral("บันทึกเป็น GEDCOM…")) {
+    action()->setToolTip(QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM สำหรับโปรแกรมลำดับญาติอื่น"));
 }
 
 void GedcomCommand::run() {
-    QString path = fittedSaveFileName(&m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"),
+    QString path = fittedSaveFileName(&m_window, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM"),
                                       proposedPath(QStringLiteral(".ged")),
-                                      QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
+                                      QStringLiteral("แฟ้ม GEDCOM (*.ged)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ged");
     saveTo(path);
 }
 
 void GedcomCommand::saveTo(const QString& path) {
-    start(QStringLiteral("กำลังบันทึกเป็น GEDCOM..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"),
+    start(QStringLiteral("กำลังบันทึกเป็น GEDCOM…"), QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM แล้ว"),
+          {path},
           [path](const QString& source, const ReadOptions& options, const Progress& progress) {
               std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
               const GedcomWriter writer(*database);

@@ -9,13 +9,19 @@
 namespace kinmora {
 
 JobReadProgress::JobReadProgress(JobControl& control) : m_control(control) {
-    m_control.report(QStringLiteral("กำลังอ่าน ..."));
+    m_control.report(QStringLiteral("กำลังอ่านแฟ้มข้อมูล…"));
 }
 
 void JobReadProgress::progress(const QString& table, std::uint64_t done, std::uint64_t expected) {
     const int percent =
         expected == 0 ? 0 : static_cast<int>(std::min<std::uint64_t>(99, done * 100 / expected));
-    m_control.report(QStringLiteral("กำลังอ่าน %1 ... %2%").arg(table).arg(percent));
+    // The table told in Thai.
+    const QString part = table.compare(QLatin1String("family"), Qt::CaseInsensitive) == 0
+                             ? QStringLiteral("รายชื่อบุคคล")
+                         : table.compare(QLatin1String("married"), Qt::CaseInsensitive) == 0
+                             ? QStringLiteral("ข้อมูลคู่สมรส")
+                             : QStringLiteral("แฟ้มข้อมูล");
+    m_control.report(QStringLiteral("กำลังอ่าน%1… %2%").arg(part).arg(percent));
 }
 
 bool JobReadProgress::cancelled() const {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -46,6 +47,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // Qt's own dialogs and buttons (file, print, preview, message boxes) in Thai.
+    QTranslator qtThai;
+    if (qtThai.load(QStringLiteral(":/translations/qt_th.qm")))
+        QCoreApplication::installTranslator(&qtThai);
     // Message boxes and prompts are windows of their own and do not take the
     // main window's font.
     QApplication::setFont(kinmora::thaiFont(9.75));

@@ -45,6 +45,7 @@
 #include "windows/screen_fit.h"
 #include "windows/thai_font.h"
 #include "windows/thai_reason.h"
+#include "windows/titled_message_box.h"
 #include "windows/twips.h"
 
 namespace kinmora {
@@ -279,8 +280,9 @@ bool MainWindow::openFile(const QString& path, std::function<void()> failed) {
     const QFileInfo file(path);
     const QString fullPath = QDir::cleanPath(file.absoluteFilePath());
     const auto refuse = [&](const QString& reason) {
-        showFailure(this, QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file.fileName()),
-                    QDir::toNativeSeparators(fullPath) + QStringLiteral("\n\n") + reason);
+        FailureMessage(QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file.fileName()), reason)
+            .file(fullPath)
+            .exec(this, program::title());
         if (failed) failed();
         emit openFinished(false);
         return true;
@@ -332,9 +334,7 @@ bool MainWindow::read(const QString& path, int codePage, const QString& failedTe
          failed = std::move(failed)](BackgroundJob& job) {
             QGuiApplication::restoreOverrideCursor();
             if (job.failure() && !job.wasCancelled()) {
-                showFailure(this, failedText,
-                            QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
-                                reasonOf(job.failure()));
+                showFailure(this, failedText, job.failure(), path);
                 if (failed) failed();
             }
             const bool read = *database != nullptr && !job.failure();
@@ -395,9 +395,8 @@ void MainWindow::chartBuilt(const ChartBuild& build, bool cancelled, std::except
         setStatusText(build.tree->statusText());
         m_shownChart.reset();
         setBusy(false);
-        showFailure(this, QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(build.centre),
-                    QDir::toNativeSeparators(m_session->filePath()) + QStringLiteral("\n\n") +
-                        reasonOf(failure));
+        showFailure(this, QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(build.centre), failure,
+                    m_session->filePath());
     } else if (build.outcome == ChartBuilder::Outcome::NotFound) {
         showNotFound();
     } else {
@@ -426,8 +425,8 @@ void MainWindow::setBusy(bool busy) {
 }
 
 void MainWindow::showNotFound() {
-    QMessageBox box(QMessageBox::NoIcon, program::title(), QStringLiteral("NOT FOUND"),
-                    QMessageBox::Ok, this);
+    TitledMessageBox box(QMessageBox::NoIcon, program::title(), QStringLiteral("NOT FOUND"),
+                         QMessageBox::Ok, this);
     box.exec();
 }
 

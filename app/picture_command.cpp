@@ -42,7 +42,8 @@ void PictureCommand::withPicture(Use use, std::function<void()> after, const QSt
                 ChartBuilder::Outcome::Built)
                 throw PictureError("nobody in the file has the chart's name any more");
             control.report(QStringLiteral("กำลังวาดผัง ..."));
-            const ChartPicture picture = ChartPicture::layOut(tree, PersonFacts::load(*database));
+            const ChartPicture picture =
+                ChartPicture::layOut(tree, PersonFacts::load(*database), {chart.side});
             if (control.cancelled()) throw ChartCancelled();
             use(picture, control);
         },
@@ -50,9 +51,7 @@ void PictureCommand::withPicture(Use use, std::function<void()> after, const QSt
             m_window.setBusy(false);
             const bool done = !job.failure() && !job.wasCancelled();
             if (job.failure() && !job.wasCancelled())
-                showFailure(&m_window, failed,
-                            QDir::toNativeSeparators(m_window.session().filePath()) +
-                                QStringLiteral("\n\n") + reasonOf(job.failure()));
+                showFailure(&m_window, failed, job.failure(), m_window.session().filePath());
             if (done && after) after();
             emit finished(done);
         });

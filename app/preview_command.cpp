@@ -14,7 +14,7 @@
 namespace kinmora {
 
 PreviewCommand::PreviewCommand(MainWindow& window)
-    : PictureCommand(window, QStringLiteral("previewChart"), QStringLiteral("ดูก่อนพิมพ์...")) {}
+    : PictureCommand(window, QStringLiteral("previewChart"), QStringLiteral("ดูก่อนพิมพ์…")) {}
 
 void PreviewCommand::run() {
     auto laidOut = std::make_shared<std::unique_ptr<ChartPicture>>();
@@ -27,7 +27,7 @@ void PreviewCommand::run() {
                     dialog.setWindowTitle(QStringLiteral("ดูก่อนพิมพ์"));
                     connect(
                         &dialog, &QPrintPreviewDialog::paintRequested, this,
-                        [laidOut](QPrinter* p) { PictureWriter(**laidOut).paintPages(*p, true); });
+                        [laidOut](QPrinter* p) { PictureWriter(**laidOut).paintPages(*p, false); });
                     dialog.exec();
                 },
                 QStringLiteral("ดูผังก่อนพิมพ์ไม่ได้"));

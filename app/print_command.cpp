@@ -3,18 +3,20 @@
 #include "app/print_command.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "app/main_window.h"
 #include "picture/chart_picture.h"
+#include "picture/pdf_actual_text.h"
 #include "picture/pdf_text_map.h"
 #include "picture/picture_writer.h"
 
 namespace kinmora {
 
 PrintCommand::PrintCommand(MainWindow& window)
-    : PictureCommand(window, QStringLiteral("printChart"), QStringLiteral("พิมพ์ผัง...")) {}
+    : PictureCommand(window, QStringLiteral("printChart"), QStringLiteral("พิมพ์ผัง…")) {}
 
 void PrintCommand::run() {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
@@ -27,13 +29,17 @@ void PrintCommand::run() {
 void PrintCommand::printTo(std::shared_ptr<QPrinter> printer) {
     withPicture(
         [printer](const ChartPicture& picture, JobControl&) {
-            PictureWriter(picture).paintPages(*printer, true);
+            // Fitted to one page while names stay readable, else in tiles.
+            PdfActualText text;
+            PictureWriter(picture).paintPages(*printer, false, &text);
             // Printed to a PDF file, the names must read back as they were written.
             if (printer->outputFormat() == QPrinter::PdfFormat &&
                 !printer->outputFileName().isEmpty() &&
-                !restoreThaiTextInFile(printer->outputFileName()))
-                throw PictureError(printer->outputFileName().toStdString() +
-                                   ": could not be written");
+                !(restoreThaiTextInFile(printer->outputFileName()) &&
+                  text.applyToFile(printer->outputFileName())))
+                throw PictureError(
+                    QDir::toNativeSeparators(printer->outputFileName()).toStdString() +
+                    ": could not be written");
         },
         {}, QStringLiteral("พิมพ์ผังไม่ได้"));
 }

@@ -15,11 +15,12 @@
 #include "windows/failure_message.h"
 #include "windows/program.h"
 #include "windows/relation_dialog.h"
+#include "windows/titled_message_box.h"
 
 namespace kinmora {
 
 RelationCommand::RelationCommand(MainWindow& window)
-    : Command(window, QStringLiteral("relation"), QStringLiteral("เป็นอะไรกัน")) {
+    : Command(window, QStringLiteral("relation"), QStringLiteral("เป็นอะไรกัน…")) {
     connect(&window.session(), &FamilySession::fileChanged, this, [this] { m_graph.reset(); });
 }
 
@@ -32,8 +33,8 @@ void RelationCommand::run() {
     const QTreeWidgetItem* selected = m_window.chartTree()->currentItem();
     if (!m_window.session().isOpen() || centre.isEmpty()) return;
     if (!selected || !ChartTreeWidget::isPerson(selected)) {
-        QMessageBox box(QMessageBox::NoIcon, program::title(),
-                        QStringLiteral("โปรดเลือกบุคคลในผังก่อน"), QMessageBox::Ok, &m_window);
+        TitledMessageBox box(QMessageBox::NoIcon, program::title(),
+                             QStringLiteral("โปรดเลือกบุคคลในผังก่อน"), QMessageBox::Ok, &m_window);
         box.exec();
         return;
     }
@@ -55,7 +56,7 @@ void RelationCommand::run() {
             if (job.wasCancelled()) return;
             if (job.failure()) {
                 showFailure(&m_window, QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name),
-                            reasonOf(job.failure()));
+                            job.failure(), m_window.session().filePath());
                 return;
             }
             m_graph = *graph;
@@ -77,9 +78,9 @@ void RelationCommand::ask(const QString& centre, const QString& name) {
         const std::shared_ptr<const FamilyGraph> graph = m_graph;
         RelationDialog dialog(&m_window, *graph, *a, *b);
         dialog.exec();
-    } catch (const std::exception& error) {
+    } catch (...) {
         showFailure(&m_window, QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name),
-                    QString::fromUtf8(error.what()));
+                    std::current_exception(), session.filePath());
     }
 }
 

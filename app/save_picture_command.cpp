@@ -10,6 +10,8 @@
 #include "picture/picture_writer.h"
 #include "windows/failure_message.h"
 #include "windows/fitted_file_dialog.h"
+#include "windows/program.h"
+#include "windows/saved_message.h"
 
 namespace kinmora {
 namespace {
@@ -24,8 +26,7 @@ bool isPictureSuffix(const QString& suffix) {
 }  // namespace
 
 SavePictureCommand::SavePictureCommand(MainWindow& window)
-    : PictureCommand(window, QStringLiteral("saveChartPicture"),
-                     QStringLiteral("บันทึกผังเป็นภาพ...")) {}
+    : PictureCommand(window, QStringLiteral("saveChartPicture"), QStringLiteral("บันทึกผังเป็นภาพ…")) {}
 
 void SavePictureCommand::run() {
     const auto& shown = m_window.shownChart();
@@ -49,8 +50,10 @@ void SavePictureCommand::run() {
 void SavePictureCommand::saveTo(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (!isPictureSuffix(suffix)) {
-        showFailure(&m_window, QStringLiteral("บันทึกผังไม่ได้"),
-                    path + QStringLiteral(": the name must end in .pdf, .svg or .png"));
+        FailureMessage(QStringLiteral("บันทึกผังไม่ได้"),
+                       QStringLiteral("ชื่อแฟ้มต้องลงท้ายด้วย .pdf, .svg หรือ .png"))
+            .file(path)
+            .exec(&m_window, program::title());
         emit finished(false);
         return;
     }
@@ -64,7 +67,11 @@ void SavePictureCommand::saveTo(const QString& path) {
             else
                 writer.writePng(path, kImageDpi);
         },
-        {}, QStringLiteral("บันทึกผังไม่ได้"));
+        [this, path] {
+            SavedMessage::exec(&m_window, program::title(), QStringLiteral("บันทึกผังเป็นภาพแล้ว"),
+                               {path});
+        },
+        QStringLiteral("บันทึกผังไม่ได้"));
 }
 
 }  // namespace kinmora

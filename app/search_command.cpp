@@ -50,8 +50,7 @@ void SearchCommand::run() {
             } else if (job.failure()) {
                 m_window.setBusy(false);
                 showFailure(&m_window, QStringLiteral("ค้นข้อความ \"%1\" ไม่ได้").arg(text),
-                            QDir::toNativeSeparators(m_window.session().filePath()) +
-                                QStringLiteral("\n\n") + reasonOf(job.failure()));
+                            job.failure(), m_window.session().filePath());
             } else {
                 showHits(*hits);
             }

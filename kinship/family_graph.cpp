@@ -2,7 +2,9 @@
 // nobody) are read as far as they make sense instead of failing the file.
 #include "kinship/family_graph.h"
 
+#include <QDate>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <numeric>
 #include <stdexcept>
@@ -132,6 +134,13 @@ std::optional<FamilyGraph::Person> FamilyGraph::named(RecordSet& persons,
 bool FamilyGraph::isSpouse(Person p, Person q) const {
     const std::vector<Person>& list = m_spouses[p];
     return std::find(list.begin(), list.end(), q) != list.end();
+}
+
+std::optional<int> FamilyGraph::birthYear(Person p) const {
+    const std::optional<double>& born = m_people[p].born;
+    if (!born) return std::nullopt;
+    // Access counts days from 1899-12-30.
+    return QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(*born))).year();
 }
 
 FamilyGraph::Age FamilyGraph::age(Person p, Person other) const {

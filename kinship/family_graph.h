@@ -42,6 +42,8 @@ public:
     const QString& name(Person p) const { return m_people[p].name; }
     const QString& surname(Person p) const { return m_people[p].surname; }
     bool isMale(Person p) const { return m_people[p].male; }
+    // The year of birth (of the common era), or nothing when it is unknown.
+    std::optional<int> birthYear(Person p) const;
     // kNobody when the parent is unknown or names no person.
     Person father(Person p) const { return m_people[p].father; }
     Person mother(Person p) const { return m_people[p].mother; }

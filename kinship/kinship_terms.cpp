@@ -27,7 +27,7 @@ QString KinshipTerms::term(Person a, Person b) const {
     if (!inLaw.isEmpty()) return inLaw;
     if (m_graph.joinedByBirth(a, b)) return text("ญาติ");
     if (m_graph.joinedAtAll(a, b)) return text("ญาติทางการแต่งงาน");
-    return text("ไม่เป็นญาติ");
+    return {};
 }
 
 QString KinshipTerms::bloodTerm(Person a, Person b, const BloodTie& tie) const {
@@ -68,9 +68,9 @@ QString KinshipTerms::bloodTerm(Person a, Person b, const BloodTie& tie) const {
             m_graph.mother(a) != FamilyGraph::kNobody && m_graph.mother(a) == m_graph.mother(b);
         QString sibling = siblingTerm(b, a);
         if (sameMother && !sameFather)
-            sibling += text(" ต่างพ่อ");
+            sibling += text("ต่างพ่อ");
         else if (sameFather && !sameMother)
-            sibling += text(" ต่างแม่");
+            sibling += text("ต่างแม่");
         return sibling;
     }
     if (u == d && u >= 2 && u <= 4) return text("ลูกพี่ลูกน้อง");

@@ -16,8 +16,9 @@ public:
 
     // The word for what `b` is to `a` ("ลุง", "พี่สาวต่างแม่", "แม่ยาย", ...),
     // the first of: the same person, b a spouse of a, a blood relation, a
-    // near relation by marriage, any chain of links ("ญาติทางการแต่งงาน"
-    // when it needs a marriage, "ญาติ" otherwise), or "ไม่เป็นญาติ".
+    // near relation by marriage, or any chain of links ("ญาติทางการแต่งงาน"
+    // when it needs a marriage, "ญาติ" otherwise). Empty when no chain of
+    // links joins them at all.
     QString term(FamilyGraph::Person a, FamilyGraph::Person b) const;
 
     // The blood term of `b` for `a` given their tie.

@@ -6,7 +6,6 @@
 #include "picture/chart_picture.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
 #include <memory>
@@ -61,7 +60,15 @@ struct ChartPicture::Unit {
     int tidyIndex = -1;
 };
 
-ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& facts) {
+// The centre person's name and surname: the first box the chart marks.
+QString ChartPicture::centreName() const {
+    for (const Box& box : m_boxes)
+        if (box.centre) return box.name;
+    return m_boxes.empty() ? QString() : m_boxes.front().name;
+}
+
+ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& facts,
+                                  const Occasion& occasion) {
     ChartPicture pic;
     pic.setUpFonts();
     bool upper = false;
@@ -70,10 +77,11 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
     TidyTree tidy(kSiblingGap, kCousinGap);
     const int generations = pic.arrange(units, tidy);
 
-    const QFontMetricsF titleMetrics(pic.m_titleFont);
-    pic.m_titleOrigin = QPointF(kMargin, kMargin + titleMetrics.ascent());
+    pic.m_heading.emplace(
+        PictureHeading::Subject{pic.centreName(), occasion.side, upper, occasion.drawn},
+        pictureFont(kTitleSize, true), *pic.m_texts, QPointF(kMargin, kMargin));
     const double top =
-        kMargin + titleMetrics.height() + kTitleGap + (upper ? kGenerationGap / 2 : 0);
+        pic.m_heading->rect().bottom() + kTitleGap + (upper ? kGenerationGap / 2 : 0);
     const double rowHeight = pic.boxHeight() + kGenerationGap;
     pic.placeBoxes(units, tidy, top, rowHeight);
     if (upper) pic.addForebearLines(units, top);
@@ -82,8 +90,7 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
         pic.addChildLines(unit, units);
     }
 
-    const double width =
-        std::max(tidy.extent(), titleMetrics.horizontalAdvance(pic.m_title)) + 2 * kMargin;
+    const double width = std::max(tidy.extent(), pic.m_heading->rect().width()) + 2 * kMargin;
     const double height = top + std::max(generations, 1) * rowHeight - kGenerationGap + kMargin;
     pic.m_size = QSizeF(width, height);
     return pic;
@@ -91,7 +98,6 @@ ChartPicture ChartPicture::layOut(const ChartTree& chart, const PersonFacts& fac
 
 void ChartPicture::setUpFonts() {
     m_font = pictureFont(kTextSize, false);
-    m_titleFont = pictureFont(kTitleSize, true);
     m_texts = std::make_shared<ShapedTexts>(m_font);
     const double ascent = m_texts->ascent();
     const double lineHeight = ascent + m_texts->descent();
@@ -112,7 +118,6 @@ std::vector<ChartPicture::Unit> ChartPicture::addBoxes(const ChartTree& chart,
     for (const ChartTree::Row& row : chart.rows()) {
         const ChartNode& node = *row.node;
         if (node.isRoot()) {
-            if (m_title.isEmpty()) m_title = node.text;
             upper = node.role == ChartNode::Role::RootUpper;
             continue;
         }

@@ -1,19 +1,23 @@
 // The family chart laid out as a top-down descendant tree: a box per chart
 // node (name and surname, dates under them), spouses beside their partner,
-// the couple's children below, and the root's mark as a title line. Sizes are
+// the couple's children below, and a heading above. Sizes are
 // in points (1/72 inch); painting and writing it are left to other classes.
 #pragma once
 
+#include <QDate>
 #include <QFont>
 #include <QHash>
 #include <QLineF>
 #include <QRectF>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "chart/chart_tree.h"
+#include "chart/family_side.h"
 #include "picture/person_facts.h"
+#include "picture/picture_heading.h"
 #include "picture/shaped_texts.h"
 #include "picture/tidy_tree.h"
 
@@ -38,26 +42,38 @@ public:
         QRectF rect;
     };
 
-    // Lays out `chart`, exactly its nodes: the root becomes the title line, and
-    // every other node a box, in the chart's display order. `facts` gives the
-    // surnames, sexes and dates of the persons the nodes stand for.
-    static ChartPicture layOut(const ChartTree& chart, const PersonFacts& facts);
+    // What the heading says besides what the chart holds.
+    struct Occasion {
+        FamilySide side = FamilySide::Father;
+        QDate drawn = QDate::currentDate();
+    };
+
+    // Lays out `chart`, exactly its nodes: the root tells the heading whether
+    // forebears exist above the chart, and every other node becomes a box, in
+    // the chart's display order. `facts` gives the surnames, sexes and dates
+    // of the persons the nodes stand for.
+    static ChartPicture layOut(const ChartTree& chart, const PersonFacts& facts,
+                               const Occasion& occasion);
+    // On the father's side, drawn today.
+    static ChartPicture layOut(const ChartTree& chart, const PersonFacts& facts) {
+        return layOut(chart, facts, Occasion());
+    }
 
     // Boxes in the chart's display order (depth first, children in order).
     const std::vector<Box>& boxes() const { return m_boxes; }
     // Every line: marriage lines between partners, and the lines from a
     // couple down to their children.
     const std::vector<QLineF>& lines() const { return m_lines; }
-    const QString& title() const { return m_title; }
-    // The title's baseline origin.
-    QPointF titleOrigin() const { return m_titleOrigin; }
+    // The heading's title, which the file's own title repeats.
+    const QString& title() const { return m_heading->title(); }
+    // The title, notes and legend above the chart.
+    const PictureHeading& heading() const { return *m_heading; }
     // The whole picture, margins included, from (0, 0).
     QSizeF size() const { return m_size; }
 
     // The fonts the texts were measured in and must be drawn in: pixel sizes
     // in points, a Thai font of the system (the TLWG fonts of Debian first).
     const QFont& font() const { return m_font; }
-    const QFont& titleFont() const { return m_titleFont; }
     // The baselines of a box's two lines, from the box's top.
     double nameBaseline() const { return m_nameBaseline; }
     double datesBaseline() const { return m_datesBaseline; }
@@ -66,6 +82,7 @@ public:
 
 private:
     struct Unit;
+    QString centreName() const;
     // The steps of layOut, in order.
     void setUpFonts();
     double boxHeight() const;
@@ -84,11 +101,9 @@ private:
 
     std::vector<Box> m_boxes;
     std::vector<QLineF> m_lines;
-    QString m_title;
-    QPointF m_titleOrigin;
+    std::optional<PictureHeading> m_heading;
     QSizeF m_size;
     QFont m_font;
-    QFont m_titleFont;
     double m_nameBaseline = 0;
     double m_datesBaseline = 0;
     std::shared_ptr<ShapedTexts> m_texts;

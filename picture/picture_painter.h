@@ -1,11 +1,13 @@
 // Draws a laid-out chart picture with a QPainter: boxes edged and filled by
 // sex, the centre person and namesakes marked, "?" partners dashed, the lines
-// and the title. Works on any device: PDF, SVG, image or printer.
+// and the heading with its legend. Works on any device: PDF, SVG, image or
+// printer.
 #pragma once
 
 #include <QPainter>
 
 #include "picture/chart_picture.h"
+#include "picture/pdf_actual_text.h"
 
 namespace kinmora {
 
@@ -20,6 +22,10 @@ public:
     explicit PicturePainter(const ChartPicture& picture, bool glyphs = true)
         : m_picture(picture), m_glyphs(glyphs) {}
 
+    // Records every glyph run painted from now on with the text it stands
+    // for, in the order painted, for a PDF's text.
+    void recordTo(PdfActualText* record) { m_record = record; }
+
     // Paints the parts of the picture that meet `area` (picture points), in
     // the painter's current coordinates, where one unit is one point.
     void paint(QPainter& painter, const QRectF& area) const;
@@ -28,10 +34,17 @@ public:
 
 private:
     void paintTexts(QPainter& painter, const ChartPicture::Box& box) const;
-    void paintText(QPainter& painter, QPointF origin, const QString& text, int shaped) const;
+    void paintHeading(QPainter& painter) const;
 
+public:
+    // Paints text `index` of `texts` with its baseline starting at `origin`,
+    // in the painter's font (set to `texts`' font) and pen.
+    void paintText(QPainter& painter, QPointF origin, const ShapedTexts& texts, int index) const;
+
+private:
     const ChartPicture& m_picture;
     bool m_glyphs;
+    PdfActualText* m_record = nullptr;
 };
 
 }  // namespace kinmora

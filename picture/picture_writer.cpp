@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "picture/pdf_actual_text.h"
 #include "picture/pdf_text_map.h"
 #include "picture/picture_painter.h"
 #include "picture/png_rows_writer.h"
@@ -55,18 +56,25 @@ QSize PictureWriter::tileGrid(QSizeF chart, QSizeF page) {
     return QSize(count(chart.width(), page.width()), count(chart.height(), page.height()));
 }
 
-void PictureWriter::paintPages(QPagedPaintDevice& device, bool tiles) const {
+double PictureWriter::fitScale(QSizeF chart, QSizeF page) {
+    return std::min({kMostEnlarged, page.width() / chart.width(), page.height() / chart.height()});
+}
+
+void PictureWriter::paintPages(QPagedPaintDevice& device, bool tiles, PdfActualText* record) const {
     QPainter painter;
     if (!painter.begin(&device)) throw PictureError("the pages could not be started");
     const double scale = device.logicalDpiX() / 72.0;
     const QSizeF paper = device.pageLayout().paintRectPoints().size();
-    const PicturePainter chart(m_picture);
+    PicturePainter chart(m_picture);
+    chart.recordTo(record);
     const QSizeF size = m_picture.size();
 
-    if (!tiles) {
-        const double fit =
-            std::min({1.0, paper.width() / size.width(), paper.height() / size.height()});
-        painter.scale(scale * fit, scale * fit);
+    const double fit = fitScale(size, paper);
+    if (!tiles && fit * m_picture.font().pixelSize() >= kSmallestText) {
+        painter.scale(scale, scale);
+        painter.translate((paper.width() - size.width() * fit) / 2,
+                          (paper.height() - size.height() * fit) / 2);
+        painter.scale(fit, fit);
         chart.paint(painter);
         painter.end();
         return;
@@ -77,11 +85,14 @@ void PictureWriter::paintPages(QPagedPaintDevice& device, bool tiles) const {
     const int pages = grid.width() * grid.height();
     QFont labelFont = m_picture.font();
     labelFont.setPixelSize(8);
+    ShapedTexts labels(labelFont);
     for (int row = 0; row < grid.height(); ++row)
         for (int column = 0; column < grid.width(); ++column) {
             const int page = row * grid.width() + column + 1;
-            if (page > 1 && !device.newPage())
-                throw PictureError("a new page could not be started");
+            if (page > 1) {
+                if (!device.newPage()) throw PictureError("a new page could not be started");
+                if (record) record->newPage();
+            }
             painter.resetTransform();
             painter.scale(scale, scale);
             const QPointF origin(column * (area.width() - kTileOverlap),
@@ -93,13 +104,16 @@ void PictureWriter::paintPages(QPagedPaintDevice& device, bool tiles) const {
             painter.restore();
             painter.setFont(labelFont);
             painter.setPen(Qt::darkGray);
-            painter.drawText(QRectF(0, area.height(), area.width(), kLabelBand), Qt::AlignCenter,
-                             QStringLiteral("แผ่นที่ %1 จาก %2   แถว %3 คอลัมน์ %4   "
-                                            "ขอบซ้อนกับแผ่นข้างเคียง 1 ซม.")
-                                 .arg(page)
-                                 .arg(pages)
-                                 .arg(row + 1)
-                                 .arg(column + 1));
+            const int label = labels.add(QStringLiteral("แผ่นที่ %1 จาก %2   แถว %3 คอลัมน์ %4   "
+                                                        "ขอบซ้อนกับแผ่นข้างเคียง 1 ซม.")
+                                             .arg(page)
+                                             .arg(pages)
+                                             .arg(row + 1)
+                                             .arg(column + 1));
+            chart.paintText(painter,
+                            QPointF((area.width() - labels.width(label)) / 2,
+                                    area.height() + (kLabelBand + labels.ascent()) / 2),
+                            labels, label);
         }
     painter.end();
 }
@@ -126,13 +140,15 @@ void PictureWriter::writePdf(const QString& path, const Pages& pages) const {
             QPageSize(m_picture.size(), QPageSize::Point, QString(), QPageSize::ExactMatch),
             QPageLayout::Portrait, QMarginsF()));
     }
+    PdfActualText text;
     try {
-        paintPages(pdf, pages.tiles);
+        paintPages(pdf, pages.tiles, &text);
     } catch (const PictureError& e) {
         throw PictureError(where(path) + e.what());
     }
     buffer.close();
     restoreThaiText(bytes);
+    text.applyTo(bytes);
     // A file that cannot be finished is never left half written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -13,11 +13,14 @@ class QPagedPaintDevice;
 
 namespace kinmora {
 
+class PdfActualText;
+
 class PictureWriter {
 public:
     struct Pages {
         // No paper: one page exactly the chart's size. A paper: the chart
-        // shrunk to fit one page of it, or with `tiles` at full size over
+        // fitted to one page of it, centred, while its names stay at least
+        // kSmallestText tall; otherwise, or with `tiles`, at full size over
         // as many pages as it needs.
         std::optional<QPageSize::PageSizeId> paper;
         bool tiles = false;
@@ -26,6 +29,10 @@ public:
     // margin of every paper page.
     static constexpr double kTileOverlap = 28.35;
     static constexpr double kPaperMargin = 28.35;
+    // The smallest size of the names (points) on a chart fitted to one page,
+    // and the most a small chart is enlarged to fill it.
+    static constexpr double kSmallestText = 6;
+    static constexpr double kMostEnlarged = 2;
 
     explicit PictureWriter(const ChartPicture& picture) : m_picture(picture) {}
 
@@ -39,9 +46,14 @@ public:
     void writePng(const QString& path, int dpi, int bandBytes = kBandBytes) const;
 
     // Paints on `device`, whose page size and margins are already set: the
-    // chart shrunk to fit the first page, or with `tiles` at full size over
-    // as many pages as needed, each labelled with its place.
-    void paintPages(QPagedPaintDevice& device, bool tiles) const;
+    // chart fitted to the first page as Pages says, or with `tiles` (or when
+    // it would not be readable on one page) at full size over as many pages
+    // as needed, each labelled with its place. With `record`, every glyph
+    // run painted is recorded there with the text it stands for.
+    void paintPages(QPagedPaintDevice& device, bool tiles, PdfActualText* record = nullptr) const;
+
+    // The scale that fits `chart` into `page` (points), at most kMostEnlarged.
+    static double fitScale(QSizeF chart, QSizeF page);
 
     // The number of tiles across and down for a page area of `page` points.
     static QSize tileGrid(QSizeF chart, QSizeF page);

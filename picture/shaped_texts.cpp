@@ -3,6 +3,7 @@
 #include "picture/shaped_texts.h"
 
 #include <QRawFont>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -13,7 +14,8 @@ constexpr int kScale = 10;
 
 }  // namespace
 
-ShapedTexts::ShapedTexts(const QFont& font) : m_big(font), m_pixelSize(font.pixelSize()) {
+ShapedTexts::ShapedTexts(const QFont& font)
+    : m_font(font), m_big(font), m_pixelSize(font.pixelSize()) {
     m_big.setPixelSize(m_pixelSize * kScale);
     m_metrics.emplace(m_big);
 }
@@ -22,13 +24,16 @@ int ShapedTexts::add(const QString& text) {
     const auto found = m_index.constFind(text);
     if (found != m_index.constEnd()) return *found;
     Text shaped;
+    shaped.text = text;
     QTextLayout layout(text, m_big);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setNumColumns(text.size() + 1);  // one line, never wrapped
     layout.endLayout();
     shaped.width = line.naturalTextWidth() / kScale;
-    for (QGlyphRun run : layout.glyphRuns()) {
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    shaped.runTexts = runTexts(layout, runs);
+    for (QGlyphRun run : runs) {
         QList<QPointF> positions = run.positions();
         for (QPointF& p : positions) p = QPointF(p.x() / kScale, (p.y() - line.ascent()) / kScale);
         run.setRawFont(smallFont(run.rawFont()));
@@ -39,6 +44,29 @@ int ShapedTexts::add(const QString& text) {
     m_texts.push_back(std::move(shaped));
     m_index.insert(text, index);
     return index;
+}
+
+QStringList ShapedTexts::runTexts(const QTextLayout& layout, const QList<QGlyphRun>& runs) {
+    if (runs.size() <= 1) return {layout.text()};
+    // Runs in several fonts: the characters of each grapheme go with the
+    // run of its font, in order.
+    QStringList texts;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, layout.text());
+    qsizetype from = 0;
+    QRawFont last;
+    for (qsizetype to = graphemes.toNextBoundary(); to > 0; to = graphemes.toNextBoundary()) {
+        const QList<QGlyphRun> own =
+            layout.glyphRuns(static_cast<int>(from), static_cast<int>(to - from));
+        if (own.size() != 1) return {};
+        const QString part = layout.text().mid(from, to - from);
+        if (texts.isEmpty() || !(own.front().rawFont() == last))
+            texts << part;
+        else
+            texts.back() += part;
+        last = own.front().rawFont();
+        from = to;
+    }
+    return texts.size() == runs.size() ? texts : QStringList();
 }
 
 QRawFont ShapedTexts::smallFont(const QRawFont& big) {

@@ -3,16 +3,25 @@
 #include "windows/fitted_file_dialog.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 
 #include "windows/screen_fit.h"
 
 namespace kinmora {
 
 QString fittedSaveFileName(QWidget* parent, const QString& caption, const QString& path,
-                           const QString& filter, QString* selectedFilter) {
+                           const QString& filter, QString* selectedFilter, const QString& note) {
     QFileDialog dialog(parent, caption, path, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Instructions stand inside the dialog, under its fields, where there is room.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && !note.isEmpty()) {
+        auto* label = new QLabel(note, &dialog);
+        label->setObjectName(QStringLiteral("saveInstructions"));
+        label->setWordWrap(true);
+        grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (selectedFilter && !selectedFilter->isEmpty()) dialog.selectNameFilter(*selectedFilter);
     screen_fit::fitToScreen(&dialog, parent, dialog.sizeHint());
     if (dialog.exec() != QDialog::Accepted) return {};

@@ -10,8 +10,9 @@ namespace kinmora {
 // What QFileDialog::getSaveFileName asks, with the same arguments and answer
 // (an empty name when cancelled), in Qt's own dialog sized and placed inside
 // the free area of the screen of `parent`: a desktop's dialog may be larger
-// than a small screen at a large scale.
+// than a small screen at a large scale. A `note` stands under the fields.
 QString fittedSaveFileName(QWidget* parent, const QString& caption, const QString& path,
-                           const QString& filter, QString* selectedFilter = nullptr);
+                           const QString& filter, QString* selectedFilter = nullptr,
+                           const QString& note = {});
 
 }  // namespace kinmora

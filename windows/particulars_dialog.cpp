@@ -7,9 +7,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <exception>
 
 #include "data/record_set.h"
+#include "windows/failure_message.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
@@ -63,6 +65,16 @@ void endWait(QWidget* owner) {
     if (owner) owner->unsetCursor();
 }
 
+// A caption grown for its text keeps the designed gap before its value: the
+// value starts further right and keeps its right edge.
+void keepApart(const QLabel* caption, QLabel* value) {
+    if (!caption || !value) return;
+    const int left = caption->geometry().right() + 1 + twips::toPixelsX(90);
+    if (value->x() >= left) return;
+    const QRect r = value->geometry();
+    value->setGeometry(left, r.y(), std::max(0, r.right() + 1 - left), r.height());
+}
+
 }  // namespace
 
 ParticularsDialog::ParticularsDialog(QWidget* parent, RecordSet* persons, const QString& pickedName,
@@ -85,20 +97,30 @@ ParticularsDialog::ParticularsDialog(QWidget* parent, RecordSet* persons, const 
         else
             m_failure = QStringLiteral("ไม่พบบุคคลชื่อ \"%1\" ในแฟ้มข้อมูล").arg(name);
     } catch (const std::exception& e) {
-        m_failure =
-            QStringLiteral("อ่านข้อมูลของ \"%1\" ไม่ได้\n\n%2").arg(name, QString::fromUtf8(e.what()));
+        m_failure = QStringLiteral("อ่านข้อมูลของ \"%1\" ไม่ได้").arg(name);
+        m_failureDetail = QString::fromUtf8(e.what());
     }
     if (m_particulars) fill(*m_particulars);
     // Labels are widened after any shrinking, for the font they end up in.
     tool_window::centreOnScreen(this, parent);
     for (QLabel* label : findChildren<QLabel*>()) showWhole(label);
+    for (const auto& [caption, value] :
+         {std::pair{"nameCaption", m_name}, std::pair{"surnameCaption", m_surname},
+          std::pair{"sexCaption", m_sex}, std::pair{"fatherCaption", m_father},
+          std::pair{"motherCaption", m_mother}})
+        keepApart(findChild<QLabel*>(QLatin1String(caption)), value);
 }
 
 void ParticularsDialog::showModal(QWidget* parent, RecordSet* persons, const QString& pickedName) {
     ParticularsDialog note(parent, persons, pickedName);
     if (!note.loaded()) {
         endWait(parent);
-        QMessageBox::information(parent, QStringLiteral("ข้อมูล"), note.failure());
+        if (note.m_failureDetail.isEmpty())
+            QMessageBox::information(parent, QStringLiteral("ข้อมูล"), note.failure());
+        else
+            FailureMessage(note.failure(), QString())
+                .detail(note.m_failureDetail)
+                .exec(parent, QStringLiteral("ข้อมูล"));
         return;
     }
     note.exec();

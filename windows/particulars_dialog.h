@@ -50,6 +50,7 @@ private:
 
     std::optional<PersonParticulars> m_particulars;
     QString m_failure;
+    QString m_failureDetail;  // the technical detail of a failed read
     QLabel* m_name = nullptr;
     QLabel* m_surname = nullptr;
     QLabel* m_sex = nullptr;

@@ -3,13 +3,14 @@
 // allows up to its usual size, and the list takes what is left.
 #include "windows/relation_dialog.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/name_search.h"
 #include "windows/screen_fit.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
@@ -19,7 +20,7 @@ namespace kinmora {
 
 RelationDialog::RelationDialog(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
                                FamilyGraph::Person b)
-    : QDialog(parent), m_graph(graph), m_terms(graph), m_b(b) {
+    : QDialog(parent), m_graph(graph), m_sentence(graph), m_b(b) {
     setObjectName(QStringLiteral("RelationDialog"));
     setWindowTitle(QStringLiteral("เป็นอะไรกัน"));
     tool_window::setUp(this);
@@ -41,8 +42,7 @@ RelationDialog::RelationDialog(QWidget* parent, const FamilyGraph& graph, Family
     // Row p is person p; one insertion for all keeps a large family quick.
     QStringList lines;
     lines.reserve(graph.size());
-    for (FamilyGraph::Person p = 0; p < graph.size(); ++p)
-        lines << graph.name(p) + kHitGap + graph.surname(p);
+    for (FamilyGraph::Person p = 0; p < graph.size(); ++p) lines << line(graph, p);
     m_list->addItems(lines);
     layout->addWidget(m_list, 1);
     m_answer = new QLabel(this);
@@ -59,7 +59,8 @@ RelationDialog::RelationDialog(QWidget* parent, const FamilyGraph& graph, Family
     connect(m_list, &QListWidget::currentRowChanged, this, &RelationDialog::updateAnswer);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     choose(a);
-    m_list->setFocus();
+    m_filter->installEventFilter(this);
+    m_filter->setFocus();
     screen_fit::fitToScreen(this, parent, twips::toPixels(6600, 5400));
 }
 
@@ -95,9 +96,29 @@ void RelationDialog::updateAnswer() {
         m_answer->clear();
         return;
     }
-    const FamilyGraph::Person a = m_list->row(item);
-    m_answer->setText(QStringLiteral("%1 เป็น %2 ของ %3")
-                          .arg(m_graph.name(m_b), m_terms.term(a, m_b), m_graph.name(a)));
+    m_answer->setText(m_sentence.of(m_list->row(item), m_b));
+}
+
+QString RelationDialog::line(const FamilyGraph& graph, FamilyGraph::Person p) {
+    QString text = graph.name(p);
+    if (!graph.surname(p).isEmpty()) text += QLatin1Char(' ') + graph.surname(p);
+    if (const std::optional<int> year = graph.birthYear(p))
+        text += QStringLiteral(" (เกิด พ.ศ. %1)").arg(*year + 543);
+    return text;
+}
+
+bool RelationDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                QCoreApplication::sendEvent(m_list, event);
+                return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace kinmora

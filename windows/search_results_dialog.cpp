@@ -71,6 +71,21 @@ void SearchResultsDialog::addItem(const QString& line) {
             low = middle + 1;
     }
     m_list->insertItem(low, line);
+    if (m_list->count() == 1) showWholeRows();
+}
+
+void SearchResultsDialog::showWholeRows() {
+    // The designed height holds a fraction of a row in the Thai fonts of
+    // Linux: the list takes the nearest whole number of rows that still
+    // leaves room above the buttons.
+    const int row = m_list->sizeHintForRow(0);
+    if (row <= 0) return;
+    const int frame = 2 * m_list->frameWidth();
+    const int room = m_ok->y() - m_list->y() - twips::toPixelsY(120) - frame;
+    const int designed = m_list->height() - frame;
+    int rows = std::max(1, (designed + row / 2) / row);
+    while (rows > 1 && rows * row > room) --rows;
+    m_list->resize(m_list->width(), rows * row + frame);
 }
 
 QStringList SearchResultsDialog::lines() const {

@@ -39,6 +39,9 @@ public:
     const QString& pickedName() const { return m_pickedName; }
 
 private:
+    // Makes the list as tall as a whole number of its rows.
+    void showWholeRows();
+
     QCollator m_collator;
     QListWidget* m_list = nullptr;
     QPushButton* m_ok = nullptr;

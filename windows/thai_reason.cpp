@@ -41,7 +41,7 @@ const char* thaiSentence(const FamilyFileError& error) {
 }  // namespace
 
 QString thaiReason(const FamilyFileError& error) {
-    return QString::fromUtf8(thaiSentence(error)) + QStringLiteral("\n\n") + error.reason();
+    return QString::fromUtf8(thaiSentence(error));
 }
 
 QString thaiDamageWarning(const QStringList& damage) {

@@ -1,5 +1,5 @@
-// Why a family file cannot be opened, in Thai first for the windows, with
-// the reader's own sentence kept after it as the technical detail.
+// Why a family file cannot be opened, in Thai for the windows; the reader's
+// own sentence, error.reason(), is the technical detail behind it.
 #pragma once
 
 #include <QString>
@@ -10,7 +10,7 @@
 namespace kinmora {
 
 // The Thai sentence for what went wrong (an empty file gives
-// "แฟ้มนี้ว่างเปล่า"), then a blank line and the error's own reason.
+// "แฟ้มนี้ว่างเปล่า").
 QString thaiReason(const FamilyFileError& error);
 
 // Panel 1's warning for a file that opened with damage (FamilyDatabase::damage).

@@ -74,6 +74,21 @@ private slots:
         QVERIFY(!bar.button(CommandToolBar::kMoreEntry)->isEnabled());
     }
 
+    // The Menu key and Shift+F10 do what the right button does; other keys
+    // still move through the tree.
+    void menuKeyAndShiftF10ActAsTheRightButton() {
+        ChartTreeWidget tree;
+        tree.show();
+        QSignalSpy downs(&tree, &ChartTreeWidget::mouseDown);
+        QTest::keyClick(&tree, Qt::Key_Menu);
+        QTest::keyClick(&tree, Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(&tree, Qt::Key_F10);
+        QTest::keyClick(&tree, Qt::Key_Down);
+        QCOMPARE(downs.size(), 2);
+        for (const QList<QVariant>& down : downs)
+            QCOMPARE(down.at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    }
+
     void makeVisibleOpensAncestorsAndScrollsOnce() {
         ChartTreeWidget tree;
         tree.resize(200, 120);

@@ -499,7 +499,7 @@ private slots:
         const std::pair<const char*, const char*> cases[] = {
             {"absent.mdb", "ไม่พบแฟ้มนี้"},
             {"family.txt", ".MDB"},
-            {"broken.mdb", "not an Access database"}};
+            {"broken.mdb", "ไม่ใช่แฟ้มฐานข้อมูล Access"}};
         for (const auto& [file, reason] : cases) {
             ModalWatcher watcher;
             QSignalSpy finished(window.get(), &MainWindow::openFinished);

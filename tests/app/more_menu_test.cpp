@@ -2,6 +2,7 @@
 // the relation sentence, the chart as a picture printed and saved, and
 // exports that run beside a live window, can be stopped and say why they failed.
 #include <QAction>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
@@ -104,18 +105,23 @@ private slots:
         QCOMPARE(m_window->chartTree()->centreName(), QStringLiteral("สมชาย"));
         QStringList answers;
         const QStringList seen = ask(QStringLiteral("แก้ว"), [&](RelationDialog* dialog) {
+            // The filter has the focus: typing narrows the list at once.
+            QCOMPARE(dialog->focusWidget(),
+                     dialog->findChild<QWidget*>(QStringLiteral("filterEdit")));
             answers << dialog->answer() << QString::number(dialog->shownCount());
             dialog->setFilter(QStringLiteral("ทองดี"));
             answers << QString::number(dialog->shownCount());
-            // The namesake whom a name alone cannot reach.
+            // The namesake whom a name alone cannot reach, told apart by
+            // surname and year of birth.
             auto* list = dialog->findChild<QListWidget*>(QStringLiteral("personList"));
             list->setCurrentItem(
-                list->findItems(QStringLiteral("ทองดี          คนอื่น"), Qt::MatchExactly).value(0));
+                list->findItems(QStringLiteral("ทองดี คนอื่น (เกิด พ.ศ. 2483)"), Qt::MatchExactly)
+                    .value(0));
             answers << dialog->answer();
         });
         QCOMPARE(seen, QStringList{QStringLiteral("kinmora::RelationDialog")});
-        QCOMPARE(answers, (QStringList{QStringLiteral("แก้ว เป็น ลูกสาว ของ สมชาย"), "6", "2",
-                                       QStringLiteral("แก้ว เป็น ไม่เป็นญาติ ของ ทองดี")}));
+        QCOMPARE(answers, (QStringList{QStringLiteral("แก้วเป็นลูกสาวของสมชาย"), "6", "2",
+                                       QStringLiteral("แก้วไม่ได้เป็นญาติกับทองดี")}));
 
         // With no person selected it says so.
         m_window->chartTree()->setCurrentItem(m_window->chartTree()->node(QStringLiteral("Root")));
@@ -129,13 +135,13 @@ private slots:
         QString answer;
         const auto read = [&](RelationDialog* dialog) { answer = dialog->answer(); };
         ask(QStringLiteral("สมศักดิ์"), read);
-        QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น น้องชาย ต่างแม่ ของ สมชาย"));
+        QCOMPARE(answer, QStringLiteral("สมศักดิ์เป็นน้องชายต่างแม่ของสมชาย"));
         open(
             "1,ทองดี,,1,1900-01-01,,0,,0,0\n2,สมชาย,,1,1930-03-01,,0,,1,0\n"
             "3,สมศักดิ์,,1,1920-03-01,,0,,1,0\n");
         chart(QStringLiteral("สมชาย"));
         ask(QStringLiteral("สมศักดิ์"), read);
-        QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น พี่ชาย ต่างแม่ ของ สมชาย"));
+        QCOMPARE(answer, QStringLiteral("สมศักดิ์เป็นพี่ชายต่างแม่ของสมชาย"));
     }
 
     void printedAndSavedPicturesAreTheChartShown() {
@@ -144,13 +150,24 @@ private slots:
         // A side chosen after the build changes nothing until the next build.
         m_window->sideSelector()->setCurrentIndex(1);
 
+        ModalWatcher watcher;
         const QString svg = m_files.path(QStringLiteral("chart.svg"));
         QVERIFY(save(svg));
         QVERIFY(fileText(svg).contains(QStringLiteral("สมชาย ใจดี")));
-        QVERIFY(!fileText(svg).contains(QStringLiteral("no upper")));
+        QVERIFY(fileText(svg).contains(QStringLiteral("ผังเครือญาติของ แก้ว ใจดี · ฝ่ายบิดา")));
+        QVERIFY(!fileText(svg).contains(QStringLiteral("upper")));
         const QString png = m_files.path(QStringLiteral("chart.png"));
         QVERIFY(save(png));
         QCOMPARE(qRound(QImage(png).dotsPerMeterX() * 0.0254), 150);
+        // Each save confirms as the exports do, naming its file.
+        QTRY_COMPARE(messages(watcher).size(), 2);
+        QList<ModalWatcher::Seen> saved = messages(watcher);
+        for (const QString& file : {svg, png}) {
+            const ModalWatcher::Seen seen = saved.takeFirst();
+            QCOMPARE(seen.text, QStringLiteral("บันทึกผังเป็นภาพแล้ว"));
+            QVERIFY2(seen.informativeText.contains(QFileInfo(file).fileName()),
+                     qPrintable(seen.informativeText));
+        }
 
         auto printer = std::make_shared<QPrinter>();
         printer->setOutputFormat(QPrinter::PdfFormat);
@@ -159,15 +176,20 @@ private slots:
         QSignalSpy printedSpy(m_print, &kinmora::PictureCommand::finished);
         m_print->printTo(printer);
         QVERIFY(printedSpy.wait(20000) && printedSpy.first().first().toBool());
+        // Fitted to one page, titled in Thai, its names searchable as written.
         const QString text = pdfText(printed);
-        QVERIFY2(text.startsWith(QStringLiteral("upper")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("แก้ว")));
+        QVERIFY2(text.startsWith(QStringLiteral("ผังเครือญาติของ แก้ว ใจดี · ฝ่ายบิดา\n"
+                                                "มีบรรพบุรุษอยู่เหนือผังนี้")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("สมศักดิ์ ใจดี")));
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
 
         // After a build on the mother's side, the pictures follow it.
         chart(QStringLiteral("แก้ว"));
         const QString pdf = m_files.path(QStringLiteral("mother.pdf"));
         QVERIFY(save(pdf));
-        QVERIFY(pdfText(pdf).startsWith(QStringLiteral("no upper")));
+        QVERIFY(pdfText(pdf).startsWith(
+            QStringLiteral("ผังเครือญาติของ แก้ว ใจดี · ฝ่ายมารดา\nไม่มีบรรพบุรุษเหนือผังนี้")));
     }
 
     void anExportRunsWhileTheWindowStaysAlive() {
@@ -189,7 +211,7 @@ private slots:
         QVERIFY(file.readLine().startsWith("0 HEAD"));
         QVERIFY(file.size() > 1000000);
         QTRY_COMPARE(messages(watcher).size(), 1);
-        QCOMPARE(messages(watcher)[0].text, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"));
+        QCOMPARE(messages(watcher)[0].text, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM แล้ว"));
     }
 
     void cancellingAnExportLeavesTheFilesAsTheyWere() {

@@ -16,6 +16,7 @@
 #include "app/save_picture_command.h"
 #include "family_generator.h"
 #include "support/family_files.h"
+#include "support/modal_watcher.h"
 
 using kinmora::MainWindow;
 
@@ -98,6 +99,7 @@ private slots:
             QVERIFY(save);
             const QString pdf = m_files.path(QStringLiteral("largest.pdf"));
             PauseMeter meter;
+            kinmora::testing::ModalWatcher confirmation;  // "saved", answered
             QSignalSpy saved(save, &kinmora::PictureCommand::finished);
             save->saveTo(pdf);
             QVERIFY(saved.wait(120000) && saved.first().first().toBool());

@@ -24,7 +24,7 @@ protected:
     ChartPicture draw(const QString& name, FamilySide side) {
         ChartBuilder builder(*m_db, m_tree);
         EXPECT_EQ(builder.build(name, side), ChartBuilder::Outcome::Built) << name.toStdString();
-        return ChartPicture::layOut(m_tree, PersonFacts::load(*m_db));
+        return ChartPicture::layOut(m_tree, PersonFacts::load(*m_db), {side, QDate(2026, 12, 7)});
     }
 
     testing::FamilyFiles m_files;
@@ -70,7 +70,11 @@ TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
                 // Every node but the root is drawn once, in the chart's order.
                 const std::vector<ChartTree::Row> rows = m_tree.rows();
                 ASSERT_EQ(picture.boxes().size() + 1, rows.size());
-                EXPECT_EQ(picture.title(), rows[0].node->text);
+                // The heading names the side and sits above every box.
+                EXPECT_TRUE(picture.title().endsWith(side == FamilySide::Father
+                                                         ? QStringLiteral("ฝ่ายบิดา")
+                                                         : QStringLiteral("ฝ่ายมารดา")));
+                EXPECT_LE(picture.heading().rect().right(), picture.size().width());
                 std::map<QString, const ChartPicture::Box*> byKey;
                 std::map<int, std::vector<const ChartPicture::Box*>> generations;
                 for (std::size_t i = 0; i < picture.boxes().size(); ++i) {
@@ -79,6 +83,7 @@ TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
                     byKey[box.key] = &box;
                     generations[box.generation].push_back(&box);
                     EXPECT_TRUE(QRectF(QPointF(0, 0), picture.size()).contains(box.rect));
+                    EXPECT_GT(box.rect.top(), picture.heading().rect().bottom());
                 }
 
                 // Within a generation boxes run left to right in chart order, apart.
@@ -142,7 +147,11 @@ TEST_F(ChartPictureTest, BoxesShowTheirOwnPersonsParticularsAndTheChartsMarks) {
     for (const ChartPicture::Box& box : picture.boxes())
         shown << QStringLiteral("psu").at(int(box.kind)) + QString(box.male ? "m" : "f") +
                      (box.centre ? "* " : " ") + box.name + QLatin1Char('|') + box.dates;
-    EXPECT_EQ(picture.title(), QStringLiteral("no upper"));
+    // The heading: whose chart (the centre's own surname), which side, no
+    // forebears above, and the day in the Buddhist era.
+    EXPECT_EQ(picture.title(), QStringLiteral("ผังเครือญาติของ สมชาย ใจดี · ฝ่ายบิดา"));
+    EXPECT_EQ(picture.shapedTexts().text(picture.heading().noteLine().text),
+              QStringLiteral("ไม่มีบรรพบุรุษเหนือผังนี้ · วาดเมื่อ 7 ธันวาคม พ.ศ. 2569"));
     // Dates in the Buddhist era; an unknown date is left out. Both namesakes are marked.
     EXPECT_EQ(shown, QStringList({
                          QStringLiteral("pm ปู่ทวด ใจดี|02/01/2443 - 06/05/2523"),
@@ -156,6 +165,30 @@ TEST_F(ChartPictureTest, BoxesShowTheirOwnPersonsParticularsAndTheChartsMarks) {
     // A spouse stands beside the partner, on the same row.
     EXPECT_EQ(b[1].rect.top(), b[0].rect.top());
     EXPECT_GT(b[1].rect.left(), b[0].rect.right());
+}
+
+TEST(PictureHeadingTest, DatesInTheBuddhistEraAndALegendKeyPerLookSideBySide) {
+    for (const auto& [date, text] : {std::pair{QDate(2000, 1, 1), "1 มกราคม พ.ศ. 2543"},
+                                     std::pair{QDate(2024, 2, 29), "29 กุมภาพันธ์ พ.ศ. 2567"},
+                                     std::pair{QDate(1957, 12, 31), "31 ธันวาคม พ.ศ. 2500"}})
+        EXPECT_EQ(PictureHeading::thaiDate(date), QString::fromUtf8(text));
+    QFont font(QStringLiteral("Loma"));
+    font.setPixelSize(10);
+    ShapedTexts texts(font);
+    const PictureHeading heading(
+        {QStringLiteral("ภูมิ ใจดี"), FamilySide::Mother, true, QDate(2026, 6, 1)}, font, texts,
+        QPointF(24, 24));
+    EXPECT_EQ(heading.title(), QStringLiteral("ผังเครือญาติของ ภูมิ ใจดี · ฝ่ายมารดา"));
+    ASSERT_EQ(heading.keys().size(), 4u);
+    double right = 0;
+    for (const PictureHeading::Key& key : heading.keys()) {
+        EXPECT_GT(key.swatch.left(), right);
+        EXPECT_LT(key.swatch.right(), key.label.origin.x());
+        right = key.label.origin.x() + texts.width(key.label.text);
+        EXPECT_TRUE(heading.rect().contains(key.swatch));
+        EXPECT_LE(right, heading.rect().right() + 1e-9);
+    }
+    EXPECT_GT(heading.keys().front().swatch.top(), heading.noteLine().origin.y());
 }
 
 TEST_F(ChartPictureTest, BoxesLeaveRoomForThaiMarksAboveAndBelow) {

@@ -5,16 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
 #include "data/family_database.h"
+#include "family_generator.h"
 #include "picture/chart_picture.h"
+#include "picture/pdf_actual_text.h"
 #include "picture/pdf_text_map.h"
 #include "picture/person_facts.h"
 #include "picture/picture_painter.h"
@@ -23,17 +27,6 @@
 
 namespace kinmora {
 namespace {
-
-// Text as a PDF reader gives it back, compared without layout spaces. The
-// font draws ำ as its two parts, nikhahit before any tone mark, and the
-// reader hands back those parts.
-QString comparable(QString text) {
-    text = text.normalized(QString::NormalizationForm_KC);
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
-    text.replace(QRegularExpression(QStringLiteral("([\u0E48-\u0E4B])\u0E4D")),
-                 QStringLiteral("\u0E4D\\1"));
-    return text;
-}
 
 QString run(const QString& program, const QStringList& arguments) {
     const testing::ProcessRun run = testing::runProcess(program, arguments);
@@ -92,12 +85,8 @@ TEST_F(PictureWriterTest, PdfIsOnePageOrTilesAndItsTextHoldsEveryBox) {
             {QStringLiteral("-f"), QString::number(pages), pdf, QStringLiteral("-")});
     EXPECT_TRUE(last.contains(QStringLiteral("แผ่นที่ %1 จาก %1").arg(pages))) << last.toStdString();
     for (const QString& file : {whole, pdf}) {
-        const QString text =
-            comparable(run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}));
-        for (const ChartTree::Row& row : m_tree.rows())
-            EXPECT_TRUE(text.contains(comparable(row.node->text))) << row.node->text.toStdString();
-        for (const QString& line : m_lines)
-            EXPECT_TRUE(text.contains(comparable(line))) << line.toStdString();
+        const QString text = run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        for (const QString& line : m_lines) EXPECT_TRUE(text.contains(line)) << line.toStdString();
     }
 
     // The grid: a chart that fits is one page; each further page adds the page less the overlap.
@@ -105,6 +94,129 @@ TEST_F(PictureWriterTest, PdfIsOnePageOrTilesAndItsTextHoldsEveryBox) {
     const double step = 500 - PictureWriter::kTileOverlap;
     EXPECT_EQ(PictureWriter::tileGrid({500 + step, 300}, {500, 300}), QSize(2, 1));
     EXPECT_EQ(PictureWriter::tileGrid({500 + step + 1, 301}, {500, 300}), QSize(3, 2));
+}
+
+// The heading reads in Thai on paper, and the chart fills one page, centred,
+// while its names stay readable; a chart too wide for that is tiled.
+TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWhenTooLarge) {
+    ChartTree tree;
+    ChartBuilder builder(*m_db, tree);
+    ASSERT_EQ(builder.build(QStringLiteral("กมล"), FamilySide::Mother),
+              ChartBuilder::Outcome::Built);
+    const ChartPicture mother = ChartPicture::layOut(tree, PersonFacts::load(*m_db),
+                                                     {FamilySide::Mother, QDate(2026, 1, 31)});
+    const QString pdf = m_files.path("a4.pdf");
+    PictureWriter(mother).writePdf(pdf, {QPageSize::A4});
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("842 x 595 pts (A4)"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("ผังเครือญาติของ กมล ศรีสุข · ฝ่ายมารดา")));
+    const QStringList heading =
+        run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\n'));
+    ASSERT_GT(heading.size(), 6);
+    EXPECT_EQ(heading.mid(0, 2),
+              QStringList({QStringLiteral("ผังเครือญาติของ กมล ศรีสุข · ฝ่ายมารดา"),
+                           QStringLiteral("ไม่มีบรรพบุรุษเหนือผังนี้ · วาดเมื่อ 31 มกราคม พ.ศ. 2569")}));
+    for (const char* key : {"ชาย", "หญิง", "คนที่ผังนี้วาดรอบ และผู้มีชื่อเดียวกัน", "คู่ครองที่ไม่รู้จัก (?)"})
+        EXPECT_TRUE(heading.contains(QString::fromUtf8(key))) << key;
+    EXPECT_FALSE(heading.join('\n').contains(QLatin1String("upper")));
+
+    // Rendered, the ink lies in the middle of the page, as far from the left
+    // edge as from the right and from the top as from the bottom.
+    const QString prefix = m_files.path("page");
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("36"), QStringLiteral("-gray"),
+         QStringLiteral("-singlefile"), pdf, prefix});
+    const QImage page(prefix + QStringLiteral(".pgm"));
+    ASSERT_FALSE(page.isNull());
+    int left = page.width(), right = 0, top = page.height(), bottom = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 200) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_NEAR(left, page.width() - 1 - right, 3);
+    EXPECT_NEAR(top, page.height() - 1 - bottom, 3);
+    EXPECT_GT(right - left, page.width() / 2);
+
+    // Eighty children side by side would shrink the names below 6 points on A4.
+    std::string rows = "1,ปู่,ใจดี,1,,,0,,0,0\n";
+    for (int i = 2; i <= 81; ++i)
+        rows += std::to_string(i) + ",ลูก" + std::to_string(i) + ",ใจดี,1,,,0,,1,0\n";
+    const auto wide = FamilyDatabase::open(m_files.write("wide.mdb", rows));
+    ChartTree wideTree;
+    ChartBuilder wideBuilder(*wide, wideTree);
+    ASSERT_EQ(wideBuilder.build(QStringLiteral("ปู่"), FamilySide::Father),
+              ChartBuilder::Outcome::Built);
+    const ChartPicture large = ChartPicture::layOut(wideTree, PersonFacts::load(*wide));
+    const QString tiled = m_files.path("tiled.pdf");
+    PictureWriter(large).writePdf(tiled, {QPageSize::A4});
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const QSize grid = PictureWriter::tileGrid(
+        large.size(), QSizeF(a4.height(), a4.width()) - QSizeF(2, 2) * PictureWriter::kPaperMargin -
+                          QSizeF(0, 16));
+    ASSERT_GT(grid.width(), 1);
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {tiled})
+                    .contains(QRegularExpression(
+                        QStringLiteral("Pages:\\s+%1\\n").arg(grid.width() * grid.height()))));
+
+    // Fitting: never past twice the size, the narrower way bounding.
+    EXPECT_EQ(PictureWriter::fitScale({500, 300}, {1000, 300}), 1.0);
+    EXPECT_EQ(PictureWriter::fitScale({2000, 100}, {1000, 1000}), 0.5);
+    EXPECT_EQ(PictureWriter::fitScale({100, 100}, {1000, 800}), PictureWriter::kMostEnlarged);
+}
+
+// Every name and date as stored, in NFC, over every Thai mark: sara am after
+// plain and tall letters and under tone marks, every tone mark over low and
+// tall letters and over upper vowels, every upper and lower vowel, thanthakhat,
+// nikhahit and phinthu, and letters whose tail a lower vowel replaces. Then
+// every box of the largest charts of generated families, whole and tiled.
+TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
+    const QStringList names = {"ลำใจ", "ฟ้านวล", "น้ำฝน", "ก่ำ",  "ป่ำ",  "ปู่ทวด", "ญึ่ง",   "ฎุ้ง",
+                               "ฐู๋",    "ปั้น",    "ปี่",    "ปึ้ง",  "ปื้น",  "ปุ่ม",   "ปู้",    "ปิ๊ก",
+                               "ปี๋",    "ก็",     "กิ์",    "ฝั่ง",  "ฟื้น",  "ฬ้ำ",   "ญู",    "ฎุ",
+                               "ฏู",    "ฐุ",     "รัฐฺ",   "ศักดิ์", "ฟ็อก", "ป๋ำ",   "ไม้ตรี", "ปุ๊",
+                               "ฝ๋า",   "ป็์ก",    "ลํา",   "เก้า", "แป๊ะ", "โต๋",   "ใฝ่",   "ไผ่"};
+    std::string rows = "1,ปู่ใหญ่,ฟ้าคำ,1,1900-01-01,,0,,0,0\n";
+    for (int i = 0; i < names.size(); ++i)
+        rows += QStringLiteral("%1,%2,ฝั่งน้ำ,%3,,,0,,1,0\n")
+                    .arg(i + 2)
+                    .arg(names[i])
+                    .arg(i % 2)
+                    .toStdString();
+    testing::FamilyFiles files;
+    const auto database = FamilyDatabase::open(files.write("marks.mdb", rows));
+    const auto check = [&](FamilyDatabase& db, const QString& centre, FamilySide side) {
+        ChartTree tree;
+        ChartBuilder builder(db, tree);
+        ASSERT_EQ(builder.build(centre, side), ChartBuilder::Outcome::Built);
+        const ChartPicture picture = ChartPicture::layOut(tree, PersonFacts::load(db), {side});
+        for (const auto& [name, pages] :
+             {std::pair{"whole.pdf", PictureWriter::Pages{}},
+              std::pair{"tiles.pdf", PictureWriter::Pages{QPageSize::A4, true}}}) {
+            const QString pdf = files.path(name);
+            PictureWriter(picture).writePdf(pdf, pages);
+            const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            EXPECT_TRUE(text.contains(picture.title())) << name;
+            for (const ChartPicture::Box& box : picture.boxes()) {
+                EXPECT_TRUE(text.contains(box.name)) << name << ": " << box.name.toStdString();
+                EXPECT_TRUE(text.contains(box.dates)) << name << ": " << box.dates.toStdString();
+            }
+        }
+    };
+    check(*database, QStringLiteral("ปู่ใหญ่"), FamilySide::Father);
+    for (std::uint64_t seed : {1u, 2u}) {
+        const bench::GeneratedFamily family = bench::generateFamily(300, seed);
+        const auto generated = FamilyDatabase::open(
+            files.writeTables(QStringLiteral("family%1.mdb").arg(seed),
+                              {{"family", family.familyCsv}, {"married", family.marriedCsv}}));
+        for (FamilySide side : {FamilySide::Father, FamilySide::Mother})
+            check(*generated, QString::fromStdString(family.largestChartName), side);
+    }
 }
 
 // Its size is the banded test's, its resolution the window's (more_menu_test).
@@ -158,6 +270,88 @@ TEST_F(PictureWriterTest, AFileThatCannotBeWrittenIsAnErrorNamingIt) {
         } catch (const PictureError& e) {
             EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(path)) << e.what();
         }
+    }
+}
+
+// Two glyph runs on each of two pages, written by QPdfWriter: recorded as
+// painted, each run reads back as its text; recorded wrongly on a page (a
+// glyph count, a run too many or too few), that page is left as written.
+TEST(PdfActualTextTest, RunsReadBackAsRecordedAndAPageThatDoesNotMatchIsLeftAlone) {
+    QFont font(QStringLiteral("Loma"));
+    font.setPixelSize(12);
+    ShapedTexts texts(font);
+    const QStringList words = {"น้ำใจ", "ฟ้านวล", "ปู่ทวด", "ญึ่ง"};
+    const auto write = [&](const std::function<void(PdfActualText&, int, int)>& recordRun) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(72);
+        PdfActualText record;
+        QPainter painter(&pdf);
+        for (int page = 0; page < 2; ++page) {
+            if (page > 0) {
+                pdf.newPage();
+                record.newPage();
+            }
+            for (int i = 0; i < 2; ++i) {
+                const int text = texts.add(words[page * 2 + i]);
+                painter.drawGlyphRun(QPointF(20, 40 + 30 * i), texts.runs(text).front());
+                recordRun(record, page, text);
+            }
+        }
+        painter.end();
+        buffer.close();
+        const QByteArray written = bytes;
+        const int given = record.applyTo(bytes);
+        return std::tuple{given, written, bytes};
+    };
+    const auto pageText = [](const QByteArray& pdf, int page) {
+        testing::FamilyFiles files;
+        const QString path = files.path("runs.pdf");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(pdf);
+        file.close();
+        return run(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                    QString::number(page), path, QStringLiteral("-")})
+            .remove(QLatin1Char('\f'))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    const auto asPainted = [&](PdfActualText& record, int, int text) {
+        record.add(texts.runs(text).front().glyphIndexes().size(), texts.text(text));
+    };
+    const auto [given, written, mended] = write(asPainted);
+    EXPECT_EQ(given, 4);
+    EXPECT_EQ(pageText(mended, 1), words.mid(0, 2));
+    EXPECT_EQ(pageText(mended, 2), words.mid(2, 2));
+
+    struct Wrong {
+        const char* what;
+        std::function<void(PdfActualText&, int, int)> record;
+    };
+    const Wrong wrongs[] = {
+        {"a glyph count",
+         [&](PdfActualText& record, int page, int text) {
+             record.add(texts.runs(text).front().glyphIndexes().size() + (page == 0 ? 1 : 0),
+                        texts.text(text));
+         }},
+        {"a run too many",
+         [&](PdfActualText& record, int page, int text) {
+             asPainted(record, page, text);
+             if (page == 0) record.add(1, QStringLiteral("ก"));
+         }},
+        {"a run too few",
+         [&](PdfActualText& record, int page, int text) {
+             if (page != 0 || text != texts.add(words[1])) asPainted(record, page, text);
+         }},
+    };
+    for (const Wrong& wrong : wrongs) {
+        const auto [count, before, after] = write(wrong.record);
+        EXPECT_EQ(count, 2) << wrong.what;  // the second page's runs only
+        EXPECT_EQ(pageText(after, 2), words.mid(2, 2)) << wrong.what;
+        EXPECT_EQ(pageText(after, 1), pageText(before, 1)) << wrong.what;
     }
 }
 

@@ -22,6 +22,7 @@ public:
         QString title;
         QString text;  // a message box's text or a prompt's label
         QString informativeText;
+        QString detailedText;  // behind a message box's details button
     };
     using Action = std::function<void(QWidget*)>;
 
@@ -51,11 +52,15 @@ private:
         QWidget* window = QApplication::activeModalWidget();
         if (!window || !window->isVisible() || m_handled.contains(window)) return;
         m_handled.append(window);
-        Seen seen{
-            QString::fromLatin1(window->metaObject()->className()), window->windowTitle(), {}, {}};
+        Seen seen{QString::fromLatin1(window->metaObject()->className()),
+                  window->windowTitle(),
+                  {},
+                  {},
+                  {}};
         if (const auto* box = qobject_cast<QMessageBox*>(window)) {
             seen.text = box->text();
             seen.informativeText = box->informativeText();
+            seen.detailedText = box->detailedText();
         } else if (const auto* prompt = qobject_cast<QInputDialog*>(window)) {
             seen.text = prompt->labelText();
         }

@@ -12,9 +12,12 @@
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
 #include "windows/about_dialog.h"
+#include "windows/failure_message.h"
 #include "windows/open_family_dialog.h"
 #include "windows/particulars_dialog.h"
+#include "windows/saved_message.h"
 #include "windows/search_results_dialog.h"
+#include "windows/titled_message_box.h"
 
 using kinmora::AboutDialog;
 using kinmora::OpenFamilyDialog;
@@ -72,6 +75,16 @@ private slots:
         QCOMPARE(texts, (QStringList{"มานะ", "ใจดี", "ชาย", "05/03/2520", "01/01/2563",
                                      "อายุ 42  ปี  301  วัน", "สมชาย   ใจดี", "สมศรี   ",
                                      "ลูกคนแรก เรียนหนังสือเก่ง "}));
+        // Each caption stands apart from its value, however wide its Thai runs.
+        for (const auto& [caption, value] :
+             {std::pair{"nameCaption", "nameValue"}, std::pair{"surnameCaption", "surnameValue"},
+              std::pair{"sexCaption", "sexValue"}, std::pair{"fatherCaption", "fatherValue"},
+              std::pair{"motherCaption", "motherValue"}}) {
+            const QLabel* c = note.findChild<QLabel*>(QLatin1String(caption));
+            const QLabel* v = note.findChild<QLabel*>(QLatin1String(value));
+            const int ink = c->fontMetrics().horizontalAdvance(c->text());
+            QVERIFY2(v->x() >= c->x() + ink + 4, caption);
+        }
     }
 
     // Showing ends the owner's hourglass, whether or not the window is ever
@@ -142,6 +155,14 @@ private slots:
             (line.at(0).unicode() < 0x80 ? latin : thai).append(line);
         QCOMPARE(latin, (QStringList{"alpha", "Alpha", "Beta", "zed"}));
         QCOMPARE(thai, (QStringList{"กมล", "เกด", "ขวัญ", "คำ"}));
+        // The list shows whole rows only, above the buttons.
+        dialog.show();
+        const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("hitList"));
+        const int rows = list->viewport()->height() / list->sizeHintForRow(0);
+        QVERIFY(rows >= 4);
+        QCOMPARE(list->viewport()->height(), rows * list->sizeHintForRow(0));
+        QVERIFY(list->geometry().bottom() <
+                dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->y());
         dialog.clear();
         QVERIFY(dialog.lines().isEmpty());
     }
@@ -159,6 +180,40 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.pickedName(), QStringLiteral("ขวัญ"));
+    }
+
+    // A failure reads in Thai with its file, the technical detail behind the
+    // details button; a save names its files; both, and a box as short as
+    // "NOT FOUND", are wide enough to show their title whole.
+    void messagesAreThaiAndWideEnoughForTheirTitle() {
+        const QString title = QStringLiteral("Kinmora (ครอบครัวใหญ่ของคุณยายทองใบ.mdb)");
+        int narrowest = 0;
+        int needed = 0;
+        ModalWatcher watcher([&](QWidget* window) {
+            const auto* box = static_cast<kinmora::TitledMessageBox*>(window);
+            needed = box->titleWidth();
+            narrowest = narrowest == 0 ? box->width() : std::min(narrowest, box->width());
+            ModalWatcher::reject(window);
+        });
+        kinmora::FailureMessage(QStringLiteral("บันทึกไม่สำเร็จ"), QStringLiteral("เขียนแฟ้มไม่ได้"))
+            .file(QStringLiteral("/tmp/a.ged"))
+            .detail(QStringLiteral("/tmp/a.ged: cannot be written"))
+            .exec(nullptr, title);
+        kinmora::SavedMessage::exec(
+            nullptr, title, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม CSV แล้ว"),
+            {QStringLiteral("/a/b.csv"), QStringLiteral("/a/b-married.csv")});
+        kinmora::TitledMessageBox(QMessageBox::NoIcon, title, QStringLiteral("NOT FOUND"),
+                                  QMessageBox::Ok)
+            .exec();
+        QCOMPARE(watcher.seen().size(), 3);
+        const ModalWatcher::Seen& failure = watcher.seen()[0];
+        QCOMPARE(failure.className, QStringLiteral("QMessageBox"));
+        QCOMPARE(failure.informativeText, QStringLiteral("เขียนแฟ้มไม่ได้\n\nแฟ้ม: /tmp/a.ged"));
+        QCOMPARE(failure.detailedText, QStringLiteral("/tmp/a.ged: cannot be written"));
+        QCOMPARE(watcher.seen()[1].informativeText,
+                 QStringLiteral("แฟ้ม:\n/a/b.csv\n/a/b-married.csv"));
+        QVERIFY(needed > QFontMetrics(QApplication::font()).horizontalAdvance(title));
+        QVERIFY2(narrowest >= needed, qPrintable(QString::number(narrowest)));
     }
 
     // Cancel and the close box leave rejected with no name; Enter, Esc and a

@@ -41,6 +41,7 @@ std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QT
         sideName == QLatin1String("father") ? FamilySide::Father : FamilySide::Mother;
 
     auto chart = std::make_unique<RequestedChart>();
+    chart->side = side;
     chart->database = FamilyDatabase::open(path, args.readOptions());
     // Opening leaves persons on the first person in name order, as the open window does.
     const QString name =

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "chart/chart_tree.h"
+#include "chart/family_side.h"
 #include "cli_arguments.h"
 #include "data/family_database.h"
 
@@ -14,6 +15,7 @@ namespace kinmora::cli {
 struct RequestedChart {
     std::unique_ptr<FamilyDatabase> database;
     ChartTree tree;
+    FamilySide side = FamilySide::Father;
 };
 
 // Opens FILE (positional 1) and builds the chart of --name (the first person

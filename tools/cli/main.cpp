@@ -52,7 +52,7 @@ std::vector<CliCommand> commands(char* argv[]) {
          }},
         {"relation",
          "FILE A B [--codes]",
-         "Prints what B is to A in Thai kinship terms.",
+         "Prints what B is to A as one Thai sentence (\"ภูมิเป็นพ่อของกันต์\").",
          {{"--codes", 0, "", "A and B are person codes, not names"}},
          [](const QStringList& words, const CliArguments&, QTextStream& out, QTextStream& err) {
              return kinmora::cli::runRelation(words, out, err);

@@ -5,7 +5,7 @@
 #include "cli_arguments.h"
 #include "data/family_database.h"
 #include "kinship/family_graph.h"
-#include "kinship/kinship_terms.h"
+#include "kinship/relation_sentence.h"
 
 namespace kinmora::cli {
 namespace {
@@ -41,7 +41,7 @@ int runRelation(const QStringList& words, QTextStream& out, QTextStream& err) {
         err << "NOT FOUND\n";
         return 1;
     }
-    out << KinshipTerms(graph).term(*a, *b) << '\n';
+    out << RelationSentence(graph).of(*a, *b) << '\n';
     return 0;
 }
 

@@ -58,7 +58,7 @@ int runPicture(const CliArguments& args, QTextStream& err) {
     const std::unique_ptr<RequestedChart> chart = buildRequestedChart(args, err);
     if (!chart) return 1;
     const ChartPicture picture =
-        ChartPicture::layOut(chart->tree, PersonFacts::load(*chart->database));
+        ChartPicture::layOut(chart->tree, PersonFacts::load(*chart->database), {chart->side});
     const PictureWriter writer(picture);
     if (type == QLatin1String("pdf"))
         writer.writePdf(out, pages);
