@@ -54,6 +54,23 @@ static Value dateOrNull(const Value& v) {
     return v.kind() == Value::Kind::Date ? v : Value::null();
 }
 
+ParticularDates particular_dates(const Value& bornField, const Value& dieField, const Value& still,
+                                 const QDateTime& now) {
+    const Value born = dateOrNull(bornField);
+    const Value die = dateOrNull(dieField);
+    ParticularDates dates;
+    dates.born = born.isNull() ? kUnknownDate : date_text(born.toDate());
+    dates.died = die.isNull() ? QString() : date_text(die.toDate());
+    if (still.isTrue() && die.isNull()) dates.died = kUnknownDate;
+    // `still` must equal False, not merely fail to be True: a Null gives no age.
+    const bool stillFalse = !still.isNull() && !still.isTrue();
+    if (!born.isNull() && !die.isNull())
+        dates.age = age_text(born.toDate(), die.toDate());
+    else if (!born.isNull() && stillFalse)
+        dates.age = age_text(born.toDate(), jetDateFromDateTime(now));
+    return dates;
+}
+
 std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& select_name,
                                                  const QDateTime& now) {
     const Criterion personCriterion = criteria::nameEquals(select_name);
@@ -66,13 +83,13 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& s
     p.surname = rs.field(QStringLiteral("surname")).toText();
     p.sex =
         rs.field(QStringLiteral("sex")).isTrue() ? QStringLiteral("ชาย") : QStringLiteral("หญิง");
-    const Value born = dateOrNull(rs.field(QStringLiteral("born")));
-    const Value die = dateOrNull(rs.field(QStringLiteral("die")));
-    const Value still = rs.field(QStringLiteral("still"));
-    p.born = born.isNull() ? kUnknownDate : date_text(born.toDate());
-    p.died = die.isNull() ? QString() : date_text(die.toDate());
+    const ParticularDates dates =
+        particular_dates(rs.field(QStringLiteral("born")), rs.field(QStringLiteral("die")),
+                         rs.field(QStringLiteral("still")), now);
+    p.born = dates.born;
+    p.died = dates.died;
+    p.age = dates.age;
     p.biography = rs.field(QStringLiteral("biography")).toText() + QLatin1Char(' ');
-    if (still.isTrue() && die.isNull()) p.died = kUnknownDate;
 
     const auto father = parentCode(rs.field(QStringLiteral("fathercode")));
     const auto mother = parentCode(rs.field(QStringLiteral("mothercode")));
@@ -80,13 +97,6 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& s
     p.mother = parentText(rs, mother);
 
     rs.findFirst(personCriterion);
-
-    // `still` must equal False, not merely fail to be True: a Null gives no age.
-    const bool stillFalse = !still.isNull() && !still.isTrue();
-    if (!born.isNull() && !die.isNull())
-        p.age = age_text(born.toDate(), die.toDate());
-    else if (!born.isNull() && stillFalse)
-        p.age = age_text(born.toDate(), jetDateFromDateTime(now));
     return p;
 }
 
