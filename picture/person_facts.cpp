@@ -24,18 +24,19 @@ int columnOf(const RecordSet& rows, const char* name) {
 
 }  // namespace
 
-PersonFacts PersonFacts::load(FamilyDatabase& database) {
+PersonFacts PersonFacts::load(FamilyDatabase& database, const LivingRule& living) {
     PersonFacts facts;
     // Only the columns a box shows: the biographies would cost more than
     // all the rest. Rows come in stored order, without sorting 32,767 names.
     RecordSet rows = database.db().openRecordset(
-        QStringLiteral("Select code, surname, sex, born, die from family"));
+        QStringLiteral("Select code, surname, sex, born, die, still from family"));
     if (rows.eof()) return facts;
     const int code = columnOf(rows, "code");
     const int surname = columnOf(rows, "surname");
     const int sex = columnOf(rows, "sex");
     const int born = columnOf(rows, "born");
     const int die = columnOf(rows, "die");
+    const int still = columnOf(rows, "still");
     facts.m_byCode.reserve(rows.recordCount());
     for (; !rows.eof(); rows.moveNext()) {
         // A row without a usable code is never on a chart.
@@ -44,7 +45,8 @@ PersonFacts PersonFacts::load(FamilyDatabase& database) {
         Facts f;
         f.surname = rows.value(surname).toText();
         f.male = rows.value(sex).isTrue();
-        f.dates = datesText(dateOf(rows.value(born)), dateOf(rows.value(die)));
+        if (!living.hides(rows.value(still), rows.value(die), rows.value(born)))
+            f.dates = datesText(dateOf(rows.value(born)), dateOf(rows.value(die)));
         facts.m_byCode.insert(*c, f);
     }
     return facts;
