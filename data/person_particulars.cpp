@@ -22,15 +22,14 @@ std::optional<std::int64_t> parentCode(const Value& value) {
 
 QString parentText(RecordSet& rs, std::optional<std::int64_t> code) {
     if (!code) return kNoParent;
-    rs.findFirst(criteria::codeEquals(*code));
-    if (rs.noMatch()) return kNoParent;
+    if (!rs.findFirst(criteria::codeEquals(*code))) return kNoParent;
     return rs.field(QStringLiteral("name")).toText() + QStringLiteral("   ") +
            rs.field(QStringLiteral("surname")).toText();
 }
 
 }  // namespace
 
-QString date_text(JetDate d) {
+QString dateText(JetDate d) {
     // The whole day alone: a time of day close to midnight must not round into the next day.
     const QDate date = jetDateToDateTime(JetDate{std::floor(d.days)}).date();
     return QStringLiteral("%1/%2/%3")
@@ -39,7 +38,7 @@ QString date_text(JetDate d) {
         .arg(date.year() + 543);
 }
 
-QString age_text(JetDate born, JetDate end) {
+QString ageText(JetDate born, JetDate end) {
     const double d = end.days - born.days;
     const double years = std::floor(d / kDaysPerYear);
     const double days = std::floor(d - years * kDaysPerYear);
@@ -54,29 +53,28 @@ static Value dateOrNull(const Value& v) {
     return v.kind() == Value::Kind::Date ? v : Value::null();
 }
 
-ParticularDates particular_dates(const Value& bornField, const Value& dieField, const Value& still,
-                                 const QDateTime& now) {
+ParticularDates particularDates(const Value& bornField, const Value& dieField, const Value& still,
+                                const QDateTime& now) {
     const Value born = dateOrNull(bornField);
     const Value die = dateOrNull(dieField);
     ParticularDates dates;
-    dates.born = born.isNull() ? kUnknownDate : date_text(born.toDate());
-    dates.died = die.isNull() ? QString() : date_text(die.toDate());
+    dates.born = born.isNull() ? kUnknownDate : dateText(born.toDate());
+    dates.died = die.isNull() ? QString() : dateText(die.toDate());
     if (still.isTrue() && die.isNull()) dates.died = kUnknownDate;
     // `still` must equal False, not merely fail to be True: a Null gives no age.
     const bool stillFalse = !still.isNull() && !still.isTrue();
     if (!born.isNull() && !die.isNull())
-        dates.age = age_text(born.toDate(), die.toDate());
+        dates.age = ageText(born.toDate(), die.toDate());
     else if (!born.isNull() && stillFalse)
-        dates.age = age_text(born.toDate(), jetDateFromDateTime(now));
+        dates.age = ageText(born.toDate(), jetDateFromDateTime(now));
     return dates;
 }
 
-std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& select_name,
+std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& pickedName,
                                                  const QDateTime& now) {
-    const Criterion personCriterion = criteria::nameEquals(select_name);
-    rs.findFirst(personCriterion);
+    const Criterion personCriterion = criteria::nameEquals(pickedName);
     // A miss must never show somebody else's particulars.
-    if (rs.noMatch()) return std::nullopt;
+    if (!rs.findFirst(personCriterion)) return std::nullopt;
 
     PersonParticulars p;
     p.name = rs.field(QStringLiteral("name")).toText();
@@ -84,8 +82,8 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& s
     p.sex =
         rs.field(QStringLiteral("sex")).isTrue() ? QStringLiteral("ชาย") : QStringLiteral("หญิง");
     const ParticularDates dates =
-        particular_dates(rs.field(QStringLiteral("born")), rs.field(QStringLiteral("die")),
-                         rs.field(QStringLiteral("still")), now);
+        particularDates(rs.field(QStringLiteral("born")), rs.field(QStringLiteral("die")),
+                        rs.field(QStringLiteral("still")), now);
     p.born = dates.born;
     p.died = dates.died;
     p.age = dates.age;

@@ -88,7 +88,7 @@ void appendFlags(QByteArray& out, const char* key, const std::vector<bool>& valu
 FamilySiteData::FamilySiteData(FamilyDatabase& database, const LivingRule& rule,
                                const QDateTime& madeAt, const QString& sourceName) {
     // A copy walks the person record set without moving the row the windows stand on.
-    RecordSet persons = database.rs_family();
+    RecordSet persons = database.persons();
     Engine& db = database.db();
     const auto rowids = db.query(QStringLiteral("Select rowid from family order by name"));
     const auto byBorn = db.query(QStringLiteral("Select rowid, born from family order by born"));
@@ -105,8 +105,8 @@ FamilySiteData::FamilySiteData(FamilyDatabase& database, const LivingRule& rule,
     std::vector<std::optional<std::int64_t>> codes, fathers, mothers, rows, bornOrder;
     std::vector<QString> names, surnames, bornTexts, diedTexts, ages;
     std::vector<bool> male, bornKnown;
-    if (count > 0) persons.moveFirst();
-    for (int row = 0; row < count; ++row, persons.moveNext()) {
+    if (count > 0) persons.first();
+    for (int row = 0; row < count; ++row, persons.next()) {
         const Value bornValue = persons.value(born), dieValue = persons.value(die),
                     stillValue = persons.value(still);
         const bool hidden = rule.hides(stillValue, dieValue, bornValue);
@@ -122,7 +122,7 @@ FamilySiteData::FamilySiteData(FamilyDatabase& database, const LivingRule& rule,
         bornOrder.push_back(rank == bornRank.end() ? 0 : rank->second);
         bornKnown.push_back(bornValue.kind() == Value::Kind::Date);
         const ParticularDates dates =
-            hidden ? ParticularDates{} : particular_dates(bornValue, dieValue, stillValue, madeAt);
+            hidden ? ParticularDates{} : particularDates(bornValue, dieValue, stillValue, madeAt);
         bornTexts.push_back(dates.born);
         diedTexts.push_back(dates.died);
         ages.push_back(dates.age);
@@ -145,7 +145,7 @@ FamilySiteData::FamilySiteData(FamilyDatabase& database, const LivingRule& rule,
     m_family.append("window.KINMORA_FAMILY = {\"source\":");
     JsonText::appendString(m_family, sourceName);
     appendKey(m_family, "made");
-    JsonText::appendString(m_family, date_text(jetDateFromDateTime(madeAt)));
+    JsonText::appendString(m_family, dateText(jetDateFromDateTime(madeAt)));
     appendKey(m_family, "living");
     m_family.append(rule.details() == LivingDetails::Names ? "\"names\"" : "\"full\"");
     appendKey(m_family, "notesPerFile");

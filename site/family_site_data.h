@@ -19,7 +19,7 @@ public:
     // How many persons' biographies one notes file holds.
     static constexpr int kNotesPerFile = 250;
 
-    // Reads every person and couple of `database`; rs_family is not moved.
+    // Reads every person and couple of `database`; the person record set is not moved.
     // `madeAt` is the moment the site is made (for the age of the living).
     // Throws FamilyFileError when a table cannot be read.
     FamilySiteData(FamilyDatabase& database, const LivingRule& rule, const QDateTime& madeAt,
