@@ -25,18 +25,16 @@ public:
     FamilySiteData(FamilyDatabase& database, const LivingRule& rule, const QDateTime& madeAt,
                    const QString& sourceName);
 
-    int personCount() const { return static_cast<int>(m_biographies.size()); }
-    int noteFileCount() const { return (personCount() + kNotesPerFile - 1) / kNotesPerFile; }
+    int noteFileCount() const { return static_cast<int>(m_notes.size()); }
     // data/family.js: `window.KINMORA_FAMILY = {...};`.
     const QByteArray& familyScript() const { return m_family; }
     // data/notes-N.js: `KinmoraNotes(N, [...]);`, the biographies of persons
     // N*kNotesPerFile onwards in name order (null for a living person kept private).
-    QByteArray noteScript(int file) const;
+    const QByteArray& noteScript(int file) const { return m_notes[static_cast<std::size_t>(file)]; }
 
 private:
     QByteArray m_family;
-    std::vector<QString> m_biographies;
-    std::vector<bool> m_hidden;
+    std::vector<QByteArray> m_notes;
 };
 
 }  // namespace kinmora

@@ -66,6 +66,7 @@
     if (heading) { heading.tabIndex = -1; heading.focus({ preventScroll: true }); }
     window.scrollTo(0, 0);
     main.dataset.route = location.hash;
+    performance.mark("kinmora-shown");
   };
 
   const searchHits = (text) => {
