@@ -15,11 +15,14 @@
 #include <QTimer>
 
 #include "app/family_session.h"
+#include "app/living_choice.h"
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
 #include "export/gedcom_writer.h"
+#include "site/family_site_data.h"
+#include "site/family_site_writer.h"
 #include "windows/code_page_setting.h"
 
 namespace kinmora {
@@ -62,10 +65,15 @@ ExportCommands::ExportCommands(QMenu* menu, QWidget* window) : QObject(window), 
     m_csv = menu->addAction(QStringLiteral("บันทึกเป็น CSV..."));
     m_csv->setObjectName(QStringLiteral("saveCsv"));
     m_csv->setToolTip(QStringLiteral("บันทึกตารางคนและตารางคู่สมรสเป็นไฟล์ CSV สองไฟล์"));
+    m_site = menu->addAction(QStringLiteral("สร้างเว็บไซต์ครอบครัว..."));
+    m_site->setObjectName(QStringLiteral("saveSite"));
+    m_site->setToolTip(
+        QStringLiteral("สร้างเว็บไซต์ของครอบครัวในโฟลเดอร์ ให้ญาติเปิดดูบนโทรศัพท์ได้โดยไม่ต้องใช้อินเทอร์เน็ต"));
     updateActions();
     connect(menu, &QMenu::aboutToShow, this, &ExportCommands::updateActions);
     connect(m_gedcom, &QAction::triggered, this, &ExportCommands::askGedcom);
     connect(m_csv, &QAction::triggered, this, &ExportCommands::askCsv);
+    connect(m_site, &QAction::triggered, this, &ExportCommands::askSite);
 }
 
 ExportCommands::~ExportCommands() {
@@ -81,6 +89,7 @@ void ExportCommands::updateActions() {
     const bool enabled = FamilySession::instance().isOpen() && !m_running;
     m_gedcom->setEnabled(enabled);
     m_csv->setEnabled(enabled);
+    m_site->setEnabled(enabled);
 }
 
 QString ExportCommands::marriedPathFor(const QString& familyPath) {
@@ -99,7 +108,10 @@ void ExportCommands::askGedcom() {
     const QString path = QFileDialog::getSaveFileName(
         m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), proposedPath(QStringLiteral(".ged")),
         QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
-    if (!path.isEmpty()) saveGedcom(withSuffix(path, QStringLiteral(".ged")));
+    if (path.isEmpty()) return;
+    if (const auto living =
+            askLivingDetails(m_window, QStringLiteral("ไฟล์ GEDCOM"), LivingDetails::Full))
+        saveGedcom(withSuffix(path, QStringLiteral(".ged")), *living);
 }
 
 void ExportCommands::askCsv() {
@@ -107,20 +119,34 @@ void ExportCommands::askCsv() {
     const QString path = QFileDialog::getSaveFileName(
         m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV (ตารางคู่สมรสอยู่ในไฟล์ -married ข้างกัน)"),
         proposedPath(QStringLiteral("-family.csv")), QStringLiteral("ไฟล์ CSV (*.csv)"));
-    if (!path.isEmpty()) {
-        const QString family = withSuffix(path, QStringLiteral(".csv"));
-        saveCsv(family, marriedPathFor(family));
-    }
+    if (path.isEmpty()) return;
+    const auto living = askLivingDetails(m_window, QStringLiteral("ไฟล์ CSV"), LivingDetails::Full);
+    if (!living) return;
+    const QString family = withSuffix(path, QStringLiteral(".csv"));
+    saveCsv(family, marriedPathFor(family), *living);
 }
 
-void ExportCommands::saveGedcom(const QString& path) {
+void ExportCommands::askSite() {
+    if (!FamilySession::instance().isOpen() || m_running) return;
+    // The name given is the site's folder, made new or replacing an earlier site.
+    const QString dir = QFileDialog::getSaveFileName(
+        m_window, QStringLiteral("สร้างเว็บไซต์ครอบครัวในโฟลเดอร์ (เปิดไฟล์ index.html ในโฟลเดอร์นั้น)"),
+        proposedPath(QStringLiteral("-เว็บไซต์")), QString(), nullptr,
+        QFileDialog::DontConfirmOverwrite);
+    if (dir.isEmpty()) return;
+    if (const auto living =
+            askLivingDetails(m_window, QStringLiteral("เว็บไซต์"), LivingDetails::Names))
+        saveSite(dir, *living);
+}
+
+void ExportCommands::saveGedcom(const QString& path, LivingDetails living) {
     if (!FamilySession::instance().isOpen() || m_running) return;
     const QString source = FamilySession::instance().filePath;
     const ReadOptions options = readOptionsFor(source);
     start(QStringLiteral("กำลังบันทึกเป็น GEDCOM..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"),
-          [source, options, path](const auto& progress) {
+          [source, options, path, living](const auto& progress) {
               std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
-              const GedcomWriter writer(*database);
+              const GedcomWriter writer(*database, LivingRule(living, QDate::currentDate()));
               ExportFile::write(path, [&](QIODevice& out) {
                   writer.write(out, QFileInfo(source).fileName(), QDateTime::currentDateTime(),
                                progress);
@@ -128,13 +154,15 @@ void ExportCommands::saveGedcom(const QString& path) {
           });
 }
 
-void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPath) {
+void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPath,
+                             LivingDetails living) {
     if (!FamilySession::instance().isOpen() || m_running) return;
     const QString source = FamilySession::instance().filePath;
     const ReadOptions options = readOptionsFor(source);
     start(QStringLiteral("กำลังบันทึกเป็น CSV..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV แล้ว"),
-          [source, options, familyPath, marriedPath](const auto& progress) {
+          [source, options, familyPath, marriedPath, living](const auto& progress) {
               FamilyCsvExport tables(source, options);
+              tables.keepPrivate(LivingRule(living, QDate::currentDate()));
               const qint64 family = tables.familyRows();
               const qint64 total = family + tables.marriedRows();
               ExportFile::write(familyPath, [&](QIODevice& out) {
@@ -145,6 +173,22 @@ void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPa
                   tables.writeMarried(
                       out, [&](qint64 done, qint64) { return progress(family + done, total); });
               });
+          });
+}
+
+void ExportCommands::saveSite(const QString& dir, LivingDetails living) {
+    if (!FamilySession::instance().isOpen() || m_running) return;
+    const QString source = FamilySession::instance().filePath;
+    const ReadOptions options = readOptionsFor(source);
+    start(QStringLiteral("กำลังสร้างเว็บไซต์ครอบครัว..."),
+          QStringLiteral("สร้างเว็บไซต์ครอบครัวแล้ว เปิดไฟล์ index.html ในโฟลเดอร์ %1")
+              .arg(QDir::toNativeSeparators(dir)),
+          [source, options, dir, living](const auto& progress) {
+              std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
+              const QDateTime now = QDateTime::currentDateTime();
+              const FamilySiteData data(*database, LivingRule(living, now.date()), now,
+                                        QFileInfo(source).fileName());
+              FamilySiteWriter::write(dir, data, progress);
           });
 }
 

@@ -1,5 +1,6 @@
 // The window's commands that hand the open family on: save it as a GEDCOM
-// file for genealogy programs, or as two CSV files for spreadsheets.
+// file for genealogy programs, as two CSV files for spreadsheets, or as a
+// website for the relatives.
 #pragma once
 
 #include <QObject>
@@ -7,6 +8,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+
+#include "data/living_rule.h"
 
 class QAction;
 class QMenu;
@@ -21,7 +24,7 @@ class ExportCommands : public QObject {
     Q_OBJECT
 
 public:
-    // Adds a separator and the two commands to `menu`; each enables itself
+    // Adds a separator and the three commands to `menu`; each enables itself
     // when the menu opens, while a family file is open and no export runs.
     // Dialogs belong to `window`.
     ExportCommands(QMenu* menu, QWidget* window);
@@ -29,14 +32,18 @@ public:
 
     QAction* gedcomAction() const { return m_gedcom; }
     QAction* csvAction() const { return m_csv; }
+    QAction* siteAction() const { return m_site; }
 
-    // Starts writing the open family file to `path` as GEDCOM, or to
-    // `familyPath` and `marriedPath` as CSV, on a worker thread, with a
+    // Starts writing the open family file to `path` as GEDCOM, to
+    // `familyPath` and `marriedPath` as CSV, or as a website into the folder
+    // `dir`, the living shown as `living` says, on a worker thread, with a
     // progress dialog whose cancel stops the export (the files are then left
     // as they were). Returns at once; exportFinished() tells the outcome. Does
     // nothing while another export runs or no file is open.
-    void saveGedcom(const QString& path);
-    void saveCsv(const QString& familyPath, const QString& marriedPath);
+    void saveGedcom(const QString& path, LivingDetails living = LivingDetails::Full);
+    void saveCsv(const QString& familyPath, const QString& marriedPath,
+                 LivingDetails living = LivingDetails::Full);
+    void saveSite(const QString& dir, LivingDetails living = LivingDetails::Names);
 
     bool isRunning() const { return m_running; }
 
@@ -53,6 +60,7 @@ private:
 
     void askGedcom();
     void askCsv();
+    void askSite();
     void updateActions();
     void start(const QString& label, const QString& done, Job job);
     void finish();
@@ -60,6 +68,7 @@ private:
     QWidget* m_window;
     QAction* m_gedcom;
     QAction* m_csv;
+    QAction* m_site;
     bool m_running = false;
     QString m_doneText;
     QProgressDialog* m_progress = nullptr;

@@ -15,6 +15,7 @@
 
 #include "app/command_tool_bar.h"
 #include "app/family_session.h"
+#include "app/living_choice.h"
 #include "app/main_window.h"
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
@@ -57,7 +58,7 @@ void PictureCommands::updateEnabled() {
     for (QAction* action : {m_print, m_preview, m_save}) action->setEnabled(shown);
 }
 
-std::unique_ptr<ChartPicture> PictureCommands::pictureOfShownChart() {
+std::unique_ptr<ChartPicture> PictureCommands::pictureOfShownChart(LivingDetails living) {
     const auto& shown = m_window.shownChart();
     if (!shown || !FamilySession::instance().isOpen()) return nullptr;
     try {
@@ -66,8 +67,9 @@ std::unique_ptr<ChartPicture> PictureCommands::pictureOfShownChart() {
         ChartBuilder builder(FamilySession::instance().database(), tree);
         if (builder.build(shown->centre, shown->side) != ChartBuilder::Outcome::Built)
             throw std::runtime_error("nobody in the file has the chart's name any more");
-        return std::make_unique<ChartPicture>(
-            ChartPicture::layOut(tree, PersonFacts::load(FamilySession::instance().database())));
+        return std::make_unique<ChartPicture>(ChartPicture::layOut(
+            tree, PersonFacts::load(FamilySession::instance().database(),
+                                    LivingRule(living, QDate::currentDate()))));
     } catch (const std::exception& error) {
         showError(QStringLiteral("วาดผังของ \"%1\" ไม่ได้").arg(shown->centre), error);
         return nullptr;
@@ -127,10 +129,12 @@ void PictureCommands::save() {
         path += filter == svg   ? QStringLiteral(".svg")
                 : filter == png ? QStringLiteral(".png")
                                 : QStringLiteral(".pdf");
-    saveTo(path);
+    if (const auto living =
+            askLivingDetails(&m_window, QStringLiteral("ภาพผัง"), LivingDetails::Full))
+        saveTo(path, *living);
 }
 
-bool PictureCommands::saveTo(const QString& path) {
+bool PictureCommands::saveTo(const QString& path, LivingDetails living) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") &&
         suffix != QLatin1String("png")) {
@@ -139,7 +143,7 @@ bool PictureCommands::saveTo(const QString& path) {
             std::runtime_error(path.toStdString() + ": the name must end in .pdf, .svg or .png"));
         return false;
     }
-    const std::unique_ptr<ChartPicture> picture = pictureOfShownChart();
+    const std::unique_ptr<ChartPicture> picture = pictureOfShownChart(living);
     if (!picture) return false;
     try {
         BusyCursor busy;

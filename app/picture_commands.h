@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#include "data/living_rule.h"
+
 class QAction;
 class QPrinter;
 
@@ -37,14 +39,14 @@ public:
     // it needs. Shows what went wrong in a message box and returns false.
     bool printTo(QPrinter& printer);
     // Saves the chart shown as `path`, its type taken from the extension
-    // (.pdf one page, .svg, .png at 150 dpi). Shows what went wrong in a
-    // message box and returns false.
-    bool saveTo(const QString& path);
+    // (.pdf one page, .svg, .png at 150 dpi), the dates of the living as
+    // `living` says. Shows what went wrong in a message box and returns false.
+    bool saveTo(const QString& path, LivingDetails living = LivingDetails::Full);
 
 private:
     // The picture of the chart the window shows, drawn afresh from the open
     // file; null, after a message, when it cannot be.
-    std::unique_ptr<ChartPicture> pictureOfShownChart();
+    std::unique_ptr<ChartPicture> pictureOfShownChart(LivingDetails living = LivingDetails::Full);
     void updateEnabled();
     void showError(const QString& what, const std::exception& error);
 

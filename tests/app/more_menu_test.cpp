@@ -13,6 +13,7 @@
 #include "app/command_tool_bar.h"
 #include "app/export_commands.h"
 #include "app/family_session.h"
+#include "app/living_choice.h"
 #include "app/main_window.h"
 #include "app/picture_commands.h"
 #include "app/relation_command.h"
@@ -86,7 +87,8 @@ private slots:
         QMenu* menu = m_window->toolBar()->moreMenu();
         const QList<QAction*> commands = {m_relation->action(),        m_pictures->printAction(),
                                           m_pictures->previewAction(), m_pictures->saveAction(),
-                                          m_exports->gedcomAction(),   m_exports->csvAction()};
+                                          m_exports->gedcomAction(),   m_exports->csvAction(),
+                                          m_exports->siteAction()};
         for (QAction* command : commands) QVERIFY(menu->actions().contains(command));
         const auto offered = [&] {
             emit menu->aboutToShow();
@@ -95,13 +97,13 @@ private slots:
                 states += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
             return states;
         };
-        QCOMPARE(offered(), QStringLiteral("000000"));
+        QCOMPARE(offered(), QStringLiteral("0000000"));
         QVERIFY(!m_pictures->saveTo(m_files.path(QStringLiteral("none.pdf"))));
         QVERIFY(!QFile::exists(m_files.path(QStringLiteral("none.pdf"))));
         open(kFamily);
-        QCOMPARE(offered(), QStringLiteral("000011"));
+        QCOMPARE(offered(), QStringLiteral("0000111"));
         m_window->showChart(QStringLiteral("สมชาย"));
-        QCOMPARE(offered(), QStringLiteral("111111"));
+        QCOMPARE(offered(), QStringLiteral("1111111"));
     }
 
     void relationAnswersForTheSelectedPersonAndAnyoneChosenInTheFamilyOpen() {
@@ -226,6 +228,52 @@ private slots:
         QTRY_COMPARE(messages(watcher).size(), 1);
         QCOMPARE(messages(watcher)[0].text, QStringLiteral("บันทึกไม่สำเร็จ"));
         QVERIFY(messages(watcher)[0].informativeText.contains(QLatin1String("family.ged")));
+    }
+
+    // The living (born 1930 and later, not marked dead) keep their dates out
+    // of a copy saved with "names"; the website is written whole into its folder.
+    void savedCopiesLeaveOutTheLivingWhenAsked() {
+        QVERIFY(m_window->openFile(m_files.write("small.mdb", kFamily)));
+        ModalWatcher watcher(&answerMessages);
+        QSignalSpy finished(m_exports, &ExportCommands::exportFinished);
+        m_exports->saveGedcom(m_files.path("names.ged"), kinmora::LivingDetails::Names);
+        QVERIFY(finished.wait(60000));
+        m_exports->saveSite(m_files.path("site"));
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(finished.at(1).at(0).toString(), QString());
+        const QString gedcom = fileText(m_files.path("names.ged"));
+        QVERIFY(gedcom.contains(QLatin1String("1 JAN 1900")));
+        QVERIFY(!gedcom.contains(QLatin1String("1960")));
+        QVERIFY(QFile::exists(m_files.path("site/index.html")));
+        const QString data = fileText(m_files.path("site/data/family.js"));
+        QVERIFY(data.contains(QStringLiteral("แก้ว")));
+        QVERIFY(data.contains(QStringLiteral("01/01/2443")));  // ทองดี, born 1900
+        QVERIFY(!data.contains(QStringLiteral("2503")));       // แก้ว, born 1960
+        QTRY_COMPARE(messages(watcher).size(), 2);
+        QVERIFY(messages(watcher)[1].text.startsWith(QStringLiteral("สร้างเว็บไซต์ครอบครัวแล้ว")));
+        m_window->showChart(QStringLiteral("สมชาย"));
+        QVERIFY(m_pictures->saveTo(m_files.path("names.pdf"), kinmora::LivingDetails::Names));
+        const QString picture = pdfText(m_files.path("names.pdf"));
+        QVERIFY(picture.contains(QStringLiteral("01/01/2443")));  // ทองดี, born 1900
+        QVERIFY(!picture.contains(QStringLiteral("2473")));       // สมชาย, born 1930
+    }
+
+    void theLivingQuestionOffersBothAndAWayOut() {
+        for (const char* answer : {"livingNames", "livingFull", ""}) {
+            ModalWatcher watcher([&](QWidget* window) {
+                auto* button = window->findChild<QPushButton*>(QLatin1String(answer));
+                if (button)
+                    button->click();
+                else
+                    ModalWatcher::reject(window);
+            });
+            const auto got = kinmora::askLivingDetails(m_window.get(), QStringLiteral("เว็บไซต์"),
+                                                       kinmora::LivingDetails::Names);
+            QCOMPARE(got.has_value(), *answer != 0);
+            if (got)
+                QCOMPARE(*got == kinmora::LivingDetails::Names,
+                         QLatin1String(answer) == QLatin1String("livingNames"));
+        }
     }
 
     void theMarriedTableGoesBesideTheFamilyTable() {
