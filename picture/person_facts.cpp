@@ -28,15 +28,19 @@ PersonFacts PersonFacts::load(FamilyDatabase& database, const LivingRule& living
     PersonFacts facts;
     // Only the columns a box shows: the biographies would cost more than
     // all the rest. Rows come in stored order, without sorting 32,767 names.
+    // `still` only when the living are hidden, so that a picture in full
+    // asks nothing more of the family table than it always did.
+    const bool hiding = living.details() == LivingDetails::Names;
     RecordSet rows = database.db().recordSet(
-        QStringLiteral("Select code, surname, sex, born, die, still from family"));
+        hiding ? QStringLiteral("Select code, surname, sex, born, die, still from family")
+               : QStringLiteral("Select code, surname, sex, born, die from family"));
     if (rows.atEnd()) return facts;
     const int code = columnOf(rows, "code");
     const int surname = columnOf(rows, "surname");
     const int sex = columnOf(rows, "sex");
     const int born = columnOf(rows, "born");
     const int die = columnOf(rows, "die");
-    const int still = columnOf(rows, "still");
+    const int still = hiding ? columnOf(rows, "still") : -1;
     facts.m_byCode.reserve(rows.recordCount());
     for (; !rows.atEnd(); rows.next()) {
         // A row without a usable code is never on a chart.
@@ -45,7 +49,7 @@ PersonFacts PersonFacts::load(FamilyDatabase& database, const LivingRule& living
         Facts f;
         f.surname = rows.value(surname).toText();
         f.male = rows.value(sex).isTrue();
-        if (!living.hides(rows.value(still), rows.value(die), rows.value(born)))
+        if (!hiding || !living.hides(rows.value(still), rows.value(die), rows.value(born)))
             f.dates = datesText(dateOf(rows.value(born)), dateOf(rows.value(die)));
         facts.m_byCode.insert(*c, f);
     }
