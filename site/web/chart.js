@@ -1,8 +1,11 @@
 // The family chart of one person on one side, built in the browser as
 // kinmora-cli chart builds it: the top generation, then four passes of
 // marriages, couples' children and children with one parent unknown. Rows
-// the chart's queries return "order by" a column come in that column's
-// order (ranks the data carries), ties in the family file's row order.
+// the chart's queries return "order by" a column come in that column's order
+// (ranks the data carries); ties keep the order the look-up gave them: by
+// code in file order, by one parent ordered by the other parent's code
+// (unknown first) then file order, as the family table's indexes keep them,
+// and marriages in the married table's row order.
 "use strict";
 
 const KinmoraChart = (() => {
@@ -27,8 +30,19 @@ const KinmoraChart = (() => {
       add(byFather, family.father[i], i);
       add(byMother, family.mother[i], i);
     }
+    // The index on both parents: by one, then the other (unknown first), then row.
+    const other = (list, key) => list.sort((a, b) => {
+      const x = key[a], y = key[b];
+      if (x !== y) return x === null ? -1 : y === null ? 1 : x - y;
+      return family.row[a] - family.row[b];
+    });
+    for (const list of byFather.values()) other(list, family.mother);
+    for (const list of byMother.values()) other(list, family.father);
+    for (const list of byCode.values()) list.sort((a, b) => family.row[a] - family.row[b]);
+    // A person's marriages are read from the married table in its row order.
     const marriagesBy = new Map();
-    for (let m = 0; m < family.husband.length; ++m) {
+    const couples = family.husband.map((_, m) => m).sort((a, b) => family.weddingRow[a] - family.weddingRow[b]);
+    for (const m of couples) {
       add(marriagesBy, family.husband[m], m);
       if (family.wife[m] !== family.husband[m]) add(marriagesBy, family.wife[m], m);
     }
@@ -40,8 +54,9 @@ const KinmoraChart = (() => {
   // A person's own code for their marriages and children: 1 to INT32_MAX, else null.
   const personCode = (v) => (v !== null && v >= 1 && v <= INT32_MAX ? v : null);
 
+  // A stable sort: ties keep the look-up's order.
   function byBorn(family, rows) {
-    return rows.slice().sort((a, b) => family.bornOrder[a] - family.bornOrder[b] || family.row[a] - family.row[b]);
+    return rows.slice().sort((a, b) => family.bornOrder[a] - family.bornOrder[b]);
   }
 
   // The nodes of the chart of the person at name-order position `centre`
@@ -97,7 +112,7 @@ const KinmoraChart = (() => {
         const code = personCode(person.code);
         if (code === null) continue;
         const marriages = (ix.marriagesBy.get(code) || []).slice().sort(
-          (a, b) => family.weddingOrder[a] - family.weddingOrder[b] || family.weddingRow[a] - family.weddingRow[b]);
+          (a, b) => family.weddingOrder[a] - family.weddingOrder[b]);
         for (const m of marriages) {
           const spouseKey = nextKey();
           const husband = personCode(family.husband[m]) === code;

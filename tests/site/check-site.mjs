@@ -78,7 +78,8 @@ async function makeFamily(name, csvDir) {
   await run(args.mkfamily, ["--family", path.join(csvDir, "family.csv"), "--married", path.join(csvDir, "married.csv"), "-o", file]);
   return file;
 }
-await run(args.genfamily, ["--persons", "300", "--out", path.join(work, "gen-csv")]);
+// Every given name different, so that every person's page and charts are checked.
+await run(args.genfamily, ["--persons", "300", "--shape", "compact", "--out", path.join(work, "gen-csv")]);
 const families = [
   { name: "sample", file: args.sample, pairs: "all" },
   { name: "edge", file: await makeFamily("edge", path.join(here, "data")), pairs: "all" },
