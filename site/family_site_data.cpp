@@ -117,6 +117,7 @@ public:
         appendKey(out, key);
         out.append(m_text).append(']');
     }
+    qsizetype size() const { return m_text.size() + 32; }
 
 private:
     void separate() {
@@ -134,6 +135,7 @@ public:
         appendKey(out, key);
         out.append('"').append(m_text).append('"');
     }
+    qsizetype size() const { return m_text.size() + 32; }
 
 private:
     QByteArray m_text;
@@ -214,7 +216,14 @@ FamilySiteData::FamilySiteData(FamilyDatabase& database, const LivingRule& rule,
     JsonArray bornOrder(n * 6);
     for (const auto rank : denseRanks(bornKeys)) bornOrder.number(rank);
 
-    m_family.reserve(n * 200);
+    // One allocation of the whole script: it is megabytes.
+    qsizetype total = 1024;
+    for (const JsonArray* a :
+         {&codes, &names, &surnames, &fathers, &mothers, &rows, &bornOrder, &bornTexts, &diedTexts,
+          &ages, &husbands, &wives, &weddingOrder, &weddingRows})
+        total += a->size();
+    for (const JsonFlags* f : {&male, &bornKnown, &hiddenFlags}) total += f->size();
+    m_family.reserve(total);
     m_family.append("window.KINMORA_FAMILY = {\"source\":");
     JsonText::appendString(m_family, sourceName);
     appendKey(m_family, "made");

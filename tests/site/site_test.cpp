@@ -57,7 +57,8 @@ TEST(LivingRuleTest, LivingIsNotDeadWithNoDeathAndBornUnderAHundredYearsAgo) {
 TEST(JsonTextTest, StringsReadBackAndCannotEndAScript) {
     for (const QString& text :
          {QStringLiteral("ทองดี"), QStringLiteral("a\"b\\c\nd\te\r"), QStringLiteral("</script>"),
-          QString(QChar(0x2028)) + QChar(0x2029) + QChar(1), QString()}) {
+          QString(QChar(0x2028)) + QChar(0x2029) + QChar(1), QString::fromUtf8("ก😀é/"),
+          QString()}) {
         QByteArray json = "[";
         JsonText::appendString(json, text);
         json += "]";
