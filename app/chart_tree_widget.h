@@ -5,8 +5,12 @@
 #include <QHash>
 #include <QString>
 #include <QTreeWidget>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "chart/chart_node.h"
+#include "chart/chart_tree.h"
 #include "chart/node_index.h"
 
 namespace kinmora {
@@ -21,6 +25,7 @@ public:
     static constexpr int kKindRole = Qt::UserRole + 2;
 
     explicit ChartTreeWidget(QWidget* parent = nullptr);
+    ~ChartTreeWidget() override;
 
     // Removes every node; no node is selected afterwards.
     void clearNodes();
@@ -32,6 +37,16 @@ public:
     // ignored). The last node made visible is scrolled into view once the
     // event loop runs again, so a long build scrolls only once.
     void makeVisible(const QString& key);
+    // Shows the nodes of `tree` in place of the chart shown, `rows` being
+    // its rows in display order, the nodes it expanded open and its last
+    // visible node scrolled into view. A large chart is filled a slice at a
+    // time, so that the window keeps answering; `filled` runs once it is whole.
+    void fill(std::shared_ptr<const ChartTree> tree, std::vector<ChartTree::Row> rows,
+              std::function<void()> filled);
+    // Whether a fill is under way.
+    bool isFilling() const { return m_filling != nullptr; }
+    // The name on the chart's centre mark; empty when no chart is shown.
+    QString centreName() const;
     // The node keyed `key`, or null.
     QTreeWidgetItem* node(const QString& key) const { return m_items.value(key); }
     // Whether `item` stands for somebody (see ChartNode::isPerson).
@@ -46,11 +61,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    struct Filling;
+    void fillSlice();
+    static QTreeWidgetItem* itemFor(const ChartNode& node);
+
     void scrollToLastVisible();
 
     NodeIndex<QTreeWidgetItem*> m_items;
     QString m_lastVisible;
     bool m_scrollPending = false;
+    std::unique_ptr<Filling> m_filling;
 };
 
 }  // namespace kinmora

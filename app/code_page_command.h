@@ -1,33 +1,26 @@
-// The "รหัสอักษร" choices of the toolbar's "more" menu: read the open file's
+// One of the "รหัสอักษร" choices of the "เพิ่มเติม" menu: read the open file's
 // text as Thai, as Western European, or as the file itself suggests, and
 // remember the choice for that file.
 #pragma once
 
-#include <QObject>
-
-class QActionGroup;
+#include "app/command.h"
 
 namespace kinmora {
 
-class MainWindow;
-
-class CodePageCommand : public QObject {
+class CodePageCommand : public Command {
     Q_OBJECT
 
 public:
-    // Adds the choices to `main`'s "more" menu, after a separator; they are
-    // enabled whenever the menu opens with a file open, the open file's
-    // choice checked.
-    explicit CodePageCommand(MainWindow& main);
+    // The choice of `codePage` (0 follows the file), named "code-page-N".
+    CodePageCommand(MainWindow& window, int codePage, const QString& caption);
 
-    // Reads the open file again with `codePage` (0: by the file), remembers
-    // the choice and draws the first person's chart; a failure or a cancel
-    // keeps the file as it was open. Never throws.
-    void choose(int codePage);
+    // Offered while a file is open; checked when it is the file's choice.
+    bool isAvailable() const override;
+    // Reads the open file again with this code page beside the window.
+    void run() override;
 
 private:
-    MainWindow& m_main;
-    QActionGroup* m_choices = nullptr;
+    int m_codePage;
 };
 
 }  // namespace kinmora

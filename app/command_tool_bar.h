@@ -1,12 +1,11 @@
-// The toolbar: the main window's eight command entries, addressed by index with
-// separators counted, each button raising its key when clicked; after them a
-// ninth entry whose drop-down menu holds the commands that hand the family on.
+// The main window's toolbar: the commands' actions with their captions under
+// their icons, addressed by place with separators counted, and after them
+// the "เพิ่มเติม" entry whose menu holds the commands that hand the family on.
 #pragma once
 
-#include <QString>
 #include <QToolBar>
-#include <vector>
 
+class QAction;
 class QMenu;
 class QToolButton;
 
@@ -16,51 +15,39 @@ class CommandToolBar : public QToolBar {
     Q_OBJECT
 
 public:
+    // The eight entries by place, separators counted.
     static constexpr int kEntries = 8;
-    // The entries by name, separators counted.
     static constexpr int kOpenEntry = 1;
     static constexpr int kSearchEntry = 3;
     static constexpr int kRefreshEntry = 4;
     static constexpr int kNoteEntry = 5;
     static constexpr int kAboutEntry = 7;
     static constexpr int kExitEntry = 8;
-    // The drop-down entry after the eight: always enabled; each command in
-    // its menu enables itself when the menu opens.
+    // The "เพิ่มเติม" entry after them.
     static constexpr int kMoreEntry = kEntries + 1;
 
-    // The entries "open", separator, "Search", "refresh", "note", separator,
-    // "about", "exit", with Thai captions under the icons of ToolBarIcons;
-    // only "open", "about" and "exit" enabled; then the "more" drop-down.
+    // An empty bar holding only the "เพิ่มเติม" entry.
     explicit CommandToolBar(QWidget* parent = nullptr);
 
-    // Enables or disables entry `index` (1 to 9); other indexes change nothing.
-    void setButtonEnabled(int index, bool enabled);
-    // Whether entry `index` is enabled; false outside 1 to 9.
-    bool isButtonEnabled(int index) const;
-    // The key of entry `index`; empty for a separator or an index outside 1 to 9.
-    QString key(int index) const;
-    // The button of entry `index`; null for a separator or an index outside 1 to 9.
-    QToolButton* button(int index) const;
-    // The drop-down menu of the "more" entry, where commands add their actions.
+    // Adds `action` before "เพิ่มเติม", its caption under its icon. An action
+    // without a tooltip of its own shows none.
+    void addCommand(QAction* action);
+    // Adds a separator before "เพิ่มเติม".
+    void addSeparator();
     QMenu* moreMenu() const { return m_moreMenu; }
+    void setMoreEnabled(bool enabled);
 
-signals:
-    // ButtonClick: the user clicked the enabled button keyed `key` (the
-    // "more" entry opens its menu instead).
-    void buttonClick(const QString& key);
+    // The action at place `index` (1 for the first), separators counted;
+    // null outside the bar.
+    QAction* entry(int index) const;
+    // The button showing the action at `index`; null for a separator.
+    QToolButton* button(int index) const;
+    // Whether the entry at `index` is enabled; false outside the bar.
+    bool isEntryEnabled(int index) const;
 
 private:
-    struct Entry {
-        QString key;
-        QAction* action;      // the entry's place in the bar
-        QToolButton* button;  // null for a separator
-    };
-    const Entry* entry(int index) const;
-
-    void addMoreEntry();
-
-    std::vector<Entry> m_entries;
     QMenu* m_moreMenu = nullptr;
+    QAction* m_more = nullptr;
 };
 
 }  // namespace kinmora

@@ -1,14 +1,13 @@
-// One instance for the whole program, as every window shares one open file.
+// The session owns the open file; the main window owns the session.
 #include "app/family_session.h"
 
 #include <stdexcept>
 
 namespace kinmora {
 
-FamilySession& FamilySession::instance() {
-    static FamilySession state;
-    return state;
-}
+FamilySession::FamilySession(QObject* parent) : QObject(parent) {}
+
+FamilySession::~FamilySession() = default;
 
 FamilyDatabase& FamilySession::database() const {
     if (!m_database) throw std::logic_error("no family file is open");
@@ -17,13 +16,15 @@ FamilyDatabase& FamilySession::database() const {
 
 void FamilySession::setDatabase(std::unique_ptr<FamilyDatabase> database) {
     m_database = std::move(database);
-    ++m_openCount;
-    filePath = m_database ? m_database->path() : QString();
+    m_filePath = m_database ? m_database->path() : QString();
+    emit fileChanged();
 }
 
 void FamilySession::close() {
-    if (m_database) m_database->persons().close();
+    if (!m_database) return;
     m_database.reset();
+    m_filePath.clear();
+    emit fileChanged();
 }
 
 }  // namespace kinmora

@@ -1,7 +1,9 @@
-// The program-wide shared state: the window title, the open family file with
-// its record sets, the last search text and the name picked in the chart.
+// The family file open in the main window: its path, its record sets, the
+// last search text and the name picked in the chart, shared by the window's
+// commands and handed to the dialogs that need it.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <memory>
 
@@ -9,35 +11,44 @@
 
 namespace kinmora {
 
-class FamilySession {
+class FamilySession : public QObject {
+    Q_OBJECT
+
 public:
-    // The one instance of the program.
-    static FamilySession& instance();
+    explicit FamilySession(QObject* parent = nullptr);
+    ~FamilySession() override;
 
-    QString title;       // "Kinmora", set when the main window loads
-    QString filePath;    // the open file's full path
-    QString lastSearch;  // the text last typed at the Search prompt
-    QString pickedName;  // the name of the chart node the user picked
-
-    // True once a family file is open.
+    // True while a family file is open.
     bool isOpen() const { return m_database != nullptr; }
-    // Changes whenever another file is opened, so that what was worked out
-    // from the previous one is known to be stale.
-    int openCount() const { return m_openCount; }
-    // The open file; these throw std::logic_error when no file is open.
+    // The open file's full path; empty while none is open.
+    const QString& filePath() const { return m_filePath; }
+    // The open file and its record sets; throw std::logic_error when none is open.
     FamilyDatabase& database() const;
-    Engine& db() const { return database().db(); }
     RecordSet& persons() const { return database().persons(); }
     RecordSet& couples() const { return database().couples(); }
 
-    // Makes `database` the open file, releasing the previous one, and sets filePath.
+    // The text last typed at the search prompt, offered again next time.
+    const QString& lastSearch() const { return m_lastSearch; }
+    void setLastSearch(const QString& text) { m_lastSearch = text; }
+    // The name of the chart node the user picked last.
+    const QString& pickedName() const { return m_pickedName; }
+    void setPickedName(const QString& name) { m_pickedName = name; }
+
+    // Makes `database` the open file, releasing the previous one.
     void setDatabase(std::unique_ptr<FamilyDatabase> database);
-    // Closes persons and the database (at shut-down).
+    // Closes the open file, if any.
     void close();
+
+signals:
+    // Another file became the open one, or the open one was closed: what was
+    // worked out from the previous file is stale.
+    void fileChanged();
 
 private:
     std::unique_ptr<FamilyDatabase> m_database;
-    int m_openCount = 0;
+    QString m_filePath;
+    QString m_lastSearch;
+    QString m_pickedName;
 };
 
 }  // namespace kinmora

@@ -4,13 +4,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/family_session.h"
+#include "windows/program.h"
 
 namespace kinmora {
 
 std::optional<LivingDetails> askLivingDetails(QWidget* parent, const QString& copy,
                                               LivingDetails proposed) {
-    QMessageBox box(QMessageBox::Question, FamilySession::instance().title,
+    QMessageBox box(QMessageBox::Question, program::title(),
                     QStringLiteral("ใส่ข้อมูลของผู้ที่ยังมีชีวิตอยู่ใน%1อย่างไร").arg(copy),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("livingChoice"));

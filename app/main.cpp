@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "windows/program.h"
 #include "windows/thai_font.h"
 
 namespace {
@@ -24,7 +25,7 @@ bool onlyPrints(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("kinmora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KINMORA_VERSION));
+    QCoreApplication::setApplicationVersion(kinmora::program::version());
     const std::unique_ptr<QCoreApplication> app =
         onlyPrints(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
                                : std::make_unique<QApplication>(argc, argv);

@@ -1,40 +1,48 @@
-// Sizes are the window's designed twips. A chart is built without returning
-// to the event loop, so the busy cursor and panel 1 are the only signs of
-// life meanwhile, and the status bar is repainted by hand a few times a second.
+// Sizes are the window's designed twips. Long work (reading a file, building
+// a chart) runs as a job beside the window, which keeps answering; while it
+// runs the commands are off and the status bar shows its progress.
 #include "app/main_window.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QShortcut>
 
+#include "app/about_command.h"
+#include "app/background_chart_view.h"
+#include "app/background_job.h"
 #include "app/chart_tree_widget.h"
 #include "app/code_page_command.h"
+#include "app/command.h"
 #include "app/command_tool_bar.h"
-#include "app/export_commands.h"
+#include "app/csv_command.h"
+#include "app/exit_command.h"
 #include "app/family_session.h"
-#include "app/picture_commands.h"
+#include "app/gedcom_command.h"
+#include "app/job_read_progress.h"
+#include "app/job_runner.h"
+#include "app/open_command.h"
+#include "app/particulars_command.h"
+#include "app/preview_command.h"
+#include "app/print_command.h"
+#include "app/refresh_command.h"
 #include "app/relation_command.h"
+#include "app/save_picture_command.h"
+#include "app/search_command.h"
 #include "app/side_selector.h"
+#include "app/site_command.h"
 #include "app/status_panels.h"
 #include "chart/chart_builder.h"
-#include "chart/family_side.h"
+#include "chart/chart_tree.h"
 #include "data/family_database.h"
-#include "data/family_file_error.h"
-#include "data/name_search.h"
-#include "windows/about_dialog.h"
-#include "windows/background_open.h"
 #include "windows/code_page_setting.h"
-#include "windows/open_family_dialog.h"
-#include "windows/particulars_dialog.h"
+#include "windows/failure_message.h"
+#include "windows/program.h"
 #include "windows/screen_fit.h"
-#include "windows/search_results_dialog.h"
 #include "windows/thai_font.h"
 #include "windows/thai_reason.h"
 #include "windows/twips.h"
@@ -49,16 +57,25 @@ constexpr double kMinimumHeight = 3200;
 constexpr double kTreeTop = 1440;
 constexpr double kTreeWidthLoss = 125;
 constexpr double kTreeHeightLoss = 2250;
-constexpr std::chrono::milliseconds kStatusRepaintInterval(150);
+
+bool isFamilyFileName(const QString& name) {
+    return name.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive);
+}
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_statusRepaint(kStatusRepaintInterval) {
-    setObjectName(QStringLiteral("MainWindow"));
-    FamilySession& state = FamilySession::instance();
-    state.title = QStringLiteral("Kinmora");
-    setCaption(state.title);
+// What a chart job hands back to the window.
+struct MainWindow::ChartBuild {
+    QString centre;
+    FamilySide side;
+    std::shared_ptr<ChartTree> tree = std::make_shared<ChartTree>();
+    std::vector<ChartTree::Row> rows;  // the tree's, in display order, once built
+    ChartBuilder::Outcome outcome = ChartBuilder::Outcome::NotFound;
+};
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(program::title());
     setFont(thaiFont(9.75));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -69,13 +86,13 @@ MainWindow::MainWindow(QWidget* parent)
     // The toolbar is part of the design: no menu offers to hide it.
     setContextMenuPolicy(Qt::NoContextMenu);
 
+    m_session = new FamilySession(this);
+    createActions();
     createToolBar();
     createChartArea();
     createStatusBar();
-    new RelationCommand(*this);
-    new ExportCommands(m_toolbar->moreMenu(), this);
-    new PictureCommands(*this);
-    new CodePageCommand(*this);
+    connect(m_session, &FamilySession::fileChanged, this, &MainWindow::updateActions);
+    updateActions();
 
     // The frame is not known yet; the real one is counted once it is
     // (frameMayHaveChanged).
@@ -85,47 +102,44 @@ MainWindow::MainWindow(QWidget* parent)
                                    screen_fit::availableArea(nullptr)));
 }
 
+MainWindow::~MainWindow() = default;
+
+// Every command the window offers. A new command is a class of its own and
+// one line here: on the toolbar (nullptr for a separator) or in "เพิ่มเติม".
+void MainWindow::createActions() {
+    m_particulars = new ParticularsCommand(*this);
+    m_toolBarCommands = {
+        new OpenCommand(*this), nullptr, new SearchCommand(*this), new RefreshCommand(*this),
+        m_particulars,          nullptr, new AboutCommand(*this),  new ExitCommand(*this),
+    };
+    m_moreCommands = {
+        new RelationCommand(*this),
+        nullptr,
+        new GedcomCommand(*this),
+        new CsvCommand(*this),
+        new SiteCommand(*this),
+        nullptr,
+        new PrintCommand(*this),
+        new PreviewCommand(*this),
+        new SavePictureCommand(*this),
+        nullptr,
+        new CodePageCommand(*this, 0, QStringLiteral("รหัสอักษรตามแฟ้ม (รู้จักภาษาไทยเอง)")),
+        new CodePageCommand(*this, 874, QStringLiteral("อ่านเป็นภาษาไทย (874)")),
+        new CodePageCommand(*this, 1252, QStringLiteral("อ่านเป็นภาษายุโรปตะวันตก (1252)")),
+    };
+}
+
 void MainWindow::createToolBar() {
-    m_toolbar = new CommandToolBar(this);
-    addToolBar(Qt::TopToolBarArea, m_toolbar);
-    connect(m_toolbar, &CommandToolBar::buttonClick, this, &MainWindow::toolbarButtonClick);
-}
-
-void MainWindow::createStatusBar() {
-    m_status = new StatusPanels(this);
-    setStatusBar(m_status);
-    m_cancelReading = new QPushButton(QStringLiteral("ยกเลิก"), m_status);
-    m_cancelReading->setObjectName(QStringLiteral("cancelReading"));
-    m_cancelReading->setFocusPolicy(Qt::NoFocus);
-    m_status->addPermanentWidget(m_cancelReading);
-    m_cancelReading->hide();
-    connect(m_cancelReading, &QPushButton::clicked, this, [] { BackgroundOpen::cancel(); });
-    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_escape->setEnabled(false);
-    connect(m_escape, &QShortcut::activated, this, [] { BackgroundOpen::cancel(); });
-}
-
-void MainWindow::beginReading() {
-    m_enabledBeforeReading.clear();
-    for (int i = 1; i <= CommandToolBar::kMoreEntry; ++i) {
-        m_enabledBeforeReading.push_back(m_toolbar->isButtonEnabled(i));
-        m_toolbar->setButtonEnabled(i, false);
+    m_toolBar = new CommandToolBar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    for (Command* command : m_toolBarCommands)
+        command ? m_toolBar->addCommand(command->action()) : m_toolBar->addSeparator();
+    for (Command* command : m_moreCommands) {
+        if (command)
+            m_toolBar->moreMenu()->addAction(command->action());
+        else
+            m_toolBar->moreMenu()->addSeparator();
     }
-    m_statusBeforeReading = m_status->panelText(1);
-    m_cancelReading->show();
-    m_escape->setEnabled(true);
-}
-
-void MainWindow::showReading(const QString& text) {
-    m_status->setPanelText(1, text);
-}
-
-void MainWindow::endReading() {
-    for (int i = 1; i <= static_cast<int>(m_enabledBeforeReading.size()); ++i)
-        m_toolbar->setButtonEnabled(i, m_enabledBeforeReading[static_cast<std::size_t>(i - 1)]);
-    m_status->setPanelText(1, m_statusBeforeReading);
-    m_cancelReading->hide();
-    m_escape->setEnabled(false);
 }
 
 void MainWindow::createChartArea() {
@@ -133,21 +147,75 @@ void MainWindow::createChartArea() {
     setCentralWidget(area);
     // The design places controls from the top of the window; the area begins
     // below the toolbar.
-    const int below = m_toolbar->height();
+    const int below = m_toolBar->height();
     m_selector = new SideSelector(area);
     m_selector->setGeometry(twips::toPixels(120, 960, 2175, 360).translated(0, -below));
     m_tree = new ChartTreeWidget(area);
     m_tree->move(0, twips::toPixelsY(kTreeTop) - below);
 
-    connect(m_tree, &QTreeWidget::itemClicked, this, &MainWindow::nodeClick);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MainWindow::nodePicked);
     // Picking a node with the keys counts as a click. Focus coming into the
     // tree (Tab, or the window active again after a dialog) only makes a
     // node current, unpicked, and losing the chart picks nothing: neither
     // changes "refresh" and "note".
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (QTreeWidgetItem* node = selectedNode()) nodeClick(node);
+        const QList<QTreeWidgetItem*> picked = m_tree->selectedItems();
+        if (!picked.isEmpty()) nodePicked(picked.first());
     });
     connect(m_tree, &ChartTreeWidget::mouseDown, this, &MainWindow::treeMouseDown);
+}
+
+void MainWindow::createStatusBar() {
+    m_status = new StatusPanels(this);
+    setStatusBar(m_status);
+    m_jobs = new JobRunner(*m_status, *this);
+    connect(m_jobs, &JobRunner::busyChanged, this, &MainWindow::updateActions);
+}
+
+Command* MainWindow::command(const QString& key) const {
+    for (const auto* list : {&m_toolBarCommands, &m_moreCommands})
+        for (Command* c : *list)
+            if (c && c->action()->objectName() == key) return c;
+    return nullptr;
+}
+
+void MainWindow::updateActions() {
+    const bool idle = !isWorking();
+    for (const auto* list : {&m_toolBarCommands, &m_moreCommands})
+        for (Command* c : *list)
+            if (c) c->action()->setEnabled(idle && c->isAvailable());
+    m_toolBar->setMoreEnabled(idle);
+}
+
+bool MainWindow::isWorking() const {
+    return m_jobs->isBusy() || m_tree->isFilling();
+}
+
+void MainWindow::withdrawRefresh() {
+    m_refreshOffered = false;
+    updateActions();
+}
+
+std::optional<QString> MainWindow::selectedName() const {
+    const QList<QTreeWidgetItem*> picked = m_tree->selectedItems();
+    if (picked.isEmpty()) return std::nullopt;
+    return picked.first()->text(0);
+}
+
+void MainWindow::nodePicked(QTreeWidgetItem* node) {
+    const bool person = ChartTreeWidget::isPerson(node);
+    m_refreshOffered = person;
+    m_noteOffered = person;
+    updateActions();
+}
+
+void MainWindow::treeMouseDown(Qt::MouseButton button) {
+    if (button != Qt::RightButton || !m_refreshOffered || isWorking()) return;
+    // A rebuild leaves "refresh" offered but nothing selected: nobody to show.
+    const std::optional<QString> name = selectedName();
+    if (!name) return;
+    setBusy(true);
+    m_particulars->showFor(*name);
 }
 
 void MainWindow::applyLayoutRule() {
@@ -199,112 +267,156 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Once the main window closes, nothing holds the family file open,
-    // and the program ends whatever other window is still open.
-    FamilySession::instance().close();
+    // Work still running is stopped; once the main window closes nothing
+    // holds the family file open, and the program ends whatever other
+    // window is still open.
+    m_jobs->stop();
+    m_session->close();
     QCoreApplication::quit();
     event->accept();
 }
 
-void MainWindow::showChart(const QString& centreName) {
-    setBusy(true);
-    bool found = false;
-    const FamilySide side = sideFromSelectorIndex(m_selector->currentIndex());
-    try {
-        ChartBuilder builder(FamilySession::instance().database(), *this);
-        found = builder.build(centreName, side) == ChartBuilder::Outcome::Built;
-        if (found) m_shownChart = ShownChart{centreName, side};
-    } catch (const std::exception& error) {
-        m_shownChart.reset();
-        setBusy(false);
-        showError(QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(centreName), error);
-        return;
-    }
-    if (!found) showNotFound();
-    setBusy(false);
-}
-
-bool MainWindow::openFile(const QString& path) {
+bool MainWindow::openFile(const QString& path, std::function<void()> failed) {
     const QFileInfo file(path);
     const QString fullPath = QDir::cleanPath(file.absoluteFilePath());
-    if (!file.isFile()) {
-        showOpenFailure(fullPath, QStringLiteral("ไม่พบแฟ้มนี้"));
-        return false;
-    }
-    if (!file.fileName().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive)) {
-        showOpenFailure(fullPath, QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .MDB ที่อ่านได้"));
-        return false;
-    }
-    // Read before anything changes: a file that cannot be read, or whose
-    // reading is cancelled, leaves the open file, the chart, the caption and
-    // the buttons as they were. The windows keep answering while it is read.
-    if (BackgroundOpen::running()) return false;
-    std::unique_ptr<FamilyDatabase> database;
-    QString firstName;
-    QString failure;
+    const auto refuse = [&](const QString& reason) {
+        showFailure(this, QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file.fileName()),
+                    QDir::toNativeSeparators(fullPath) + QStringLiteral("\n\n") + reason);
+        if (failed) failed();
+        emit openFinished(false);
+        return true;
+    };
+    if (isWorking()) return false;
+    if (!file.isFile()) return refuse(QStringLiteral("ไม่พบแฟ้มนี้"));
+    if (!isFamilyFileName(file.fileName()))
+        return refuse(QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .MDB ที่อ่านได้"));
+    const QString caption = fileCaption(program::title(), file.fileName());
+    return read(
+        fullPath, code_page_setting::remembered(fullPath),
+        QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file.fileName()),
+        [this, caption](std::unique_ptr<FamilyDatabase> database) {
+            useFile(std::move(database), caption);
+        },
+        std::move(failed));
+}
+
+bool MainWindow::readAgain(int codePage) {
+    if (!m_session->isOpen()) return false;
+    const QString path = m_session->filePath();
+    const QString caption = windowTitle();
+    return read(path, codePage, QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
+                [this, path, codePage, caption](std::unique_ptr<FamilyDatabase> database) {
+                    code_page_setting::remember(path, codePage);
+                    useFile(std::move(database), caption);
+                },
+                {});
+}
+
+// Read before anything changes: a file that cannot be read, or whose
+// reading is cancelled, leaves the open file, the chart, the caption and
+// the commands as they were.
+bool MainWindow::read(const QString& path, int codePage, const QString& failedText, Opened opened,
+                      std::function<void()> failed) {
+    if (isWorking()) return false;
+    auto database = std::make_shared<std::unique_ptr<FamilyDatabase>>();
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    try {
-        ReadOptions options;
-        options.codePage = code_page_setting::remembered(fullPath);
-        database = BackgroundOpen::run(*this, fullPath, options);
-        RecordSet& persons = database->persons();
-        persons.first();
-        firstName = persons.field(QStringLiteral("name")).toText();
-    } catch (const ReadCancelled&) {
-        QGuiApplication::restoreOverrideCursor();
-        return false;
-    } catch (const FamilyFileError& e) {
-        failure = thaiReason(e);
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
-    }
-    QGuiApplication::restoreOverrideCursor();
-    if (!database || !failure.isEmpty()) {
-        showOpenFailure(fullPath, failure);
-        return false;
-    }
+    const bool started = m_jobs->run(
+        [path, codePage, reader = m_readerProgram, database](JobControl& control) {
+            JobReadProgress progress(control);
+            ReadOptions options;
+            options.codePage = codePage;
+            options.readerProgram = reader;
+            options.progress = &progress;
+            *database = FamilyDatabase::open(path, options);
+        },
+        [this, path, database, failedText, opened = std::move(opened),
+         failed = std::move(failed)](BackgroundJob& job) {
+            QGuiApplication::restoreOverrideCursor();
+            if (job.failure() && !job.wasCancelled()) {
+                showFailure(this, failedText,
+                            QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
+                                reasonOf(job.failure()));
+                if (failed) failed();
+            }
+            const bool read = *database != nullptr && !job.failure();
+            if (read) opened(std::move(*database));
+            emit openFinished(read);
+        });
+    if (!started) QGuiApplication::restoreOverrideCursor();
+    return started;
+}
 
+void MainWindow::useFile(std::unique_ptr<FamilyDatabase> database, const QString& caption) {
+    RecordSet& persons = database->persons();
+    persons.first();
+    const QString firstName = persons.field(QStringLiteral("name")).toText();
     const QStringList damage = database->damage();
-    FamilySession& state = FamilySession::instance();
-    state.setDatabase(std::move(database));
-    setCaption(fileCaption(state.title, file.fileName()));
-    setToolbarButtonEnabled(CommandToolBar::kSearchEntry, true);
-    setToolbarButtonEnabled(CommandToolBar::kExitEntry, true);
-    showChart(firstName);
+    m_session->setDatabase(std::move(database));
+    setWindowTitle(caption);
     // A file that opened with damage says so where the chart's count stands.
-    if (!damage.isEmpty()) setStatusText(thaiDamageWarning(damage));
-    return true;
+    m_afterChart = damage.isEmpty() ? QString() : thaiDamageWarning(damage);
+    showChart(firstName);
 }
 
-QString MainWindow::title() const {
-    const QString title = FamilySession::instance().title;
-    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
-}
-
-QString MainWindow::fileCaption(const QString& progTitle, const QString& fileName) {
-    return progTitle + QStringLiteral(" [") +
+QString MainWindow::fileCaption(const QString& title, const QString& fileName) {
+    return title + QStringLiteral(" [") +
            fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
 }
 
-void MainWindow::setToolbarButtonEnabled(int index, bool enabled) {
-    m_toolbar->setButtonEnabled(index, enabled);
+bool MainWindow::showChart(const QString& centreName) {
+    if (!m_session->isOpen() || isWorking()) return false;
+    auto build = std::make_shared<ChartBuild>();
+    build->centre = centreName;
+    build->side = sideFromSelectorIndex(m_selector->currentIndex());
+    FamilyDatabase* database = &m_session->database();
+    setBusy(true);
+    return m_jobs->run(
+        [build, database](JobControl& control) {
+            BackgroundChartView view(*build->tree, control);
+            build->outcome = ChartBuilder(*database, view).build(build->centre, build->side);
+            build->rows = build->tree->rows();
+        },
+        [this, build](BackgroundJob& job) {
+            chartBuilt(*build, job.wasCancelled(), job.failure());
+        });
 }
 
-void MainWindow::clearNodes() {
-    m_tree->clearNodes();
-}
-
-void MainWindow::addNode(const ChartNode& node) {
-    m_tree->addNode(node);
-}
-
-void MainWindow::makeVisible(const QString& key) {
-    m_tree->makeVisible(key);
+void MainWindow::chartBuilt(const ChartBuild& build, bool cancelled, std::exception_ptr failure) {
+    const QString afterChart = std::exchange(m_afterChart, QString());
+    const auto done = [this] {
+        setBusy(false);
+        updateActions();
+        emit chartFinished();
+    };
+    if (cancelled) {
+        // The chart shown stays as it was.
+    } else if (failure) {
+        // The nodes added before the failure are shown with it.
+        m_tree->fill(build.tree, build.tree->rows(), {});
+        setStatusText(build.tree->statusText());
+        m_shownChart.reset();
+        setBusy(false);
+        showFailure(this, QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(build.centre),
+                    QDir::toNativeSeparators(m_session->filePath()) + QStringLiteral("\n\n") +
+                        reasonOf(failure));
+    } else if (build.outcome == ChartBuilder::Outcome::NotFound) {
+        showNotFound();
+    } else {
+        const QString status = afterChart.isEmpty() ? build.tree->statusText() : afterChart;
+        const ShownChart shown{build.centre, build.side};
+        m_tree->fill(build.tree, build.rows, [this, status, shown, done] {
+            setStatusText(status);
+            m_shownChart = shown;
+            done();
+        });
+        updateActions();
+        return;
+    }
+    done();
 }
 
 void MainWindow::setStatusText(const QString& text) {
     m_status->setPanelText(1, text);
-    if (m_statusRepaint.due()) m_status->repaint();
 }
 
 void MainWindow::setBusy(bool busy) {
@@ -314,110 +426,9 @@ void MainWindow::setBusy(bool busy) {
         unsetCursor();
 }
 
-void MainWindow::toolbarButtonClick(const QString& key) {
-    if (key == QLatin1String("open"))
-        OpenFamilyDialog::showModal(*this);
-    else if (key == QLatin1String("Search"))
-        searchCommand();
-    else if (key == QLatin1String("refresh"))
-        refreshCommand();
-    else if (key == QLatin1String("note"))
-        noteCommand();
-    else if (key == QLatin1String("about"))
-        AboutDialog::showModal(this);
-    else if (key == QLatin1String("exit"))
-        close();
-}
-
-void MainWindow::searchCommand() {
-    FamilySession& state = FamilySession::instance();
-    // A cancelled prompt gives an empty text, which is also what is offered next time.
-    state.lastSearch =
-        QInputDialog::getText(this, QStringLiteral("สืบค้น"), QStringLiteral("ข้อความ :"),
-                              QLineEdit::Normal, state.lastSearch);
-    if (state.lastSearch.isEmpty()) return;
-    setBusy(true);
-    setToolbarButtonEnabled(CommandToolBar::kRefreshEntry, false);
-    QStringList hits;
-    try {
-        hits = searchHits(state.persons(), state.lastSearch);
-    } catch (const std::exception& error) {
-        setBusy(false);
-        showError(QStringLiteral("ค้นข้อความ \"%1\" ไม่ได้").arg(state.lastSearch), error);
-        return;
-    }
-    if (hits.isEmpty()) {
-        showNotFound();
-        setBusy(false);
-        return;
-    }
-    // The dialog's OK or Cancel ends the busy cursor.
-    SearchResultsDialog::showModal(*this, hits);
-}
-
-void MainWindow::refreshCommand() {
-    const QTreeWidgetItem* node = selectedNode();
-    if (!node) return;
-    // A copy: the rebuild deletes the node.
-    const QString name = node->text(0);
-    FamilySession::instance().pickedName = name;
-    showChart(name);
-}
-
-void MainWindow::noteCommand() {
-    setBusy(true);
-    // With no node selected the window shows the person picked last time.
-    const QTreeWidgetItem* node = selectedNode();
-    showNote(node ? node->text(0) : FamilySession::instance().pickedName);
-}
-
-void MainWindow::showNote(const QString& name) {
-    FamilySession& state = FamilySession::instance();
-    state.pickedName = name;
-    ParticularsDialog::showModal(*this, state.isOpen() ? &state.persons() : nullptr, name);
-}
-
-void MainWindow::nodeClick(QTreeWidgetItem* node) {
-    const bool person = ChartTreeWidget::isPerson(node);
-    setToolbarButtonEnabled(CommandToolBar::kRefreshEntry, person);
-    setToolbarButtonEnabled(CommandToolBar::kNoteEntry, person);
-}
-
-void MainWindow::treeMouseDown(Qt::MouseButton button) {
-    if (button != Qt::RightButton || !m_toolbar->isButtonEnabled(CommandToolBar::kRefreshEntry))
-        return;
-    // A rebuild leaves "refresh" enabled but nothing selected: nobody to show.
-    const QTreeWidgetItem* node = selectedNode();
-    if (!node) return;
-    setBusy(true);
-    showNote(node->text(0));
-}
-
-QTreeWidgetItem* MainWindow::selectedNode() const {
-    const QList<QTreeWidgetItem*> picked = m_tree->selectedItems();
-    return picked.isEmpty() ? nullptr : picked.first();
-}
-
 void MainWindow::showNotFound() {
-    QMessageBox box(QMessageBox::NoIcon, title(), QStringLiteral("NOT FOUND"), QMessageBox::Ok,
-                    this);
-    box.exec();
-}
-
-void MainWindow::showOpenFailure(const QString& path, const QString& reason) {
-    // Over the open window when it asked, else over the main window.
-    QWidget* parent = QApplication::activeModalWidget();
-    QMessageBox box(QMessageBox::Warning, title(),
-                    QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(QFileInfo(path).fileName()),
-                    QMessageBox::Ok, parent ? parent : this);
-    box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason);
-    box.exec();
-}
-
-void MainWindow::showError(const QString& what, const std::exception& error) {
-    QMessageBox box(QMessageBox::Warning, title(), what, QMessageBox::Ok, this);
-    box.setInformativeText(QDir::toNativeSeparators(FamilySession::instance().filePath) +
-                           QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
+    QMessageBox box(QMessageBox::NoIcon, program::title(), QStringLiteral("NOT FOUND"),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 

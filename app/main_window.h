@@ -1,76 +1,64 @@
-// The main window: the toolbar, the family-side selector, the family chart
-// and the status bar; what the chart builder draws on and the dialogs call.
+// The main window: the toolbar of commands, the side selector, the family
+// chart and the status bar, over the family session it owns.
 #pragma once
 
 #include <QMainWindow>
 #include <QMargins>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
-#include "app/repaint_throttle.h"
-#include "chart/chart_view.h"
 #include "chart/family_side.h"
-#include "windows/chart_window.h"
 
-class QPushButton;
-class QShortcut;
 class QTreeWidgetItem;
 
 namespace kinmora {
 
+class ChartTree;
 class ChartTreeWidget;
+class Command;
 class CommandToolBar;
+class FamilyDatabase;
+class FamilySession;
+class JobRunner;
+class ParticularsCommand;
 class SideSelector;
 class StatusPanels;
 
-class MainWindow : public QMainWindow, public ChartView, public ChartWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Opens with caption and title "Kinmora", the side selector on the father's
-    // side, an empty chart, "open", "about" and "exit" enabled, the client
-    // area at its designed size centred on the screen.
+    // Opens with the caption "Kinmora", the selector on the father's side,
+    // an empty chart, "open", "about" and "exit" enabled, the client area at
+    // its designed size centred on the screen.
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // Rebuilds the chart around the first person named `centreName`, on the
-    // side the side selector shows. Shows "NOT FOUND" and keeps the chart when nobody has
-    // that name; shows a failing build's error, keeping the nodes added so far.
-    // Never throws; the busy cursor is off afterwards.
-    void showChart(const QString& centreName) override;
-    // Opens the family file at `path`, as the open window's OK, a file named
-    // at start-up and any later way of opening do: the file is read first;
-    // only when that worked does it become the open file, its name the
-    // caption ("Kinmora [name]"), "Search" and "exit" enabled and the chart
-    // drawn around its first person in name order. A missing file, one not
-    // named *.MDB, or one that cannot be read gives a message box naming it
-    // and the reason, and changes nothing. Returns whether it was opened.
-    bool openFile(const QString& path) override;
-    QString title() const override;
-    void setBusyCursor(bool busy) override { setBusy(busy); }
-    QWidget* widget() override { return this; }
-    // While a file is read: every toolbar entry disabled, the progress in
-    // panel 1, a cancel button (and Esc) in the status bar; afterwards the
-    // entries and panel 1 as they were.
-    void beginReading() override;
-    void showReading(const QString& text) override;
-    void endReading() override;
-    void setCaption(const QString& caption) { setWindowTitle(caption); }
-    // Enables or disables toolbar entry `index` (see CommandToolBar's entries).
-    void setToolbarButtonEnabled(int index, bool enabled);
+    FamilySession& session() const { return *m_session; }
+    JobRunner& jobs() const { return *m_jobs; }
 
-    // The caption for an open file: the title, " [", the file name less its
-    // last four characters (".mdb"), "]".
-    static QString fileCaption(const QString& progTitle, const QString& fileName);
-
-    // The chart drawn into the chart tree and panel 1 of the status bar.
-    void clearNodes() override;
-    void addNode(const ChartNode& node) override;
-    void makeVisible(const QString& key) override;
-    void setStatusText(const QString& text) override;
-    void setBusy(bool busy) override;
-
-    // ButtonClick of the toolbar: runs the command keyed exactly `key` ("open",
-    // "Search", "refresh", "note", "about" or "exit"); other keys do nothing.
-    void toolbarButtonClick(const QString& key);
+    // Reads the family file at `path` off the user-interface thread. Only
+    // when that worked does it become the open file, its name the caption
+    // ("Kinmora [name]"), and the chart drawn around its first person in name
+    // order. A missing file, one not named *.MDB, or one that cannot be read
+    // gives a message naming it and the reason and changes nothing; then
+    // `failed`, when given, runs. Returns false, starting nothing, while
+    // other work runs. openFinished() tells the end.
+    bool openFile(const QString& path, std::function<void()> failed = {});
+    // The reader program files are read with; empty for the one installed
+    // beside the program.
+    void setReaderProgram(const QString& program) { m_readerProgram = program; }
+    // Reads the open file again with `codePage` (0 follows the file); when
+    // that worked it replaces the open file and its first person is charted.
+    bool readAgain(int codePage);
+    // Builds the chart around the first person named `centreName` on the
+    // side the selector shows, off the user-interface thread, then shows it.
+    // Shows "NOT FOUND" and keeps the chart when nobody has that name; shows
+    // a failing build's error with the nodes added so far. Returns false,
+    // starting nothing, while other work runs. chartFinished() tells the end.
+    bool showChart(const QString& centreName);
 
     // The centre name and side of the chart shown; nothing before the first
     // chart and after a build that failed midway.
@@ -80,10 +68,43 @@ public:
     };
     const std::optional<ShownChart>& shownChart() const { return m_shownChart; }
 
-    CommandToolBar* toolBar() const { return m_toolbar; }
+    // Picking a person's node in the chart offers "refresh" and "note";
+    // picking a marker node takes both back, and a search takes back "refresh".
+    bool refreshOffered() const { return m_refreshOffered; }
+    bool noteOffered() const { return m_noteOffered; }
+    void withdrawRefresh();
+    // The text of the chart's selected node; nothing when none is selected.
+    std::optional<QString> selectedName() const;
+
+    // Whether work runs beside the window, or its result is being shown:
+    // no command can start meanwhile.
+    bool isWorking() const;
+    // Sets every command's enabled state from the session and the window.
+    void updateActions();
+    // The busy (hourglass) cursor over the window, or the default one.
+    void setBusy(bool busy);
+    // Replaces the text of panel 1 of the status bar.
+    void setStatusText(const QString& text);
+    // The plain "NOT FOUND" message.
+    void showNotFound();
+
+    CommandToolBar* toolBar() const { return m_toolBar; }
     SideSelector* sideSelector() const { return m_selector; }
     ChartTreeWidget* chartTree() const { return m_tree; }
     StatusPanels* statusPanels() const { return m_status; }
+    // The command whose action is named `key`, or null.
+    Command* command(const QString& key) const;
+
+    // The caption for an open file: the title, " [", the file name less its
+    // extension, "]".
+    static QString fileCaption(const QString& title, const QString& fileName);
+
+signals:
+    // A read started by openFile() or readAgain() ended; `opened` says
+    // whether the file read is now the open one.
+    void openFinished(bool opened);
+    // A build started by showChart() ended, however it ended.
+    void chartFinished();
 
 protected:
     bool event(QEvent* event) override;
@@ -92,35 +113,40 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct ChartBuild;
+    using Opened = std::function<void(std::unique_ptr<FamilyDatabase>)>;
+
+    void createActions();
     void createToolBar();
-    void createStatusBar();
     void createChartArea();
+    void createStatusBar();
     void applyLayoutRule();
     void frameMayHaveChanged();
 
-    void searchCommand();
-    void refreshCommand();
-    void noteCommand();
-
-    void nodeClick(QTreeWidgetItem* node);
+    bool read(const QString& path, int codePage, const QString& failedText, Opened opened,
+              std::function<void()> failed);
+    void useFile(std::unique_ptr<FamilyDatabase> database, const QString& caption);
+    void chartBuilt(const ChartBuild& build, bool cancelled, std::exception_ptr failure);
+    void nodePicked(QTreeWidgetItem* node);
     void treeMouseDown(Qt::MouseButton button);
-    QTreeWidgetItem* selectedNode() const;
-    void showNotFound();
-    void showOpenFailure(const QString& path, const QString& reason);
-    void showNote(const QString& name);
-    void showError(const QString& what, const std::exception& error);
 
-    CommandToolBar* m_toolbar = nullptr;
+    FamilySession* m_session = nullptr;
+    JobRunner* m_jobs = nullptr;
+    CommandToolBar* m_toolBar = nullptr;
     SideSelector* m_selector = nullptr;
     ChartTreeWidget* m_tree = nullptr;
     StatusPanels* m_status = nullptr;
-    RepaintThrottle m_statusRepaint;
+    // The toolbar's commands in their places (null for a separator), then
+    // those of the "เพิ่มเติม" menu.
+    std::vector<Command*> m_toolBarCommands;
+    std::vector<Command*> m_moreCommands;
+    ParticularsCommand* m_particulars = nullptr;
     std::optional<ShownChart> m_shownChart;
-    QMargins m_frame;  // the window manager's frame as last laid out for
-    QPushButton* m_cancelReading = nullptr;
-    QShortcut* m_escape = nullptr;
-    std::vector<bool> m_enabledBeforeReading;
-    QString m_statusBeforeReading;
+    bool m_refreshOffered = false;
+    bool m_noteOffered = false;
+    QString m_readerProgram;
+    QString m_afterChart;  // panel 1's text once the next chart is shown
+    QMargins m_frame;      // the window manager's frame as last laid out for
 };
 
 }  // namespace kinmora

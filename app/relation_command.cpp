@@ -4,83 +4,82 @@
 #include "app/relation_command.h"
 
 #include <QAction>
-#include <QMenu>
+#include <QDir>
 #include <QMessageBox>
-#include <QTreeWidgetItemIterator>
 
+#include "app/background_job.h"
 #include "app/chart_tree_widget.h"
-#include "app/command_tool_bar.h"
 #include "app/family_session.h"
+#include "app/job_runner.h"
 #include "app/main_window.h"
+#include "windows/failure_message.h"
+#include "windows/program.h"
 #include "windows/relation_dialog.h"
 
 namespace kinmora {
 
-RelationCommand::RelationCommand(MainWindow& main) : QObject(&main), m_main(main) {
-    QMenu* menu = main.toolBar()->moreMenu();
-    menu->addSeparator();
-    m_action = menu->addAction(QStringLiteral("เป็นอะไรกัน"));
-    m_action->setObjectName(QStringLiteral("relation"));
-    m_action->setEnabled(false);
-    connect(menu, &QMenu::aboutToShow, this, [this] {
-        m_action->setEnabled(FamilySession::instance().isOpen() &&
-                             m_main.chartTree()->topLevelItemCount() > 0);
-    });
-    connect(m_action, &QAction::triggered, this, &RelationCommand::run);
+RelationCommand::RelationCommand(MainWindow& window)
+    : Command(window, QStringLiteral("relation"), QStringLiteral("เป็นอะไรกัน")) {
+    connect(&window.session(), &FamilySession::fileChanged, this, [this] { m_graph.reset(); });
 }
 
-QString RelationCommand::centreName() const {
-    for (QTreeWidgetItemIterator it(m_main.chartTree()); *it; ++it) {
-        const QString image = (*it)->data(0, ChartTreeWidget::kImageRole).toString();
-        if (image == QLatin1String("cmale") || image == QLatin1String("cfemale"))
-            return (*it)->text(0);
-    }
-    return {};
-}
-
-const FamilyGraph& RelationCommand::graph() {
-    FamilySession& state = FamilySession::instance();
-    if (!m_graph || m_graphOpenCount != state.openCount()) {
-        m_graph.reset();
-        m_graph = FamilyGraph::read(state.database());
-        m_graphOpenCount = state.openCount();
-    }
-    return *m_graph;
+bool RelationCommand::isAvailable() const {
+    return m_window.session().isOpen() && m_window.chartTree()->topLevelItemCount() > 0;
 }
 
 void RelationCommand::run() {
-    FamilySession& state = FamilySession::instance();
-    const QTreeWidgetItem* selected = m_main.chartTree()->currentItem();
-    const QString centre = centreName();
-    const auto say = [this, &state](const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, state.title, text, QMessageBox::Ok, &m_main);
-        box.exec();
-    };
-    if (!state.isOpen() || centre.isEmpty()) return;
+    const QString centre = m_window.chartTree()->centreName();
+    const QTreeWidgetItem* selected = m_window.chartTree()->currentItem();
+    if (!m_window.session().isOpen() || centre.isEmpty()) return;
     if (!selected || !ChartTreeWidget::isPerson(selected)) {
-        say(QStringLiteral("โปรดเลือกบุคคลในผังก่อน"));
+        QMessageBox box(QMessageBox::NoIcon, program::title(),
+                        QStringLiteral("โปรดเลือกบุคคลในผังก่อน"), QMessageBox::Ok, &m_window);
+        box.exec();
         return;
     }
     const QString name = selected->text(0);
+    if (m_graph) {
+        ask(centre, name);
+        return;
+    }
+    FamilyDatabase* database = &m_window.session().database();
+    auto graph = std::make_shared<std::shared_ptr<const FamilyGraph>>();
+    m_window.setBusy(true);
+    const bool started = m_window.jobs().run(
+        [database, graph](JobControl& control) {
+            control.report(QStringLiteral("กำลังอ่านความเป็นญาติ ..."));
+            *graph = std::make_shared<const FamilyGraph>(FamilyGraph::read(*database));
+        },
+        [this, graph, centre, name](BackgroundJob& job) {
+            m_window.setBusy(false);
+            if (job.wasCancelled()) return;
+            if (job.failure()) {
+                showFailure(&m_window, QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name),
+                            reasonOf(job.failure()));
+                return;
+            }
+            m_graph = *graph;
+            ask(centre, name);
+        });
+    if (!started) m_window.setBusy(false);
+}
+
+void RelationCommand::ask(const QString& centre, const QString& name) {
+    FamilySession& session = m_window.session();
     try {
-        m_main.setBusy(true);
-        const FamilyGraph& family = graph();
-        const auto a = family.named(state.persons(), centre);
-        const auto b = family.named(state.persons(), name);
-        m_main.setBusy(false);
+        const auto a = m_graph->named(session.persons(), centre);
+        const auto b = m_graph->named(session.persons(), name);
         if (!a || !b) {
-            say(QStringLiteral("NOT FOUND"));
+            m_window.showNotFound();
             return;
         }
-        RelationDialog dialog(&m_main, family, *a, *b);
+        // The dialog keeps the graph it was given until it closes.
+        const std::shared_ptr<const FamilyGraph> graph = m_graph;
+        RelationDialog dialog(&m_window, *graph, *a, *b);
         dialog.exec();
     } catch (const std::exception& error) {
-        m_main.setBusy(false);
-        QMessageBox box(QMessageBox::Warning, state.title,
-                        QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name), QMessageBox::Ok,
-                        &m_main);
-        box.setInformativeText(QString::fromUtf8(error.what()));
-        box.exec();
+        showFailure(&m_window, QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name),
+                    QString::fromUtf8(error.what()));
     }
 }
 

@@ -1,47 +1,31 @@
-// The "เป็นอะไรกัน" command of the toolbar's "more" menu: what the person
-// selected in the chart is to the chart's centre person, or to anyone else
-// the user picks.
+// "เป็นอะไรกัน": what the person selected in the chart is to the chart's
+// centre person, or to anyone else the user picks.
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <optional>
+#include <memory>
 
+#include "app/command.h"
 #include "kinship/family_graph.h"
-
-class QAction;
 
 namespace kinmora {
 
-class MainWindow;
-
-class RelationCommand : public QObject {
+class RelationCommand : public Command {
     Q_OBJECT
 
 public:
-    // Adds the command to `main`'s "more" menu, after a separator. It is
-    // enabled whenever the menu opens with a chart shown.
-    explicit RelationCommand(MainWindow& main);
+    explicit RelationCommand(MainWindow& window);
 
-    QAction* action() const { return m_action; }
-
-    // The name of the chart's centre person, as its marked node shows it;
-    // empty when no chart is shown.
-    QString centreName() const;
-
+    // Offered while a chart is shown.
+    bool isAvailable() const override;
     // Shows the kinship dialog for the selected person of the chart, or a
-    // message saying what is missing. Never throws.
-    void run();
+    // message saying what is missing. The family is read into a graph beside
+    // the window the first time, and again after another file is opened.
+    void run() override;
 
 private:
-    const FamilyGraph& graph();
+    void ask(const QString& centre, const QString& name);
 
-    MainWindow& m_main;
-    QAction* m_action = nullptr;
-    // The family read once per open file: built on first use, rebuilt when
-    // another file has been opened since.
-    std::optional<FamilyGraph> m_graph;
-    int m_graphOpenCount = -1;
+    std::shared_ptr<const FamilyGraph> m_graph;
 };
 
 }  // namespace kinmora

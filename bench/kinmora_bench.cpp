@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QThread>
 #include <QTreeWidget>
 #include <cstdio>
 #include <map>
@@ -19,6 +20,7 @@
 
 #include "app/chart_tree_widget.h"
 #include "app/family_session.h"
+#include "app/job_runner.h"
 #include "app/main_window.h"
 #include "data/family_database.h"
 #include "data/family_queries.h"
@@ -61,13 +63,21 @@ QString centreName(int id) {
 
 std::unique_ptr<MainWindow> g_window;
 
+// Lets the window's work run to its end.
+void settle(const MainWindow& window) {
+    while (window.jobs().isBusy()) {
+        QCoreApplication::processEvents();
+        QThread::usleep(200);
+    }
+}
+
 // The main window, with family `id` open in it.
 MainWindow& windowOver(int id) {
     std::unique_ptr<MainWindow>& window = g_window;
     static int open = 0;
     if (!window) window = std::make_unique<MainWindow>();
     if (open != id) {
-        FamilySession::instance().setDatabase(FamilyDatabase::open(familyPath(id)));
+        window->session().setDatabase(FamilyDatabase::open(familyPath(id)));
         open = id;
     }
     return *window;
@@ -75,7 +85,7 @@ MainWindow& windowOver(int id) {
 
 // The first person in name order whose name finds a person with both parents known.
 QString personWithBothParents() {
-    RecordSet& rs = FamilySession::instance().persons();
+    RecordSet& rs = g_window->session().persons();
     for (rs.first(); !rs.atEnd(); rs.next()) {
         if (rs.field(QStringLiteral("fathercode")).toText() == QLatin1String("0") ||
             rs.field(QStringLiteral("mothercode")).toText() == QLatin1String("0"))
@@ -104,7 +114,6 @@ int treeSize(const QTreeWidget& tree) {
 // The window goes before the application object does.
 void closeWindow() {
     g_window.reset();
-    FamilySession::instance().close();
 }
 
 void BM_Open(benchmark::State& state) {
@@ -119,15 +128,16 @@ void BM_Open(benchmark::State& state) {
     }
 }
 
-// The window's own road from the open window's OK: read the file on the
-// reading thread, open the record sets, draw the first person's chart, and
-// paint the window with it.
+// The window's own road from the open window's OK: read the file beside the
+// window, open the record sets, build the first person's chart beside the
+// window, show it, and paint the window with it.
 void BM_WindowOpen(benchmark::State& state) {
     const QString path = familyPath(static_cast<int>(state.range(0)));
     MainWindow& window = windowOver(static_cast<int>(state.range(0)));
     window.show();
     for (auto _ : state) {
         if (!window.openFile(path)) state.SkipWithError("the file did not open");
+        settle(window);
         benchmark::DoNotOptimize(window.grab());
     }
 }
@@ -135,10 +145,13 @@ void BM_WindowOpen(benchmark::State& state) {
 void chart(benchmark::State& state, bool largest) {
     const int id = static_cast<int>(state.range(0));
     MainWindow& window = windowOver(id);
-    RecordSet& rs = FamilySession::instance().persons();
+    RecordSet& rs = window.session().persons();
     rs.first();
     const QString name = largest ? centreName(id) : rs.field(QStringLiteral("name")).toText();
-    for (auto _ : state) window.showChart(name);
+    for (auto _ : state) {
+        window.showChart(name);
+        settle(window);
+    }
     state.counters["nodes"] = treeSize(*window.chartTree());
 }
 
@@ -150,8 +163,7 @@ void BM_LargestChart(benchmark::State& state) {
 }
 
 void BM_Search(benchmark::State& state) {
-    windowOver(static_cast<int>(state.range(0)));
-    RecordSet& rs = FamilySession::instance().persons();
+    RecordSet& rs = windowOver(static_cast<int>(state.range(0))).session().persons();
     double hits = 0;
     for (auto _ : state) hits = static_cast<double>(searchHits(rs, kSearchText).size());
     state.counters["hits_percent"] = 100.0 * hits / rs.recordCount();
@@ -159,10 +171,9 @@ void BM_Search(benchmark::State& state) {
 
 void BM_Particulars(benchmark::State& state) {
     MainWindow& window = windowOver(static_cast<int>(state.range(0)));
-    FamilySession::instance().pickedName = personWithBothParents();
+    const QString name = personWithBothParents();
     for (auto _ : state) {
-        ParticularsDialog note(window, &FamilySession::instance().persons(),
-                               FamilySession::instance().pickedName);
+        ParticularsDialog note(&window, &window.session().persons(), name);
         benchmark::DoNotOptimize(note.loaded());
     }
 }

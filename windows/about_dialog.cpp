@@ -9,19 +9,14 @@
 #include <QPushButton>
 #include <QVersionNumber>
 
+#include "windows/program.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
-#ifndef KINMORA_VERSION
-#define KINMORA_VERSION "1.0.0"
-#endif
-
 namespace kinmora {
 namespace {
 
-// The application title, as the program's project names it.
-const QString kAppTitle = QStringLiteral("Kinmora");
 const QString kDesigner = QStringLiteral("Kinmora developers");
 const QString kContact = QStringLiteral("kinmora@example.org");
 
@@ -69,9 +64,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
     // Load: caption, version, title, in that order.
-    setWindowTitle(QStringLiteral("About ") + kAppTitle);
+    setWindowTitle(QStringLiteral("About ") + program::title());
     version->setText(versionText());
-    title->setText(kAppTitle);
+    title->setText(program::title());
 
     tool_window::placeOnScreen(this, parent, 2340, 1815);
 }
@@ -83,7 +78,7 @@ void AboutDialog::showModal(QWidget* parent) {
 
 QString AboutDialog::versionText() {
     QString text = QCoreApplication::applicationVersion();
-    if (text.isEmpty()) text = QStringLiteral(KINMORA_VERSION);
+    if (text.isEmpty()) text = program::version();
     const QVersionNumber number = QVersionNumber::fromString(text);
     return QStringLiteral("Version %1.%2.%3")
         .arg(number.majorVersion())
@@ -92,7 +87,7 @@ QString AboutDialog::versionText() {
 }
 
 void AboutDialog::keyPressEvent(QKeyEvent* event) {
-    // the OK button is the cancel button too: Esc presses it rather than rejecting.
+    // The OK button is the cancel button too: Esc presses it rather than rejecting.
     if (event->matches(QKeySequence::Cancel)) {
         m_ok->click();
         return;

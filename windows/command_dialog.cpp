@@ -1,21 +1,18 @@
-// Both dialogs are modal over the main window and act on it through ChartWindow.
+// Both dialogs are modal over the main window; what they chose is asked of them once they close.
 #include "windows/command_dialog.h"
 
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPushButton>
-#include <exception>
 
-#include "windows/chart_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
 namespace kinmora {
 
-CommandDialog::CommandDialog(ChartWindow& main, const QString& objectName, const QString& title,
+CommandDialog::CommandDialog(QWidget* parent, const QString& objectName, const QString& title,
                              int width, int height)
-    : QDialog(main.widget()), m_main(main) {
+    : QDialog(parent) {
     setObjectName(objectName);
     setWindowTitle(title);
     tool_window::setUp(this, width, height);
@@ -39,18 +36,6 @@ void CommandDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void CommandDialog::rebuildChart(const QString& name) {
-    try {
-        m_main.showChart(name);
-    } catch (const std::exception& e) {
-        unsetCursor();
-        m_main.setBusyCursor(false);
-        QMessageBox::warning(
-            this, windowTitle(),
-            QStringLiteral("สร้างผังของ \"%1\" ไม่ได้\n\n%2").arg(name, QString::fromUtf8(e.what())));
-    }
 }
 
 }  // namespace kinmora

@@ -1,6 +1,5 @@
-// What the open window and the search dialog share: the main window they
-// serve, buttons that Enter and Esc do not press, and a chart rebuild that
-// cannot throw.
+// What the open window and the search dialog share: a tool window over the
+// main window, and buttons that Enter and Esc do not press.
 #pragma once
 
 #include <QDialog>
@@ -9,15 +8,13 @@ class QPushButton;
 
 namespace kinmora {
 
-class ChartWindow;
-
 class CommandDialog : public QDialog {
     Q_OBJECT
 
 protected:
     // A tool window named `objectName`, `width` × `height` twips in all, in
     // the dialogs' Thai font.
-    CommandDialog(ChartWindow& main, const QString& objectName, const QString& title, int width,
+    CommandDialog(QWidget* parent, const QString& objectName, const QString& title, int width,
                   int height);
 
     // A button named `objectName` placed at twips (x, y), width × height.
@@ -26,12 +23,6 @@ protected:
                            int height);
 
     void keyPressEvent(QKeyEvent* event) override;
-
-    // Rebuilds the chart around `name`; a failure is shown over this dialog
-    // instead of crossing Qt's event loop, and ends the busy cursors.
-    void rebuildChart(const QString& name);
-
-    ChartWindow& m_main;
 };
 
 }  // namespace kinmora

@@ -17,8 +17,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "windows/background_open.h"
-#include "windows/chart_window.h"
+#include "windows/program.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -29,8 +28,9 @@ constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
-OpenFamilyDialog::OpenFamilyDialog(ChartWindow& main)
-    : CommandDialog(main, QStringLiteral("OpenFamilyDialog"), QStringLiteral("Open"), 5430, 3450) {
+OpenFamilyDialog::OpenFamilyDialog(QWidget* parent)
+    : CommandDialog(parent, QStringLiteral("OpenFamilyDialog"), QStringLiteral("Open"), 5430,
+                    3450) {
     m_drives = new QComboBox(this);
     m_drives->setObjectName(QStringLiteral("driveList"));
     twips::place(m_drives, 120, 240, 2655, 330);
@@ -68,12 +68,7 @@ OpenFamilyDialog::OpenFamilyDialog(ChartWindow& main)
 
     // The lists start on the program's own folder.
     if (!setFolder(QCoreApplication::applicationDirPath())) setFolder(QDir::rootPath());
-    tool_window::centreOnScreen(this, main.widget());
-}
-
-void OpenFamilyDialog::showModal(ChartWindow& main) {
-    OpenFamilyDialog form(main);
-    form.exec();
+    tool_window::centreOnScreen(this, parent);
 }
 
 QString OpenFamilyDialog::filePath(const QString& folder, const QString& file) {
@@ -163,39 +158,21 @@ void OpenFamilyDialog::selectFile(const QString& name) {
     if (!name.isEmpty() && !found.isEmpty()) m_files->setCurrentItem(found.first());
 }
 
-bool OpenFamilyDialog::ok() {
+void OpenFamilyDialog::ok() {
     const QString file = selectedFile();
     if (file.isEmpty()) {
         done(QDialog::Rejected);
-        QMessageBox box(QMessageBox::NoIcon, m_main.title(), QStringLiteral("No file select"),
-                        QMessageBox::Ok, m_main.widget());
+        QMessageBox box(QMessageBox::NoIcon, program::title(), QStringLiteral("No file select"),
+                        QMessageBox::Ok, parentWidget());
         box.exec();
-        return false;
+        return;
     }
-    // A file that cannot be read leaves this window open: the user may pick another.
-    // The window keeps answering while a file is read; OK then does nothing.
-    if (BackgroundOpen::running()) return false;
-    if (!m_main.openFile(filePath(m_folder, file))) return false;
+    m_chosenPath = filePath(m_folder, file);
     done(QDialog::Accepted);
-    return true;
 }
 
 void OpenFamilyDialog::cancel() {
-    // While the chosen file is read, Cancel stops the read; the window stays.
-    if (BackgroundOpen::running())
-        BackgroundOpen::cancel();
-    else
-        done(QDialog::Rejected);
-}
-
-void OpenFamilyDialog::keyPressEvent(QKeyEvent* event) {
-    // Esc presses no button, but it stops a read.
-    if (event->matches(QKeySequence::Cancel) && BackgroundOpen::running()) {
-        BackgroundOpen::cancel();
-        event->accept();
-        return;
-    }
-    CommandDialog::keyPressEvent(event);
+    done(QDialog::Rejected);
 }
 
 void OpenFamilyDialog::enterFolderItem(QTreeWidgetItem* item) {

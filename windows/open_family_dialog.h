@@ -14,18 +14,12 @@ class QTreeWidgetItem;
 
 namespace kinmora {
 
-class ChartWindow;
-
 class OpenFamilyDialog : public CommandDialog {
     Q_OBJECT
 
 public:
     // The three lists stand on the program's own folder.
-    explicit OpenFamilyDialog(ChartWindow& main);
-
-    // What the toolbar's open command calls: shows the window modally over
-    // the main window; OK does the rest. Returns when the window has closed.
-    static void showModal(ChartWindow& main);
+    explicit OpenFamilyDialog(QWidget* parent);
 
     // The full path of `file` in `folder`: one "/" between them, none added
     // when the folder already ends in one (the root).
@@ -52,17 +46,13 @@ public:
     // Selects the file of that name in the file list; "" or an unknown name selects none.
     void selectFile(const QString& name);
 
-    // OK. With a file selected: has the main window open it
-    // (ChartWindow::openFile) and closes when that worked; when it failed the
-    // window stays open. With no file selected: closes, then says
-    // "No file select". Returns true when a file was opened.
-    bool ok();
-    // Cancel: closes, changing nothing; while the chosen file is
-    // read, stops the read instead and stays.
+    // OK. With a file selected: keeps its path (see chosenPath) and closes,
+    // accepted. With no file selected: closes, then says "No file select".
+    void ok();
+    // Cancel: closes, changing nothing.
     void cancel();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // The full path of the file chosen with OK; "" before.
+    const QString& chosenPath() const { return m_chosenPath; }
 
 private:
     void enterFolderItem(QTreeWidgetItem* item);
@@ -70,6 +60,7 @@ private:
     void refreshFiles();
 
     QString m_folder;
+    QString m_chosenPath;
     QComboBox* m_drives = nullptr;     // The drive list
     QTreeWidget* m_folders = nullptr;  // the folder list
     QListWidget* m_files = nullptr;    // the file list

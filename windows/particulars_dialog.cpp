@@ -10,7 +10,6 @@
 #include <exception>
 
 #include "data/record_set.h"
-#include "windows/chart_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
@@ -58,11 +57,17 @@ void showWhole(QLabel* label) {
     if (needed > label->width()) label->resize(needed, label->height());
 }
 
+// The command that opened the window set its owner's busy cursor; the wait
+// is over once the window is up.
+void endWait(QWidget* owner) {
+    if (owner) owner->unsetCursor();
+}
+
 }  // namespace
 
-ParticularsDialog::ParticularsDialog(ChartWindow& main, RecordSet* persons,
-                                     const QString& pickedName, std::optional<QDateTime> now)
-    : QDialog(main.widget()), m_main(main) {
+ParticularsDialog::ParticularsDialog(QWidget* parent, RecordSet* persons, const QString& pickedName,
+                                     std::optional<QDateTime> now)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("ParticularsDialog"));
     setWindowTitle(QStringLiteral("ข้อมูล"));
     tool_window::setUp(this, 7935, 6210);
@@ -84,16 +89,16 @@ ParticularsDialog::ParticularsDialog(ChartWindow& main, RecordSet* persons,
             QStringLiteral("อ่านข้อมูลของ \"%1\" ไม่ได้\n\n%2").arg(name, QString::fromUtf8(e.what()));
     }
     if (m_particulars) fill(*m_particulars);
+    // Labels are widened after any shrinking, for the font they end up in.
+    tool_window::centreOnScreen(this, parent);
     for (QLabel* label : findChildren<QLabel*>()) showWhole(label);
-    tool_window::centreOnScreen(this, main.widget());
 }
 
-void ParticularsDialog::showModal(ChartWindow& main, RecordSet* persons,
-                                  const QString& pickedName) {
-    ParticularsDialog note(main, persons, pickedName);
+void ParticularsDialog::showModal(QWidget* parent, RecordSet* persons, const QString& pickedName) {
+    ParticularsDialog note(parent, persons, pickedName);
     if (!note.loaded()) {
-        main.setBusyCursor(false);
-        QMessageBox::information(main.widget(), QStringLiteral("ข้อมูล"), note.failure());
+        endWait(parent);
+        QMessageBox::information(parent, QStringLiteral("ข้อมูล"), note.failure());
         return;
     }
     note.exec();
@@ -159,14 +164,14 @@ void ParticularsDialog::fill(const PersonParticulars& p) {
 
 bool ParticularsDialog::event(QEvent* event) {
     // The opening command's hourglass ends once the window is up.
-    if (event->type() == QEvent::WindowActivate) m_main.setBusyCursor(false);
+    if (event->type() == QEvent::WindowActivate) endWait(parentWidget());
     return QDialog::event(event);
 }
 
 void ParticularsDialog::showEvent(QShowEvent* event) {
     // Some window managers never activate a window shown offscreen or
     // without focus; showing it is enough to end the wait.
-    m_main.setBusyCursor(false);
+    endWait(parentWidget());
     QDialog::showEvent(event);
 }
 
@@ -174,6 +179,8 @@ void ParticularsDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The panels shrink with the controls on a screen too small for the design.
+    painter.scale(tool_window::scaleOf(this), tool_window::scaleOf(this));
     painter.setPen(QPen(kPanelBorder, 1));
     painter.setBrush(kCream);
     const int radius = twips::toPixelsX(120);

@@ -13,7 +13,6 @@ class QPlainTextEdit;
 
 namespace kinmora {
 
-class ChartWindow;
 class RecordSet;
 
 class ParticularsDialog : public QDialog {
@@ -25,14 +24,14 @@ public:
     // `now` as the present moment (the clock when not given). When no person
     // has that name (or the file cannot be read), loaded() is false and the
     // window stays empty.
-    ParticularsDialog(ChartWindow& main, RecordSet* persons, const QString& pickedName,
+    ParticularsDialog(QWidget* parent, RecordSet* persons, const QString& pickedName,
                       std::optional<QDateTime> now = std::nullopt);
 
     // What the toolbar's note command and the chart's right click call, after
     // setting the busy cursor: loads the window and shows it modally; when
     // nobody has the name, restores the main window's cursor and shows a
     // message instead.
-    static void showModal(ChartWindow& main, RecordSet* persons, const QString& pickedName);
+    static void showModal(QWidget* parent, RecordSet* persons, const QString& pickedName);
 
     bool loaded() const { return m_particulars.has_value(); }
     // The texts shown; empty texts when not loaded.
@@ -49,7 +48,6 @@ private:
     void createControls();
     void fill(const PersonParticulars& p);
 
-    ChartWindow& m_main;
     std::optional<PersonParticulars> m_particulars;
     QString m_failure;
     QLabel* m_name = nullptr;

@@ -1,5 +1,6 @@
 // The list holds one line per person, so namesakes, whom a name alone cannot
-// reach, can be chosen too.
+// reach, can be chosen too. Layouts size the window: it takes what the screen
+// allows up to its usual size, and the list takes what is left.
 #include "windows/relation_dialog.h"
 
 #include <QLabel>
@@ -9,8 +10,10 @@
 #include <QVBoxLayout>
 
 #include "data/name_search.h"
+#include "windows/screen_fit.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
+#include "windows/twips.h"
 
 namespace kinmora {
 
@@ -19,7 +22,7 @@ RelationDialog::RelationDialog(QWidget* parent, const FamilyGraph& graph, Family
     : QDialog(parent), m_graph(graph), m_terms(graph), m_b(b) {
     setObjectName(QStringLiteral("RelationDialog"));
     setWindowTitle(QStringLiteral("เป็นอะไรกัน"));
-    tool_window::setUp(this, 6600, 5400);
+    tool_window::setUp(this);
     setFont(thaiFont(9.75));
 
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +60,7 @@ RelationDialog::RelationDialog(QWidget* parent, const FamilyGraph& graph, Family
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     choose(a);
     m_list->setFocus();
-    tool_window::centreOnScreen(this, parent);
+    screen_fit::fitToScreen(this, parent, twips::toPixels(6600, 5400));
 }
 
 QString RelationDialog::answer() const {

@@ -22,6 +22,16 @@ QRect fitted(QSize wanted, QSize minimum, const QMargins& frame, const QRect& av
     return {corner + QPoint(frame.left(), frame.top()), client};
 }
 
+void fitToScreen(QWidget* window, const QWidget* near, QSize wanted) {
+    const QRect area = availableArea(near);
+    const QMargins frame = likelyFrameOf(window);
+    const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    const QRect client = fitted(wanted, minimum, frame, area);
+    window->resize(client.size());
+    // move() places the frame's corner.
+    window->move(client.topLeft() - QPoint(frame.left(), frame.top()));
+}
+
 QRect availableArea(const QWidget* near) {
     const QScreen* screen = near ? near->screen() : nullptr;
     if (!screen) screen = QGuiApplication::primaryScreen();

@@ -18,6 +18,11 @@ namespace kinmora::screen_fit {
 // top-left corner.
 QRect fitted(QSize wanted, QSize minimum, const QMargins& frame, const QRect& available);
 
+// Resizes `window` (a window that layouts size) to `wanted`, as far as the
+// free area of the screen of `near` lets it, never below its minimum size
+// hint, and centres it in that area.
+void fitToScreen(QWidget* window, const QWidget* near, QSize wanted);
+
 // The free area (without panels and docks) of the screen `near` is on, or of
 // the primary screen.
 QRect availableArea(const QWidget* near);

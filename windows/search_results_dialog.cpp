@@ -1,14 +1,12 @@
 // Positions are the dialog's classic layout in twips.
 #include "windows/search_results_dialog.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
 #include "data/name_search.h"
 #include "data/thai_collation.h"
-#include "windows/chart_window.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -26,8 +24,8 @@ QString trimSpaces(const QString& text) {
 
 }  // namespace
 
-SearchResultsDialog::SearchResultsDialog(ChartWindow& main)
-    : CommandDialog(main, QStringLiteral("SearchResultsDialog"), QStringLiteral("ชื่อ - สกุล"), 5205,
+SearchResultsDialog::SearchResultsDialog(QWidget* parent, const QStringList& hits)
+    : CommandDialog(parent, QStringLiteral("SearchResultsDialog"), QStringLiteral("ชื่อ - สกุล"), 5205,
                     2580),
       m_collator(ThaiCollation::collator()) {
     m_list = new QListWidget(this);
@@ -45,15 +43,9 @@ SearchResultsDialog::SearchResultsDialog(ChartWindow& main)
 
     connect(m_ok, &QPushButton::clicked, this, &SearchResultsDialog::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &SearchResultsDialog::cancel);
-    tool_window::centreOnScreen(this, main.widget());
-}
-
-void SearchResultsDialog::showModal(ChartWindow& main, const QStringList& hits) {
-    SearchResultsDialog dialog(main);
-    dialog.clear();
-    for (const QString& line : hits) dialog.addItem(line);
-    dialog.setCurrentRow(0);
-    dialog.exec();
+    for (const QString& line : hits) addItem(line);
+    setCurrentRow(0);
+    tool_window::centreOnScreen(this, parent);
 }
 
 QString SearchResultsDialog::nameOfHitLine(const QString& hitLine) {
@@ -96,24 +88,13 @@ void SearchResultsDialog::setCurrentRow(int row) {
 }
 
 void SearchResultsDialog::confirm() {
-    setCursor(Qt::WaitCursor);
     const QListWidgetItem* item = m_list->currentItem();
-    const QString name = nameOfHitLine(item ? item->text() : QString());
-    rebuildChart(name);
-    unsetCursor();
+    m_pickedName = nameOfHitLine(item ? item->text() : QString());
     done(QDialog::Accepted);
 }
 
 void SearchResultsDialog::cancel() {
-    m_main.setBusyCursor(false);
     done(QDialog::Rejected);
-}
-
-void SearchResultsDialog::closeEvent(QCloseEvent* event) {
-    // The close box ends the main window's hourglass too, or it would stay
-    // on until the next chart was built.
-    m_main.setBusyCursor(false);
-    QDialog::closeEvent(event);
 }
 
 }  // namespace kinmora

@@ -12,44 +12,38 @@ class QPushButton;
 
 namespace kinmora {
 
-class ChartWindow;
-
 class SearchResultsDialog : public CommandDialog {
     Q_OBJECT
 
 public:
-    explicit SearchResultsDialog(ChartWindow& main);
-
-    // What the toolbar's Search command calls once it has hits (with the busy
-    // cursor set): fills the list with `hits`, selects the first line and shows
-    // the dialog modally. Returns when the dialog has closed.
-    static void showModal(ChartWindow& main, const QStringList& hits);
+    // The list holds `hits` in Thai order, the first line selected.
+    SearchResultsDialog(QWidget* parent, const QStringList& hits);
 
     // The name part of a hit line: the text up to the first run of ten
     // spaces, without leading and trailing spaces ("" for an empty text).
     static QString nameOfHitLine(const QString& hitLine);
 
-    // the list: AddItem keeps the lines in Thai order without regard to case.
+    // The list keeps its lines in Thai order without regard to case.
     void clear();
     void addItem(const QString& line);
     QStringList lines() const;
-    // ListIndex: the selected line's position, -1 for none.
+    // The selected line's position, -1 for none.
     int currentRow() const;
     void setCurrentRow(int row);
 
-    // OK: rebuilds the chart around the selected line's name and closes.
+    // OK: keeps the selected line's name (see pickedName) and closes, accepted.
     void confirm();
-    // Cancel: restores the main window's cursor and closes.
+    // Cancel: closes, rejected.
     void cancel();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // The name of the line chosen with OK; "" before.
+    const QString& pickedName() const { return m_pickedName; }
 
 private:
     QCollator m_collator;
-    QListWidget* m_list = nullptr;    // the list
-    QPushButton* m_ok = nullptr;      // Command1
-    QPushButton* m_cancel = nullptr;  // Command2
+    QListWidget* m_list = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QString m_pickedName;
 };
 
 }  // namespace kinmora

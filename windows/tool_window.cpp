@@ -2,7 +2,7 @@
 // dialog over its parent as it would by default.
 #include "windows/tool_window.h"
 
-#include <QScrollArea>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
@@ -12,42 +12,66 @@
 namespace kinmora::tool_window {
 namespace {
 
-// At a large scale on a small screen a window can be larger than the screen:
-// its controls keep their designed places inside a scroll area instead of
-// falling off the bottom of the screen.
-void scrollIfTooLarge(QWidget* window, const QRect& area) {
+constexpr char kScaleProperty[] = "kinmoraDesignScale";
+
+QRect scaled(const QRect& r, double factor) {
+    const QPoint topLeft(qRound(r.x() * factor), qRound(r.y() * factor));
+    const QPoint end(qRound((r.x() + r.width()) * factor), qRound((r.y() + r.height()) * factor));
+    return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
+}
+
+void scaleFont(QWidget* widget, double factor) {
+    QFont font = widget->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
+    widget->setFont(font);
+}
+
+// At a large scale on a small screen a window can be larger than the screen's
+// free area: its whole design then shrinks by one factor, places, sizes and
+// fonts alike, so that it keeps its proportions and shows every control.
+void shrinkIfTooLarge(QWidget* window, const QRect& area) {
     const QSize design = window->size();
     const QSize room = area.size().shrunkBy(screen_fit::likelyFrameOf(window));
-    if (design.width() <= room.width() && design.height() <= room.height()) return;
-    auto* content = new QWidget;
-    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect place = child->geometry();
-        const bool hidden = child->isHidden();
-        child->setParent(content);
-        child->setGeometry(place);
-        child->setHidden(hidden);
-    }
-    content->setFixedSize(design);
-    auto* scroll = new QScrollArea(window);
-    scroll->setObjectName(QStringLiteral("screen_fit_scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    window->setFixedSize(design.boundedTo(room));
-    scroll->setGeometry(window->rect());
+    const double factor = std::min(
+        {1.0, double(room.width()) / design.width(), double(room.height()) / design.height()});
+    if (factor >= 1.0) return;
+    window->setProperty(kScaleProperty, factor);
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setGeometry(scaled(child->geometry(), factor));
+    // A font set on a control itself keeps its own size when the window's changes.
+    const QList<QWidget*> ownFonts = window->findChildren<QWidget*>();
+    scaleFont(window, factor);
+    for (QWidget* child : ownFonts)
+        if (child->testAttribute(Qt::WA_SetFont) &&
+            (child->font().resolveMask() & QFont::SizeResolved))
+            scaleFont(child, factor);
+    window->setFixedSize(scaled(QRect(QPoint(), design), factor).size());
 }
 
 }  // namespace
 
-void setUp(QWidget* window, double widthTwips, double heightTwips) {
+void setUp(QWidget* window) {
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     window->setWindowModality(Qt::ApplicationModal);
+}
+
+void setUp(QWidget* window, double widthTwips, double heightTwips) {
+    setUp(window);
     window->setFixedSize(twips::toPixels(widthTwips, heightTwips));
+}
+
+double scaleOf(const QWidget* window) {
+    const QVariant factor = window->property(kScaleProperty);
+    return factor.isValid() ? factor.toDouble() : 1.0;
 }
 
 void centreOnScreen(QWidget* window, const QWidget* near) {
     const QRect area = screen_fit::availableArea(near);
-    scrollIfTooLarge(window, area);
+    shrinkIfTooLarge(window, area);
     const QMargins frame = screen_fit::likelyFrameOf(window);
     // move() places the frame's corner.
     window->move(screen_fit::fitted(window->size(), window->size(), frame, area).topLeft() -
@@ -56,7 +80,7 @@ void centreOnScreen(QWidget* window, const QWidget* near) {
 
 void placeOnScreen(QWidget* window, const QWidget* near, double leftTwips, double topTwips) {
     const QRect area = screen_fit::availableArea(near);
-    scrollIfTooLarge(window, area);
+    shrinkIfTooLarge(window, area);
     const QPoint wanted =
         area.topLeft() + QPoint(twips::toPixelsX(leftTwips), twips::toPixelsY(topTwips));
     const QSize outer = window->size().grownBy(screen_fit::likelyFrameOf(window));

@@ -1,6 +1,6 @@
 // The main window as the user meets it: the layout rule, the side selector,
-// clicks on the chart, opening a file, each command over a small family and
-// the progress shown while a chart is built.
+// clicks on the chart, opening a file, each command over a small family, and
+// the entries and progress while work runs beside the window.
 #include "app/main_window.h"
 
 #include <QAction>
@@ -8,12 +8,16 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
 #include "app/chart_tree_widget.h"
+#include "app/command.h"
 #include "app/command_tool_bar.h"
 #include "app/family_session.h"
+#include "app/job_runner.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
 #include "data/family_file_error.h"
@@ -21,7 +25,6 @@
 #include "support/family_files.h"
 #include "support/file_patches.h"
 #include "support/modal_watcher.h"
-#include "windows/background_open.h"
 #include "windows/code_page_setting.h"
 #include "windows/particulars_dialog.h"
 #include "windows/search_results_dialog.h"
@@ -29,7 +32,6 @@
 
 using kinmora::ChartNode;
 using kinmora::ChartTreeWidget;
-using kinmora::FamilySession;
 using kinmora::MainWindow;
 using kinmora::testing::ModalWatcher;
 
@@ -70,7 +72,7 @@ bool isBusy(const MainWindow& window) {
 QString enabled(const MainWindow& window) {
     QString states;
     for (int i = 1; i <= kinmora::CommandToolBar::kEntries; ++i)
-        states += window.toolBar()->isButtonEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+        states += window.toolBar()->isEntryEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
     return states;
 }
 
@@ -78,6 +80,29 @@ QString enabled(const MainWindow& window) {
 QStringList looks(const MainWindow& window) {
     return {window.windowTitle(), describe(window.chartTree()).join(QLatin1Char('|')),
             window.statusPanels()->panelText(1), enabled(window)};
+}
+
+// Waits until the window's work has ended; false when it has not in 20 s.
+bool settled(const MainWindow& window) {
+    return QTest::qWaitFor([&] { return !window.jobs().isBusy(); }, 20000);
+}
+
+// Opens `path` and waits until its chart is shown; false when it was not opened.
+bool openAndWait(MainWindow& window, const QString& path) {
+    QSignalSpy opened(&window, &MainWindow::openFinished);
+    if (!window.openFile(path) || !QTest::qWaitFor([&] { return opened.size() > 0; }, 20000))
+        return false;
+    return opened.first().first().toBool() && settled(window);
+}
+
+// Charts `name` and waits for the chart.
+bool chartAndWait(MainWindow& window, const QString& name) {
+    return window.showChart(name) && settled(window);
+}
+
+// Runs the command keyed `key` as its toolbar entry does.
+void trigger(MainWindow& window, const char* key) {
+    window.command(QLatin1String(key))->action()->trigger();
 }
 
 // Where a node is on screen, for clicks; its ancestors must be expanded.
@@ -99,18 +124,9 @@ ModalWatcher::Action noteNameInto(QString& name) {
     };
 }
 
-// Counts the paint events of the widget it watches.
-struct PaintCounter : QObject {
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 }  // namespace
 
-class FrmMainTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
     kinmora::testing::FamilyFiles m_files;
@@ -127,20 +143,12 @@ class FrmMainTest : public QObject {
         auto window = shown();
         if (!window) return nullptr;
         const QString path = m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried);
-        if (!window->openFile(path)) return nullptr;
-        window->showChart(QStringLiteral("ก้อง"));
-        QCoreApplication::processEvents();
+        if (!openAndWait(*window, path) || !chartAndWait(*window, QStringLiteral("ก้อง")))
+            return nullptr;
         return window;
     }
 
 private slots:
-    void init() {
-        FamilySession& state = FamilySession::instance();
-        state.close();
-        state.lastSearch.clear();
-        state.pickedName.clear();
-    }
-
     // Outer sizes in twips: asked, then after the rule; the last is asked
     // while minimised, where the chart keeps its size until the window is restored.
     void layoutRule() {
@@ -172,7 +180,6 @@ private slots:
 
     // Text typed into the side selector, which Enter neither adds nor turns
     // into a choice, is no choice: the next chart is on the mother's side.
-    // (The chosen sides are the opening and the picture tests'.)
     void typedTextInTheSelectorGivesTheMothersSide() {
         auto window = openFamily();
         QVERIFY(window);
@@ -183,7 +190,7 @@ private slots:
         QCOMPARE(selector->currentIndex(), -1);
         QCOMPARE(selector->currentText(), QStringLiteral(" แสดงญาติฝ่ายบิดาx"));
         QCOMPARE(selector->count(), 2);
-        window->showChart(QStringLiteral("ก้อง"));
+        QVERIFY(chartAndWait(*window, QStringLiteral("ก้อง")));
         QCOMPARE(describe(window->chartTree()).mid(0, 3),
                  (QStringList{"0 Root no upper noupper", "1 M1 มาลี female", "2 M2 สมชาย husband"}));
     }
@@ -198,58 +205,84 @@ private slots:
             {"?", Kind::Unknown, false},       {"สมชาย", Kind::Person, true},
             {"มาลี", Kind::Spouse, true},       {"?", Kind::Person, true},
             {"upper", Kind::Spouse, true}};
-        for (const auto& [text, kind, enabled] : cases) {
+        for (const auto& [text, kind, offered] : cases) {
             auto window = shown();
             QVERIFY(window);
-            window->addNode(ChartNode{"Root", "upper", "upper", {}, Kind::RootUpper});
-            window->addNode(ChartNode{"M1", QString::fromUtf8(text), "male", "Root", kind});
-            window->chartTree()->expandAll();
-            for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
-                window->setToolbarButtonEnabled(index, !enabled);
+            ChartTreeWidget* tree = window->chartTree();
+            tree->addNode(ChartNode{"Root", "upper", "upper", {}, Kind::RootUpper});
+            tree->addNode(ChartNode{"M1", QString::fromUtf8(text), "male", "Root", kind});
+            tree->addNode(ChartNode{"M2", QStringLiteral("ก้อง"), "male", "Root", Kind::Person});
+            tree->expandAll();
+            // From the opposite state: a person's node offers both, the root neither.
+            click(*window, offered ? QStringLiteral("Root") : QStringLiteral("M2"));
+            QCOMPARE(window->refreshOffered(), !offered);
             click(*window, QStringLiteral("M1"));
-            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kRefreshEntry), enabled);
-            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kNoteEntry), enabled);
-            window->chartTree()->setCurrentItem(window->chartTree()->node(QStringLiteral("Root")));
-            QVERIFY(!window->toolBar()->isButtonEnabled(Bar::kRefreshEntry));
-            QTest::keyClick(window->chartTree(), Qt::Key_Down);
-            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kNoteEntry), enabled);
+            QCOMPARE(window->toolBar()->isEntryEnabled(Bar::kRefreshEntry), offered);
+            QCOMPARE(window->toolBar()->isEntryEnabled(Bar::kNoteEntry), offered);
+            tree->setCurrentItem(tree->node(QStringLiteral("Root")));
+            QVERIFY(!window->toolBar()->isEntryEnabled(Bar::kRefreshEntry));
+            QTest::keyClick(tree, Qt::Key_Down);
+            QCOMPARE(window->toolBar()->isEntryEnabled(Bar::kNoteEntry), offered);
         }
     }
 
     // A file is read beside the window: it keeps answering, no command can
-    // start meanwhile, and Esc cancels at once, leaving the open file, chart,
-    // caption, buttons and panel 1 as they were. (A read that fails leaves
-    // them so too: see aFileThatCannotBeOpenedChangesNothing.)
-    void readingKeepsTheWindowAnsweringAndEscCancelsIt() {
+    // start meanwhile, and Esc or the status bar's ยกเลิก cancels at once,
+    // leaving the open file, chart, caption, entries and panel 1 as they were.
+    void readingKeepsTheWindowAnsweringAndCancelsByEscOrButton() {
+        for (const bool byButton : {false, true}) {
+            auto window = openFamily();
+            QVERIFY(window && QTest::qWaitForWindowActive(window.get()));  // Esc goes to it
+            const QStringList before = looks(*window);
+            window->setReaderProgram(m_files.writeScript(QStringLiteral("stuck"), "exec sleep 60"));
+            const QString path = m_files.path(QStringLiteral("family.mdb"));
+            int ticks = 0;
+            QString entriesWhileReading;
+            QString statusWhileReading;
+            QTimer ticker;
+            connect(&ticker, &QTimer::timeout, [&] {
+                ++ticks;
+                entriesWhileReading = enabled(*window);
+                statusWhileReading = window->statusPanels()->panelText(1);
+            });
+            ticker.start(50);
+            auto* cancel =
+                window->statusPanels()->findChild<QPushButton*>(QStringLiteral("cancelJob"));
+            QVERIFY(cancel);
+            QTimer::singleShot(500, window.get(), [&] {
+                if (byButton)
+                    QTest::mouseClick(cancel, Qt::LeftButton);
+                else
+                    QTest::keyClick(window.get(), Qt::Key_Escape);
+            });
+            QSignalSpy finished(window.get(), &MainWindow::openFinished);
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(window->openFile(path));
+            QVERIFY(finished.wait(5000));
+            QVERIFY(timer.elapsed() < 1500);
+            QCOMPARE(finished.first().first().toBool(), false);
+            QVERIFY(ticks >= 5);
+            QCOMPARE(entriesWhileReading, QStringLiteral("01000100"));  // separators aside
+            QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
+            QVERIFY(!window->jobs().isBusy() && !cancel->isVisible());
+            QCOMPARE(looks(*window), before);
+            QCOMPARE(window->session().filePath(), path);
+        }
+    }
+
+    // Closing the window while a file is read stops the read and ends cleanly.
+    void closingDuringAReadStopsIt() {
         auto window = openFamily();
-        QVERIFY(window && QTest::qWaitForWindowActive(window.get()));  // Esc goes to it
-        const QStringList before = looks(*window);
-        kinmora::ReadOptions options;
-        options.readerProgram = m_files.writeScript(QStringLiteral("stuck"), "exec sleep 60");
-        const QString path = m_files.path(QStringLiteral("family.mdb"));
-        int ticks = 0;
-        QString buttonsWhileReading;
-        QString statusWhileReading;
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&] {
-            ++ticks;
-            buttonsWhileReading = enabled(*window);
-            statusWhileReading = window->statusPanels()->panelText(1);
-        });
-        ticker.start(50);
-        QTimer::singleShot(500, window.get(),
-                           [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+        QVERIFY(window);
+        window->setReaderProgram(m_files.writeScript(QStringLiteral("stuck"), "exec sleep 60"));
+        QVERIFY(window->openFile(m_files.path(QStringLiteral("family.mdb"))));
+        QVERIFY(window->jobs().isBusy());
         QElapsedTimer timer;
         timer.start();
-        QVERIFY_THROWS_EXCEPTION(kinmora::ReadCancelled,
-                                 kinmora::BackgroundOpen::run(*window, path, options));
-        QVERIFY(timer.elapsed() < 1500);
-        QVERIFY(ticks >= 5);
-        QCOMPARE(buttonsWhileReading, QStringLiteral("00000000"));
-        QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
-        QVERIFY(!kinmora::BackgroundOpen::running());
-        QCOMPARE(looks(*window), before);
-        QCOMPARE(FamilySession::instance().filePath, path);
+        window->close();
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(!window->jobs().isBusy() && !window->session().isOpen());
     }
 
     // The code page chosen in the "more" menu reads the file again and is
@@ -261,24 +294,23 @@ private slots:
             "1," + kinmora::testing::asLatin1Bytes(QStringLiteral("François,Lefèvre")) +
                 ",1,,,0,,0,0\n2,Anna,,0,,,0,,0,0\n");
         kinmora::testing::setHeaderCodePage(path, 1252);
-        const auto name = [] {
-            kinmora::RecordSet& rs = FamilySession::instance().persons();
-            rs.findFirst(kinmora::criteria::codeEquals(1));
-            return rs.field(QStringLiteral("name")).toText();
-        };
         const QString thai =
             QString::fromStdString(kinmora::testing::asLatin1Bytes(QStringLiteral("François")));
         for (int round = 0; round < 2; ++round) {
             auto window = shown();
-            QVERIFY(window && window->openFile(path));
+            QVERIFY(window && openAndWait(*window, path));
+            const auto name = [&] {
+                kinmora::RecordSet& rs = window->session().persons();
+                rs.findFirst(kinmora::criteria::codeEquals(1));
+                return rs.field(QStringLiteral("name")).toText();
+            };
             if (round == 0) {
                 QCOMPARE(name(), QStringLiteral("François"));
-                QMenu* more = window->toolBar()->moreMenu();
-                auto* thaiChoice = more->findChild<QAction*>(QStringLiteral("code-page-874"));
-                QVERIFY(thaiChoice);
-                emit more->aboutToShow();
+                QAction* thaiChoice = window->command(QStringLiteral("code-page-874"))->action();
                 QVERIFY(thaiChoice->isEnabled() && !thaiChoice->isChecked());
                 thaiChoice->trigger();
+                QVERIFY(settled(*window));
+                QVERIFY(thaiChoice->isChecked());
             }
             QCOMPARE(name(), thai);
             QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [latin]"));
@@ -290,21 +322,18 @@ private slots:
     // their state, and a later "refresh" has nobody to redraw around.
     void focusPicksNoNode() {
         using Bar = kinmora::CommandToolBar;
-        const std::pair<Qt::FocusReason, bool> cases[] = {{Qt::TabFocusReason, false},
-                                                          {Qt::ActiveWindowFocusReason, true}};
-        for (const auto& [reason, enabled] : cases) {
+        for (const auto reason : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
             auto window = openFamily();
             QVERIFY(window);
-            for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
-                window->setToolbarButtonEnabled(index, enabled);
             window->sideSelector()->setFocus();
             const QStringList chart = describe(window->chartTree());
             window->chartTree()->setFocus(reason);
             QVERIFY(window->chartTree()->hasFocus());
-            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kRefreshEntry), enabled);
-            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kNoteEntry), enabled);
+            QVERIFY(!window->toolBar()->isEntryEnabled(Bar::kRefreshEntry));
+            QVERIFY(!window->toolBar()->isEntryEnabled(Bar::kNoteEntry));
             ModalWatcher watcher;
-            window->toolbarButtonClick(QStringLiteral("refresh"));
+            trigger(*window, "refresh");
+            QVERIFY(settled(*window));
             QVERIFY(watcher.seen().isEmpty());  // no "NOT FOUND" for the root's text
             QCOMPARE(describe(window->chartTree()), chart);
         }
@@ -322,17 +351,16 @@ private slots:
             ChartTreeWidget* tree = window->chartTree();
             click(*window, QLatin1String(selected));
             const QString picked = tree->node(QLatin1String(selected))->text(0);
-            if (rebuild) window->showChart(QStringLiteral("ก้อง"));
+            if (rebuild) QVERIFY(chartAndWait(*window, QStringLiteral("ก้อง")));
             QTreeWidgetItem* const current = tree->currentItem();
-            FamilySession::instance().pickedName = QStringLiteral("before");
+            window->session().setPickedName(QStringLiteral("before"));
             QString noteName;
             ModalWatcher watcher(noteNameInto(noteName));
             const QPoint over = centreOf(*window, QStringLiteral("M2"));
             QTest::mousePress(tree->viewport(), Qt::RightButton, {}, over);
             QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, over);
             QCOMPARE(noteName, shown ? picked : QString());
-            QCOMPARE(FamilySession::instance().pickedName,
-                     shown ? picked : QStringLiteral("before"));
+            QCOMPARE(window->session().pickedName(), shown ? picked : QStringLiteral("before"));
             QCOMPARE(tree->currentItem(), current);
             QVERIFY(!isBusy(*window));
         }
@@ -345,12 +373,13 @@ private slots:
         auto window = shown();
         QVERIFY(window);
         QCOMPARE(looks(*window), (QStringList{"Kinmora", "", "ไม่มีข้อมูล", "11000111"}));
-        QVERIFY(window->openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
+        QVERIFY(
+            openAndWait(*window, m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried)));
         QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [family]"));
         QCOMPARE(enabled(*window), QStringLiteral("11100111"));
         // ก้อง is first in name order and stands alone on the father's side.
         QCOMPARE(describe(window->chartTree()).first(), QStringLiteral("0 Root upper upper"));
-        window->showChart(QStringLiteral("ก้อง"));
+        QVERIFY(chartAndWait(*window, QStringLiteral("ก้อง")));
         QCoreApplication::processEvents();
         ChartTreeWidget* tree = window->chartTree();
         QCOMPARE(describe(tree), (QStringList{"0 Root upper upper", "1 M1 สมชาย male",
@@ -371,16 +400,16 @@ private slots:
                 busyDuringMessage = isBusy(*window);
                 ModalWatcher::reject(dialog);
             });
-            window->showChart(QStringLiteral("ไม่มีใคร"));
+            QVERIFY(chartAndWait(*window, QStringLiteral("ไม่มีใคร")));
             QCOMPARE(watcher.seen().size(), 1);
             QCOMPARE(watcher.seen().first().text, QStringLiteral("NOT FOUND"));
             QCOMPARE(watcher.seen().first().title, QStringLiteral("Kinmora"));
         }
         QVERIFY(busyDuringMessage && !isBusy(*window));
         QCOMPARE(looks(*window), before);
-        window->toolbarButtonClick(QStringLiteral("exit"));
+        trigger(*window, "exit");
         QVERIFY(!window->isVisible());
-        QVERIFY(!FamilySession::instance().isOpen());
+        QVERIFY(!window->session().isOpen());
     }
 
     void refreshRedrawsAroundTheSelectedNodeAndNoteShowsThePersonPickedLast() {
@@ -388,14 +417,15 @@ private slots:
         QVERIFY(window);
         ChartTreeWidget* tree = window->chartTree();
         click(*window, QStringLiteral("M3"));
-        window->toolbarButtonClick(QStringLiteral("refresh"));
-        QCOMPARE(FamilySession::instance().pickedName, QStringLiteral("มาลี"));
+        trigger(*window, "refresh");
+        QVERIFY(settled(*window));
+        QCOMPARE(window->session().pickedName(), QStringLiteral("มาลี"));
         QCOMPARE(describe(tree).mid(1, 3),
                  (QStringList{"1 M1 มาลี cfemale", "2 M2 สมชาย husband", "3 M3 ก้อง male"}));
         QCOMPARE(tree->currentItem(), nullptr);
         QString noteName;
         ModalWatcher note(noteNameInto(noteName));
-        window->toolbarButtonClick(QStringLiteral("note"));
+        trigger(*window, "note");
         QCOMPARE(noteName, QStringLiteral("มาลี"));
         QVERIFY(!isBusy(*window));
     }
@@ -426,7 +456,9 @@ private slots:
         };
         {
             ModalWatcher search(answer(QStringLiteral("ใจดี")));
-            window->toolbarButtonClick(QStringLiteral("Search"));
+            trigger(*window, "Search");
+            QVERIFY(QTest::qWaitFor([&] { return search.seen().size() == 2; }, 10000));
+            QVERIFY(settled(*window));
             QCOMPARE(search.classNames(),
                      (QStringList{"QInputDialog", "kinmora::SearchResultsDialog"}));
         }
@@ -436,18 +468,19 @@ private slots:
         QVERIFY(!isBusy(*window));
         {
             ModalWatcher none(answer(QStringLiteral("ใจร้าย")));
-            window->toolbarButtonClick(QStringLiteral("Search"));
+            trigger(*window, "Search");
+            QVERIFY(QTest::qWaitFor([&] { return none.seen().size() == 2; }, 10000));
             QCOMPARE(offered, QStringLiteral("ใจดี"));
             QCOMPARE(none.classNames(), (QStringList{"QInputDialog", "QMessageBox"}));
             QCOMPARE(none.seen().last().text, QStringLiteral("NOT FOUND"));
-            QVERIFY(!isBusy(*window));
+            QVERIFY(QTest::qWaitFor([&] { return !isBusy(*window); }, 5000));
         }
         {
             ModalWatcher cancel;
-            window->toolbarButtonClick(QStringLiteral("Search"));
+            trigger(*window, "Search");
             QCOMPARE(cancel.classNames(), QStringList{"QInputDialog"});
         }
-        QVERIFY(FamilySession::instance().lastSearch.isEmpty());
+        QVERIFY(window->session().lastSearch().isEmpty());
     }
 
     // A file that cannot be opened is named in a message with the reason;
@@ -458,45 +491,44 @@ private slots:
         auto window = openFamily();
         QVERIFY(window);
         const QStringList before = looks(*window);
-        kinmora::FamilyDatabase* database = &FamilySession::instance().database();
+        kinmora::FamilyDatabase* database = &window->session().database();
         const std::pair<const char*, const char*> cases[] = {
             {"absent.mdb", "ไม่พบแฟ้มนี้"},
             {"family.txt", ".MDB"},
             {"broken.mdb", "not an Access database"}};
         for (const auto& [file, reason] : cases) {
             ModalWatcher watcher;
-            QVERIFY(!window->openFile(m_files.path(QLatin1String(file))));
+            QSignalSpy finished(window.get(), &MainWindow::openFinished);
+            bool failed = false;
+            QVERIFY(window->openFile(m_files.path(QLatin1String(file)), [&] { failed = true; }));
+            QVERIFY(finished.size() == 1 || finished.wait(10000));
+            QVERIFY(failed && !finished.first().first().toBool());
             QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
             QCOMPARE(watcher.seen().first().text,
                      QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: ") + QLatin1String(file));
             QVERIFY(watcher.seen().first().informativeText.contains(QString::fromUtf8(reason)));
             QCOMPARE(looks(*window), before);
-            QCOMPARE(&FamilySession::instance().database(), database);
+            QCOMPARE(&window->session().database(), database);
         }
     }
 
-    // A chart is built without returning to the event loop: the status bar is
-    // repainted by hand now and then, not once for every node.
-    void progressRepaintsWhileBuilding() {
-        auto window = shown();
+    // A rebuild leaves the chart and every entry as they were while it runs:
+    // no command starts in the middle of one, and the entries come back.
+    void entriesAreOffWhileAChartIsBuilt() {
+        auto window = openFamily();
         QVERIFY(window);
-        PaintCounter paints;
-        window->statusPanels()->installEventFilter(&paints);
-        window->addNode(ChartNode{"Root", "upper", "upper", {}});
-        QString parent = QStringLiteral("Root");
-        for (int i = 1; i <= 20000; ++i) {
-            const QString key = QStringLiteral("M%1").arg(i);
-            window->addNode(ChartNode{key, QStringLiteral("คน %1").arg(i), "male",
-                                      i % 50 == 1 ? QStringLiteral("Root") : parent});
-            if (i % 50 == 1) parent = key;
-            if (i % 500 == 0) window->makeVisible(key);
-            window->setStatusText(QStringLiteral(" โปรดรอสักครู่ %1").arg(i));
-        }
-        QVERIFY2(paints.count >= 1 && paints.count <= 100,
-                 qPrintable(QString::number(paints.count)));
-        QCOMPARE(window->statusPanels()->panelText(1), QStringLiteral(" โปรดรอสักครู่ 20000"));
+        click(*window, QStringLiteral("M3"));
+        QCOMPARE(enabled(*window), QStringLiteral("11111111"));
+        QVERIFY(window->showChart(QStringLiteral("มาลี")));
+        QCOMPARE(enabled(*window), QStringLiteral("01000100"));
+        QVERIFY(!window->toolBar()->isEntryEnabled(kinmora::CommandToolBar::kMoreEntry));
+        QVERIFY(!window->showChart(QStringLiteral("ก้อง")));  // one job at a time
+        QVERIFY(settled(*window));
+        QCOMPARE(enabled(*window), QStringLiteral("11111111"));
+        QVERIFY(window->toolBar()->isEntryEnabled(kinmora::CommandToolBar::kMoreEntry));
+        QCOMPARE(window->chartTree()->centreName(), QStringLiteral("มาลี"));
     }
 };
 
-QTEST_MAIN(FrmMainTest)
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -1,32 +1,35 @@
-// The commands of the "more" menu: where they sit and when they are offered,
+// The commands of the "เพิ่มเติม" menu: where they sit and when they are offered,
 // the relation sentence, the chart as a picture printed and saved, and
 // exports that run beside a live window, can be stopped and say why they failed.
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
-#include "app/export_commands.h"
+#include "app/csv_command.h"
 #include "app/family_session.h"
+#include "app/gedcom_command.h"
+#include "app/job_runner.h"
 #include "app/living_choice.h"
 #include "app/main_window.h"
-#include "app/picture_commands.h"
+#include "app/print_command.h"
 #include "app/relation_command.h"
+#include "app/save_picture_command.h"
 #include "app/side_selector.h"
+#include "app/site_command.h"
 #include "family_generator.h"
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
 #include "support/process_runner.h"
 #include "windows/relation_dialog.h"
 
-using kinmora::ExportCommands;
+using kinmora::CsvCommand;
 using kinmora::FamilyDatabase;
-using kinmora::FamilySession;
 using kinmora::RelationDialog;
 using kinmora::testing::ModalWatcher;
 
@@ -50,11 +53,6 @@ QString pdfText(const QString& path) {
         .out;
 }
 
-// Answers message boxes; leaves the progress dialog to the export.
-void answerMessages(QWidget* window) {
-    if (!qobject_cast<QProgressDialog*>(window)) ModalWatcher::reject(window);
-}
-
 // The message boxes the watcher met.
 QList<ModalWatcher::Seen> messages(const ModalWatcher& watcher) {
     QList<ModalWatcher::Seen> boxes;
@@ -70,46 +68,44 @@ class MoreMenuTest : public QObject {
 
 private slots:
     void init() {
-        FamilySession::instance().close();
         m_window = std::make_unique<kinmora::MainWindow>();
-        m_relation = m_window->findChild<kinmora::RelationCommand*>();
-        m_pictures = m_window->findChild<kinmora::PictureCommands*>();
-        m_exports = m_window->findChild<ExportCommands*>();
-        QVERIFY(m_relation && m_pictures && m_exports);
+        m_relation = command<kinmora::RelationCommand>("relation");
+        m_print = command<kinmora::PrintCommand>("printChart");
+        m_save = command<kinmora::SavePictureCommand>("saveChartPicture");
+        m_gedcom = command<kinmora::GedcomCommand>("saveGedcom");
+        m_csv = command<CsvCommand>("saveCsv");
+        m_site = command<kinmora::SiteCommand>("saveSite");
+        QVERIFY(m_relation && m_print && m_save && m_gedcom && m_csv && m_site);
     }
-    void cleanup() {
-        m_window.reset();
-        FamilySession::instance().close();
-    }
+    void cleanup() { m_window.reset(); }
 
     // An open file offers the exports, a chart shown the pictures and the relation.
     void commandsAreOfferedWhenTheyCanRun() {
         QMenu* menu = m_window->toolBar()->moreMenu();
-        const QList<QAction*> commands = {m_relation->action(),        m_pictures->printAction(),
-                                          m_pictures->previewAction(), m_pictures->saveAction(),
-                                          m_exports->gedcomAction(),   m_exports->csvAction(),
-                                          m_exports->siteAction()};
+        const QList<QAction*> commands = {
+            m_relation->action(), m_print->action(),  m_window->command("previewChart")->action(),
+            m_save->action(),     m_gedcom->action(), m_csv->action(),
+            m_site->action()};
         for (QAction* command : commands) QVERIFY(menu->actions().contains(command));
         const auto offered = [&] {
-            emit menu->aboutToShow();
             QString states;
             for (QAction* action : commands)
                 states += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
             return states;
         };
         QCOMPARE(offered(), QStringLiteral("0000000"));
-        QVERIFY(!m_pictures->saveTo(m_files.path(QStringLiteral("none.pdf"))));
-        QVERIFY(!QFile::exists(m_files.path(QStringLiteral("none.pdf"))));
-        open(kFamily);
-        QCOMPARE(offered(), QStringLiteral("0000111"));
-        m_window->showChart(QStringLiteral("สมชาย"));
+        open(kFamily);  // which charts its first person
+        QCOMPARE(offered(), QStringLiteral("1111111"));
+        QVERIFY(m_window->showChart(QStringLiteral("สมชาย")));
+        QCOMPARE(offered(), QStringLiteral("0000000"));  // nothing runs beside a chart job
+        QVERIFY(settled());
         QCOMPARE(offered(), QStringLiteral("1111111"));
     }
 
     void relationAnswersForTheSelectedPersonAndAnyoneChosenInTheFamilyOpen() {
         open(kFamily);
-        m_window->showChart(QStringLiteral("สมชาย"));
-        QCOMPARE(m_relation->centreName(), QStringLiteral("สมชาย"));
+        chart(QStringLiteral("สมชาย"));
+        QCOMPARE(m_window->chartTree()->centreName(), QStringLiteral("สมชาย"));
         QStringList answers;
         const QStringList seen = ask(QStringLiteral("แก้ว"), [&](RelationDialog* dialog) {
             answers << dialog->answer() << QString::number(dialog->shownCount());
@@ -141,54 +137,54 @@ private slots:
         open(
             "1,ทองดี,,1,1900-01-01,,0,,0,0\n2,สมชาย,,1,1930-03-01,,0,,1,0\n"
             "3,สมศักดิ์,,1,1920-03-01,,0,,1,0\n");
-        m_window->showChart(QStringLiteral("สมชาย"));
+        chart(QStringLiteral("สมชาย"));
         ask(QStringLiteral("สมศักดิ์"), read);
         QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น พี่ชาย ต่างแม่ ของ สมชาย"));
     }
 
     void printedAndSavedPicturesAreTheChartShown() {
-        QVERIFY(
-            m_window->openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, "2,4,1\n")));
-        m_window->showChart(QStringLiteral("แก้ว"));
+        open(kFamily);
+        chart(QStringLiteral("แก้ว"));
         // A side chosen after the build changes nothing until the next build.
         m_window->sideSelector()->setCurrentIndex(1);
 
         const QString svg = m_files.path(QStringLiteral("chart.svg"));
-        QVERIFY(m_pictures->saveTo(svg));
+        QVERIFY(save(svg));
         QVERIFY(fileText(svg).contains(QStringLiteral("สมชาย ใจดี")));
         QVERIFY(!fileText(svg).contains(QStringLiteral("no upper")));
         const QString png = m_files.path(QStringLiteral("chart.png"));
-        QVERIFY(m_pictures->saveTo(png));
+        QVERIFY(save(png));
         QCOMPARE(qRound(QImage(png).dotsPerMeterX() * 0.0254), 150);
 
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
+        auto printer = std::make_shared<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
         const QString printed = m_files.path(QStringLiteral("printed.pdf"));
-        printer.setOutputFileName(printed);
-        QVERIFY(m_pictures->printTo(printer));
+        printer->setOutputFileName(printed);
+        QSignalSpy printedSpy(m_print, &kinmora::PictureCommand::finished);
+        m_print->printTo(printer);
+        QVERIFY(printedSpy.wait(20000) && printedSpy.first().first().toBool());
         const QString text = pdfText(printed);
         QVERIFY2(text.startsWith(QStringLiteral("upper")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("แก้ว")));
 
         // After a build on the mother's side, the pictures follow it.
-        m_window->showChart(QStringLiteral("แก้ว"));
+        chart(QStringLiteral("แก้ว"));
         const QString pdf = m_files.path(QStringLiteral("mother.pdf"));
-        QVERIFY(m_pictures->saveTo(pdf));
+        QVERIFY(save(pdf));
         QVERIFY(pdfText(pdf).startsWith(QStringLiteral("no upper")));
     }
 
     void anExportRunsWhileTheWindowStaysAlive() {
         openLargeFamily();
         const QString path = m_files.path("large.ged");
-        ModalWatcher watcher(&answerMessages);
-        QSignalSpy finished(m_exports, &ExportCommands::exportFinished);
+        ModalWatcher watcher;
+        QSignalSpy finished(m_gedcom, &kinmora::ExportCommand::exportFinished);
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
         ticker.start(5);
-        m_exports->saveGedcom(path);
-        emit m_window->toolBar()->moreMenu()->aboutToShow();
-        QVERIFY(!m_exports->gedcomAction()->isEnabled());  // one export at a time
+        m_gedcom->saveTo(path);
+        QVERIFY(!m_gedcom->action()->isEnabled());  // one piece of work at a time
         QVERIFY(finished.wait(60000));
         QCOMPARE(finished.at(0).at(0).toString(), QString());
         QVERIFY2(ticks >= 3, "the event loop stood still during the export");
@@ -203,12 +199,10 @@ private slots:
     void cancellingAnExportLeavesTheFilesAsTheyWere() {
         openLargeFamily();
         const QString family = m_files.writeFile("large-family.csv", "old");
-        ModalWatcher watcher(&answerMessages);
-        QSignalSpy finished(m_exports, &ExportCommands::exportFinished);
-        m_exports->saveCsv(family, ExportCommands::marriedPathFor(family));
-        auto* progress = m_window->findChild<QProgressDialog*>();
-        QVERIFY(progress);
-        auto* cancel = progress->findChild<QPushButton*>();
+        ModalWatcher watcher;
+        QSignalSpy finished(m_csv, &kinmora::ExportCommand::exportFinished);
+        m_csv->saveTo(family, CsvCommand::marriedPathFor(family));
+        auto* cancel = m_window->findChild<QPushButton*>(QStringLiteral("cancelJob"));
         QVERIFY(cancel);
         cancel->click();
         QVERIFY(finished.wait(60000));
@@ -219,10 +213,10 @@ private slots:
     }
 
     void aFailedExportIsShownWithItsReason() {
-        QVERIFY(m_window->openFile(m_files.write("small.mdb", kFamily)));
-        ModalWatcher watcher(&answerMessages);
-        QSignalSpy finished(m_exports, &ExportCommands::exportFinished);
-        m_exports->saveGedcom(m_files.path("no/such/folder/family.ged"));
+        open(kFamily);
+        ModalWatcher watcher;
+        QSignalSpy finished(m_gedcom, &kinmora::ExportCommand::exportFinished);
+        m_gedcom->saveTo(m_files.path("no/such/folder/family.ged"));
         QVERIFY(finished.wait(60000));
         QVERIFY(finished.at(0).at(0).toString().contains(QLatin1String("cannot be written")));
         QTRY_COMPARE(messages(watcher).size(), 1);
@@ -233,17 +227,19 @@ private slots:
     // The living (born 1930 and later, not marked dead) keep their dates out
     // of a copy saved with "names"; the website is written whole into its folder.
     void savedCopiesLeaveOutTheLivingWhenAsked() {
-        QVERIFY(m_window->openFile(m_files.write("small.mdb", kFamily)));
-        ModalWatcher watcher(&answerMessages);
-        QSignalSpy finished(m_exports, &ExportCommands::exportFinished);
-        m_exports->saveGedcom(m_files.path("names.ged"), kinmora::LivingDetails::Names);
-        QVERIFY(finished.wait(60000));
-        m_exports->saveSite(m_files.path("site"));
-        QVERIFY(finished.wait(60000));
-        QCOMPARE(finished.at(1).at(0).toString(), QString());
-        const QString gedcom = fileText(m_files.path("names.ged"));
-        QVERIFY(gedcom.contains(QLatin1String("1 JAN 1900")));
-        QVERIFY(!gedcom.contains(QLatin1String("1960")));
+        open(kFamily);
+        ModalWatcher watcher;
+        QSignalSpy gedcom(m_gedcom, &kinmora::ExportCommand::exportFinished);
+        m_gedcom->saveTo(m_files.path("names.ged"), kinmora::LivingDetails::Names);
+        QVERIFY(gedcom.wait(60000));
+        QCOMPARE(gedcom.at(0).at(0).toString(), QString());
+        QSignalSpy site(m_site, &kinmora::ExportCommand::exportFinished);
+        m_site->saveTo(m_files.path("site"));
+        QVERIFY(site.wait(60000));
+        QCOMPARE(site.at(0).at(0).toString(), QString());
+        const QString text = fileText(m_files.path("names.ged"));
+        QVERIFY(text.contains(QLatin1String("1 JAN 1900")));
+        QVERIFY(!text.contains(QLatin1String("1930")) && !text.contains(QLatin1String("1960")));
         QVERIFY(QFile::exists(m_files.path("site/index.html")));
         const QString data = fileText(m_files.path("site/data/family.js"));
         QVERIFY(data.contains(QStringLiteral("แก้ว")));
@@ -251,11 +247,13 @@ private slots:
         QVERIFY(!data.contains(QStringLiteral("2503")));       // แก้ว, born 1960
         QTRY_COMPARE(messages(watcher).size(), 2);
         QVERIFY(messages(watcher)[1].text.startsWith(QStringLiteral("สร้างเว็บไซต์ครอบครัวแล้ว")));
-        m_window->showChart(QStringLiteral("สมชาย"));
-        QVERIFY(m_pictures->saveTo(m_files.path("names.pdf"), kinmora::LivingDetails::Names));
-        const QString picture = pdfText(m_files.path("names.pdf"));
-        QVERIFY(picture.contains(QStringLiteral("01/01/2443")));  // ทองดี, born 1900
-        QVERIFY(!picture.contains(QStringLiteral("2473")));       // สมชาย, born 1930
+        chart(QStringLiteral("สมชาย"));
+        const QString pdf = m_files.path("names.pdf");
+        QSignalSpy saved(m_save, &kinmora::PictureCommand::finished);
+        m_save->saveTo(pdf, kinmora::LivingDetails::Names);
+        QVERIFY(saved.wait(20000) && saved.first().first().toBool());
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("01/01/2443")));
+        QVERIFY(!pdfText(pdf).contains(QStringLiteral("2473")));  // สมชาย, born 1930
     }
 
     void theLivingQuestionOffersBothAndAWayOut() {
@@ -278,25 +276,44 @@ private slots:
 
     void theMarriedTableGoesBesideTheFamilyTable() {
         for (const char* family : {"/a/smith-family.csv", "/a/smith.csv", "/a/smith"})
-            QCOMPARE(ExportCommands::marriedPathFor(QLatin1String(family)),
+            QCOMPARE(CsvCommand::marriedPathFor(QLatin1String(family)),
                      QStringLiteral("/a/smith-married.csv"));
     }
 
 private:
+    template <typename C>
+    C* command(const char* key) const {
+        return qobject_cast<C*>(m_window->command(QLatin1String(key)));
+    }
     void open(const char* family) {
-        FamilySession::instance().setDatabase(FamilyDatabase::open(
+        QSignalSpy opened(m_window.get(), &kinmora::MainWindow::openFinished);
+        QVERIFY(m_window->openFile(
             m_files.write(QStringLiteral("f%1.mdb").arg(++m_opened), family, "2,4,1\n")));
+        QVERIFY(opened.wait(20000) && opened.first().first().toBool());
+        QVERIFY(settled());
     }
     void openLargeFamily() {
         const auto family = kinmora::bench::generateFamily(5000);
+        QSignalSpy opened(m_window.get(), &kinmora::MainWindow::openFinished);
         QVERIFY(m_window->openFile(m_files.writeTables(
             "large.mdb", {{"family", family.familyCsv}, {"married", family.marriedCsv}})));
+        QVERIFY(opened.wait(60000) && opened.first().first().toBool());
+        QVERIFY(settled());
+    }
+    bool settled() const {
+        return QTest::qWaitFor([&] { return !m_window->jobs().isBusy(); }, 20000);
+    }
+    void chart(const QString& name) { QVERIFY(m_window->showChart(name) && settled()); }
+    bool save(const QString& path) {
+        QSignalSpy saved(m_save, &kinmora::PictureCommand::finished);
+        m_save->saveTo(path);
+        return (!saved.isEmpty() || saved.wait(20000)) && saved.first().first().toBool();
     }
 
     // Opens the "more" menu, which enables the command, and chooses it.
     void choose() {
-        emit m_window->toolBar()->moreMenu()->aboutToShow();
         m_relation->action()->trigger();
+        QVERIFY(settled());
     }
 
     // Selects the node of `name` and runs the relation command, handing its
@@ -310,6 +327,7 @@ private:
             ModalWatcher::reject(window);
         });
         choose();
+        QTest::qWaitFor([&] { return !watcher.seen().isEmpty(); }, 5000);
         return watcher.classNames();
     }
 
@@ -317,8 +335,11 @@ private:
     int m_opened = 0;
     std::unique_ptr<kinmora::MainWindow> m_window;
     kinmora::RelationCommand* m_relation = nullptr;
-    kinmora::PictureCommands* m_pictures = nullptr;
-    ExportCommands* m_exports = nullptr;
+    kinmora::PrintCommand* m_print = nullptr;
+    kinmora::SavePictureCommand* m_save = nullptr;
+    kinmora::GedcomCommand* m_gedcom = nullptr;
+    CsvCommand* m_csv = nullptr;
+    kinmora::SiteCommand* m_site = nullptr;
 };
 
 QTEST_MAIN(MoreMenuTest)

@@ -1,28 +1,122 @@
-// Every window fits the free area of a small screen at any scale: CTest runs
-// this on a 1366 x 768 screen at scale factors 1, 1.25, 1.5 and 2.
+// Every window fits the free area of a small screen at any scale, and shows
+// every control whole: CTest runs this on a 1366 x 768 screen at scale
+// factors 1, 1.25, 1.5 and 2, and on a 1024 x 768 screen at 1.
 #include "windows/screen_fit.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+#include <QToolBar>
 #include <QtTest>
 #include <memory>
 
 #include "app/chart_tree_widget.h"
 #include "app/main_window.h"
+#include "data/family_database.h"
+#include "kinship/family_graph.h"
+#include "support/family_files.h"
+#include "support/modal_watcher.h"
 #include "windows/about_dialog.h"
+#include "windows/fitted_file_dialog.h"
+#include "windows/fitted_print_preview_dialog.h"
 #include "windows/open_family_dialog.h"
 #include "windows/particulars_dialog.h"
+#include "windows/relation_dialog.h"
 #include "windows/search_results_dialog.h"
 #include "windows/twips.h"
 
 using kinmora::MainWindow;
 namespace twips = kinmora::twips;
 
+namespace {
+
+// code,name,surname,sex,born,die,still,biography,fathercode,mothercode
+const char kFamily[] =
+    "1,สมชายชาญณรงค์,ใจดีมีสุขสวัสดิ์,1,1950-01-02,2001-01-01,1,ชาวนา,0,0\n"
+    "2,สมศรีสุดาวรรณ,ใจดีมีสุขสวัสดิ์,0,1952-05-03,,0,,0,0\n"
+    "3,มานะพงศ์พิพัฒน์,ใจดีมีสุขสวัสดิ์,1,1977-03-05,2020-01-01,0,ลูกคนแรก เรียนหนังสือเก่ง,1,2\n";
+
+QRect area() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+bool isControl(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget) ||
+           qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+QString nameOf(const QWidget* widget) {
+    QString name = QString::fromLatin1(widget->metaObject()->className());
+    if (!widget->objectName().isEmpty()) name += QLatin1Char(' ') + widget->objectName();
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        name += QLatin1Char(' ') + label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        name += QLatin1Char(' ') + button->text();
+    return name;
+}
+
+// Whether a label's text is cut off at its width (or, wrapped, its height).
+bool textCut(const QLabel* label) {
+    if (label->text().isEmpty() || label->textFormat() == Qt::RichText) return false;
+    if (label->wordWrap()) return label->heightForWidth(label->width()) > label->height();
+    QString text = label->text();
+    if (label->buddy()) text.remove(QRegularExpression(QStringLiteral("&(?!&)")));  // mnemonics
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width())
+            return true;
+    return false;
+}
+
+// The controls of `window` not shown whole: outside the window, cut by a
+// parent (a scroll area's viewport, say), or with their text cut off.
+QStringList cutControls(QWidget* window) {
+    QStringList cut;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!isControl(widget) || !widget->isVisibleTo(window)) continue;
+        const QRect whole(widget->mapTo(window, QPoint()), widget->size());
+        QRect shown = whole;
+        for (QWidget* parent = widget->parentWidget(); parent != window;
+             parent = parent->parentWidget())
+            shown &= QRect(parent->mapTo(window, QPoint()), parent->size());
+        shown &= window->rect();
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (shown != whole || (label && textCut(label)))
+            cut << nameOf(widget) + QLatin1Char(' ') + QDebug::toString(whole);
+    }
+    return cut;
+}
+
+// Empty when `window` lies inside the free area and shows every control whole.
+QString fitFault(QWidget* window) {
+    const QRect outer = window->frameGeometry();
+    if (!area().contains(outer))
+        return QStringLiteral("%1 %2 outside %3")
+            .arg(QString::fromLatin1(window->metaObject()->className()), QDebug::toString(outer),
+                 QDebug::toString(area()));
+    return cutControls(window).join(QLatin1String("; "));
+}
+
+}  // namespace
+
 class ScreenFitTest : public QObject {
     Q_OBJECT
 
-    static QRect area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+    kinmora::testing::FamilyFiles m_files;
+    std::unique_ptr<kinmora::FamilyDatabase> m_db;
 
 private slots:
+    void initTestCase() {
+        m_db = kinmora::FamilyDatabase::open(m_files.write("family.mdb", kFamily));
+    }
+
     void fittedRect_data() {
         QTest::addColumn<QSize>("wanted");
         QTest::addColumn<QSize>("minimum");
@@ -62,25 +156,79 @@ private slots:
         QCOMPARE(twips::toPixelsX(1440), qRound(window.screen()->logicalDotsPerInchX()));
         QVERIFY(qAbs(window.chartTree()->height() -
                      twips::toPixelsY(twips::fromPixelsY(outer.height()) - 2250)) <= 1);
+        QCOMPARE(cutControls(&window).join(QLatin1String("; ")), QString());
     }
 
-    void dialogsFit() {
+    void dialogsFitAndShowEveryControl() {
         MainWindow main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const kinmora::FamilyGraph family = kinmora::FamilyGraph::read(*m_db);
+        QPrinter printer;
         std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.emplace_back(std::make_unique<kinmora::OpenFamilyDialog>(main));
-        dialogs.emplace_back(std::make_unique<kinmora::SearchResultsDialog>(main));
-        dialogs.emplace_back(
-            std::make_unique<kinmora::ParticularsDialog>(main, nullptr, QString()));
+        dialogs.emplace_back(std::make_unique<kinmora::OpenFamilyDialog>(&main));
+        dialogs.emplace_back(std::make_unique<kinmora::SearchResultsDialog>(&main, QStringList{}));
+        dialogs.emplace_back(std::make_unique<kinmora::ParticularsDialog>(
+            &main, &m_db->persons(), QStringLiteral("มานะพงศ์พิพัฒน์")));
         dialogs.emplace_back(std::make_unique<kinmora::AboutDialog>(&main));
+        dialogs.emplace_back(std::make_unique<kinmora::RelationDialog>(&main, family, 0, 2));
+        dialogs.emplace_back(std::make_unique<QPrintDialog>(&printer, &main));
         for (const auto& dialog : dialogs) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-            const QRect outer = dialog->frameGeometry();
-            QVERIFY2(area().contains(outer), dialog->metaObject()->className());
+            QCOMPARE(fitFault(dialog.get()), QString());
             dialog->close();
         }
+    }
+
+    // The designed windows shrink as a whole: the same proportions, all controls.
+    void shrunkWindowsKeepTheirProportions() {
+        MainWindow main;
+        kinmora::ParticularsDialog note(&main, &m_db->persons(), QStringLiteral("มานะพงศ์พิพัฒน์"));
+        const QRect name = note.findChild<QLabel*>(QStringLiteral("nameValue"))->geometry();
+        const QRect text = note.findChild<QPlainTextEdit*>()->geometry();
+        const double scale = double(note.width()) / twips::toPixelsX(7935);
+        QVERIFY(qAbs(note.height() - scale * twips::toPixelsY(6210)) <= 1);
+        QVERIFY(qAbs(name.left() - scale * twips::toPixelsX(720)) <= 1);
+        QVERIFY(qAbs(text.bottom() + 1 - scale * twips::toPixelsY(3360 + 2415)) <= 1);
+    }
+
+    void saveDialogsFit() {
+        MainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QStringList faults;
+        kinmora::testing::ModalWatcher watcher([&](QWidget* dialog) {
+            faults << fitFault(dialog);
+            kinmora::testing::ModalWatcher::reject(dialog);
+        });
+        QString filter = QStringLiteral("SVG (*.svg)");
+        const QString answer = kinmora::fittedSaveFileName(
+            &main, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), m_files.path("family.ged"),
+            QStringLiteral("PDF (*.pdf);;SVG (*.svg)"), &filter);
+        QCOMPARE(answer, QString());
+        QCOMPARE(faults, QStringList{QString()});
+    }
+
+    void printPreviewShowsPrintAndPageSetup() {
+        MainWindow main;
+        QPrinter printer;
+        kinmora::FittedPrintPreviewDialog preview(&printer, &main);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QCOMPARE(fitFault(&preview), QString());
+        QStringList shown;
+        for (QToolBar* bar : preview.findChildren<QToolBar*>()) {
+            for (QAction* action : bar->actions()) {
+                const QWidget* widget = bar->widgetForAction(action);
+                if (widget && widget->isVisible()) shown << action->text();
+            }
+            const auto* extension =
+                bar->findChild<QWidget*>(QStringLiteral("qt_toolbarext_button"));
+            QVERIFY(!extension || !extension->isVisible());
+        }
+        QVERIFY2(shown.contains(QStringLiteral("Print")), qPrintable(shown.join(u',')));
+        QVERIFY2(shown.contains(QStringLiteral("Page setup")), qPrintable(shown.join(u',')));
     }
 };
 

@@ -1,0 +1,118 @@
+// The window never waits on long work: while the largest chart a family file
+// can hold (26,456 nodes) is built and shown, and while its PDF is written, a
+// timer on the user-interface thread keeps firing. The user-interface
+// thread's own CPU time between two ticks is what the window spends away
+// from the user; the wall-clock gap also counts time the system gave to other
+// programs, so it is reported, and the CPU time is what must stay short.
+#include <time.h>
+
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/chart_tree_widget.h"
+#include "app/job_runner.h"
+#include "app/main_window.h"
+#include "app/save_picture_command.h"
+#include "family_generator.h"
+#include "support/family_files.h"
+
+using kinmora::MainWindow;
+
+namespace {
+
+constexpr double kLongestPauseMs = 50;
+
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Ticks every millisecond and keeps the longest pause between two ticks.
+class PauseMeter {
+public:
+    PauseMeter() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
+        m_timer.start(1);
+        m_wall.start();
+        m_cpu = threadCpuMs();
+    }
+    double longestCpuMs() const { return m_longestCpu; }
+    double longestWallMs() const { return m_longestWall; }
+
+private:
+    void tick() {
+        const double cpu = threadCpuMs();
+        m_longestCpu = std::max(m_longestCpu, cpu - m_cpu);
+        m_longestWall = std::max(m_longestWall, m_wall.nsecsElapsed() / 1e6);
+        m_cpu = cpu;
+        m_wall.restart();
+    }
+    QTimer m_timer;
+    QElapsedTimer m_wall;
+    double m_cpu = 0;
+    double m_longestCpu = 0;
+    double m_longestWall = 0;
+};
+
+}  // namespace
+
+class ResponsivenessTest : public QObject {
+    Q_OBJECT
+
+    kinmora::testing::FamilyFiles m_files;
+
+private slots:
+    void theLargestChartAndItsPdfLeaveTheWindowAnswering() {
+        const auto family = kinmora::bench::generateFamily(32767);
+        const QString path = m_files.writeTables(
+            "largest.mdb", {{"family", family.familyCsv}, {"married", family.marriedCsv}});
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy opened(&window, &MainWindow::openFinished);
+        QVERIFY(window.openFile(path));
+        QVERIFY(opened.wait(60000) && opened.first().first().toBool());
+        QVERIFY(QTest::qWaitFor([&] { return !window.jobs().isBusy(); }, 60000));
+
+        const QString centre = QString::fromStdString(family.largestChartName);
+        double chartCpu = 0;
+        double chartWall = 0;
+        {
+            PauseMeter meter;
+            QSignalSpy built(&window, &MainWindow::chartFinished);
+            QVERIFY(window.showChart(centre));
+            QVERIFY(built.wait(60000));
+            QTest::qWait(50);  // the view lays out and paints the new chart
+            chartCpu = meter.longestCpuMs();
+            chartWall = meter.longestWallMs();
+        }
+        QCOMPARE(window.chartTree()->centreName(), centre);
+
+        double pdfCpu = 0;
+        double pdfWall = 0;
+        {
+            auto* save = qobject_cast<kinmora::SavePictureCommand*>(
+                window.command(QStringLiteral("saveChartPicture")));
+            QVERIFY(save);
+            const QString pdf = m_files.path(QStringLiteral("largest.pdf"));
+            PauseMeter meter;
+            QSignalSpy saved(save, &kinmora::PictureCommand::finished);
+            save->saveTo(pdf);
+            QVERIFY(saved.wait(120000) && saved.first().first().toBool());
+            pdfCpu = meter.longestCpuMs();
+            pdfWall = meter.longestWallMs();
+            QVERIFY(QFileInfo(pdf).size() > 100000);
+        }
+        qInfo(
+            "longest pause of the user-interface thread: chart %.1f ms CPU (%.1f ms wall), "
+            "PDF %.1f ms CPU (%.1f ms wall)",
+            chartCpu, chartWall, pdfCpu, pdfWall);
+        QVERIFY2(chartCpu <= kLongestPauseMs, qPrintable(QString::number(chartCpu)));
+        QVERIFY2(pdfCpu <= kLongestPauseMs, qPrintable(QString::number(pdfCpu)));
+    }
+};
+
+QTEST_MAIN(ResponsivenessTest)
+#include "responsiveness_test.moc"
