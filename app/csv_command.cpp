@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/living_choice.h"
 #include "app/main_window.h"
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
@@ -36,15 +37,19 @@ void CsvCommand::run() {
                        "\"-married\" เช่น ครอบครัว.csv และ ครอบครัว-married.csv"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    saveTo(path, marriedPathFor(path));
+    if (const auto living =
+            askLivingDetails(&m_window, QStringLiteral("แฟ้ม CSV"), LivingDetails::Full))
+        saveTo(path, marriedPathFor(path), *living);
 }
 
-void CsvCommand::saveTo(const QString& familyPath, const QString& marriedPath) {
+void CsvCommand::saveTo(const QString& familyPath, const QString& marriedPath,
+                        LivingDetails living) {
     start(QStringLiteral("กำลังบันทึกเป็น CSV…"), QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม CSV แล้ว"),
           {familyPath, marriedPath},
-          [familyPath, marriedPath](const QString& source, const ReadOptions& options,
-                                    const Progress& progress) {
+          [familyPath, marriedPath, living](const QString& source, const ReadOptions& options,
+                                            const Progress& progress) {
               FamilyCsvExport tables(source, options);
+              tables.keepPrivate(LivingRule(living, QDate::currentDate()));
               const qint64 family = tables.familyRows();
               const qint64 total = family + tables.marriedRows();
               ExportFile::write(familyPath, [&](QIODevice& out) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/export_command.h"
+#include "data/living_rule.h"
 
 namespace kinmora {
 
@@ -14,8 +15,9 @@ public:
 
     void run() override;
     // Writes the persons to `familyPath` and the couples to `marriedPath`
-    // beside the window; exportFinished() tells the end.
-    void saveTo(const QString& familyPath, const QString& marriedPath);
+    // beside the window, the living as `living` says; exportFinished() tells the end.
+    void saveTo(const QString& familyPath, const QString& marriedPath,
+                LivingDetails living = LivingDetails::Full);
     // The file the married table goes to when the family table goes to `familyPath`.
     static QString marriedPathFor(const QString& familyPath);
 };

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include "app/living_choice.h"
 #include "app/main_window.h"
 #include "data/family_database.h"
 #include "export/export_file.h"
@@ -24,15 +25,18 @@ void GedcomCommand::run() {
                                       QStringLiteral("แฟ้ม GEDCOM (*.ged)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ged");
-    saveTo(path);
+    if (const auto living =
+            askLivingDetails(&m_window, QStringLiteral("แฟ้ม GEDCOM"), LivingDetails::Full))
+        saveTo(path, *living);
 }
 
-void GedcomCommand::saveTo(const QString& path) {
+void GedcomCommand::saveTo(const QString& path, LivingDetails living) {
     start(QStringLiteral("กำลังบันทึกเป็น GEDCOM…"), QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM แล้ว"),
           {path},
-          [path](const QString& source, const ReadOptions& options, const Progress& progress) {
+          [path, living](const QString& source, const ReadOptions& options,
+                         const Progress& progress) {
               std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(source, options);
-              const GedcomWriter writer(*database);
+              const GedcomWriter writer(*database, LivingRule(living, QDate::currentDate()));
               ExportFile::write(path, [&](QIODevice& out) {
                   writer.write(out, QFileInfo(source).fileName(), QDateTime::currentDateTime(),
                                progress);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/export_command.h"
+#include "data/living_rule.h"
 
 namespace kinmora {
 
@@ -13,8 +14,9 @@ public:
     explicit GedcomCommand(MainWindow& window);
 
     void run() override;
-    // Writes the open family to `path` beside the window; exportFinished() tells the end.
-    void saveTo(const QString& path);
+    // Writes the open family to `path` beside the window, the living as
+    // `living` says; exportFinished() tells the end.
+    void saveTo(const QString& path, LivingDetails living = LivingDetails::Full);
 };
 
 }  // namespace kinmora

@@ -34,6 +34,7 @@
 #include "app/save_picture_command.h"
 #include "app/search_command.h"
 #include "app/side_selector.h"
+#include "app/site_command.h"
 #include "app/status_panels.h"
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
@@ -118,6 +119,7 @@ void MainWindow::createActions() {
         nullptr,
         new GedcomCommand(*this),
         new CsvCommand(*this),
+        new SiteCommand(*this),
         nullptr,
         new PrintCommand(*this),
         new PreviewCommand(*this),

@@ -28,22 +28,24 @@ bool PictureCommand::isAvailable() const {
     return m_window.shownChart().has_value() && m_window.session().isOpen();
 }
 
-void PictureCommand::withPicture(Use use, std::function<void()> after, const QString& failed) {
+void PictureCommand::withPicture(Use use, std::function<void()> after, const QString& failed,
+                                 LivingDetails living) {
     const auto& shown = m_window.shownChart();
     if (!shown || !m_window.session().isOpen()) return;
     FamilyDatabase* database = &m_window.session().database();
     const MainWindow::ShownChart chart = *shown;
     m_window.setBusy(true);
     const bool started = m_window.jobs().run(
-        [database, chart, use = std::move(use)](JobControl& control) {
+        [database, chart, living, use = std::move(use)](JobControl& control) {
             ChartTree tree;
             BackgroundChartView view(tree, control);
             if (ChartBuilder(*database, view).build(chart.centre, chart.side) !=
                 ChartBuilder::Outcome::Built)
                 throw PictureError("nobody in the file has the chart's name any more");
             control.report(QStringLiteral("กำลังวาดผัง ..."));
-            const ChartPicture picture =
-                ChartPicture::layOut(tree, PersonFacts::load(*database), {chart.side});
+            const ChartPicture picture = ChartPicture::layOut(
+                tree, PersonFacts::load(*database, LivingRule(living, QDate::currentDate())),
+                {chart.side});
             if (control.cancelled()) throw ChartCancelled();
             use(picture, control);
         },

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/command.h"
+#include "data/living_rule.h"
 
 namespace kinmora {
 
@@ -29,7 +30,9 @@ protected:
     // Builds the shown chart again, lays out its picture and hands it to
     // `use`, all off the user-interface thread; then `after` runs here when
     // that worked. A failure is shown as `failed` with its reason.
-    void withPicture(Use use, std::function<void()> after, const QString& failed);
+    // The dates of the living are left out when `living` says names.
+    void withPicture(Use use, std::function<void()> after, const QString& failed,
+                     LivingDetails living = LivingDetails::Full);
 };
 
 }  // namespace kinmora

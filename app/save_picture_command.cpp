@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFileInfo>
 
+#include "app/living_choice.h"
 #include "app/main_window.h"
 #include "picture/chart_picture.h"
 #include "picture/picture_writer.h"
@@ -44,10 +45,12 @@ void SavePictureCommand::run() {
         path += filter == svg   ? QStringLiteral(".svg")
                 : filter == png ? QStringLiteral(".png")
                                 : QStringLiteral(".pdf");
-    saveTo(path);
+    if (const auto living =
+            askLivingDetails(&m_window, QStringLiteral("ภาพผัง"), LivingDetails::Full))
+        saveTo(path, *living);
 }
 
-void SavePictureCommand::saveTo(const QString& path) {
+void SavePictureCommand::saveTo(const QString& path, LivingDetails living) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (!isPictureSuffix(suffix)) {
         FailureMessage(QStringLiteral("บันทึกผังไม่ได้"),
@@ -71,7 +74,7 @@ void SavePictureCommand::saveTo(const QString& path) {
             SavedMessage::exec(&m_window, program::title(), QStringLiteral("บันทึกผังเป็นภาพแล้ว"),
                                {path});
         },
-        QStringLiteral("บันทึกผังไม่ได้"));
+        QStringLiteral("บันทึกผังไม่ได้"), living);
 }
 
 }  // namespace kinmora

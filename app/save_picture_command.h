@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/picture_command.h"
+#include "data/living_rule.h"
 
 namespace kinmora {
 
@@ -15,7 +16,8 @@ public:
     // Saves the chart shown as `path`, its type taken from the extension
     // (.pdf one page, .svg, .png at 150 dpi), beside the window; finished()
     // tells the end. A name with another extension is refused with a message.
-    void saveTo(const QString& path);
+    // The dates of the living are left out when `living` says names.
+    void saveTo(const QString& path, LivingDetails living = LivingDetails::Full);
 };
 
 }  // namespace kinmora

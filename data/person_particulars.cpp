@@ -54,6 +54,23 @@ static Value dateOrNull(const Value& v) {
     return v.kind() == Value::Kind::Date ? v : Value::null();
 }
 
+ParticularDates particularDates(const Value& bornField, const Value& dieField, const Value& still,
+                                const QDateTime& now) {
+    const Value born = dateOrNull(bornField);
+    const Value die = dateOrNull(dieField);
+    ParticularDates dates;
+    dates.born = born.isNull() ? kUnknownDate : dateText(born.toDate());
+    dates.died = die.isNull() ? QString() : dateText(die.toDate());
+    if (still.isTrue() && die.isNull()) dates.died = kUnknownDate;
+    // `still` must equal False, not merely fail to be True: a Null gives no age.
+    const bool stillFalse = !still.isNull() && !still.isTrue();
+    if (!born.isNull() && !die.isNull())
+        dates.age = ageText(born.toDate(), die.toDate());
+    else if (!born.isNull() && stillFalse)
+        dates.age = ageText(born.toDate(), jetDateFromDateTime(now));
+    return dates;
+}
+
 std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& pickedName,
                                                  const QDateTime& now) {
     const Criterion personCriterion = criteria::nameEquals(pickedName);
@@ -65,13 +82,13 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& p
     p.surname = rs.field(QLatin1String(family_field::kSurname)).toText();
     p.sex = rs.field(QLatin1String(family_field::kSex)).isTrue() ? QStringLiteral("ชาย")
                                                                  : QStringLiteral("หญิง");
-    const Value born = dateOrNull(rs.field(QLatin1String(family_field::kBorn)));
-    const Value die = dateOrNull(rs.field(QLatin1String(family_field::kDied)));
-    const Value still = rs.field(QLatin1String(family_field::kDeceased));
-    p.born = born.isNull() ? kUnknownDate : dateText(born.toDate());
-    p.died = die.isNull() ? QString() : dateText(die.toDate());
+    const ParticularDates dates = particularDates(
+        rs.field(QLatin1String(family_field::kBorn)), rs.field(QLatin1String(family_field::kDied)),
+        rs.field(QLatin1String(family_field::kDeceased)), now);
+    p.born = dates.born;
+    p.died = dates.died;
+    p.age = dates.age;
     p.biography = rs.field(QLatin1String(family_field::kBiography)).toText() + QLatin1Char(' ');
-    if (still.isTrue() && die.isNull()) p.died = kUnknownDate;
 
     const auto father = parentCode(rs.field(QLatin1String(family_field::kFatherCode)));
     const auto mother = parentCode(rs.field(QLatin1String(family_field::kMotherCode)));
@@ -79,13 +96,6 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& p
     p.mother = parentText(rs, mother);
 
     rs.findFirst(personCriterion);
-
-    // `still` must equal False, not merely fail to be True: a Null gives no age.
-    const bool stillFalse = !still.isNull() && !still.isTrue();
-    if (!born.isNull() && !die.isNull())
-        p.age = ageText(born.toDate(), die.toDate());
-    else if (!born.isNull() && stillFalse)
-        p.age = ageText(born.toDate(), jetDateFromDateTime(now));
     return p;
 }
 

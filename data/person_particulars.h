@@ -38,6 +38,17 @@ QString dateText(JetDate d);
 // `end` comes first: 15 March to 5 March gives "อายุ -1  ปี  355  วัน").
 QString ageText(JetDate born, JetDate end);
 
+// The born, died and age texts of a person whose fields hold `born`, `die`
+// and `still`, as the particulars window writes them (`now` for a living
+// person's age); a field that holds no date counts as unknown.
+struct ParticularDates {
+    QString born;
+    QString died;
+    QString age;
+};
+ParticularDates particularDates(const Value& born, const Value& die, const Value& still,
+                                const QDateTime& now);
+
 // Follows the personal information window's loading steps on `persons`
 // for the first person whose name equals `pickedName` (the engine's
 // comparison), with `now` as the present moment for a living person's age.

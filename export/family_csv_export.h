@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "data/engine.h"
+#include "data/living_rule.h"
 #include "data/read_options.h"
 #include "export/export_progress.h"
 
@@ -25,6 +26,10 @@ public:
     // in the file; see CsvTableWriter. Throws ExportCancelled when `progress`
     // says stop, std::runtime_error when `out` fails.
     void writeFamily(QIODevice& out, const ExportProgress& progress = {});
+    // From now on writes no born, die or biography of a person `living`
+    // hides, and none of the couple's own columns (the wedding) of a
+    // marriage whose partner it hides; codes and Yes/No cells stay.
+    void keepPrivate(const LivingRule& living);
     void writeMarried(QIODevice& out, const ExportProgress& progress = {});
 
     int familyRows() const;

@@ -89,8 +89,12 @@ private:
 
 }  // namespace
 
-GedcomWriter::GedcomWriter(FamilyDatabase& database) : m_lineage(readLineage(database, m_persons)) {
+GedcomWriter::GedcomWriter(FamilyDatabase& database, const LivingRule& living)
+    : m_lineage(readLineage(database, m_persons)) {
     assignReferences();
+    // Children keep the order of their births; only the written record loses the dates.
+    for (Person& p : m_persons)
+        if (living.hides(p.still, p.die, p.born)) p.born = p.die = p.biography = Value::null();
 }
 
 FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Person>& persons) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "data/living_rule.h"
 #include "export/export_progress.h"
 #include "export/family_lineage.h"
 
@@ -19,8 +20,10 @@ class GedcomWriter {
 public:
     // Reads every person (in name order) and every couple of `database`;
     // the record set persons is walked and left on its first person.
-    // Throws FamilyFileError when a table cannot be read.
-    explicit GedcomWriter(FamilyDatabase& database);
+    // A living person whom `living` hides is written without dates and
+    // biography. Throws FamilyFileError when a table cannot be read.
+    explicit GedcomWriter(FamilyDatabase& database,
+                          const LivingRule& living = LivingRule(LivingDetails::Full, {}));
 
     // Writes the whole file to `out`: the header (naming Kinmora, its
     // version, `sourceName` and `exportedAt`), one INDI for every person, one

@@ -25,18 +25,23 @@ int columnOf(const RecordSet& rows, const char* name) {
 
 }  // namespace
 
-PersonFacts PersonFacts::load(FamilyDatabase& database) {
+PersonFacts PersonFacts::load(FamilyDatabase& database, const LivingRule& living) {
     PersonFacts facts;
     // Only the columns a box shows: the biographies would cost more than
     // all the rest. Rows come in stored order, without sorting 32,767 names.
-    RecordSet rows =
-        database.db().recordSet(QStringLiteral("Select code, surname, sex, born, die from family"));
+    // `still` only when the living are hidden, so that a picture in full
+    // asks nothing more of the family table than it always did.
+    const bool hiding = living.details() == LivingDetails::Names;
+    RecordSet rows = database.db().recordSet(
+        hiding ? QStringLiteral("Select code, surname, sex, born, die, still from family")
+               : QStringLiteral("Select code, surname, sex, born, die from family"));
     if (rows.atEnd()) return facts;
     const int code = columnOf(rows, family_field::kCode);
     const int surname = columnOf(rows, family_field::kSurname);
     const int sex = columnOf(rows, family_field::kSex);
     const int born = columnOf(rows, family_field::kBorn);
     const int die = columnOf(rows, family_field::kDied);
+    const int still = hiding ? columnOf(rows, family_field::kDeceased) : -1;
     facts.m_byCode.reserve(rows.recordCount());
     for (; !rows.atEnd(); rows.next()) {
         // A row without a usable code is never on a chart.
@@ -45,7 +50,8 @@ PersonFacts PersonFacts::load(FamilyDatabase& database) {
         Facts f;
         f.surname = rows.value(surname).toText();
         f.male = rows.value(sex).isTrue();
-        f.dates = datesText(dateOf(rows.value(born)), dateOf(rows.value(die)));
+        if (!hiding || !living.hides(rows.value(still), rows.value(die), rows.value(born)))
+            f.dates = datesText(dateOf(rows.value(born)), dateOf(rows.value(die)));
         facts.m_byCode.insert(*c, f);
     }
     return facts;

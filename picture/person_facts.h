@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "data/family_database.h"
+#include "data/living_rule.h"
 
 namespace kinmora {
 
@@ -22,7 +23,9 @@ public:
     // Reads every person of `database` in one query. Where a damaged file
     // holds a code more than once, the first stored row counts. Throws
     // FamilyFileError when the family table lacks a field.
-    static PersonFacts load(FamilyDatabase& database);
+    // A living person whom `living` hides has no dates.
+    static PersonFacts load(FamilyDatabase& database,
+                            const LivingRule& living = LivingRule(LivingDetails::Full, {}));
 
     // The facts of the person coded `code`, or null when nobody has it.
     const Facts* find(std::int64_t code) const;

@@ -16,11 +16,13 @@
 #include "app/family_session.h"
 #include "app/gedcom_command.h"
 #include "app/job_runner.h"
+#include "app/living_choice.h"
 #include "app/main_window.h"
 #include "app/print_command.h"
 #include "app/relation_command.h"
 #include "app/save_picture_command.h"
 #include "app/side_selector.h"
+#include "app/site_command.h"
 #include "family_generator.h"
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
@@ -73,7 +75,8 @@ private slots:
         m_save = command<kinmora::SavePictureCommand>("saveChartPicture");
         m_gedcom = command<kinmora::GedcomCommand>("saveGedcom");
         m_csv = command<CsvCommand>("saveCsv");
-        QVERIFY(m_relation && m_print && m_save && m_gedcom && m_csv);
+        m_site = command<kinmora::SiteCommand>("saveSite");
+        QVERIFY(m_relation && m_print && m_save && m_gedcom && m_csv && m_site);
     }
     void cleanup() { m_window.reset(); }
 
@@ -82,7 +85,8 @@ private slots:
         QMenu* menu = m_window->toolBar()->moreMenu();
         const QList<QAction*> commands = {
             m_relation->action(), m_print->action(),  m_window->command("previewChart")->action(),
-            m_save->action(),     m_gedcom->action(), m_csv->action()};
+            m_save->action(),     m_gedcom->action(), m_csv->action(),
+            m_site->action()};
         for (QAction* command : commands) QVERIFY(menu->actions().contains(command));
         const auto offered = [&] {
             QString states;
@@ -90,13 +94,13 @@ private slots:
                 states += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
             return states;
         };
-        QCOMPARE(offered(), QStringLiteral("000000"));
+        QCOMPARE(offered(), QStringLiteral("0000000"));
         open(kFamily);  // which charts its first person
-        QCOMPARE(offered(), QStringLiteral("111111"));
+        QCOMPARE(offered(), QStringLiteral("1111111"));
         QVERIFY(m_window->showChart(QStringLiteral("สมชาย")));
-        QCOMPARE(offered(), QStringLiteral("000000"));  // nothing runs beside a chart job
+        QCOMPARE(offered(), QStringLiteral("0000000"));  // nothing runs beside a chart job
         QVERIFY(settled());
-        QCOMPARE(offered(), QStringLiteral("111111"));
+        QCOMPARE(offered(), QStringLiteral("1111111"));
     }
 
     void relationAnswersForTheSelectedPersonAndAnyoneChosenInTheFamilyOpen() {
@@ -242,6 +246,56 @@ private slots:
         QVERIFY(messages(watcher)[0].informativeText.contains(QLatin1String("family.ged")));
     }
 
+    // The living (born 1930 and later, not marked dead) keep their dates out
+    // of a copy saved with "names"; the website is written whole into its folder.
+    void savedCopiesLeaveOutTheLivingWhenAsked() {
+        open(kFamily);
+        ModalWatcher watcher;
+        QSignalSpy gedcom(m_gedcom, &kinmora::ExportCommand::exportFinished);
+        m_gedcom->saveTo(m_files.path("names.ged"), kinmora::LivingDetails::Names);
+        QVERIFY(gedcom.wait(60000));
+        QCOMPARE(gedcom.at(0).at(0).toString(), QString());
+        QSignalSpy site(m_site, &kinmora::ExportCommand::exportFinished);
+        m_site->saveTo(m_files.path("site"));
+        QVERIFY(site.wait(60000));
+        QCOMPARE(site.at(0).at(0).toString(), QString());
+        const QString text = fileText(m_files.path("names.ged"));
+        QVERIFY(text.contains(QLatin1String("1 JAN 1900")));
+        QVERIFY(!text.contains(QLatin1String("1930")) && !text.contains(QLatin1String("1960")));
+        QVERIFY(QFile::exists(m_files.path("site/index.html")));
+        const QString data = fileText(m_files.path("site/data/family.js"));
+        QVERIFY(data.contains(QStringLiteral("แก้ว")));
+        QVERIFY(data.contains(QStringLiteral("01/01/2443")));  // ทองดี, born 1900
+        QVERIFY(!data.contains(QStringLiteral("2503")));       // แก้ว, born 1960
+        QTRY_COMPARE(messages(watcher).size(), 2);
+        QVERIFY(messages(watcher)[1].text.startsWith(QStringLiteral("สร้างเว็บไซต์ครอบครัวแล้ว")));
+        chart(QStringLiteral("สมชาย"));
+        const QString pdf = m_files.path("names.pdf");
+        QSignalSpy saved(m_save, &kinmora::PictureCommand::finished);
+        m_save->saveTo(pdf, kinmora::LivingDetails::Names);
+        QVERIFY(saved.wait(20000) && saved.first().first().toBool());
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("01/01/2443")));
+        QVERIFY(!pdfText(pdf).contains(QStringLiteral("2473")));  // สมชาย, born 1930
+    }
+
+    void theLivingQuestionOffersBothAndAWayOut() {
+        for (const char* answer : {"livingNames", "livingFull", ""}) {
+            ModalWatcher watcher([&](QWidget* window) {
+                auto* button = window->findChild<QPushButton*>(QLatin1String(answer));
+                if (button)
+                    button->click();
+                else
+                    ModalWatcher::reject(window);
+            });
+            const auto got = kinmora::askLivingDetails(m_window.get(), QStringLiteral("เว็บไซต์"),
+                                                       kinmora::LivingDetails::Names);
+            QCOMPARE(got.has_value(), *answer != 0);
+            if (got)
+                QCOMPARE(*got == kinmora::LivingDetails::Names,
+                         QLatin1String(answer) == QLatin1String("livingNames"));
+        }
+    }
+
     void theMarriedTableGoesBesideTheFamilyTable() {
         for (const char* family : {"/a/smith-family.csv", "/a/smith.csv", "/a/smith"})
             QCOMPARE(CsvCommand::marriedPathFor(QLatin1String(family)),
@@ -307,6 +361,7 @@ private:
     kinmora::SavePictureCommand* m_save = nullptr;
     kinmora::GedcomCommand* m_gedcom = nullptr;
     CsvCommand* m_csv = nullptr;
+    kinmora::SiteCommand* m_site = nullptr;
 };
 
 QTEST_MAIN(MoreMenuTest)

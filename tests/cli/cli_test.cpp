@@ -103,6 +103,18 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
         {{"draw", m_path}, 2, {}},
         {{"chart", m_path, "--side", "left"}, 2, {}},
         {{"person", m_path, "พ่อ", "--now", "yesterday"}, 2, {}},
+        {{"site", m_path}, 2, {}},
+        {{"site", m_path, "-o", m_files.path("site"), "--living", "some"},
+         2,
+         "kinmora-cli: --living takes names or full, not some\n"
+         "Try 'kinmora-cli site --help' for more information.\n"},
+        {{"gedcom", m_path, "--living", "all"}, 2, {}},
+        {{"site", missing, "-o", m_files.path("site")}, 2, {}},
+        // A folder of other files is not replaced by a site.
+        {{"site", m_path, "-o", m_files.path("")},
+         2,
+         "kinmora-cli: " + QDir(m_files.path("")).absolutePath() +
+             " holds files that are not a family website; give an empty or new folder\n"},
     };
     for (const Case& c : cases) {
         const ProcessRun run = cli(c.arguments, QStringLiteral("C"));
@@ -113,6 +125,7 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(out));
+    EXPECT_FALSE(QFile::exists(m_files.path("site")));
 }
 
 TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {

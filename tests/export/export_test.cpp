@@ -8,6 +8,7 @@
 #include "data/family_database.h"
 #include "data/jet_date.h"
 #include "export/csv_table_writer.h"
+#include "export/family_csv_export.h"
 #include "export/gedcom_text.h"
 #include "export/gedcom_writer.h"
 #include "support/family_files.h"
@@ -119,6 +120,55 @@ QString joined(const std::vector<Piece>& ps) {
     for (const Piece& p : ps)
         text += (p.tag == QLatin1String("CONT") ? QStringLiteral("\n") : QString()) + p.value;
     return text.replace(QLatin1String("@@"), QLatin1String("@"));
+}
+
+// A dead founder, a living son with a biography, a living daughter born
+// before 1926 (so published), and the son's wedding.
+constexpr const char* kLivingFamily =
+    "1,ทองดี,,1,1880-03-12,1950-07-01,1,ชาวนา,0,0\n"
+    "2,ลับ,,1,1985-03-17,,0,ประวัติลับ,1,0\n"
+    "3,ย่า,,0,1920-01-02,,0,ประวัติย่า,1,0\n"
+    "4,ภรรยา,,0,,,1,,0,0\n";
+constexpr const char* kLivingMarried = "2,4,3\n1,4,5\n";
+
+TEST_F(GedcomWriterTest, NamesLeaveOutTheDatesAndNotesOfTheLivingOnly) {
+    std::unique_ptr<FamilyDatabase> db =
+        FamilyDatabase::open(m_files.write("family.mdb", kLivingFamily, kLivingMarried));
+    const auto exportWith = [&](LivingDetails details) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        GedcomWriter(*db, LivingRule(details, QDate(2026, 12, 7)))
+            .write(buffer, QStringLiteral("family.mdb"), QDateTime(QDate(2026, 12, 7), QTime()));
+        return records(QString::fromUtf8(buffer.data()));
+    };
+    const auto names = exportWith(LivingDetails::Names);
+    const auto full = exportWith(LivingDetails::Full);
+    EXPECT_TRUE(full.value("0 @I2@ INDI").contains("2 DATE 17 MAR 1985"));
+    EXPECT_TRUE(full.value("0 @I2@ INDI").contains("1 NOTE ประวัติลับ"));
+    for (const QString& line : names.value("0 @I2@ INDI"))
+        EXPECT_FALSE(line.contains("DATE") || line.contains("NOTE") || line.contains("BIRT"))
+            << line.toStdString();
+    EXPECT_EQ(names.value("0 @I2@ INDI").filter("1 FAMC").size(), 1) << "links stay";
+    EXPECT_EQ(names.value("0 @I1@ INDI"), full.value("0 @I1@ INDI"));
+    EXPECT_EQ(names.value("0 @I3@ INDI"), full.value("0 @I3@ INDI"));
+}
+
+TEST_F(GedcomWriterTest, CsvWithNamesBlanksTheLivingsDatesBiographyAndWeddings) {
+    const QString path = m_files.write("family.mdb", kLivingFamily, kLivingMarried);
+    FamilyCsvExport tables(path);
+    tables.keepPrivate(LivingRule(LivingDetails::Names, QDate(2026, 12, 7)));
+    QBuffer family, married;
+    family.open(QIODevice::WriteOnly);
+    married.open(QIODevice::WriteOnly);
+    tables.writeFamily(family);
+    tables.writeMarried(married);
+    const QStringList rows = QString::fromUtf8(family.data()).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(rows.value(1), QStringLiteral("1,\"ทองดี\",,1,1880-03-12,1950-07-01,1,\"ชาวนา\",0,0"));
+    EXPECT_EQ(rows.value(2), QStringLiteral("2,\"ลับ\",,1,,,0,,1,0"));
+    EXPECT_EQ(rows.value(3), QStringLiteral("3,\"ย่า\",,0,1920-01-02,,0,\"ประวัติย่า\",1,0"));
+    const QStringList couples = QString::fromUtf8(married.data()).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(couples.value(1), QStringLiteral("2,4,")) << "the living son's wedding";
+    EXPECT_EQ(couples.value(2), QStringLiteral("1,4,5")) << "the founder's stays";
 }
 
 TEST(GedcomTextTest, DatesDropTheTimeOfDay) {

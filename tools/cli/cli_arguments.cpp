@@ -48,4 +48,12 @@ ReadOptions CliArguments::readOptions() const {
     return options;
 }
 
+QDateTime CliArguments::presentMoment() const {
+    if (!has(QStringLiteral("--now"))) return QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::fromString(option(QStringLiteral("--now")),
+                                                QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!now.isValid()) throw UsageError("--now takes a moment as \"YYYY-MM-DD HH:MM:SS\"");
+    return now;
+}
+
 }  // namespace kinmora::cli

@@ -1,6 +1,7 @@
 // The words after a kinmora-cli command: positional values and --options.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,10 @@ public:
     // in (by the file when not given). Throws UsageError for a code page not
     // known here.
     ReadOptions readOptions() const;
+    // --now, the present moment as "YYYY-MM-DD HH:MM:SS" (this moment when
+    // not given), for ages and for who is living. Throws UsageError for
+    // another form.
+    QDateTime presentMoment() const;
 
 private:
     options::Arguments m_args;

@@ -4,6 +4,7 @@
 
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
+#include "living_option.h"
 
 namespace kinmora::cli {
 
@@ -13,7 +14,9 @@ int runCsv(const CliArguments& args) {
     const QString married = args.option(QStringLiteral("--married"));
     if (family.isEmpty() && married.isEmpty())
         throw UsageError("give --family F.csv, --married M.csv or both");
+    const LivingRule living = livingRule(args, LivingDetails::Full);
     FamilyCsvExport tables(path, args.readOptions());
+    tables.keepPrivate(living);
     if (!family.isEmpty())
         ExportFile::write(family, [&](QIODevice& file) { tables.writeFamily(file); });
     if (!married.isEmpty())

@@ -8,6 +8,7 @@
 #include "data/family_database.h"
 #include "export/export_file.h"
 #include "export/gedcom_writer.h"
+#include "living_option.h"
 
 namespace kinmora::cli {
 
@@ -16,8 +17,9 @@ int runGedcom(const CliArguments& args, QTextStream& out) {
     const QString output = args.option(QStringLiteral("--output"));
     if (args.has(QStringLiteral("--output")) && output.isEmpty())
         throw UsageError("-o takes the name of the GEDCOM file to write");
+    const LivingRule living = livingRule(args, LivingDetails::Full);
     std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
-    const GedcomWriter writer(*database);
+    const GedcomWriter writer(*database, living);
     const QString source = QFileInfo(path).fileName();
     const QDateTime now = QDateTime::currentDateTime();
     if (output.isEmpty()) {

@@ -12,11 +12,13 @@
 #include "cli_program.h"
 #include "csv_command.h"
 #include "gedcom_command.h"
+#include "living_option.h"
 #include "person_command.h"
 #include "picture_entry.h"
 #include "picture_hand_over.h"
 #include "relation_command.h"
 #include "search_command.h"
+#include "site_command.h"
 
 namespace {
 
@@ -58,19 +60,31 @@ std::vector<CliCommand> commands(char* argv[]) {
              return kinmora::cli::runRelation(words, out, err);
          }},
         {"gedcom",
-         "FILE [-o OUT.ged]",
+         "FILE [-o OUT.ged] [--living names|full]",
          "Writes the family as GEDCOM 5.5.1.",
-         {{"--output", 'o', "FILE", "the file to write (default: standard output)"}},
+         {{"--output", 'o', "FILE", "the file to write (default: standard output)"},
+          kinmora::cli::livingOption("full")},
          [](const QStringList&, const CliArguments& args, QTextStream& out, QTextStream&) {
              return kinmora::cli::runGedcom(args, out);
          }},
         {"csv",
-         "FILE --family F.csv --married M.csv",
+         "FILE --family F.csv --married M.csv [--living names|full]",
          "Writes the family as the two CSV files kinmora-mkfamily reads.",
          {{"--family", 0, "FILE", "the persons' CSV file to write"},
-          {"--married", 0, "FILE", "the couples' CSV file to write"}},
+          {"--married", 0, "FILE", "the couples' CSV file to write"},
+          kinmora::cli::livingOption("full")},
          [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream&) {
              return kinmora::cli::runCsv(args);
+         }},
+        {"site",
+         "FILE -o DIR [--living names|full] [--now \"YYYY-MM-DD HH:MM:SS\"]",
+         "Writes the family website into DIR: index.html and the files it needs, to open "
+         "from the folder or put on any web host.",
+         {{"--output", 'o', "DIR", "the folder to write (replaced once the site is written)"},
+          kinmora::cli::livingOption("names"),
+          {"--now", 0, "MOMENT", "the moment the site is made, for ages and who is living"}},
+         [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream&) {
+             return kinmora::cli::runSite(args);
          }},
         kinmora::cli::pictureCommand(
             [argv](const QStringList&, const CliArguments&, QTextStream&, QTextStream&) -> int {

@@ -9,14 +9,6 @@
 namespace kinmora::cli {
 namespace {
 
-QDateTime presentMoment(const CliArguments& args) {
-    if (!args.has(QStringLiteral("--now"))) return QDateTime::currentDateTime();
-    const QDateTime now = QDateTime::fromString(args.option(QStringLiteral("--now")),
-                                                QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!now.isValid()) throw UsageError("--now takes a moment as \"YYYY-MM-DD HH:MM:SS\"");
-    return now;
-}
-
 QString oneLine(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
     text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
@@ -28,7 +20,7 @@ QString oneLine(QString text) {
 int runPerson(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString name = args.positional(2, "NAME");
-    const QDateTime now = presentMoment(args);
+    const QDateTime now = args.presentMoment();
     std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
     const std::optional<PersonParticulars> person = loadParticulars(database->persons(), name, now);
     if (!person) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "chart_command.h"
+#include "living_option.h"
 #include "picture/chart_picture.h"
 #include "picture/person_facts.h"
 #include "picture/picture_writer.h"
@@ -57,8 +58,9 @@ int runPicture(const CliArguments& args, QTextStream& err) {
 
     const std::unique_ptr<RequestedChart> chart = buildRequestedChart(args, err);
     if (!chart) return 1;
-    const ChartPicture picture =
-        ChartPicture::layOut(chart->tree, PersonFacts::load(*chart->database), {chart->side});
+    const ChartPicture picture = ChartPicture::layOut(
+        chart->tree, PersonFacts::load(*chart->database, livingRule(args, LivingDetails::Full)),
+        {chart->side});
     const PictureWriter writer(picture);
     if (type == QLatin1String("pdf"))
         writer.writePdf(out, pages);
