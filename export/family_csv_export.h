@@ -27,6 +27,8 @@ public:
     void writeFamily(QIODevice& out, const ExportProgress& progress = {});
     void writeMarried(QIODevice& out, const ExportProgress& progress = {});
 
+    // What was found damaged, one sentence each (see Engine::damage).
+    QStringList damage() const { return m_engine->damage(); }
     int familyRows() const;
     int marriedRows() const;
 

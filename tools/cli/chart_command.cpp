@@ -4,11 +4,11 @@
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
 #include "data/family_database.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 
 std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QTextStream& err) {
-    const QString path = args.positional(1, "FILE");
     const QString sideName = args.option(QStringLiteral("--side"), QStringLiteral("father"));
     if (sideName != QLatin1String("father") && sideName != QLatin1String("mother"))
         throw UsageError("--side takes father or mother");
@@ -16,7 +16,7 @@ std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QT
         sideName == QLatin1String("father") ? FamilySide::Father : FamilySide::Mother;
 
     auto chart = std::make_unique<RequestedChart>();
-    chart->database = FamilyDatabase::open(path, args.readOptions());
+    chart->database = openFamily(args, err);
     // Opening leaves rs_family on the first person in name order, as the open window does.
     const QString name = args.has(QStringLiteral("--name"))
                              ? args.option(QStringLiteral("--name"))

@@ -4,16 +4,18 @@
 
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 
-int runCsv(const CliArguments& args) {
+int runCsv(const CliArguments& args, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString family = args.option(QStringLiteral("--family"));
     const QString married = args.option(QStringLiteral("--married"));
     if (family.isEmpty() && married.isEmpty())
         throw UsageError("give --family F.csv, --married M.csv or both");
     FamilyCsvExport tables(path, args.readOptions());
+    warnOfDamage(path, tables.damage(), err);
     if (!family.isEmpty())
         ExportFile::write(family, [&](QIODevice& file) { tables.writeFamily(file); });
     if (!married.isEmpty())

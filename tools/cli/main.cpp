@@ -61,16 +61,16 @@ std::vector<CliCommand> commands(char* argv[]) {
          "FILE [-o OUT.ged]",
          "Writes the family as GEDCOM 5.5.1.",
          {{"--output", 'o', "FILE", "the file to write (default: standard output)"}},
-         [](const QStringList&, const CliArguments& args, QTextStream& out, QTextStream&) {
-             return kinmora::cli::runGedcom(args, out);
+         [](const QStringList&, const CliArguments& args, QTextStream& out, QTextStream& err) {
+             return kinmora::cli::runGedcom(args, out, err);
          }},
         {"csv",
          "FILE --family F.csv --married M.csv",
          "Writes the family as the two CSV files kinmora-mkfamily reads.",
          {{"--family", 0, "FILE", "the persons' CSV file to write"},
           {"--married", 0, "FILE", "the couples' CSV file to write"}},
-         [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream&) {
-             return kinmora::cli::runCsv(args);
+         [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream& err) {
+             return kinmora::cli::runCsv(args, err);
          }},
         kinmora::cli::pictureCommand(
             [argv](const QStringList&, const CliArguments&, QTextStream&, QTextStream&) -> int {
