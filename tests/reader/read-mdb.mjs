@@ -4,6 +4,7 @@
 //   node read-mdb.mjs FILE.mdb                       print every user table as JSON
 //   node read-mdb.mjs FILE.mdb --tables a,b          check the user tables and their order
 //             [--expect NAME=EXPECTED.csv]...        check a table's columns and rows
+//             [--password TEXT]                      check the database password ("" for none)
 //
 // Expected CSV: the writer's input format. Null is an empty cell, Yes/No is 1 or 0, dates
 // are YYYY-MM-DD or YYYY-MM-DD HH:MM:SS; a ":type" suffix on a header cell is ignored.
@@ -23,7 +24,11 @@ for (let b = 0; b < 256; ++b) {
 }
 const cp874 = new TextDecoder("windows-874");
 
+// Access 2000 and later keep text in UCS-2, which mdb-reader decodes itself.
+let jet3 = true;
+
 function thaiText(s) {
+  if (!jet3) return s;
   return cp874.decode(Uint8Array.from([...s], (c) => byteOfCp1252.get(c) ?? 0x3f));
 }
 
@@ -135,7 +140,9 @@ function main(argv) {
     console.error("usage: node read-mdb.mjs FILE.mdb [--tables a,b] [--expect NAME=FILE.csv]...");
     return 2;
   }
-  const reader = new MDBReader(readFileSync(file));
+  const bytes = readFileSync(file);
+  jet3 = bytes[0x14] === 0;
+  const reader = new MDBReader(bytes);
   const tableNames = reader.getTableNames().map(thaiText);
   const rawName = new Map(reader.getTableNames().map((raw) => [thaiText(raw), raw]));
   if (options.length === 0) {
@@ -150,6 +157,10 @@ function main(argv) {
     const [option, value] = [options[i], options[i + 1] ?? ""];
     if (option === "--tables") {
       if (tableNames.join(",") !== value) problems.push(`${file}: tables ${tableNames.join(",")}, expected ${value}`);
+    } else if (option === "--password") {
+      const password = reader.getPassword();
+      const have = password === null ? "" : thaiText(password);
+      if (have !== value) problems.push(`${file}: password ${JSON.stringify(have)}, expected ${JSON.stringify(value)}`);
     } else if (option === "--expect") {
       const [name, expectedPath] = value.split(/=(.*)/s);
       if (!rawName.has(name)) {

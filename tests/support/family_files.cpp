@@ -5,8 +5,6 @@
 #include <QRegularExpression>
 #include <stdexcept>
 
-#include "family_writer.h"
-
 namespace kinmora::testing {
 
 std::string personRows(const char* people) {
@@ -27,23 +25,39 @@ std::string personRows(const char* people) {
     return csv;
 }
 
+std::string formatName(FileFormat format) {
+    switch (format) {
+        case FileFormat::Access2000:
+            return "access2000";
+        case FileFormat::Access2007:
+            return "access2007";
+        case FileFormat::Access97:
+            break;
+    }
+    return "access97";
+}
+
 FamilyFiles::FamilyFiles() {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary folder for test files");
 }
 
 QString FamilyFiles::write(const QString& file, const std::string& familyRows,
-                           const std::string& marriedRows) {
+                           const std::string& marriedRows, const FileKind& kind) {
     return writeTables(
-        file, {{"family", kFamilyHeader + familyRows}, {"married", kMarriedHeader + marriedRows}});
+        file, {{"family", kFamilyHeader + familyRows}, {"married", kMarriedHeader + marriedRows}},
+        kind);
 }
 
 QString FamilyFiles::writeTables(const QString& file,
-                                 const std::vector<std::pair<std::string, std::string>>& tables) {
+                                 const std::vector<std::pair<std::string, std::string>>& tables,
+                                 const FileKind& kind) {
     std::vector<mkfamily::TableCsv> csv;
     for (const auto& [name, text] : tables) csv.push_back({name, text, name + ".csv"});
     const QString out = m_dir.filePath(file);
-    mkfamily::writeFamilyFile(csv, out.toStdString());
+    // 2024-03-15 12:00, as an Access day count.
+    constexpr double kCreated = 45366.5;
+    mkfamily::writeFamilyFile(csv, out.toStdString(), {kind.format, kind.password, kCreated});
     return out;
 }
 

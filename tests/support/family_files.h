@@ -4,11 +4,40 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "family_writer.h"
 #include "support/qt_printers.h"
+
+namespace kinmora::testing {
+
+using mkfamily::FileFormat;
+
+// How a family file is written: its format and database password (empty for none).
+// Jet 4 files keep a creation date; test files get a fixed one, so they come out the same
+// on every run.
+struct FileKind {
+    FileFormat format = FileFormat::Access97;
+    std::string password;
+};
+
+// Every format the writer produces, for tests that run once per format.
+inline constexpr FileFormat kAllFormats[] = {FileFormat::Access97, FileFormat::Access2000,
+                                             FileFormat::Access2007};
+// "access97", "access2000", "access2007": the writer's --format names, fit for test names.
+std::string formatName(FileFormat format);
+
+}  // namespace kinmora::testing
+
+namespace kinmora::mkfamily {
+// Test output names a format by its --format name.
+inline void PrintTo(FileFormat format, std::ostream* out) {
+    *out << testing::formatName(format);
+}
+}  // namespace kinmora::mkfamily
 
 namespace kinmora::testing {
 
@@ -31,11 +60,12 @@ public:
     // Writes FILE (e.g. "family.mdb") with a `family` and a `married` table
     // from the CSV rows given (headers above are prepended), and returns its path.
     QString write(const QString& file, const std::string& familyRows,
-                  const std::string& marriedRows = "");
+                  const std::string& marriedRows = "", const FileKind& kind = {});
 
     // Writes FILE with exactly these tables: name and whole CSV text (header included).
     QString writeTables(const QString& file,
-                        const std::vector<std::pair<std::string, std::string>>& tables);
+                        const std::vector<std::pair<std::string, std::string>>& tables,
+                        const FileKind& kind = {});
 
     // Writes FILE with exactly `bytes` (a damaged file, a CSV) and returns its path.
     QString writeFile(const QString& file, const QByteArray& bytes);

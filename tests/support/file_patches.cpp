@@ -9,11 +9,22 @@
 namespace kinmora::testing {
 namespace {
 
-constexpr qint64 kPageSize = 2048;
 constexpr int kScrambledStart = 0x18;
-constexpr int kScrambledLength = 126;
+constexpr int kVersionOffset = 0x14;
 constexpr int kCodePageOffset = 0x3C;
-constexpr int kRowCountOffset = 12;
+
+// What the patches need to know of a file's format, from the version byte of page 0.
+struct Layout {
+    qint64 pageSize;
+    int scrambledLength;
+    int rowCountOffset;  // in a table definition page
+};
+
+Layout layoutOf(const QByteArray& bytes) {
+    if (bytes.size() <= kVersionOffset) throw std::runtime_error("not an Access file");
+    if (bytes[kVersionOffset] == 0) return {2048, 126, 12};
+    return {4096, 128, 16};
+}
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -30,7 +41,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 void scramble(QByteArray& bytes) {
     static const char key[] = {'\xC7', '\xDA', '\x39', '\x6B'};
     mkfamily::Rc4(std::string_view(key, sizeof key))
-        .apply(bytes.data() + kScrambledStart, kScrambledLength);
+        .apply(bytes.data() + kScrambledStart, layoutOf(bytes).scrambledLength);
 }
 
 std::uint32_t get32(const QByteArray& bytes, qint64 at) {
@@ -60,22 +71,26 @@ void setJet3Password(const QString& path, const std::string& password) {
 
 void zeroPage(const QString& path, int page) {
     QByteArray bytes = readAll(path);
-    std::fill(bytes.begin() + page * kPageSize, bytes.begin() + (page + 1) * kPageSize, '\0');
+    const qint64 pageSize = layoutOf(bytes).pageSize;
+    std::fill(bytes.begin() + page * pageSize, bytes.begin() + (page + 1) * pageSize, '\0');
     writeAll(path, bytes);
 }
 
 void setRowCount(const QString& path, std::uint32_t from, std::uint32_t to) {
     QByteArray bytes = readAll(path);
+    const Layout layout = layoutOf(bytes);
+    const qint64 pageSize = layout.pageSize;
+    const int rowCountOffset = layout.rowCountOffset;
     qint64 found = -1;
-    for (qint64 page = 0; page + kPageSize <= bytes.size(); page += kPageSize) {
+    for (qint64 page = 0; page + pageSize <= bytes.size(); page += pageSize) {
         const bool definition = bytes[page] == 0x02;
-        if (!definition || get32(bytes, page + kRowCountOffset) != from) continue;
+        if (!definition || get32(bytes, page + rowCountOffset) != from) continue;
         if (found >= 0) throw std::runtime_error("two table definitions count that many rows");
         found = page;
     }
     if (found < 0) throw std::runtime_error("no table definition counts that many rows");
     for (int i = 0; i < 4; ++i)
-        bytes[found + kRowCountOffset + i] = static_cast<char>((to >> (8 * i)) & 0xFF);
+        bytes[found + rowCountOffset + i] = static_cast<char>((to >> (8 * i)) & 0xFF);
     writeAll(path, bytes);
 }
 

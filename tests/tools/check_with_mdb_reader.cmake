@@ -1,5 +1,6 @@
-# Writes the sample CSVs in data/ with kinmora-mkfamily and checks every table of the
-# written files through tests/reader/read-mdb.mjs (the npm mdb-reader, not libmdb).
+# Writes the sample CSVs in data/ with kinmora-mkfamily, in every --format, and checks every
+# table of the written files, and their password, through tests/reader/read-mdb.mjs (the npm
+# mdb-reader, not libmdb).
 # Run by ctest as mkfamily_mdb_reader_check; see tests/tools/CMakeLists.txt.
 foreach(variable MKFAMILY READER_DIR DATA_DIR WORK_DIR)
   if(NOT DEFINED ${variable})
@@ -15,11 +16,12 @@ if(NOT EXISTS "${READER_DIR}/node_modules/mdb-reader")
 endif()
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
-# check(NAME TABLES a,b,... ARGS writer arguments...)
+# check(NAME FORMAT f TABLES a,b,... [PASSWORD p] ARGS writer arguments...)
 function(check name)
-  cmake_parse_arguments(ARG "" "TABLES" "ARGS" ${ARGN})
-  set(mdb "${WORK_DIR}/${name}.mdb")
-  execute_process(COMMAND "${MKFAMILY}" ${ARG_ARGS} -o "${mdb}"
+  cmake_parse_arguments(ARG "" "FORMAT;TABLES;PASSWORD" "ARGS" ${ARGN})
+  set(mdb "${WORK_DIR}/${name}-${ARG_FORMAT}.mdb")
+  execute_process(COMMAND "${MKFAMILY}" ${ARG_ARGS} --format "${ARG_FORMAT}"
+                          "--password=${ARG_PASSWORD}" -o "${mdb}"
     WORKING_DIRECTORY "${DATA_DIR}"
     RESULT_VARIABLE status ERROR_VARIABLE errors)
   if(NOT status EQUAL 0)
@@ -31,7 +33,7 @@ function(check name)
     list(APPEND expectations --expect "${table}=${DATA_DIR}/${table}.csv")
   endforeach()
   execute_process(COMMAND "${NODE}" "${READER_DIR}/read-mdb.mjs" "${mdb}"
-    --tables "${ARG_TABLES}" ${expectations}
+    --tables "${ARG_TABLES}" ${expectations} --password "${ARG_PASSWORD}"
     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "mdb-reader disagrees with ${name}:\n${output}")
@@ -39,7 +41,10 @@ function(check name)
   message(STATUS "${output}")
 endfunction()
 
-check(family_and_married TABLES family,married,places
-  ARGS --family family.csv --married married.csv --table places=places.csv)
-check(family_only TABLES family ARGS --family family.csv)
-check(other_tables_first TABLES places,married ARGS --table places=places.csv --married married.csv)
+foreach(format access97 access2000 access2007)
+  check(family_and_married FORMAT ${format} TABLES family,married,places
+    ARGS --family family.csv --married married.csv --table places=places.csv)
+  check(family_only FORMAT ${format} TABLES family PASSWORD "รหัส 1234" ARGS --family family.csv)
+  check(other_tables_first FORMAT ${format} TABLES places,married
+    ARGS --table places=places.csv --married married.csv)
+endforeach()

@@ -42,6 +42,22 @@ TEST(ParseArguments, ListsTablesInOrderThenTheOutput) {
     }
 }
 
+TEST(ParseArguments, FormatDefaultsToAccess97AndPasswordToNone) {
+    using kinmora::mkfamily::FileFormat;
+    const std::tuple<Arguments, FileFormat, std::string> cases[] = {
+        {{"-o", "x.mdb"}, FileFormat::Access97, ""},
+        {{"-o", "x.mdb", "--format", "access2000", "--password", "ลับ"},
+         FileFormat::Access2000,
+         "ลับ"},
+        {{"--format=access2007", "--password=", "-o", "x.accdb"}, FileFormat::Access2007, ""},
+        {{"--format=access2007", "--format=access97", "-o", "x.mdb"}, FileFormat::Access97, ""}};
+    for (const auto& [arguments, format, password] : cases) {
+        const auto line = CommandLine::parse(arguments);
+        EXPECT_EQ(line.format, format) << arguments.back();
+        EXPECT_EQ(line.password, password);
+    }
+}
+
 TEST(ParseArguments, RejectsSayingWhatIsWrong) {
     const std::pair<Arguments, std::string> cases[] = {
         {{"--family", "f.csv"}, "no output file; give -o OUT.mdb"},
@@ -50,7 +66,10 @@ TEST(ParseArguments, RejectsSayingWhatIsWrong) {
         {{"-o", "a", "--output", "b"}, "the output file is given twice"},
         {{"-o", "a", "--colour"}, "unknown option '--colour'"},
         {{"-o", "a", "--family=x", "--help=no"}, "option '--help' takes no value"},
-        {{"-o", "a", "f.csv"}, "unexpected argument 'f.csv'"}};
+        {{"-o", "a", "f.csv"}, "unexpected argument 'f.csv'"},
+        {{"-o", "a", "--format", "access95"},
+         "--format is access97, access2000 or access2007, not 'access95'"},
+        {{"-o", "a", "--password"}, "option '--password' needs a value (TEXT)"}};
     for (const auto& [arguments, message] : cases) {
         try {
             CommandLine::parse(arguments);
@@ -71,6 +90,9 @@ TEST(Program, ExitsWithOneLineAndWritesNothingOnError) {
         {"--family family.csv -o out.mdb", 1,
          "kinmora-mkfamily: family.csv:3: column 'code': '70000' is out of range for Integer "
          "(-32768 to 32767)\n"},
+        {"--family family.csv --password 123456789012345678901 -o out.mdb", 1,
+         "kinmora-mkfamily: out.mdb: the password has more than the 20 characters Access "
+         "allows\n"},
         {"--family nowhere.csv -o out.mdb", 1,
          "kinmora-mkfamily: nowhere.csv: cannot open: No such file or directory\n"},
         {"--family", 1,

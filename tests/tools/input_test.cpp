@@ -1,19 +1,25 @@
 // Tests of the writer's input: RFC 4180 records with their lines, the column types from
 // names, suffixes and values, the located error for each kind of bad CSV, cell or header,
-// and Access day counts. The typed values and their code page 874 bytes are checked end to
-// end in round_trip_test, where two independent readers read them back.
+// Access day counts, the bytes each format stores text as, and the header's password.
+// The typed values are checked end to end in round_trip_test, where two independent
+// readers read them back.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "access_date.h"
 #include "csv_reader.h"
+#include "database_header.h"
 #include "input_error.h"
+#include "rc4.h"
 #include "table_reader.h"
+#include "text_encoder.h"
 
 using namespace kinmora::mkfamily;
+using namespace std::string_literals;
 
 namespace {
 
@@ -130,6 +136,114 @@ TEST(AccessDates, CountDaysTheAccessWay) {
          {"1900-02-29", "2000-04-31", "2000-13-01", "0099-12-31", "2000-01-01T00:00:00",
           "2000-01-01 12:00", "2000-01-01 24:00:00", "abcd-ef-gh"})
         EXPECT_FALSE(AccessDate::fromText(text)) << text;
+}
+
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (!out.empty()) out += ' ';
+        out += digits[b >> 4];
+        out += digits[b & 0xF];
+    }
+    return out;
+}
+
+// Jet 4 text is UCS-2, "compressed" (FF FE, one byte a character below U+0100, a 0 byte
+// switching to two and back) when that is shorter and no character has a 0 low byte.
+TEST(StoredText, EachFormatKeepsTextAsAccessDoes) {
+    const std::tuple<FileFormat, std::string, std::string> cases[] = {
+        {FileFormat::Access97, "กa€", "A1 61 80"},
+        {FileFormat::Access2000, "abc", "FF FE 61 62 63"},
+        {FileFormat::Access2000, "ก", "01 0E"},  // compressed would be longer
+        {FileFormat::Access2000, "ab กข cd", "FF FE 61 62 20 00 01 0E 02 0E 00 20 63 64"},
+        {FileFormat::Access2000, "กข ค", "01 0E 02 0E 20 00 04 0E"},  // switching costs more
+        {FileFormat::Access2007, "a\0b"s, "61 00 00 00 62 00"},       // NUL: never compressed
+        {FileFormat::Access2007, "xĀ", "78 00 00 01"},                // U+0100 neither
+        {FileFormat::Access2007, "😀", "3D D8 00 DE"},                 // a surrogate pair
+    };
+    for (const auto& [format, text, bytes] : cases)
+        EXPECT_EQ(hex(TextEncoder(JetFormat::of(format)).value(text)), bytes) << text;
+    // Access compresses up to 1,024 characters; longer memos stay UCS-2.
+    const TextEncoder jet4(JetFormat::of(FileFormat::Access2000));
+    EXPECT_EQ(jet4.value(std::string(1024, 'a')).size(), 1026u);
+    EXPECT_EQ(jet4.value(std::string(1025, 'a')).size(), 2050u);
+}
+
+// What each format can hold: Access 97 only code page 874; Jet 4 counts Text lengths and
+// names in UTF-16 units, a character beyond the BMP taking two.
+TEST(StoredText, LimitsFollowTheFormat) {
+    const std::string emoji = "😀";
+    const std::tuple<FileFormat, std::string, std::string> cases[] = {
+        {FileFormat::Access97, "name\n" + emoji + "\n", "family.csv:2: column 'name': character"},
+        {FileFormat::Access2000, "name\n" + emoji + "\n", ""},
+        {FileFormat::Access2000, "name\n" + std::string(253, 'x') + emoji + "\n", ""},
+        {FileFormat::Access2000, "name\n" + std::string(254, 'x') + emoji + "\n",
+         "family.csv:2: column 'name': a Text value holds at most 255 characters, this one has "
+         "256"},
+        {FileFormat::Access2007, std::string(62, 'n') + emoji + "\n", ""},
+        {FileFormat::Access2007, std::string(63, 'n') + emoji + "\n",
+         "family.csv:1: column name '" + std::string(63, 'n') + emoji + "' is longer"},
+        {FileFormat::Access97, "note\n" + std::string(254, 'x') + emoji + "\n",
+         "family.csv:2: column 'note': character"},
+    };
+    for (const auto& [format, csv, message] : cases) {
+        std::string error;
+        try {
+            TableReader::read({"family", csv, "family.csv"}, format);
+        } catch (const InputError& e) {
+            error = e.what();
+        }
+        if (message.empty()) {
+            EXPECT_EQ(error, "");
+        } else {
+            EXPECT_EQ(error.substr(0, message.size()), message) << csv.substr(0, 20);
+        }
+    }
+    // A 255-unit value with a surrogate pair is no longer Text: inference makes it a Memo.
+    const auto inferred =
+        TableReader::read({"family", "note\n" + std::string(254, 'x') + emoji + "\n", "f.csv"},
+                          FileFormat::Access2000);
+    EXPECT_EQ(inferred.columns[0].type, ColumnType::Memo);
+}
+
+// Page 0 unscrambled: the password at 0x42, in Jet 4 UCS-2 XORed throughout with the
+// creation date's day count (45366 = 0x0000B136, bytes 36 B1 00 00) repeated.
+TEST(DatabaseHeaderPage, KeepsThePasswordWhereAccessDoes) {
+    const double created = 45366.75;
+    const std::tuple<FileFormat, std::size_t, std::string> cases[] = {
+        {FileFormat::Access97, 20, "61 A1 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
+        {FileFormat::Access2000, 40,
+         "57 B1 01 0E 36 B1 00 00 36 B1 00 00 36 B1 00 00 36 B1 00 00 "
+         "36 B1 00 00 36 B1 00 00 36 B1 00 00 36 B1 00 00 36 B1 00 00"},
+    };
+    for (const auto& [format, length, password] : cases) {
+        const JetFormat& jet = JetFormat::of(format);
+        std::string page = DatabaseHeader::page(jet, "aก", created);
+        ASSERT_EQ(page.size(), jet.pageSize);
+        Rc4(std::string_view("\xC7\xDA\x39\x6B", 4)).apply(page.data() + 0x18, jet.scrambledLength);
+        EXPECT_EQ(hex(page.substr(0x42, length)), password);
+        EXPECT_EQ(hex(page.substr(0x3C, 6)), "6A 03 00 00 00 00");  // code page 874, no key
+        EXPECT_EQ(page[0x14], static_cast<char>(jet.version));
+    }
+    std::string jet4 = DatabaseHeader::page(JetFormat::of(FileFormat::Access2007), "", created);
+    Rc4(std::string_view("\xC7\xDA\x39\x6B", 4)).apply(jet4.data() + 0x18, 128);
+    EXPECT_EQ(jet4.substr(4, 16), std::string("Standard ACE DB\0", 16));
+    EXPECT_EQ(hex(jet4.substr(0x72, 8)), "00 00 00 00 D8 26 E6 40");  // 45366.75
+
+    const std::pair<std::string, std::string> refused[] = {
+        {std::string(21, 'p'), "the password has more than the 20 characters Access allows"},
+        {"a\0b"s, "the password holds a NUL character, which would end it"},
+        {"😀", "the password cannot be kept in an Access 97 file: character"}};
+    for (const auto& [password, message] : refused) {
+        try {
+            DatabaseHeader::page(JetFormat::of(FileFormat::Access97), password, created);
+            ADD_FAILURE() << "accepted " << password;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_EQ(std::string(e.what()).substr(0, message.size()), message);
+        }
+    }
 }
 
 }  // namespace

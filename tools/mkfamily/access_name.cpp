@@ -1,29 +1,29 @@
-// AccessName checks a table or column name against Access's naming rules and encodes it.
+// AccessName checks a table or column name against Access's naming rules.
 #include "access_name.h"
 
 #include <stdexcept>
 
-#include "cp874_encoder.h"
-#include "jet3_format.h"
+#include "jet_format.h"
 
 namespace kinmora::mkfamily {
 
-std::string AccessName::encode(std::string_view utf8, std::string_view what) {
+std::string AccessName::check(std::string_view utf8, std::string_view what,
+                              const TextEncoder& text) {
     const std::string label = std::string(what) + " name '" + std::string(utf8) + "'";
     if (utf8.empty()) throw std::invalid_argument(std::string(what) + " name is empty");
-    std::string encoded;
+    std::size_t length = 0;
     try {
-        encoded = Cp874Encoder::encode(utf8);
+        length = text.length(utf8);
     } catch (const std::invalid_argument& e) {
         throw std::invalid_argument(label + ": " + e.what());
     }
-    if (encoded.size() > jet3::kMaxNameLength) {
+    if (length > jet::kMaxNameLength) {
         throw std::invalid_argument(label + " is longer than the 64 characters Access allows");
     }
-    if (encoded.front() == ' ') {
+    if (utf8.front() == ' ') {
         throw std::invalid_argument(label + " starts with a space, which Access does not allow");
     }
-    for (const char c : encoded) {
+    for (const char c : utf8) {
         if (static_cast<unsigned char>(c) < 0x20 || c == '.' || c == '!' || c == '`' || c == '[' ||
             c == ']') {
             throw std::invalid_argument(label +
@@ -31,7 +31,7 @@ std::string AccessName::encode(std::string_view utf8, std::string_view what) {
                                         "in names (. ! ` [ ] or a control character)");
         }
     }
-    return encoded;
+    return std::string(utf8);
 }
 
 std::string AccessName::foldCase(std::string_view name) {

@@ -1,16 +1,19 @@
-// AccessName checks a table or column name against Access's naming rules and encodes it.
+// AccessName checks a table or column name against Access's naming rules.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "text_encoder.h"
+
 namespace kinmora::mkfamily {
 
 class AccessName {
 public:
-    // The name in code page 874. `what` ("table", "column") words the error, a
-    // std::invalid_argument, when the name is empty, too long or has a forbidden character.
-    static std::string encode(std::string_view utf8, std::string_view what);
+    // The name, still UTF-8, once `text` can store it. `what` ("table", "column") words the
+    // error, a std::invalid_argument, when the name is empty, too long, has a forbidden
+    // character or one the format cannot hold.
+    static std::string check(std::string_view utf8, std::string_view what, const TextEncoder& text);
 
     // Access compares names without regard to ASCII letter case.
     static std::string foldCase(std::string_view name);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "table_content.h"
+#include "text_encoder.h"
 
 namespace kinmora::mkfamily {
 
@@ -15,8 +16,9 @@ public:
     static constexpr std::uint32_t kCatalogPage = 2;
 
     void addTable(const std::string& name, std::uint32_t definitionPage);
-    // The catalog as a table: itself first, then the user tables in the order added.
-    TableContent build() const;
+    // The catalog as a table: itself first, then the user tables in the order added, its
+    // names stored as `text` stores Text values.
+    TableContent build(const TextEncoder& text) const;
 
 private:
     struct Entry {

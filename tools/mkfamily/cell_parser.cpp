@@ -9,8 +9,7 @@
 #include <string>
 
 #include "access_date.h"
-#include "cp874_encoder.h"
-#include "jet3_format.h"
+#include "jet_format.h"
 
 namespace kinmora::mkfamily {
 
@@ -47,19 +46,24 @@ double realNumber(std::string_view cell) {
     return value;
 }
 
-std::string text(std::string_view cell, std::size_t maxLength, std::string_view typeName) {
-    std::string bytes = Cp874Encoder::encode(cell);
-    if (bytes.size() > maxLength) {
-        throw std::invalid_argument("a " + std::string(typeName) + " value holds at most " +
-                                    std::to_string(maxLength) + " characters, this one has " +
-                                    std::to_string(bytes.size()));
+std::string textBytes(std::string_view cell, ColumnType type, const TextEncoder& encoder) {
+    std::string bytes = encoder.value(cell);
+    if (type == ColumnType::Text && encoder.length(cell) > jet::kMaxTextLength) {
+        throw std::invalid_argument(
+            "a Text value holds at most " + std::to_string(jet::kMaxTextLength) +
+            " characters, this one has " + std::to_string(encoder.length(cell)));
+    }
+    if (bytes.size() > jet::kMaxLongValueLength) {
+        throw std::invalid_argument("a Memo value takes at most " +
+                                    std::to_string(jet::kMaxLongValueLength) +
+                                    " bytes, this one takes " + std::to_string(bytes.size()));
     }
     return bytes;
 }
 
 }  // namespace
 
-CellValue CellParser::parse(std::string_view cell, ColumnType type) {
+CellValue CellParser::parse(std::string_view cell, ColumnType type, const TextEncoder& text) {
     if (cell.empty()) {
         if (type == ColumnType::Boolean) {
             throw std::invalid_argument(
@@ -87,9 +91,8 @@ CellValue CellParser::parse(std::string_view cell, ColumnType type) {
                                         " is not a date (YYYY-MM-DD or YYYY-MM-DD HH:MM:SS, "
                                         "years 100 to 9999)");
         case ColumnType::Text:
-            return text(cell, 255, "Text");
         case ColumnType::Memo:
-            return text(cell, jet3::kMaxLongValueLength, "Memo");
+            return textBytes(cell, type, text);
         case ColumnType::LongBinary:
             break;
     }

@@ -7,7 +7,8 @@
 
 namespace kinmora::mkfamily {
 
-// Dates are doubles in Access's day count; Text and Memo hold code page 874 bytes.
+// Dates are doubles in Access's day count; Text and Memo hold the bytes the file stores
+// (code page 874, or UCS-2 possibly compressed).
 using CellValue = std::variant<std::monostate, bool, std::int32_t, double, std::string>;
 
 }  // namespace kinmora::mkfamily

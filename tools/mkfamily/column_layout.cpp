@@ -1,4 +1,4 @@
-// ColumnLayout places each column of a table in the Jet 3 row: fixed offset or variable slot.
+// ColumnLayout places each column of a table in the row: fixed offset or variable slot.
 #include "column_layout.h"
 
 namespace kinmora::mkfamily {

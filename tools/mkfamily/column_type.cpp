@@ -1,4 +1,4 @@
-// ColumnType names the Access field types the writer produces and how Jet 3 stores each.
+// ColumnType names the Access field types the writer produces and how Jet stores each.
 #include "column_type.h"
 
 #include <algorithm>

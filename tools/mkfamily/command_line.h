@@ -1,8 +1,11 @@
-// CommandLine reads kinmora-mkfamily's arguments: the tables to write and the output file.
+// CommandLine reads kinmora-mkfamily's arguments: the tables to write, the output file, its
+// format and password.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "jet_format.h"
 
 namespace kinmora::mkfamily {
 
@@ -23,6 +26,8 @@ public:
     bool version = false;
     std::vector<TableArgument> tables;  // in the order given
     std::string output;
+    FileFormat format = FileFormat::Access97;
+    std::string password;  // empty for none
 };
 
 }  // namespace kinmora::mkfamily

@@ -11,9 +11,6 @@ class Cp874Encoder {
 public:
     // Throws std::invalid_argument for malformed UTF-8 or a character code page 874 lacks.
     static std::string encode(std::string_view utf8);
-
-    // Characters (code points) in well-formed UTF-8; equals the encoded length.
-    static std::size_t characterCount(std::string_view utf8);
 };
 
 }  // namespace kinmora::mkfamily

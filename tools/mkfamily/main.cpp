@@ -1,4 +1,4 @@
-// kinmora-mkfamily writes family tree CSV files into an Access 97 database.
+// kinmora-mkfamily writes family tree CSV files into an Access database.
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -40,15 +40,11 @@ int main(int argc, char** argv) {
             std::cout << CommandLine::usage();
             return 0;
         }
-        if (line.version) {
-            std::cout << "kinmora-mkfamily " KINMORA_VERSION "\n";
-            return 0;
-        }
         std::vector<TableCsv> tables;
         for (const auto& table : line.tables) {
             tables.push_back({table.tableName, readFile(table.csvPath), table.csvPath});
         }
-        kinmora::mkfamily::writeFamilyFile(tables, line.output);
+        kinmora::mkfamily::writeFamilyFile(tables, line.output, {line.format, line.password, {}});
         return 0;
     } catch (const kinmora::options::UsageError& e) {
         std::cerr << "kinmora-mkfamily: " << e.what() << '\n' << CommandLine::tryHelp();

@@ -1,5 +1,5 @@
-// PageFile is the database file under construction: 2 KB pages written into a temporary file
-// that replaces the target only on commit.
+// PageFile is the database file under construction: pages of its format's size written into a
+// temporary file that replaces the target only on commit.
 #include "page_file.h"
 
 #include <fcntl.h>
@@ -10,11 +10,10 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "jet3_format.h"
-
 namespace kinmora::mkfamily {
 
-PageFile::PageFile(std::filesystem::path target) : m_target(std::move(target)) {
+PageFile::PageFile(std::filesystem::path target, const JetFormat& format)
+    : m_format(format), m_target(std::move(target)) {
     // Beside the target, so the final rename stays within one file system.
     m_temporary = m_target;
     m_temporary += "." + std::to_string(::getpid()) + ".tmp";
@@ -41,21 +40,22 @@ std::uint32_t PageFile::append(const std::string& page) {
 }
 
 std::uint32_t PageFile::reserve() {
-    if (m_pageCount >= jet3::kMaxPages) {
-        throw std::runtime_error(m_target.string() +
-                                 ": the tables need more than the 1 GB an Access 97 file holds");
+    if (m_pageCount >= m_format.maxPages()) {
+        throw std::runtime_error(m_target.string() + ": the tables need more than the " +
+                                 (m_format.unicode ? "2 GB an " : "1 GB an ") +
+                                 std::string(m_format.name) + " file holds");
     }
     // Zero-filled for now, so the file never has a hole even if the caller gives up early.
     const std::uint32_t number = m_pageCount++;
-    write(number, std::string(jet3::kPageSize, '\0'));
+    write(number, std::string(m_format.pageSize, '\0'));
     return number;
 }
 
 void PageFile::write(std::uint32_t pageNumber, const std::string& page) {
-    if (page.size() != jet3::kPageSize || pageNumber >= m_pageCount) {
+    if (page.size() != m_format.pageSize || pageNumber >= m_pageCount) {
         throw std::logic_error("page " + std::to_string(pageNumber) + " written out of place");
     }
-    const off_t offset = static_cast<off_t>(pageNumber) * static_cast<off_t>(jet3::kPageSize);
+    const off_t offset = static_cast<off_t>(pageNumber) * static_cast<off_t>(m_format.pageSize);
     std::size_t done = 0;
     while (done < page.size()) {
         const ssize_t n = ::pwrite(m_fd, page.data() + done, page.size() - done,

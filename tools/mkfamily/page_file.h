@@ -1,16 +1,18 @@
-// PageFile is the database file under construction: 2 KB pages written into a temporary file
-// that replaces the target only on commit.
+// PageFile is the database file under construction: pages of its format's size written into a
+// temporary file that replaces the target only on commit.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
+#include "jet_format.h"
+
 namespace kinmora::mkfamily {
 
 class PageFile {
 public:
-    explicit PageFile(std::filesystem::path target);
+    PageFile(std::filesystem::path target, const JetFormat& format);
     ~PageFile();  // removes the temporary file unless committed
     PageFile(const PageFile&) = delete;
     PageFile& operator=(const PageFile&) = delete;
@@ -24,9 +26,12 @@ public:
     // Flushes the file to disk and renames it over the target.
     void commit();
 
+    const JetFormat& format() const { return m_format; }
+
 private:
     [[noreturn]] void fail(const std::string& what) const;
 
+    const JetFormat& m_format;
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
     int m_fd = -1;

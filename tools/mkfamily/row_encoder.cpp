@@ -1,5 +1,5 @@
-// RowEncoder lays out one table row in Jet 3 form: column count, fixed area, variable data,
-// variable offset and jump tables, and the null bitmap.
+// RowEncoder lays out one table row: column count, fixed area, variable data, variable offset
+// table (in Jet 3 with a jump table) and the null bitmap.
 #include "row_encoder.h"
 
 #include <stdexcept>
@@ -53,13 +53,16 @@ std::string jumpTable(const std::vector<std::size_t>& offsets, std::size_t jumps
 
 }  // namespace
 
-RowEncoder::RowEncoder(const ColumnLayout& layout) : m_layout(layout) {}
+RowEncoder::RowEncoder(const ColumnLayout& layout, const JetFormat& format)
+    : m_layout(layout), m_format(format) {}
 
 std::string RowEncoder::encode(const std::vector<CellValue>& row,
                                const std::vector<std::string>& longValueFields) const {
     const auto& places = m_layout.places();
     std::string nullMask((places.size() + 7) / 8, '\0');
-    std::string out(1 + m_layout.fixedAreaSize(), '\0');
+    // Jet 4 counts columns, offsets and variable columns in two bytes, Jet 3 in one.
+    const std::size_t countSize = m_format.unicode ? 2 : 1;
+    std::string out(countSize + m_layout.fixedAreaSize(), '\0');
     out[0] = static_cast<char>(places.size());
 
     std::vector<std::string_view> variable(m_layout.variableCount());
@@ -73,7 +76,7 @@ std::string RowEncoder::encode(const std::vector<CellValue>& row,
             variable[place.varIndex] = longValueFields[longValue++];
             present = !variable[place.varIndex].empty();
         } else if (present && place.fixed) {
-            putFixed(out, 1 + place.fixedOffset, place.type, value);
+            putFixed(out, countSize + place.fixedOffset, place.type, value);
         } else if (present) {
             variable[place.varIndex] = std::get<std::string>(value);
         }
@@ -87,6 +90,15 @@ std::string RowEncoder::encode(const std::vector<CellValue>& row,
             out.append(data);
         }
         offsets.push_back(out.size());
+        if (m_format.unicode) {
+            // Stored last offset (the end of the data) first, as in Jet 3.
+            for (std::size_t i = offsets.size(); i-- > 0;) {
+                little_endian::append16(out, static_cast<std::uint16_t>(offsets[i]));
+            }
+            little_endian::append16(out, static_cast<std::uint16_t>(variable.size()));
+            out.append(nullMask);
+            return out;
+        }
 
         // The jump count depends on the row length, which includes the jump table.
         const std::size_t tail = offsets.size() + 1 + nullMask.size();

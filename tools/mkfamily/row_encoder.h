@@ -1,5 +1,5 @@
-// RowEncoder lays out one table row in Jet 3 form: column count, fixed area, variable data,
-// variable offset and jump tables, and the null bitmap.
+// RowEncoder lays out one table row: column count, fixed area, variable data, variable offset
+// table (in Jet 3 with a jump table) and the null bitmap.
 #pragma once
 
 #include <string>
@@ -7,12 +7,13 @@
 
 #include "cell_value.h"
 #include "column_layout.h"
+#include "jet_format.h"
 
 namespace kinmora::mkfamily {
 
 class RowEncoder {
 public:
-    explicit RowEncoder(const ColumnLayout& layout);
+    RowEncoder(const ColumnLayout& layout, const JetFormat& format);
 
     // `longValueFields` holds, for each memo/OLE column in table order, the field
     // LongValueWriter returned, or an empty string for Null.
@@ -22,6 +23,7 @@ public:
 
 private:
     const ColumnLayout& m_layout;
+    const JetFormat& m_format;
 };
 
 }  // namespace kinmora::mkfamily

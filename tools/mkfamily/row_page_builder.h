@@ -1,4 +1,4 @@
-// RowPageBuilder fills one Jet 3 row page: header, row offset table and rows packed from the end.
+// RowPageBuilder fills one row page: header, row offset table and rows packed from the end.
 #pragma once
 
 #include <cstddef>
@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "jet_format.h"
+
 namespace kinmora::mkfamily {
 
 class RowPageBuilder {
 public:
-    // `owner` is the table definition page for data rows, jet3::kLongValueOwner for long
+    // `owner` is the table definition page for data rows, jet::kLongValueOwner for long
     // values, 0 for usage map rows.
-    explicit RowPageBuilder(std::uint32_t owner);
+    RowPageBuilder(std::uint32_t owner, const JetFormat& format);
 
     bool fits(std::size_t rowSize) const;
     std::uint16_t add(std::string_view row);  // returns the row number; the row must fit
@@ -22,6 +24,7 @@ public:
 private:
     std::size_t freeSpace() const;
 
+    const JetFormat& m_format;
     std::uint32_t m_owner;
     std::string m_page;
     std::size_t m_rowCount = 0;

@@ -6,7 +6,7 @@
 namespace kinmora::mkfamily {
 
 RowPageStream::RowPageStream(PageFile& file, std::uint32_t owner)
-    : m_file(file), m_builder(owner) {}
+    : m_file(file), m_builder(owner, file.format()) {}
 
 void RowPageStream::openPage() {
     closePage();

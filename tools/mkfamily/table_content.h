@@ -11,12 +11,12 @@
 namespace kinmora::mkfamily {
 
 struct Column {
-    std::string name;  // code page 874
+    std::string name;  // UTF-8
     ColumnType type;
 };
 
 struct TableContent {
-    std::string name;        // code page 874
+    std::string name;        // UTF-8
     std::string sourceName;  // for error messages
     bool system = false;     // catalog tables are flagged as Access system tables
     std::vector<Column> columns;

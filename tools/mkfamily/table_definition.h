@@ -1,5 +1,5 @@
 // TableDefinition writes a table's definition pages: row count, columns, names and the
-// pointers to its usage maps.
+// pointers to its usage maps, in the layout of the file's format.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,7 @@
 
 #include "column_layout.h"
 #include "table_content.h"
+#include "text_encoder.h"
 
 namespace kinmora::mkfamily {
 
@@ -20,7 +21,7 @@ struct TableFacts {
 
 class TableDefinition {
 public:
-    TableDefinition(const TableContent& table, const ColumnLayout& layout);
+    TableDefinition(const TableContent& table, const ColumnLayout& layout, const TextEncoder& text);
 
     // Pages the definition needs; it continues onto further pages when the columns are many.
     std::size_t pageCount() const;
@@ -30,9 +31,12 @@ public:
 
 private:
     std::string bytes(const TableFacts& facts) const;
+    std::string columnEntry(const ColumnPlace& place) const;
 
     const TableContent& m_table;
     const ColumnLayout& m_layout;
+    const TextEncoder& m_text;
+    const JetFormat& m_format;
 };
 
 }  // namespace kinmora::mkfamily

@@ -7,7 +7,7 @@
 
 #include "access_name.h"
 #include "data/family_columns.h"
-#include "jet3_format.h"
+#include "jet_format.h"
 
 namespace kinmora::mkfamily {
 
@@ -36,8 +36,9 @@ std::optional<ColumnType> familyColumnType(const std::string& lowerName) {
 
 }  // namespace
 
-std::vector<HeaderColumn> TableHeader::parse(const std::vector<std::string>& cells) {
-    if (cells.size() > jet3::kMaxColumns) {
+std::vector<HeaderColumn> TableHeader::parse(const std::vector<std::string>& cells,
+                                             const TextEncoder& text) {
+    if (cells.size() > jet::kMaxColumns) {
         throw std::invalid_argument("the header names " + std::to_string(cells.size()) +
                                     " columns; an Access table holds at most 255");
     }
@@ -56,7 +57,7 @@ std::vector<HeaderColumn> TableHeader::parse(const std::vector<std::string>& cel
             }
             name = name.substr(0, colon);
         }
-        std::string stored = AccessName::encode(name, "column");
+        std::string stored = AccessName::check(name, "column", text);
         const std::string lower = AccessName::foldCase(stored);
         if (!seen.insert(lower).second) {
             throw std::invalid_argument("column '" + std::string(name) + "' appears twice");

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "column_type.h"
+#include "text_encoder.h"
 
 namespace kinmora::mkfamily {
 
 struct HeaderColumn {
     std::string label;               // UTF-8, as spelled in the header, for messages
-    std::string name;                // code page 874
+    std::string name;                // UTF-8, checked against Access's naming rules
     std::optional<ColumnType> type;  // nothing: infer from the values
 };
 
@@ -19,7 +20,8 @@ class TableHeader {
 public:
     // A cell is "name" or "name:type". Known family columns (code, born, ...) get their
     // usual type whatever their letter case. Throws std::invalid_argument on a bad header.
-    static std::vector<HeaderColumn> parse(const std::vector<std::string>& cells);
+    static std::vector<HeaderColumn> parse(const std::vector<std::string>& cells,
+                                           const TextEncoder& text);
 };
 
 }  // namespace kinmora::mkfamily

@@ -15,9 +15,9 @@ namespace kinmora::mkfamily {
 
 namespace {
 
-std::string tableName(const TableCsv& csv) {
+std::string tableName(const TableCsv& csv, const TextEncoder& text) {
     try {
-        std::string name = AccessName::encode(csv.tableName, "table");
+        std::string name = AccessName::check(csv.tableName, "table", text);
         if (AccessName::foldCase(name).starts_with("msys")) {
             throw std::invalid_argument("table name '" + csv.tableName +
                                         "' is reserved: names starting with MSys belong to "
@@ -37,9 +37,9 @@ std::vector<std::string> texts(const CsvRecord& record) {
 }
 
 CellValue cell(const CsvField& field, ColumnType type, const std::string& label,
-               const std::string& source) {
+               const std::string& source, const TextEncoder& text) {
     try {
-        return CellParser::parse(field.text, type);
+        return CellParser::parse(field.text, type, text);
     } catch (const std::invalid_argument& e) {
         throw InputError(source, field.line, "column '" + label + "': " + e.what());
     }
@@ -54,9 +54,10 @@ struct PendingColumn {
 
 }  // namespace
 
-TableContent TableReader::read(const TableCsv& csv) {
+TableContent TableReader::read(const TableCsv& csv, FileFormat format) {
+    const TextEncoder text(JetFormat::of(format));
     TableContent table;
-    table.name = tableName(csv);
+    table.name = tableName(csv, text);
     table.sourceName = csv.sourceName;
 
     CsvReader reader(csv.csvText, csv.sourceName);
@@ -64,7 +65,7 @@ TableContent TableReader::read(const TableCsv& csv) {
     if (!header) throw InputError(csv.sourceName, 1, "no header row naming the columns");
     std::vector<HeaderColumn> headerColumns;
     try {
-        headerColumns = TableHeader::parse(texts(*header));
+        headerColumns = TableHeader::parse(texts(*header), text);
     } catch (const std::invalid_argument& e) {
         throw InputError(csv.sourceName, header->line, e.what());
     }
@@ -91,7 +92,7 @@ TableContent TableReader::read(const TableCsv& csv) {
         for (std::size_t c = 0; c < width; ++c) {
             if (!isPending[c]) {
                 row[c] = cell(record->fields[c], table.columns[c].type, headerColumns[c].label,
-                              csv.sourceName);
+                              csv.sourceName, text);
             }
         }
         for (PendingColumn& column : pending) {
@@ -106,8 +107,8 @@ TableContent TableReader::read(const TableCsv& csv) {
         const ColumnType type = column.inference.result();
         table.columns[column.column].type = type;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
-            table.rows[r][column.column] =
-                cell(column.cells[r], type, headerColumns[column.column].label, csv.sourceName);
+            table.rows[r][column.column] = cell(
+                column.cells[r], type, headerColumns[column.column].label, csv.sourceName, text);
         }
         std::vector<CsvField>().swap(column.cells);
     }

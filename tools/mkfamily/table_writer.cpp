@@ -6,7 +6,7 @@
 
 #include "column_layout.h"
 #include "input_error.h"
-#include "jet3_format.h"
+#include "jet_format.h"
 #include "long_value_writer.h"
 #include "row_encoder.h"
 #include "table_definition.h"
@@ -28,7 +28,7 @@ std::string encodeRow(const RowEncoder& encoder, const TableContent& table, std:
 }
 
 // Memo values go first, ahead of the table's data pages, so those stay one unbroken run.
-// A short value is kept inline as long as the row stays within the Jet 3 row size.
+// A short value is kept inline as long as the row stays within the format's row size.
 LongValueFields writeLongValues(PageFile& file, TableContent& table, const RowEncoder& encoder) {
     LongValueFields fields(table.rows.size());
     std::vector<std::size_t> longColumns;
@@ -37,8 +37,9 @@ LongValueFields writeLongValues(PageFile& file, TableContent& table, const RowEn
     }
     if (longColumns.empty()) return fields;
 
+    const std::size_t maxRowSize = file.format().maxRowSize;
     LongValueWriter writer(file);
-    const std::string placeholder(jet3::kLongValueFieldSize, '\0');
+    const std::string placeholder(jet::kLongValueFieldSize, '\0');
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         std::vector<CellValue>& row = table.rows[r];
         std::vector<std::string> placeholders;
@@ -47,14 +48,14 @@ LongValueFields writeLongValues(PageFile& file, TableContent& table, const RowEn
             placeholders.push_back(null ? std::string() : placeholder);
         }
         const std::size_t baseSize = encodeRow(encoder, table, r, placeholders).size();
-        std::size_t room = jet3::kMaxRowSize - std::min(baseSize, jet3::kMaxRowSize);
+        std::size_t room = maxRowSize - std::min(baseSize, maxRowSize);
         for (const std::size_t c : longColumns) {
             if (std::holds_alternative<std::monostate>(row[c])) {
                 fields[r].emplace_back();
                 continue;
             }
             std::string& value = std::get<std::string>(row[c]);
-            const std::size_t inlineLimit = std::min(jet3::kMaxInlineLongValue, room);
+            const std::size_t inlineLimit = std::min(jet::kMaxInlineLongValue, room);
             fields[r].push_back(writer.store(value, inlineLimit));
             if (value.size() <= inlineLimit) room -= value.size();
             std::string().swap(value);
@@ -67,14 +68,14 @@ LongValueFields writeLongValues(PageFile& file, TableContent& table, const RowEn
 }  // namespace
 
 TableWriter::TableWriter(PageFile& file, RowPageStream& usageMaps)
-    : m_file(file), m_usageMaps(usageMaps) {}
+    : m_file(file), m_usageMaps(usageMaps), m_text(file.format()) {}
 
 std::uint32_t TableWriter::write(TableContent& table, std::optional<std::uint32_t> definitionPage) {
     const ColumnLayout layout(table.columns);
-    const RowEncoder encoder(layout);
+    const RowEncoder encoder(layout, m_file.format());
     const LongValueFields longValues = writeLongValues(m_file, table, encoder);
 
-    const TableDefinition definition(table, layout);
+    const TableDefinition definition(table, layout, m_text);
     std::vector<std::uint32_t> definitionPages;
     if (definitionPage) {
         if (definition.pageCount() != 1) {
@@ -90,11 +91,13 @@ std::uint32_t TableWriter::write(TableContent& table, std::optional<std::uint32_
     RowPageStream data(m_file, definitionPages.front());
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const std::string row = encodeRow(encoder, table, r, longValues[r]);
-        if (row.size() > jet3::kMaxRowSize) {
+        const JetFormat& format = m_file.format();
+        if (row.size() > format.maxRowSize) {
             throw InputError(table.sourceName, table.rowLines[r],
                              "the row takes " + std::to_string(row.size()) +
-                                 " bytes, more than the " + std::to_string(jet3::kMaxRowSize) +
-                                 " an Access 97 row holds; shorten its Text values");
+                                 " bytes, more than the " + std::to_string(format.maxRowSize) +
+                                 " an " + std::string(format.name) +
+                                 " row holds; shorten its Text values");
         }
         data.add(row);
     }

@@ -7,6 +7,7 @@
 #include "page_file.h"
 #include "row_page_stream.h"
 #include "table_content.h"
+#include "text_encoder.h"
 
 namespace kinmora::mkfamily {
 
@@ -23,6 +24,7 @@ public:
 private:
     PageFile& m_file;
     RowPageStream& m_usageMaps;
+    const TextEncoder m_text;
 };
 
 }  // namespace kinmora::mkfamily

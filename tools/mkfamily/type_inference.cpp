@@ -5,7 +5,6 @@
 
 #include "access_date.h"
 #include "cell_parser.h"
-#include "cp874_encoder.h"
 
 namespace kinmora::mkfamily {
 
@@ -14,7 +13,14 @@ void TypeInference::observe(std::string_view cell) {
     m_seenValue = true;
     if (m_allWholeNumbers) m_allWholeNumbers = CellParser::isPlainLongInteger(cell);
     if (m_allDates) m_allDates = AccessDate::fromText(cell).has_value();
-    m_longest = std::max(m_longest, Cp874Encoder::characterCount(cell));
+    // UTF-16 code units, as Access counts Text lengths: a four-byte sequence takes two.
+    std::size_t length = 0;
+    for (const char ch : cell) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if ((byte & 0xC0) != 0x80) ++length;
+        if (byte >= 0xF0) ++length;
+    }
+    m_longest = std::max(m_longest, length);
 }
 
 ColumnType TypeInference::result() const {

@@ -13,8 +13,9 @@ class UsageMapWriter {
 public:
     explicit UsageMapWriter(PageFile& file);
 
-    // A 128-byte map row listing `pages` (ascending). Pages within 984 of the first fit in
-    // the row's own bitmap; wider spreads get bitmap pages, written to the file here.
+    // A map row (128 bytes in Jet 3, 64 in Jet 4) listing `pages` (ascending). Pages within
+    // 984 (Jet 4: 472) of the first fit in the row's own bitmap; wider spreads get bitmap
+    // pages, written to the file here.
     std::string mapOf(const std::vector<std::uint32_t>& pages);
 
 private:
