@@ -68,8 +68,9 @@ DatabasePassword::DatabasePassword(const unsigned char* page, bool jet3) : m_jet
     unsigned char password[kJet4PasswordLength] = {};
     const std::size_t length = jet3 ? kJet3PasswordLength : kJet4PasswordLength;
     std::memcpy(password, header.data() + kPasswordOffset, length);
-    // A writer that leaves the field empty, rather than masked, sets no password.
-    if (allZero(password, length)) return;
+    // A writer that leaves the field empty, rather than scrambled or masked,
+    // sets no password.
+    if (allZero(password, length) || allZero(page + kPasswordOffset, length)) return;
     if (!jet3) unmaskWithCreationDate(header, password);
     std::size_t end = 0;
     if (jet3)

@@ -1,4 +1,4 @@
-// The database password an Access 97 or Access 2000-2003 file keeps in its
+// The database password an Access file that is not encrypted keeps in its
 // header, there only to be compared with the one a person gives.
 #pragma once
 
@@ -11,7 +11,7 @@ namespace kinmora {
 class DatabasePassword {
 public:
     // Reads the password from `page`, the whole first page of an Access 97
-    // file when `jet3`, else of an Access 2000-2003 file.
+    // file when `jet3`, else of an Access 2000 or later file.
     DatabasePassword(const unsigned char* page, bool jet3);
 
     // Whether the file has a password.

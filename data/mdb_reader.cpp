@@ -218,13 +218,12 @@ void MdbReader::checkHeader(const QString& password) const {
                                              "is not a whole number of %2-byte pages")
                                   .arg(size)
                                   .arg(pageSize));
-    if (version >= MDB_VER_ACCDB_2007) {
-        if (bytes[jet::kAceCryptInfoOffset] != 0 || bytes[jet::kAceCryptInfoOffset + 1] != 0)
-            throw FamilyFileError(Kind::Encrypted, m_path,
-                                  QStringLiteral("is protected by a password (encrypted): "
-                                                 "Kinmora reads only files without one"));
-        return;
-    }
+    // Access 2007 and later name their encryption in the header.
+    if (version >= MDB_VER_ACCDB_2007 &&
+        (bytes[jet::kAceCryptInfoOffset] != 0 || bytes[jet::kAceCryptInfoOffset + 1] != 0))
+        throw FamilyFileError(Kind::Encrypted, m_path,
+                              QStringLiteral("is protected by a password (encrypted): Kinmora "
+                                             "reads only files without one"));
     const DatabasePassword stored(bytes, version == MDB_VER_JET3);
     if (!stored.isSet()) return;
     if (password.isEmpty())

@@ -220,13 +220,22 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProces
         limits.budget.count() > 0 ? limits.budget : ReaderProcess::budgetFor(fileSize(path));
     const Clock::time_point start = Clock::now();
     Clock::time_point lastHeard = start;
+    bool heard = false;
     char buffer[1 << 16];
     while (!decoder.finished()) {
         if (options.progress && options.progress->cancelled()) throw ReadCancelled();
         const Clock::time_point now = Clock::now();
         const auto quiet = now - lastHeard;
         const auto spent = now - start;
-        if (quiet >= limits.silence)
+        // Starting takes what the machine's load makes it take: until the
+        // first bytes, only the budget counts.
+        if (!heard && spent >= std::max(budget, limits.silence))
+            throw FamilyFileError(
+                Kind::ReaderStopped, path,
+                QStringLiteral("is damaged: reading it stopped making progress "
+                               "(nothing in its first %1 s)")
+                    .arg(std::chrono::duration_cast<milliseconds>(spent).count() / 1000.0));
+        if (heard && quiet >= limits.silence)
             throw FamilyFileError(Kind::ReaderStopped, path,
                                   QStringLiteral("is damaged: reading it stopped making progress "
                                                  "(nothing for %1 s)")
@@ -237,9 +246,11 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProces
                 QStringLiteral("is damaged: reading it took longer than any family file of its "
                                "size (%1 s)")
                     .arg(std::chrono::duration_cast<milliseconds>(spent).count() / 1000.0));
-        const auto wait = std::min<milliseconds>(
-            kTick,
-            std::chrono::duration_cast<milliseconds>(limits.silence - quiet) + milliseconds(1));
+        const auto wait =
+            std::max(milliseconds(1),
+                     std::min<milliseconds>(
+                         kTick, std::chrono::duration_cast<milliseconds>(limits.silence - quiet) +
+                                    milliseconds(1)));
         pollfd ready{fd, POLLIN, 0};
         const int n = ::poll(&ready, 1, static_cast<int>(wait.count()));
         if (n < 0 && errno != EINTR)
@@ -251,6 +262,7 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProces
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return false;  // the child has ended; its status tells how
         lastHeard = Clock::now();
+        heard = true;
         decoder.feed(buffer, static_cast<std::size_t>(got));
     }
     return true;

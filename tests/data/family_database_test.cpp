@@ -261,10 +261,25 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
         {thai, QStringLiteral("ลับ9"), Kind::NotFound},
         {m_files.write("open.mdb", rows), QStringLiteral("anything"), Kind::NotFound},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Access 2000 and later keep it in UTF-16, masked with the creation date.
+    for (const testing::FileFormat format :
+         {testing::FileFormat::Access2000, testing::FileFormat::Access2007}) {
+        const QString path = m_files.write(QStringLiteral("locked%1.mdb").arg(int(format)), rows,
+                                           "", {format, "Secret ลับ"});
+        all.push_back({path, {}, Kind::PasswordNeeded});
+        all.push_back({path, QStringLiteral("Secret"), Kind::PasswordWrong});
+        all.push_back({path, QStringLiteral("Secret ลับ"), Kind::NotFound});
+        all.push_back(
+            {m_files.write(QStringLiteral("open%1.mdb").arg(int(format)), rows, "", {format}),
+             {},
+             Kind::NotFound});
+    }
+    for (const Case& c : all) {
         Kind kind = Kind::NotFound;
         const std::string reason = failure(c.path, &kind, c.password);
-        EXPECT_EQ(kind, c.kind) << c.password.toStdString() << ": " << reason;
+        EXPECT_EQ(kind, c.kind) << c.path.toStdString() << " " << c.password.toStdString() << ": "
+                                << reason;
         // Nothing tells the password, or how close a guess came.
         EXPECT_EQ(reason.find("Secret"), std::string::npos) << reason;
     }
