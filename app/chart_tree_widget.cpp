@@ -5,12 +5,12 @@
 
 #include <QMouseEvent>
 
-#include "app/image_list1.h"
+#include "app/node_icons.h"
 
 namespace kinmora {
 
 ChartTreeWidget::ChartTreeWidget(QWidget* parent) : QTreeWidget(parent) {
-    setObjectName(QStringLiteral("TreeView1"));
+    setObjectName(QStringLiteral("chartTree"));
     setColumnCount(1);
     setHeaderHidden(true);
     setUniformRowHeights(true);
@@ -30,7 +30,7 @@ void ChartTreeWidget::addNode(const ChartNode& node) {
 
     // Filled before it joins the tree, so the view hears of it only once.
     auto* item = new QTreeWidgetItem(QStringList{node.text});
-    item->setIcon(0, ImageList1::icon(node.image));
+    item->setIcon(0, NodeIcons::icon(node.image));
     item->setData(0, kKeyRole, node.key);
     item->setData(0, kImageRole, node.image);
     item->setData(0, kKindRole, static_cast<int>(node.kind));

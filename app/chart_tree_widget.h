@@ -1,5 +1,5 @@
-// TreeView1: the family chart on screen, its nodes looked up by key and
-// pictured from ImageList1.
+// The chart tree: the family chart on screen, its nodes looked up by key and
+// pictured from NodeIcons.
 #pragma once
 
 #include <QHash>

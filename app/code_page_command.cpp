@@ -9,8 +9,8 @@
 #include <QMessageBox>
 
 #include "app/command_tool_bar.h"
-#include "app/frm_main.h"
-#include "app/module1.h"
+#include "app/family_session.h"
+#include "app/main_window.h"
 #include "data/family_file_error.h"
 #include "windows/background_open.h"
 #include "windows/code_page_setting.h"
@@ -18,8 +18,8 @@
 
 namespace kinmora {
 
-CodePageCommand::CodePageCommand(frm_main& main) : QObject(&main), m_main(main) {
-    QMenu* menu = main.Toolbar1()->moreMenu();
+CodePageCommand::CodePageCommand(MainWindow& main) : QObject(&main), m_main(main) {
+    QMenu* menu = main.toolBar()->moreMenu();
     menu->addSeparator();
     m_choices = new QActionGroup(this);
     const std::pair<int, const char*> choices[] = {
@@ -38,8 +38,8 @@ CodePageCommand::CodePageCommand(frm_main& main) : QObject(&main), m_main(main) 
                 [this, codePage = codePage] { choose(codePage); });
     }
     connect(menu, &QMenu::aboutToShow, this, [this] {
-        const Module1& state = Module1::instance();
-        const int chosen = state.isOpen() ? code_page_setting::remembered(state.db_path) : -1;
+        const FamilySession& state = FamilySession::instance();
+        const int chosen = state.isOpen() ? code_page_setting::remembered(state.filePath) : -1;
         for (QAction* action : m_choices->actions()) {
             action->setEnabled(state.isOpen());
             action->setChecked(action->data().toInt() == chosen);
@@ -48,22 +48,22 @@ CodePageCommand::CodePageCommand(frm_main& main) : QObject(&main), m_main(main) 
 }
 
 void CodePageCommand::choose(int codePage) {
-    Module1& state = Module1::instance();
+    FamilySession& state = FamilySession::instance();
     if (!state.isOpen() || BackgroundOpen::running()) return;
-    const QString path = state.db_path;
+    const QString path = state.filePath;
     ReadOptions options;
     options.codePage = codePage;
     try {
         std::unique_ptr<FamilyDatabase> database = BackgroundOpen::run(m_main, path, options);
-        database->rs_family().moveFirst();
-        const QString first = database->rs_family().field(QStringLiteral("name")).toText();
+        database->persons().first();
+        const QString first = database->persons().field(QStringLiteral("name")).toText();
         code_page_setting::remember(path, codePage);
         state.setDatabase(std::move(database));
-        m_main.calac(first);
+        m_main.showChart(first);
     } catch (const ReadCancelled&) {
     } catch (const std::exception& e) {
         const auto* fileError = dynamic_cast<const FamilyFileError*>(&e);
-        QMessageBox box(QMessageBox::Warning, state.prog_title, QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
+        QMessageBox box(QMessageBox::Warning, state.title, QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
                         QMessageBox::Ok, &m_main);
         box.setInformativeText(QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
                                (fileError ? thaiReason(*fileError) : QString::fromUtf8(e.what())));

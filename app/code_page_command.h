@@ -9,7 +9,7 @@ class QActionGroup;
 
 namespace kinmora {
 
-class frm_main;
+class MainWindow;
 
 class CodePageCommand : public QObject {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     // Adds the choices to `main`'s "more" menu, after a separator; they are
     // enabled whenever the menu opens with a file open, the open file's
     // choice checked.
-    explicit CodePageCommand(frm_main& main);
+    explicit CodePageCommand(MainWindow& main);
 
     // Reads the open file again with `codePage` (0: by the file), remembers
     // the choice and draws the first person's chart; a failure or a cancel
@@ -26,7 +26,7 @@ public:
     void choose(int codePage);
 
 private:
-    frm_main& m_main;
+    MainWindow& m_main;
     QActionGroup* m_choices = nullptr;
 };
 

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/image_list3.h"
+#include "app/tool_bar_icons.h"
 #include "windows/twips.h"
 
 namespace kinmora {
@@ -16,7 +16,7 @@ struct Design {
     const char* key;  // null for a separator
     const char* caption;
     const char* toolTip;
-    int image;  // index into ImageList3
+    int image;  // index into ToolBarIcons
     bool enabled;
 };
 
@@ -36,7 +36,7 @@ constexpr double kHeightTwips = 870;
 }  // namespace
 
 CommandToolBar::CommandToolBar(QWidget* parent) : QToolBar(parent) {
-    setObjectName(QStringLiteral("Toolbar1"));
+    setObjectName(QStringLiteral("toolBar"));
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(32, 32));
@@ -51,7 +51,7 @@ CommandToolBar::CommandToolBar(QWidget* parent) : QToolBar(parent) {
         button->setAutoRaise(true);
         // A widget in a toolbar does not follow the toolbar's icon size.
         button->setIconSize(iconSize());
-        button->setIcon(ImageList3::icon(d.image));
+        button->setIcon(ToolBarIcons::icon(d.image));
         button->setText(QString::fromUtf8(d.caption));
         button->setToolTip(QString::fromUtf8(d.toolTip));
         button->setEnabled(d.enabled);

@@ -1,4 +1,4 @@
-// Toolbar1: the main window's eight command entries, addressed by index with
+// The toolbar: the main window's eight command entries, addressed by index with
 // separators counted, each button raising its key when clicked; after them a
 // ninth entry whose drop-down menu holds the commands that hand the family on.
 #pragma once
@@ -29,7 +29,7 @@ public:
     static constexpr int kMoreEntry = kEntries + 1;
 
     // The entries "open", separator, "Search", "refresh", "note", separator,
-    // "about", "exit", with Thai captions under the icons of ImageList3;
+    // "about", "exit", with Thai captions under the icons of ToolBarIcons;
     // only "open", "about" and "exit" enabled; then the "more" drop-down.
     explicit CommandToolBar(QWidget* parent = nullptr);
 

@@ -14,7 +14,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include "app/module1.h"
+#include "app/family_session.h"
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "export/export_file.h"
@@ -38,7 +38,7 @@ ReadOptions readOptionsFor(const QString& path) {
 
 // The family file's folder and name with another ending: the dialog's proposal.
 QString proposedPath(const QString& suffix) {
-    const QFileInfo family(Module1::instance().db_path);
+    const QFileInfo family(FamilySession::instance().filePath);
     return family.dir().filePath(family.completeBaseName() + suffix);
 }
 
@@ -78,7 +78,7 @@ ExportCommands::~ExportCommands() {
 }
 
 void ExportCommands::updateActions() {
-    const bool enabled = Module1::instance().isOpen() && !m_running;
+    const bool enabled = FamilySession::instance().isOpen() && !m_running;
     m_gedcom->setEnabled(enabled);
     m_csv->setEnabled(enabled);
 }
@@ -95,7 +95,7 @@ QString ExportCommands::marriedPathFor(const QString& familyPath) {
 }
 
 void ExportCommands::askGedcom() {
-    if (!Module1::instance().isOpen() || m_running) return;
+    if (!FamilySession::instance().isOpen() || m_running) return;
     const QString path = QFileDialog::getSaveFileName(
         m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), proposedPath(QStringLiteral(".ged")),
         QStringLiteral("ไฟล์ GEDCOM (*.ged)"));
@@ -103,7 +103,7 @@ void ExportCommands::askGedcom() {
 }
 
 void ExportCommands::askCsv() {
-    if (!Module1::instance().isOpen() || m_running) return;
+    if (!FamilySession::instance().isOpen() || m_running) return;
     const QString path = QFileDialog::getSaveFileName(
         m_window, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV (ตารางคู่สมรสอยู่ในไฟล์ -married ข้างกัน)"),
         proposedPath(QStringLiteral("-family.csv")), QStringLiteral("ไฟล์ CSV (*.csv)"));
@@ -114,8 +114,8 @@ void ExportCommands::askCsv() {
 }
 
 void ExportCommands::saveGedcom(const QString& path) {
-    if (!Module1::instance().isOpen() || m_running) return;
-    const QString source = Module1::instance().db_path;
+    if (!FamilySession::instance().isOpen() || m_running) return;
+    const QString source = FamilySession::instance().filePath;
     const ReadOptions options = readOptionsFor(source);
     start(QStringLiteral("กำลังบันทึกเป็น GEDCOM..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM แล้ว"),
           [source, options, path](const auto& progress) {
@@ -129,8 +129,8 @@ void ExportCommands::saveGedcom(const QString& path) {
 }
 
 void ExportCommands::saveCsv(const QString& familyPath, const QString& marriedPath) {
-    if (!Module1::instance().isOpen() || m_running) return;
-    const QString source = Module1::instance().db_path;
+    if (!FamilySession::instance().isOpen() || m_running) return;
+    const QString source = FamilySession::instance().filePath;
     const ReadOptions options = readOptionsFor(source);
     start(QStringLiteral("กำลังบันทึกเป็น CSV..."), QStringLiteral("บันทึกครอบครัวเป็นไฟล์ CSV แล้ว"),
           [source, options, familyPath, marriedPath](const auto& progress) {
@@ -154,7 +154,7 @@ void ExportCommands::start(const QString& label, const QString& done, Job job) {
     m_doneText = done;
     m_state = std::make_shared<State>();
     m_progress = new QProgressDialog(label, QStringLiteral("ยกเลิก"), 0, 0, m_window);
-    m_progress->setWindowTitle(Module1::instance().prog_title);
+    m_progress->setWindowTitle(FamilySession::instance().title);
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setMinimumDuration(kShowProgressAfterMs);
     m_progress->setAutoReset(false);
@@ -201,7 +201,7 @@ void ExportCommands::finish() {
     emit exportFinished(error);
     if (m_state->cancelled) return;
     QMessageBox box(error.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
-                    Module1::instance().prog_title,
+                    FamilySession::instance().title,
                     error.isEmpty() ? m_doneText : QStringLiteral("บันทึกไม่สำเร็จ"), QMessageBox::Ok,
                     m_window);
     if (!error.isEmpty()) box.setInformativeText(error);

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/frm_main.h"
+#include "app/main_window.h"
 #include "windows/thai_font.h"
 
 namespace {
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     // Message boxes and prompts are windows of their own and do not take the
     // main window's font.
     QApplication::setFont(kinmora::thaiFont(9.75));
-    kinmora::frm_main window;
+    kinmora::MainWindow window;
     window.show();
     if (!files.isEmpty()) window.openFile(files.first());
     return app->exec();

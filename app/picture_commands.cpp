@@ -14,8 +14,8 @@
 #include <QPrinter>
 
 #include "app/command_tool_bar.h"
-#include "app/frm_main.h"
-#include "app/module1.h"
+#include "app/family_session.h"
+#include "app/main_window.h"
 #include "chart/chart_builder.h"
 #include "chart/chart_tree.h"
 #include "picture/chart_picture.h"
@@ -37,8 +37,8 @@ public:
 
 }  // namespace
 
-PictureCommands::PictureCommands(frm_main& window) : QObject(&window), m_window(window) {
-    QMenu* menu = window.Toolbar1()->moreMenu();
+PictureCommands::PictureCommands(MainWindow& window) : QObject(&window), m_window(window) {
+    QMenu* menu = window.toolBar()->moreMenu();
     menu->addSeparator();
     m_print = menu->addAction(QStringLiteral("พิมพ์ผัง..."), this, &PictureCommands::print);
     m_preview = menu->addAction(QStringLiteral("ดูก่อนพิมพ์..."), this, &PictureCommands::preview);
@@ -53,21 +53,21 @@ PictureCommands::PictureCommands(frm_main& window) : QObject(&window), m_window(
 PictureCommands::~PictureCommands() = default;
 
 void PictureCommands::updateEnabled() {
-    const bool shown = m_window.shownChart().has_value() && Module1::instance().isOpen();
+    const bool shown = m_window.shownChart().has_value() && FamilySession::instance().isOpen();
     for (QAction* action : {m_print, m_preview, m_save}) action->setEnabled(shown);
 }
 
 std::unique_ptr<ChartPicture> PictureCommands::pictureOfShownChart() {
     const auto& shown = m_window.shownChart();
-    if (!shown || !Module1::instance().isOpen()) return nullptr;
+    if (!shown || !FamilySession::instance().isOpen()) return nullptr;
     try {
         BusyCursor busy;
         ChartTree tree;
-        ChartBuilder builder(Module1::instance().database(), tree);
-        if (builder.calac(shown->centre, shown->side) != ChartBuilder::Outcome::Built)
+        ChartBuilder builder(FamilySession::instance().database(), tree);
+        if (builder.build(shown->centre, shown->side) != ChartBuilder::Outcome::Built)
             throw std::runtime_error("nobody in the file has the chart's name any more");
         return std::make_unique<ChartPicture>(
-            ChartPicture::layOut(tree, PersonFacts::load(Module1::instance().database())));
+            ChartPicture::layOut(tree, PersonFacts::load(FamilySession::instance().database())));
     } catch (const std::exception& error) {
         showError(QStringLiteral("วาดผังของ \"%1\" ไม่ได้").arg(shown->centre), error);
         return nullptr;

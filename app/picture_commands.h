@@ -12,7 +12,7 @@ class QPrinter;
 namespace kinmora {
 
 class ChartPicture;
-class frm_main;
+class MainWindow;
 
 class PictureCommands : public QObject {
     Q_OBJECT
@@ -20,7 +20,7 @@ class PictureCommands : public QObject {
 public:
     // Adds a separator and the three commands to `window`'s "more" menu;
     // each enables itself when the menu opens and a chart is shown.
-    explicit PictureCommands(frm_main& window);
+    explicit PictureCommands(MainWindow& window);
     ~PictureCommands() override;
 
     QAction* printAction() const { return m_print; }
@@ -48,7 +48,7 @@ private:
     void updateEnabled();
     void showError(const QString& what, const std::exception& error);
 
-    frm_main& m_window;
+    MainWindow& m_window;
     QAction* m_print = nullptr;
     QAction* m_preview = nullptr;
     QAction* m_save = nullptr;

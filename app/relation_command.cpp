@@ -10,27 +10,27 @@
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
-#include "app/frm_main.h"
-#include "app/module1.h"
-#include "windows/frm_relation.h"
+#include "app/family_session.h"
+#include "app/main_window.h"
+#include "windows/relation_dialog.h"
 
 namespace kinmora {
 
-RelationCommand::RelationCommand(frm_main& main) : QObject(&main), m_main(main) {
-    QMenu* menu = main.Toolbar1()->moreMenu();
+RelationCommand::RelationCommand(MainWindow& main) : QObject(&main), m_main(main) {
+    QMenu* menu = main.toolBar()->moreMenu();
     menu->addSeparator();
     m_action = menu->addAction(QStringLiteral("เป็นอะไรกัน"));
     m_action->setObjectName(QStringLiteral("relation"));
     m_action->setEnabled(false);
     connect(menu, &QMenu::aboutToShow, this, [this] {
-        m_action->setEnabled(Module1::instance().isOpen() &&
-                             m_main.TreeView1()->topLevelItemCount() > 0);
+        m_action->setEnabled(FamilySession::instance().isOpen() &&
+                             m_main.chartTree()->topLevelItemCount() > 0);
     });
     connect(m_action, &QAction::triggered, this, &RelationCommand::run);
 }
 
 QString RelationCommand::centreName() const {
-    for (QTreeWidgetItemIterator it(m_main.TreeView1()); *it; ++it) {
+    for (QTreeWidgetItemIterator it(m_main.chartTree()); *it; ++it) {
         const QString image = (*it)->data(0, ChartTreeWidget::kImageRole).toString();
         if (image == QLatin1String("cmale") || image == QLatin1String("cfemale"))
             return (*it)->text(0);
@@ -39,7 +39,7 @@ QString RelationCommand::centreName() const {
 }
 
 const FamilyGraph& RelationCommand::graph() {
-    Module1& state = Module1::instance();
+    FamilySession& state = FamilySession::instance();
     if (!m_graph || m_graphOpenCount != state.openCount()) {
         m_graph.reset();
         m_graph = FamilyGraph::read(state.database());
@@ -49,11 +49,11 @@ const FamilyGraph& RelationCommand::graph() {
 }
 
 void RelationCommand::run() {
-    Module1& state = Module1::instance();
-    const QTreeWidgetItem* selected = m_main.TreeView1()->currentItem();
+    FamilySession& state = FamilySession::instance();
+    const QTreeWidgetItem* selected = m_main.chartTree()->currentItem();
     const QString centre = centreName();
     const auto say = [this, &state](const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, state.prog_title, text, QMessageBox::Ok, &m_main);
+        QMessageBox box(QMessageBox::NoIcon, state.title, text, QMessageBox::Ok, &m_main);
         box.exec();
     };
     if (!state.isOpen() || centre.isEmpty()) return;
@@ -65,18 +65,18 @@ void RelationCommand::run() {
     try {
         m_main.setBusy(true);
         const FamilyGraph& family = graph();
-        const auto a = family.named(state.rs_family(), centre);
-        const auto b = family.named(state.rs_family(), name);
+        const auto a = family.named(state.persons(), centre);
+        const auto b = family.named(state.persons(), name);
         m_main.setBusy(false);
         if (!a || !b) {
             say(QStringLiteral("NOT FOUND"));
             return;
         }
-        frm_relation dialog(&m_main, family, *a, *b);
+        RelationDialog dialog(&m_main, family, *a, *b);
         dialog.exec();
     } catch (const std::exception& error) {
         m_main.setBusy(false);
-        QMessageBox box(QMessageBox::Warning, state.prog_title,
+        QMessageBox box(QMessageBox::Warning, state.title,
                         QStringLiteral("บอกความเป็นญาติของ \"%1\" ไม่ได้").arg(name), QMessageBox::Ok,
                         &m_main);
         box.setInformativeText(QString::fromUtf8(error.what()));

@@ -13,7 +13,7 @@ class QAction;
 
 namespace kinmora {
 
-class frm_main;
+class MainWindow;
 
 class RelationCommand : public QObject {
     Q_OBJECT
@@ -21,7 +21,7 @@ class RelationCommand : public QObject {
 public:
     // Adds the command to `main`'s "more" menu, after a separator. It is
     // enabled whenever the menu opens with a chart shown.
-    explicit RelationCommand(frm_main& main);
+    explicit RelationCommand(MainWindow& main);
 
     QAction* action() const { return m_action; }
 
@@ -36,7 +36,7 @@ public:
 private:
     const FamilyGraph& graph();
 
-    frm_main& m_main;
+    MainWindow& m_main;
     QAction* m_action = nullptr;
     // The family read once per open file: built on first use, rebuilt when
     // another file has been opened since.

@@ -8,7 +8,7 @@
 namespace kinmora {
 
 SideSelector::SideSelector(QWidget* parent) : QComboBox(parent) {
-    setObjectName(QStringLiteral("Combo1"));
+    setObjectName(QStringLiteral("sideSelector"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     // Completion would turn a few typed letters back into an item.

@@ -1,4 +1,4 @@
-// Combo1: the editable selector of the side of the family the next chart follows.
+// The side selector: the editable selector of the side of the family the next chart follows.
 #pragma once
 
 #include <QComboBox>

@@ -29,7 +29,7 @@ StatusPanels::StatusPanels(QWidget* parent)
     : QStatusBar(parent),
       m_first(makePanel(this, QStringLiteral("ไม่มีข้อมูล"))),
       m_second(makePanel(this, QStringLiteral("พุทธศักราช 2544"))) {
-    setObjectName(QStringLiteral("StatusBar1"));
+    setObjectName(QStringLiteral("statusPanels"));
     setFixedHeight(twips::toPixelsY(kHeightTwips));
     m_first->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_first->setMinimumWidth(twips::toPixelsX(kFirstMinimumTwips));

@@ -1,4 +1,4 @@
-// StatusBar1: the main window's status bar with its two panels, the chart's
+// The status bar: the main window's status bar with its two panels, the chart's
 // messages in panel 1 and the fixed era text in panel 2.
 #pragma once
 

@@ -18,13 +18,13 @@
 #include <memory>
 
 #include "app/chart_tree_widget.h"
-#include "app/frm_main.h"
-#include "app/module1.h"
+#include "app/family_session.h"
+#include "app/main_window.h"
 #include "data/family_database.h"
 #include "data/family_queries.h"
 #include "data/name_search.h"
 #include "process_measure.h"
-#include "windows/frm_note.h"
+#include "windows/particulars_dialog.h"
 
 namespace kinmora::bench {
 namespace {
@@ -59,15 +59,15 @@ QString centreName(int id) {
     return QString::fromUtf8(file.readAll()).trimmed();
 }
 
-std::unique_ptr<frm_main> g_window;
+std::unique_ptr<MainWindow> g_window;
 
 // The main window, with family `id` open in it.
-frm_main& windowOver(int id) {
-    std::unique_ptr<frm_main>& window = g_window;
+MainWindow& windowOver(int id) {
+    std::unique_ptr<MainWindow>& window = g_window;
     static int open = 0;
-    if (!window) window = std::make_unique<frm_main>();
+    if (!window) window = std::make_unique<MainWindow>();
     if (open != id) {
-        Module1::instance().setDatabase(FamilyDatabase::open(familyPath(id)));
+        FamilySession::instance().setDatabase(FamilyDatabase::open(familyPath(id)));
         open = id;
     }
     return *window;
@@ -75,8 +75,8 @@ frm_main& windowOver(int id) {
 
 // The first person in name order whose name finds a person with both parents known.
 QString personWithBothParents() {
-    RecordSet& rs = Module1::instance().rs_family();
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+    RecordSet& rs = FamilySession::instance().persons();
+    for (rs.first(); !rs.atEnd(); rs.next()) {
         if (rs.field(QStringLiteral("fathercode")).toText() == QLatin1String("0") ||
             rs.field(QStringLiteral("mothercode")).toText() == QLatin1String("0"))
             continue;
@@ -104,14 +104,14 @@ int treeSize(const QTreeWidget& tree) {
 // The window goes before the application object does.
 void closeWindow() {
     g_window.reset();
-    Module1::instance().close();
+    FamilySession::instance().close();
 }
 
 void BM_Open(benchmark::State& state) {
     const QString path = familyPath(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto database = FamilyDatabase::open(path);
-        benchmark::DoNotOptimize(database->rs_family().field(QStringLiteral("name")));
+        benchmark::DoNotOptimize(database->persons().field(QStringLiteral("name")));
         // Closing is not part of opening.
         state.PauseTiming();
         database.reset();
@@ -124,7 +124,7 @@ void BM_Open(benchmark::State& state) {
 // paint the window with it.
 void BM_WindowOpen(benchmark::State& state) {
     const QString path = familyPath(static_cast<int>(state.range(0)));
-    frm_main& window = windowOver(static_cast<int>(state.range(0)));
+    MainWindow& window = windowOver(static_cast<int>(state.range(0)));
     window.show();
     for (auto _ : state) {
         if (!window.openFile(path)) state.SkipWithError("the file did not open");
@@ -134,12 +134,12 @@ void BM_WindowOpen(benchmark::State& state) {
 
 void chart(benchmark::State& state, bool largest) {
     const int id = static_cast<int>(state.range(0));
-    frm_main& window = windowOver(id);
-    RecordSet& rs = Module1::instance().rs_family();
-    rs.moveFirst();
+    MainWindow& window = windowOver(id);
+    RecordSet& rs = FamilySession::instance().persons();
+    rs.first();
     const QString name = largest ? centreName(id) : rs.field(QStringLiteral("name")).toText();
-    for (auto _ : state) window.calac(name);
-    state.counters["nodes"] = treeSize(*window.TreeView1());
+    for (auto _ : state) window.showChart(name);
+    state.counters["nodes"] = treeSize(*window.chartTree());
 }
 
 void BM_FirstChart(benchmark::State& state) {
@@ -151,17 +151,18 @@ void BM_LargestChart(benchmark::State& state) {
 
 void BM_Search(benchmark::State& state) {
     windowOver(static_cast<int>(state.range(0)));
-    RecordSet& rs = Module1::instance().rs_family();
+    RecordSet& rs = FamilySession::instance().persons();
     double hits = 0;
-    for (auto _ : state) hits = static_cast<double>(search_hits(rs, kSearchText).size());
+    for (auto _ : state) hits = static_cast<double>(searchHits(rs, kSearchText).size());
     state.counters["hits_percent"] = 100.0 * hits / rs.recordCount();
 }
 
 void BM_Particulars(benchmark::State& state) {
-    frm_main& window = windowOver(static_cast<int>(state.range(0)));
-    Module1::instance().select_name = personWithBothParents();
+    MainWindow& window = windowOver(static_cast<int>(state.range(0)));
+    FamilySession::instance().pickedName = personWithBothParents();
     for (auto _ : state) {
-        frm_note note(window, &Module1::instance().rs_family(), Module1::instance().select_name);
+        ParticularsDialog note(window, &FamilySession::instance().persons(),
+                               FamilySession::instance().pickedName);
         benchmark::DoNotOptimize(note.loaded());
     }
 }

@@ -74,12 +74,11 @@ void ChartBuilder::addPerson(const GenerationEntry& entry) {
                       personCode(entry.code).value_or(0)});
 }
 
-ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide side) {
-    RecordSet& rs_family = m_database.rs_family();
-    rs_family.findFirst(criteria::nameEquals(center_name));
-    if (rs_family.noMatch()) return Outcome::NotFound;
+ChartBuilder::Outcome ChartBuilder::build(const QString& centreName, FamilySide side) {
+    RecordSet& persons = m_database.persons();
+    if (!persons.findFirst(criteria::nameEquals(centreName))) return Outcome::NotFound;
 
-    m_centerName = center_name;
+    m_centerName = centreName;
     m_count = 0;
     m_keyCounter = 1;
     m_view.setStatusText(chart_texts::starting());
@@ -99,15 +98,15 @@ ChartBuilder::Outcome ChartBuilder::calac(const QString& center_name, FamilySide
     return Outcome::Built;
 }
 
-// The persons the chart starts from, rs_family standing on the centre
+// The persons the chart starts from, persons standing on the centre
 // person: the centre's grandparent's children on `side` when the
 // grandparent is known, else the parent, else the centre alone.
 ChartBuilder::TopGeneration ChartBuilder::topGeneration(FamilySide side) {
-    RecordSet& rs_family = m_database.rs_family();
-    const std::int16_t p = codeOf(rs_family.field(parentCodeField(side)));
-    const std::int16_t c = codeOf(rs_family.field(QStringLiteral("code")));
+    RecordSet& persons = m_database.persons();
+    const std::int16_t p = codeOf(persons.field(parentCodeField(side)));
+    const std::int16_t c = codeOf(persons.field(QStringLiteral("code")));
     if (p == 0) return {queries::personByCode(c), false};
-    const std::optional<Value> grandparent = find_no(rs_family, side, p);
+    const std::optional<Value> grandparent = parentCodeOf(persons, side, p);
     if (!grandparent)  // the parent's code names nobody: the person stands alone
         return {queries::personByCode(c), false};
     const std::int16_t g = codeOf(*grandparent);
@@ -119,8 +118,8 @@ ChartBuilder::TopGeneration ChartBuilder::topGeneration(FamilySide side) {
 
 std::vector<ChartBuilder::GenerationEntry> ChartBuilder::addTopGeneration(const Query& query) {
     std::vector<GenerationEntry> top;
-    RecordSet rows = m_database.db().openRecordset(query);
-    for (; !rows.eof(); rows.moveNext()) top.push_back(entryFor(rows, kRootKey));
+    RecordSet rows = m_database.db().recordSet(query);
+    for (; !rows.atEnd(); rows.next()) top.push_back(entryFor(rows, kRootKey));
     for (const GenerationEntry& entry : top) {
         addPerson(entry);
         m_view.makeVisible(entry.nodeKey);
@@ -141,14 +140,14 @@ std::vector<ChartBuilder::GenerationEntry> ChartBuilder::addGeneration(
 void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<GenerationEntry>& next) {
     const std::optional<std::int64_t> code = personCode(person.code);
     if (!code) return;
-    RecordSet marriages = m_database.db().openRecordset(queries::marriagesOf(*code));
-    for (; !marriages.eof(); marriages.moveNext()) {
+    RecordSet marriages = m_database.db().recordSet(queries::marriagesOf(*code));
+    for (; !marriages.atEnd(); marriages.next()) {
         const QString spouseKey = nextKey();
         const bool husband = personCode(marriages.field(QStringLiteral("fathercode"))) == code;
         const std::optional<std::int64_t> s = personCode(
             marriages.field(husband ? QStringLiteral("mothercode") : QStringLiteral("fathercode")));
-        const std::optional<Value> spouseName = find_name(
-            m_database.rs_family(), s && *s <= INT16_MAX ? static_cast<std::int16_t>(*s) : 0);
+        const std::optional<Value> spouseName = nameOfCode(
+            m_database.persons(), s && *s <= INT16_MAX ? static_cast<std::int16_t>(*s) : 0);
         // A spouse code that names nobody shows as a marker, not as whoever
         // the cursor happens to stand on.
         const QString text = spouseName ? spouseName->toText() : QStringLiteral("?");
@@ -159,7 +158,7 @@ void ChartBuilder::addMarriages(const GenerationEntry& person, std::vector<Gener
         if (spouseName && text == m_centerName) m_view.makeVisible(spouseKey);
 
         if (!s) continue;  // no spouse code: the couple's children cannot be told apart
-        RecordSet children = m_database.db().openRecordset(queries::childrenOfCouple(*code, *s));
+        RecordSet children = m_database.db().recordSet(queries::childrenOfCouple(*code, *s));
         addChildren(children, spouseKey, next);
     }
 }
@@ -168,7 +167,7 @@ void ChartBuilder::addOneParentChildren(const GenerationEntry& person,
                                         std::vector<GenerationEntry>& next) {
     const std::optional<std::int64_t> code = personCode(person.code);
     if (!code) return;
-    RecordSet children = m_database.db().openRecordset(queries::childrenOfOneParent(*code));
+    RecordSet children = m_database.db().recordSet(queries::childrenOfOneParent(*code));
     if (children.recordCount() == 0) return;
     const QString key = nextKey();
     addNode(ChartNode{key, QStringLiteral("?"),
@@ -179,7 +178,7 @@ void ChartBuilder::addOneParentChildren(const GenerationEntry& person,
 
 void ChartBuilder::addChildren(RecordSet& children, const QString& parentKey,
                                std::vector<GenerationEntry>& next) {
-    for (; !children.eof(); children.moveNext()) {
+    for (; !children.atEnd(); children.next()) {
         next.push_back(entryFor(children, parentKey));
         const GenerationEntry& child = next.back();
         addPerson(child);

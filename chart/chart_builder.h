@@ -21,12 +21,12 @@ public:
 
     ChartBuilder(FamilyDatabase& database, ChartView& view);
 
-    // Rebuilds the chart around the first person of rs_family named exactly
-    // `center_name` (letter case aside), on `side`. Returns NotFound, leaving
+    // Rebuilds the chart around the first person of persons named exactly
+    // `centreName` (letter case aside), on `side`. Returns NotFound, leaving
     // the view as it was, when nobody has that name. A database error ends
     // the build: the nodes added so far stay, the busy cursor is ended, and
     // the error (FamilyFileError) reaches the caller.
-    Outcome calac(const QString& center_name, FamilySide side);
+    Outcome build(const QString& centreName, FamilySide side);
 
     // The number of nodes besides the root that the last build added.
     std::int64_t nodeCount() const { return m_count; }

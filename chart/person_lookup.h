@@ -10,13 +10,14 @@
 
 namespace kinmora {
 
-// The `name` (maybe Null) of the person with code `input_no` in rs_family,
+// The `name` (maybe Null) of the person with code `code` in persons,
 // which then stands on that person; nothing when the code names nobody.
-std::optional<Value> find_name(RecordSet& rs_family, std::int16_t input_no);
+std::optional<Value> nameOfCode(RecordSet& persons, std::int16_t code);
 
-// The parent code on `find_field`'s side (`fathercode` or `mothercode`, maybe
-// Null) of the person with code `My_code` in rs_family, which then stands on
+// The parent code on `parentField`'s side (`fathercode` or `mothercode`, maybe
+// Null) of the person with code `personCode` in persons, which then stands on
 // that person; nothing when the code names nobody.
-std::optional<Value> find_no(RecordSet& rs_family, FamilySide find_field, std::int16_t My_code);
+std::optional<Value> parentCodeOf(RecordSet& persons, FamilySide parentField,
+                                  std::int16_t personCode);
 
 }  // namespace kinmora

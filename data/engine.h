@@ -67,8 +67,8 @@ public:
     std::shared_ptr<const ResultTable> query(const QString& sql) { return query(Query{sql, {}}); }
 
     // A record set over the rows of a query, standing on its first row.
-    RecordSet openRecordset(const Query& q) { return RecordSet(query(q)); }
-    RecordSet openRecordset(const QString& sql) { return RecordSet(query(sql)); }
+    RecordSet recordSet(const Query& q) { return RecordSet(query(q)); }
+    RecordSet recordSet(const QString& sql) { return RecordSet(query(sql)); }
 
 private:
     class Loader;

@@ -58,8 +58,8 @@ std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path,
     std::optional<RecordSet> married;
     try {
         addMissingFields(*db);
-        family = db->openRecordset(queries::allPersons());
-        married = db->openRecordset(queries::allMarriages());
+        family = db->recordSet(queries::allPersons());
+        married = db->recordSet(queries::allMarriages());
     } catch (const FamilyFileError& e) {
         throw FamilyFileError(Kind::Damaged, path,
                               QStringLiteral("cannot be read: %1").arg(e.reason()));
@@ -79,7 +79,7 @@ std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path,
     if (family->recordCount() == 0)
         throw FamilyFileError(Kind::NotFamilyFile, path,
                               QStringLiteral("holds no person: table \"family\" is empty"));
-    family->moveFirst();
+    family->first();
     return std::unique_ptr<FamilyDatabase>(
         new FamilyDatabase(std::move(db), std::move(*family), std::move(*married)));
 }

@@ -1,5 +1,5 @@
 // An open family file: the database `db` with the shared person record set
-// `rs_family` and the couples' record set `rs_married`.
+// `persons` and the couples' record set `couples`.
 #pragma once
 
 #include <QString>
@@ -13,7 +13,7 @@ namespace kinmora {
 class FamilyDatabase {
 public:
     // Opens the family file at `path` read-only and opens both record sets,
-    // `rs_family` standing on the first person in name order; `options` give
+    // `persons` standing on the first person in name order; `options` give
     // the code page of Access 97 text (by the file unless told) and who hears
     // of the progress. Throws FamilyFileError naming the file and the reason
     // when it is not a readable family file (not an Access file, damaged
@@ -29,8 +29,8 @@ public:
     // The same, table by table, for a warning in the user's language.
     const std::vector<Engine::ShortTable>& shortTables() const { return m_db->shortTables(); }
     Engine& db() { return *m_db; }
-    RecordSet& rs_family() { return m_family; }
-    RecordSet& rs_married() { return m_married; }
+    RecordSet& persons() { return m_family; }
+    RecordSet& couples() { return m_married; }
 
 private:
     FamilyDatabase(std::unique_ptr<Engine> db, RecordSet family, RecordSet married);

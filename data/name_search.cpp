@@ -5,15 +5,15 @@
 
 namespace kinmora {
 
-bool has_text(const QString& search, const QString& full) {
+bool hasText(const QString& search, const QString& full) {
     return full.contains(search, Qt::CaseSensitive);
 }
 
-QString hit_line(const Value& name, const Value& surname) {
+QString hitLine(const Value& name, const Value& surname) {
     return name.toText() + kHitGap + surname.toText();
 }
 
-QStringList search_hits(RecordSet& rs, const QString& search) {
+QStringList searchHits(RecordSet& rs, const QString& search) {
     QStringList hits;
     if (rs.recordCount() == 0) return hits;
     const int nameField = rs.fieldIndex(QStringLiteral("NAME"));
@@ -23,11 +23,11 @@ QStringList search_hits(RecordSet& rs, const QString& search) {
             FamilyFileError::Kind::BadQuery,
             QStringLiteral("no field named \"%1\"")
                 .arg(nameField < 0 ? QStringLiteral("NAME") : QStringLiteral("SURNAME")));
-    rs.moveFirst();
-    while (!rs.eof()) {
-        const QString line = hit_line(rs.value(nameField), rs.value(surnameField));
-        if (has_text(search, line)) hits.append(line);
-        rs.moveNext();
+    rs.first();
+    while (!rs.atEnd()) {
+        const QString line = hitLine(rs.value(nameField), rs.value(surnameField));
+        if (hasText(search, line)) hits.append(line);
+        rs.next();
     }
     return hits;
 }

@@ -15,17 +15,17 @@ inline const QString kHitGap = QString(10, QLatin1Char(' '));
 
 // True when `search` occurs in `full`: exact, case-sensitive, no trimming,
 // at any position of a text of any length. An empty `search` occurs everywhere.
-bool has_text(const QString& search, const QString& full);
+bool hasText(const QString& search, const QString& full);
 
 // NAME, ten spaces, SURNAME: the full text searched and the line listed; a
 // Null part counts as empty text.
-QString hit_line(const Value& name, const Value& surname);
+QString hitLine(const Value& name, const Value& surname);
 
-// Moves `rs_family` to its first record and walks it to the end, returning
+// Moves `persons` to its first record and walks it to the end, returning
 // the hit line of every record whose hit line contains `search`, in the
-// record set's order. Afterwards `rs_family` stands past its last record.
+// record set's order. Afterwards `persons` stands past its last record.
 // An empty record set gives no hits. Throws FamilyFileError (BadQuery) when the record set
 // has no NAME or SURNAME field.
-QStringList search_hits(RecordSet& rs_family, const QString& search);
+QStringList searchHits(RecordSet& persons, const QString& search);
 
 }  // namespace kinmora

@@ -22,15 +22,14 @@ std::optional<std::int64_t> parentCode(const Value& value) {
 
 QString parentText(RecordSet& rs, std::optional<std::int64_t> code) {
     if (!code) return kNoParent;
-    rs.findFirst(criteria::codeEquals(*code));
-    if (rs.noMatch()) return kNoParent;
+    if (!rs.findFirst(criteria::codeEquals(*code))) return kNoParent;
     return rs.field(QStringLiteral("name")).toText() + QStringLiteral("   ") +
            rs.field(QStringLiteral("surname")).toText();
 }
 
 }  // namespace
 
-QString date_text(JetDate d) {
+QString dateText(JetDate d) {
     // The whole day alone: a time of day close to midnight must not round into the next day.
     const QDate date = jetDateToDateTime(JetDate{std::floor(d.days)}).date();
     return QStringLiteral("%1/%2/%3")
@@ -39,7 +38,7 @@ QString date_text(JetDate d) {
         .arg(date.year() + 543);
 }
 
-QString age_text(JetDate born, JetDate end) {
+QString ageText(JetDate born, JetDate end) {
     const double d = end.days - born.days;
     const double years = std::floor(d / kDaysPerYear);
     const double days = std::floor(d - years * kDaysPerYear);
@@ -54,12 +53,11 @@ static Value dateOrNull(const Value& v) {
     return v.kind() == Value::Kind::Date ? v : Value::null();
 }
 
-std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& select_name,
+std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& pickedName,
                                                  const QDateTime& now) {
-    const Criterion personCriterion = criteria::nameEquals(select_name);
-    rs.findFirst(personCriterion);
+    const Criterion personCriterion = criteria::nameEquals(pickedName);
     // A miss must never show somebody else's particulars.
-    if (rs.noMatch()) return std::nullopt;
+    if (!rs.findFirst(personCriterion)) return std::nullopt;
 
     PersonParticulars p;
     p.name = rs.field(QStringLiteral("name")).toText();
@@ -69,8 +67,8 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& s
     const Value born = dateOrNull(rs.field(QStringLiteral("born")));
     const Value die = dateOrNull(rs.field(QStringLiteral("die")));
     const Value still = rs.field(QStringLiteral("still"));
-    p.born = born.isNull() ? kUnknownDate : date_text(born.toDate());
-    p.died = die.isNull() ? QString() : date_text(die.toDate());
+    p.born = born.isNull() ? kUnknownDate : dateText(born.toDate());
+    p.died = die.isNull() ? QString() : dateText(die.toDate());
     p.biography = rs.field(QStringLiteral("biography")).toText() + QLatin1Char(' ');
     if (still.isTrue() && die.isNull()) p.died = kUnknownDate;
 
@@ -84,9 +82,9 @@ std::optional<PersonParticulars> loadParticulars(RecordSet& rs, const QString& s
     // `still` must equal False, not merely fail to be True: a Null gives no age.
     const bool stillFalse = !still.isNull() && !still.isTrue();
     if (!born.isNull() && !die.isNull())
-        p.age = age_text(born.toDate(), die.toDate());
+        p.age = ageText(born.toDate(), die.toDate());
     else if (!born.isNull() && stillFalse)
-        p.age = age_text(born.toDate(), jetDateFromDateTime(now));
+        p.age = ageText(born.toDate(), jetDateFromDateTime(now));
     return p;
 }
 

@@ -11,17 +11,17 @@
 
 namespace kinmora {
 
-// The texts of frm_note's value labels and biography box, word for word.
+// One person's particulars as texts to show, word for word.
 struct PersonParticulars {
-    QString name;       // Label10
-    QString surname;    // Label11: Null gives ""
-    QString sex;        // Label4: "ชาย" or "หญิง"
-    QString born;       // Label12: date_text, or kUnknownDate
-    QString died;       // Label17: date_text, kUnknownDate or ""
-    QString age;        // Label8: age_text, or "" when no age is shown
-    QString father;     // Label14: "name   surname", or kNoParent
-    QString mother;     // Label15: as father
-    QString biography;  // Text1: the biography followed by one space
+    QString name;
+    QString surname;    // Null gives ""
+    QString sex;        // "ชาย" or "หญิง"
+    QString born;       // dateText, or kUnknownDate
+    QString died;       // dateText, kUnknownDate or ""
+    QString age;        // ageText, or "" when no age is shown
+    QString father;     // "name   surname", or kNoParent
+    QString mother;     // as father
+    QString biography;  // the biography followed by one space
 };
 
 // What a parent label shows when the parent code matches no person.
@@ -31,22 +31,22 @@ inline const QString kUnknownDate = QStringLiteral("\?\?/\?\?/\?\?\?\?");
 
 // "dd/mm/" and the Buddhist-era year (Gregorian + 543): 1977-03-05 gives
 // "05/03/2520". The time of day plays no part.
-QString date_text(JetDate d);
+QString dateText(JetDate d);
 
 // "อายุ Y  ปี  D  วัน" for the real days between `born` and `end`, a year being
 // 365.25 days, both numbers rounded towards minus infinity (so negative when
 // `end` comes first: 15 March to 5 March gives "อายุ -1  ปี  355  วัน").
-QString age_text(JetDate born, JetDate end);
+QString ageText(JetDate born, JetDate end);
 
-// Follows the personal information window's loading steps on `rs_family`
-// for the first person whose name equals `select_name` (the engine's
+// Follows the personal information window's loading steps on `persons`
+// for the first person whose name equals `pickedName` (the engine's
 // comparison), with `now` as the present moment for a living person's age.
 // Returns nothing, and leaves the current row where it was, when no person
 // has that name. Otherwise the current row is the person afterwards. A Null or
 // out-of-range parent code counts as no parent, and a `born` or `die` that
 // holds no date counts as unknown. Throws FamilyFileError (BadQuery) when the record set
 // lacks a field.
-std::optional<PersonParticulars> loadParticulars(RecordSet& rs_family, const QString& select_name,
+std::optional<PersonParticulars> loadParticulars(RecordSet& persons, const QString& pickedName,
                                                  const QDateTime& now);
 
 }  // namespace kinmora

@@ -44,19 +44,19 @@ const ResultTable& RecordSet::rows() const {
     return *m_rows;
 }
 
-void RecordSet::moveFirst() {
+void RecordSet::first() {
     if (rows().rowCount() == 0)
         throw misuse(QStringLiteral("no current record: the record set is empty"));
     m_position = 0;
 }
 
-void RecordSet::moveNext() {
-    if (eof())
+void RecordSet::next() {
+    if (atEnd())
         throw misuse(QStringLiteral("no current record: the record set is past its last row"));
     ++m_position;
 }
 
-bool RecordSet::eof() const {
+bool RecordSet::atEnd() const {
     return m_position >= rows().rowCount();
 }
 
@@ -72,7 +72,7 @@ int RecordSet::fieldIndex(const QString& name) const {
 }
 
 Value RecordSet::value(int index) const {
-    if (eof()) throw misuse(QStringLiteral("no current record"));
+    if (atEnd()) throw misuse(QStringLiteral("no current record"));
     return rows().at(m_position, index);
 }
 
@@ -82,7 +82,7 @@ Value RecordSet::field(const QString& name) const {
     return value(index);
 }
 
-void RecordSet::findFirst(const Criterion& criterion) {
+bool RecordSet::findFirst(const Criterion& criterion) {
     const int column = fieldIndex(criterion.field);
     if (column < 0)
         throw misuse(QStringLiteral("the find criterion \"%1\" names no field of the record set")
@@ -98,8 +98,8 @@ void RecordSet::findFirst(const Criterion& criterion) {
     } else if (*found < 0) {
         found.reset();
     }
-    m_noMatch = !found;
     if (found) m_position = *found;
+    return found.has_value();
 }
 
 // The row found through the column's index: a row number, -1 for a sure

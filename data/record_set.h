@@ -21,21 +21,20 @@ public:
     explicit RecordSet(std::shared_ptr<const ResultTable> rows);
 
     // Moves to the first row. Throws FamilyFileError (BadQuery) when there is no row.
-    void moveFirst();
+    void first();
     // Moves to the next row, or past the last one. Throws FamilyFileError (BadQuery) when already
     // past the end.
-    void moveNext();
+    void next();
     // True once the position has passed the last row (and for an empty result).
-    bool eof() const;
+    bool atEnd() const;
     // The number of rows; above 0 exactly when the result has a row.
     int recordCount() const;
 
     // Makes current the first row, in the record set's order, that satisfies
-    // `criterion`. When none does, noMatch() turns true and the current row
-    // stays where it was. Throws FamilyFileError (BadQuery) for a criterion
-    // that names no field of the rows.
-    void findFirst(const Criterion& criterion);
-    bool noMatch() const { return m_noMatch; }
+    // `criterion` and returns true; when none does, returns false and the
+    // current row stays where it was. Throws FamilyFileError (BadQuery) for a
+    // criterion that names no field of the rows.
+    bool findFirst(const Criterion& criterion);
 
     // The value of field `name` (any letter case) on the current row; it may
     // be Null. Throws FamilyFileError (BadQuery) when there is no current row or no such field.
@@ -55,7 +54,6 @@ private:
 
     std::shared_ptr<const ResultTable> m_rows;
     int m_position = 0;
-    bool m_noMatch = false;
     // Finds on the shared person record set run thousands of times per
     // chart, a few times for a small one. A column's first finds scan its
     // rows; then, as the scans have cost about what an index costs to make,

@@ -96,7 +96,7 @@ FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Pe
     std::vector<LineagePerson> lineage;
     std::vector<LineageCouple> couples;
     try {
-        RecordSet& rs = database.rs_family();
+        RecordSet& rs = database.persons();
         const int code = rs.fieldIndex(QStringLiteral("code"));
         const int name = rs.fieldIndex(QStringLiteral("name"));
         const int surname = rs.fieldIndex(QStringLiteral("surname"));
@@ -109,7 +109,7 @@ FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Pe
         const int mother = rs.fieldIndex(QStringLiteral("mothercode"));
         persons.reserve(static_cast<std::size_t>(rs.recordCount()));
         lineage.reserve(static_cast<std::size_t>(rs.recordCount()));
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        for (rs.first(); !rs.atEnd(); rs.next()) {
             Person p{wholeNumber(rs.value(code)),
                      rs.value(name),
                      rs.value(surname),
@@ -122,7 +122,7 @@ FamilyLineage GedcomWriter::readLineage(FamilyDatabase& database, std::vector<Pe
                                wholeNumber(rs.value(mother)).value_or(0), dateOf(p.born)});
             persons.push_back(std::move(p));
         }
-        rs.moveFirst();
+        rs.first();
 
         // A person's marriages come in the order of the married table's third column.
         const auto married =

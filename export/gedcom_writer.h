@@ -18,7 +18,7 @@ class FamilyDatabase;
 class GedcomWriter {
 public:
     // Reads every person (in name order) and every couple of `database`;
-    // the record set rs_family is walked and left on its first person.
+    // the record set persons is walked and left on its first person.
     // Throws FamilyFileError when a table cannot be read.
     explicit GedcomWriter(FamilyDatabase& database);
 

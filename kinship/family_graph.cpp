@@ -49,12 +49,12 @@ FamilyGraph FamilyGraph::read(FamilyDatabase& database) {
     FamilyGraph graph;
     // The shared person record set already holds every person in name order;
     // a copy walks it without moving the row the windows stand on.
-    RecordSet persons = database.rs_family();
+    RecordSet persons = database.persons();
     if (persons.recordCount() == 0) return graph;
     const int codeColumn = persons.fieldIndex(QStringLiteral("code"));
     std::unordered_map<std::int64_t, int> uses;
     std::vector<std::optional<std::int64_t>> codes;
-    for (persons.moveFirst(); !persons.eof(); persons.moveNext()) {
+    for (persons.first(); !persons.atEnd(); persons.next()) {
         codes.push_back(wholeNumber(persons.value(codeColumn)));
         if (codes.back()) ++uses[*codes.back()];
     }
@@ -66,8 +66,8 @@ FamilyGraph FamilyGraph::read(FamilyDatabase& database) {
     const int fatherColumn = persons.fieldIndex(QStringLiteral("fathercode"));
     const int motherColumn = persons.fieldIndex(QStringLiteral("mothercode"));
     std::vector<std::pair<Value, Value>> parentCodes;
-    persons.moveFirst();
-    for (std::size_t row = 0; row < codes.size(); ++row, persons.moveNext()) {
+    persons.first();
+    for (std::size_t row = 0; row < codes.size(); ++row, persons.next()) {
         if (!codes[row] || *codes[row] <= 0 || uses[*codes[row]] != 1) continue;
         PersonRow person;
         person.code = *codes[row];
@@ -120,11 +120,10 @@ std::optional<FamilyGraph::Person> FamilyGraph::withCode(std::int64_t code) cons
     return it->second;
 }
 
-std::optional<FamilyGraph::Person> FamilyGraph::named(RecordSet& rs_family,
+std::optional<FamilyGraph::Person> FamilyGraph::named(RecordSet& persons,
                                                       const QString& name) const {
-    rs_family.findFirst(criteria::nameEquals(name));
-    if (rs_family.noMatch()) return std::nullopt;
-    const std::optional<std::int64_t> code = wholeNumber(rs_family.field(QStringLiteral("code")));
+    if (!persons.findFirst(criteria::nameEquals(name))) return std::nullopt;
+    const std::optional<std::int64_t> code = wholeNumber(persons.field(QStringLiteral("code")));
     return code ? withCode(*code) : std::nullopt;
 }
 

@@ -24,7 +24,7 @@ public:
     enum class Age { Older, Younger, Unknown };
 
     // Reads every row of `family` and `married` of an open family file,
-    // leaving rs_family where it stands. A person is a row whose `code` is a
+    // leaving persons where it stands. A person is a row whose `code` is a
     // positive whole number no other row has; a parent or spouse code that
     // names no person is no link. Throws FamilyFileError.
     static FamilyGraph read(FamilyDatabase& database);
@@ -33,10 +33,10 @@ public:
 
     // The person with `code`, or nothing.
     std::optional<Person> withCode(std::int64_t code) const;
-    // The person the chart finds for `name`: the first row of `rs_family`
+    // The person the chart finds for `name`: the first row of `persons`
     // (name order, letter case ignored) with that name. Nothing when no row
-    // has the name or that row is not a person. Moves rs_family's current row.
-    std::optional<Person> named(RecordSet& rs_family, const QString& name) const;
+    // has the name or that row is not a person. Moves persons's current row.
+    std::optional<Person> named(RecordSet& persons, const QString& name) const;
 
     std::int64_t code(Person p) const { return m_people[p].code; }
     const QString& name(Person p) const { return m_people[p].name; }

@@ -10,7 +10,7 @@ namespace {
 
 // A date column that holds a date, in the particulars window's words; "" otherwise.
 QString dateOf(const Value& v) {
-    return v.kind() == Value::Kind::Date ? date_text(v.toDate()) : QString();
+    return v.kind() == Value::Kind::Date ? dateText(v.toDate()) : QString();
 }
 
 int columnOf(const RecordSet& rows, const char* name) {
@@ -28,16 +28,16 @@ PersonFacts PersonFacts::load(FamilyDatabase& database) {
     PersonFacts facts;
     // Only the columns a box shows: the biographies would cost more than
     // all the rest. Rows come in stored order, without sorting 32,767 names.
-    RecordSet rows = database.db().openRecordset(
-        QStringLiteral("Select code, surname, sex, born, die from family"));
-    if (rows.eof()) return facts;
+    RecordSet rows =
+        database.db().recordSet(QStringLiteral("Select code, surname, sex, born, die from family"));
+    if (rows.atEnd()) return facts;
     const int code = columnOf(rows, "code");
     const int surname = columnOf(rows, "surname");
     const int sex = columnOf(rows, "sex");
     const int born = columnOf(rows, "born");
     const int die = columnOf(rows, "die");
     facts.m_byCode.reserve(rows.recordCount());
-    for (; !rows.eof(); rows.moveNext()) {
+    for (; !rows.atEnd(); rows.next()) {
         // A row without a usable code is never on a chart.
         const std::optional<std::int64_t> c = rows.value(code).wholeNumber(1, INT32_MAX);
         if (!c || facts.m_byCode.contains(*c)) continue;

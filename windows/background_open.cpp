@@ -11,7 +11,7 @@
 #include <exception>
 #include <mutex>
 
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 
 namespace kinmora {
 namespace {
@@ -47,7 +47,7 @@ SharedProgress* g_current = nullptr;  // the read now running, on the user-inter
 
 }  // namespace
 
-std::unique_ptr<FamilyDatabase> BackgroundOpen::run(MainWindow& main, const QString& path,
+std::unique_ptr<FamilyDatabase> BackgroundOpen::run(ChartWindow& main, const QString& path,
                                                     ReadOptions options) {
     SharedProgress progress;
     options.progress = &progress;

@@ -11,16 +11,16 @@
 
 namespace kinmora {
 
-class MainWindow;
+class ChartWindow;
 
 class BackgroundOpen {
 public:
     // Opens the file at `path` as FamilyDatabase::open does, on another
     // thread, and returns once it is open, failed or cancelled; events are
-    // handled meanwhile. `main` shows the progress (MainWindow::showReading)
+    // handled meanwhile. `main` shows the progress (ChartWindow::showReading)
     // and is back as it was afterwards. Throws what the open throws:
     // FamilyFileError, or ReadCancelled once cancel() was called.
-    static std::unique_ptr<FamilyDatabase> run(MainWindow& main, const QString& path,
+    static std::unique_ptr<FamilyDatabase> run(ChartWindow& main, const QString& path,
                                                ReadOptions options = {});
 
     // Whether a file is being read now.

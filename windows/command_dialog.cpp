@@ -1,4 +1,4 @@
-// Both dialogs are modal over the main window and act on it through MainWindow.
+// Both dialogs are modal over the main window and act on it through ChartWindow.
 #include "windows/command_dialog.h"
 
 #include <QKeyEvent>
@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <exception>
 
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
 namespace kinmora {
 
-CommandDialog::CommandDialog(MainWindow& main, const QString& objectName, const QString& title,
+CommandDialog::CommandDialog(ChartWindow& main, const QString& objectName, const QString& title,
                              int width, int height)
     : QDialog(main.widget()), m_main(main) {
     setObjectName(objectName);
@@ -43,7 +43,7 @@ void CommandDialog::keyPressEvent(QKeyEvent* event) {
 
 void CommandDialog::rebuildChart(const QString& name) {
     try {
-        m_main.calac(name);
+        m_main.showChart(name);
     } catch (const std::exception& e) {
         unsetCursor();
         m_main.setBusyCursor(false);

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace kinmora {
 
-class MainWindow;
+class ChartWindow;
 
 class CommandDialog : public QDialog {
     Q_OBJECT
@@ -17,7 +17,7 @@ class CommandDialog : public QDialog {
 protected:
     // A tool window named `objectName`, `width` × `height` twips in all, in
     // the dialogs' Thai font.
-    CommandDialog(MainWindow& main, const QString& objectName, const QString& title, int width,
+    CommandDialog(ChartWindow& main, const QString& objectName, const QString& title, int width,
                   int height);
 
     // A button named `objectName` placed at twips (x, y), width × height.
@@ -31,7 +31,7 @@ protected:
     // instead of crossing Qt's event loop, and ends the busy cursors.
     void rebuildChart(const QString& name);
 
-    MainWindow& m_main;
+    ChartWindow& m_main;
 };
 
 }  // namespace kinmora

@@ -7,13 +7,13 @@
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
-#include "app/image_list1.h"
-#include "app/image_list3.h"
+#include "app/node_icons.h"
+#include "app/tool_bar_icons.h"
 
 using kinmora::ChartTreeWidget;
 using kinmora::CommandToolBar;
-using kinmora::ImageList1;
-using kinmora::ImageList3;
+using kinmora::NodeIcons;
+using kinmora::ToolBarIcons;
 
 namespace {
 
@@ -81,17 +81,17 @@ private slots:
     // picked node keeps its picture: no tint of the selection colour.
     void picturesAreDistinctAndUntinted() {
         QSet<QByteArray> nodes;
-        for (const QString& key : ImageList1::keys()) {
-            nodes.insert(bytes(ImageList1::image(key)));
-            const QIcon icon = ImageList1::icon(key);
+        for (const QString& key : NodeIcons::keys()) {
+            nodes.insert(bytes(NodeIcons::image(key)));
+            const QIcon icon = NodeIcons::icon(key);
             QCOMPARE(icon.pixmap(QSize(14, 12), QIcon::Selected).toImage(),
                      icon.pixmap(QSize(14, 12), QIcon::Normal).toImage());
         }
-        QCOMPARE(nodes.size(), ImageList1::keys().size());
-        QVERIFY(ImageList1::image(QStringLiteral("Male")).isNull());
-        QVERIFY(ImageList1::icon(QString()).isNull());
-        QVERIFY(ImageList3::image(0).isNull());
-        QVERIFY(ImageList3::icon(ImageList3::kCount + 1).isNull());
+        QCOMPARE(nodes.size(), NodeIcons::keys().size());
+        QVERIFY(NodeIcons::image(QStringLiteral("Male")).isNull());
+        QVERIFY(NodeIcons::icon(QString()).isNull());
+        QVERIFY(ToolBarIcons::image(0).isNull());
+        QVERIFY(ToolBarIcons::icon(ToolBarIcons::kCount + 1).isNull());
     }
 };
 

@@ -12,8 +12,8 @@
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
 #include "app/export_commands.h"
-#include "app/frm_main.h"
-#include "app/module1.h"
+#include "app/family_session.h"
+#include "app/main_window.h"
 #include "app/picture_commands.h"
 #include "app/relation_command.h"
 #include "app/side_selector.h"
@@ -21,12 +21,12 @@
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
 #include "support/process_runner.h"
-#include "windows/frm_relation.h"
+#include "windows/relation_dialog.h"
 
 using kinmora::ExportCommands;
 using kinmora::FamilyDatabase;
-using kinmora::frm_relation;
-using kinmora::Module1;
+using kinmora::FamilySession;
+using kinmora::RelationDialog;
 using kinmora::testing::ModalWatcher;
 
 namespace {
@@ -69,8 +69,8 @@ class MoreMenuTest : public QObject {
 
 private slots:
     void init() {
-        Module1::instance().close();
-        m_window = std::make_unique<kinmora::frm_main>();
+        FamilySession::instance().close();
+        m_window = std::make_unique<kinmora::MainWindow>();
         m_relation = m_window->findChild<kinmora::RelationCommand*>();
         m_pictures = m_window->findChild<kinmora::PictureCommands*>();
         m_exports = m_window->findChild<ExportCommands*>();
@@ -78,12 +78,12 @@ private slots:
     }
     void cleanup() {
         m_window.reset();
-        Module1::instance().close();
+        FamilySession::instance().close();
     }
 
     // An open file offers the exports, a chart shown the pictures and the relation.
     void commandsAreOfferedWhenTheyCanRun() {
-        QMenu* menu = m_window->Toolbar1()->moreMenu();
+        QMenu* menu = m_window->toolBar()->moreMenu();
         const QList<QAction*> commands = {m_relation->action(),        m_pictures->printAction(),
                                           m_pictures->previewAction(), m_pictures->saveAction(),
                                           m_exports->gedcomAction(),   m_exports->csvAction()};
@@ -100,31 +100,31 @@ private slots:
         QVERIFY(!QFile::exists(m_files.path(QStringLiteral("none.pdf"))));
         open(kFamily);
         QCOMPARE(offered(), QStringLiteral("000011"));
-        m_window->calac(QStringLiteral("สมชาย"));
+        m_window->showChart(QStringLiteral("สมชาย"));
         QCOMPARE(offered(), QStringLiteral("111111"));
     }
 
     void relationAnswersForTheSelectedPersonAndAnyoneChosenInTheFamilyOpen() {
         open(kFamily);
-        m_window->calac(QStringLiteral("สมชาย"));
+        m_window->showChart(QStringLiteral("สมชาย"));
         QCOMPARE(m_relation->centreName(), QStringLiteral("สมชาย"));
         QStringList answers;
-        const QStringList seen = ask(QStringLiteral("แก้ว"), [&](frm_relation* dialog) {
+        const QStringList seen = ask(QStringLiteral("แก้ว"), [&](RelationDialog* dialog) {
             answers << dialog->answer() << QString::number(dialog->shownCount());
             dialog->setFilter(QStringLiteral("ทองดี"));
             answers << QString::number(dialog->shownCount());
             // The namesake whom a name alone cannot reach.
-            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("personList"));
             list->setCurrentItem(
                 list->findItems(QStringLiteral("ทองดี          คนอื่น"), Qt::MatchExactly).value(0));
             answers << dialog->answer();
         });
-        QCOMPARE(seen, QStringList{QStringLiteral("kinmora::frm_relation")});
+        QCOMPARE(seen, QStringList{QStringLiteral("kinmora::RelationDialog")});
         QCOMPARE(answers, (QStringList{QStringLiteral("แก้ว เป็น ลูกสาว ของ สมชาย"), "6", "2",
                                        QStringLiteral("แก้ว เป็น ไม่เป็นญาติ ของ ทองดี")}));
 
         // With no person selected it says so.
-        m_window->TreeView1()->setCurrentItem(m_window->TreeView1()->node(QStringLiteral("Root")));
+        m_window->chartTree()->setCurrentItem(m_window->chartTree()->node(QStringLiteral("Root")));
         {
             ModalWatcher watcher;
             choose();
@@ -133,13 +133,13 @@ private slots:
 
         // A family opened later is read afresh: the same names, but now สมศักดิ์ is the elder.
         QString answer;
-        const auto read = [&](frm_relation* dialog) { answer = dialog->answer(); };
+        const auto read = [&](RelationDialog* dialog) { answer = dialog->answer(); };
         ask(QStringLiteral("สมศักดิ์"), read);
         QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น น้องชาย ต่างแม่ ของ สมชาย"));
         open(
             "1,ทองดี,,1,1900-01-01,,0,,0,0\n2,สมชาย,,1,1930-03-01,,0,,1,0\n"
             "3,สมศักดิ์,,1,1920-03-01,,0,,1,0\n");
-        m_window->calac(QStringLiteral("สมชาย"));
+        m_window->showChart(QStringLiteral("สมชาย"));
         ask(QStringLiteral("สมศักดิ์"), read);
         QCOMPARE(answer, QStringLiteral("สมศักดิ์ เป็น พี่ชาย ต่างแม่ ของ สมชาย"));
     }
@@ -147,9 +147,9 @@ private slots:
     void printedAndSavedPicturesAreTheChartShown() {
         QVERIFY(
             m_window->openFile(m_files.write(QStringLiteral("family.mdb"), kFamily, "2,4,1\n")));
-        m_window->calac(QStringLiteral("แก้ว"));
+        m_window->showChart(QStringLiteral("แก้ว"));
         // A side chosen after the build changes nothing until the next build.
-        m_window->Combo1()->setCurrentIndex(1);
+        m_window->sideSelector()->setCurrentIndex(1);
 
         const QString svg = m_files.path(QStringLiteral("chart.svg"));
         QVERIFY(m_pictures->saveTo(svg));
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("แก้ว")));
 
         // After a build on the mother's side, the pictures follow it.
-        m_window->calac(QStringLiteral("แก้ว"));
+        m_window->showChart(QStringLiteral("แก้ว"));
         const QString pdf = m_files.path(QStringLiteral("mother.pdf"));
         QVERIFY(m_pictures->saveTo(pdf));
         QVERIFY(pdfText(pdf).startsWith(QStringLiteral("no upper")));
@@ -185,7 +185,7 @@ private slots:
         connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
         ticker.start(5);
         m_exports->saveGedcom(path);
-        emit m_window->Toolbar1()->moreMenu()->aboutToShow();
+        emit m_window->toolBar()->moreMenu()->aboutToShow();
         QVERIFY(!m_exports->gedcomAction()->isEnabled());  // one export at a time
         QVERIFY(finished.wait(60000));
         QCOMPARE(finished.at(0).at(0).toString(), QString());
@@ -236,7 +236,7 @@ private slots:
 
 private:
     void open(const char* family) {
-        Module1::instance().setDatabase(FamilyDatabase::open(
+        FamilySession::instance().setDatabase(FamilyDatabase::open(
             m_files.write(QStringLiteral("f%1.mdb").arg(++m_opened), family, "2,4,1\n")));
     }
     void openLargeFamily() {
@@ -247,18 +247,18 @@ private:
 
     // Opens the "more" menu, which enables the command, and chooses it.
     void choose() {
-        emit m_window->Toolbar1()->moreMenu()->aboutToShow();
+        emit m_window->toolBar()->moreMenu()->aboutToShow();
         m_relation->action()->trigger();
     }
 
     // Selects the node of `name` and runs the relation command, handing its
     // dialog to `look` before closing it; returns the classes of the windows shown.
-    QStringList ask(const QString& name, const std::function<void(frm_relation*)>& look) {
+    QStringList ask(const QString& name, const std::function<void(RelationDialog*)>& look) {
         const auto nodes =
-            m_window->TreeView1()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-        m_window->TreeView1()->setCurrentItem(nodes.value(0));
+            m_window->chartTree()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        m_window->chartTree()->setCurrentItem(nodes.value(0));
         ModalWatcher watcher([&](QWidget* window) {
-            if (auto* dialog = qobject_cast<frm_relation*>(window)) look(dialog);
+            if (auto* dialog = qobject_cast<RelationDialog*>(window)) look(dialog);
             ModalWatcher::reject(window);
         });
         choose();
@@ -267,7 +267,7 @@ private:
 
     kinmora::testing::FamilyFiles m_files;
     int m_opened = 0;
-    std::unique_ptr<kinmora::frm_main> m_window;
+    std::unique_ptr<kinmora::MainWindow> m_window;
     kinmora::RelationCommand* m_relation = nullptr;
     kinmora::PictureCommands* m_pictures = nullptr;
     ExportCommands* m_exports = nullptr;

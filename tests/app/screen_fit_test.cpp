@@ -7,14 +7,14 @@
 #include <memory>
 
 #include "app/chart_tree_widget.h"
-#include "app/frm_main.h"
-#include "windows/frm_About.h"
-#include "windows/frm_note.h"
-#include "windows/frm_search.h"
-#include "windows/open_form.h"
+#include "app/main_window.h"
+#include "windows/about_dialog.h"
+#include "windows/open_family_dialog.h"
+#include "windows/particulars_dialog.h"
+#include "windows/search_results_dialog.h"
 #include "windows/twips.h"
 
-using kinmora::frm_main;
+using kinmora::MainWindow;
 namespace twips = kinmora::twips;
 
 class ScreenFitTest : public QObject {
@@ -44,7 +44,7 @@ private slots:
     }
 
     void mainWindowFitsAndKeepsItsRule() {
-        frm_main window;
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
@@ -60,19 +60,20 @@ private slots:
                 outer.height() >= twips::toPixelsY(3200));
         // Twips are twips of the logical resolution at every scale.
         QCOMPARE(twips::toPixelsX(1440), qRound(window.screen()->logicalDotsPerInchX()));
-        QVERIFY(qAbs(window.TreeView1()->height() -
+        QVERIFY(qAbs(window.chartTree()->height() -
                      twips::toPixelsY(twips::fromPixelsY(outer.height()) - 2250)) <= 1);
     }
 
     void dialogsFit() {
-        frm_main main;
+        MainWindow main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.emplace_back(std::make_unique<kinmora::open_form>(main));
-        dialogs.emplace_back(std::make_unique<kinmora::frm_search>(main));
-        dialogs.emplace_back(std::make_unique<kinmora::frm_note>(main, nullptr, QString()));
-        dialogs.emplace_back(std::make_unique<kinmora::frm_About>(&main));
+        dialogs.emplace_back(std::make_unique<kinmora::OpenFamilyDialog>(main));
+        dialogs.emplace_back(std::make_unique<kinmora::SearchResultsDialog>(main));
+        dialogs.emplace_back(
+            std::make_unique<kinmora::ParticularsDialog>(main, nullptr, QString()));
+        dialogs.emplace_back(std::make_unique<kinmora::AboutDialog>(&main));
         for (const auto& dialog : dialogs) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

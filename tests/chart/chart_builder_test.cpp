@@ -57,7 +57,7 @@ protected:
     }
     ChartBuilder::Outcome build(const QString& name, FamilySide side) {
         ChartBuilder builder(*m_db, m_tree);
-        return builder.calac(name, side);
+        return builder.build(name, side);
     }
     testing::FamilyFiles m_files;
     std::unique_ptr<FamilyDatabase> m_db;
@@ -167,7 +167,7 @@ TEST_F(ChartBuilderTest, AFailingBuildKeepsItsNodesAndEndsTheBusyCursor) {
     open(kFamily, kMarriages);
     FailingTree tree;
     ChartBuilder builder(*m_db, tree);
-    EXPECT_THROW(builder.calac(QStringLiteral("ฉัน"), FamilySide::Father), std::runtime_error);
+    EXPECT_THROW(builder.build(QStringLiteral("ฉัน"), FamilySide::Father), std::runtime_error);
     EXPECT_EQ(tree.size(), 2);
     EXPECT_FALSE(tree.isBusy());
     EXPECT_EQ(tree.busyChanges, (QList<bool>{true, false}));
@@ -227,9 +227,8 @@ protected:
 
 TEST_F(DamagedFamilyTest, EveryPersonsChartParticularsAndSearchComeOut) {
     QStringList names;
-    RecordSet& rs = m_db->rs_family();
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        names << rs.field(QStringLiteral("name")).toText();
+    RecordSet& rs = m_db->persons();
+    for (rs.first(); !rs.atEnd(); rs.next()) names << rs.field(QStringLiteral("name")).toText();
     for (const QString& name : names) {
         for (FamilySide side : {FamilySide::Father, FamilySide::Mother}) {
             EXPECT_NO_THROW(build(name, side)) << name.toStdString();
@@ -238,7 +237,7 @@ TEST_F(DamagedFamilyTest, EveryPersonsChartParticularsAndSearchComeOut) {
         EXPECT_NO_THROW(loadParticulars(rs, name, QDateTime::currentDateTime()))
             << name.toStdString();
     }
-    EXPECT_FALSE(search_hits(rs, QStringLiteral("วน")).isEmpty());
+    EXPECT_FALSE(searchHits(rs, QStringLiteral("วน")).isEmpty());
 }
 
 TEST_F(DamagedFamilyTest, ALoopEndsAtTheChartsReachCodeZeroIsNobodyAndLongTextsReadWhole) {
@@ -249,8 +248,8 @@ TEST_F(DamagedFamilyTest, ALoopEndsAtTheChartsReachCodeZeroIsNobodyAndLongTextsR
     EXPECT_EQ(m_tree.node(QStringLiteral("Root"))->text, QStringLiteral("upper"));
     build(QStringLiteral("รหัสศูนย์"), FamilySide::Father);
     EXPECT_EQ(m_tree.size(), 2);  // the root and the person: 0 is nobody's code
-    const auto person = loadParticulars(m_db->rs_family(), QStringLiteral("ประวัติยาว"),
-                                        QDateTime::currentDateTime());
+    const auto person =
+        loadParticulars(m_db->persons(), QStringLiteral("ประวัติยาว"), QDateTime::currentDateTime());
     ASSERT_TRUE(person.has_value());
     EXPECT_EQ(person->biography.size(), 1'000'001);
 }

@@ -12,9 +12,9 @@ namespace kinmora {
 namespace {
 
 QStringList column(Engine& engine, const Query& query, const QString& field) {
-    RecordSet rs = engine.openRecordset(query);
+    RecordSet rs = engine.recordSet(query);
     QStringList values;
-    for (; !rs.eof(); rs.moveNext()) values << rs.field(field).toText();
+    for (; !rs.atEnd(); rs.next()) values << rs.field(field).toText();
     return values;
 }
 
@@ -124,7 +124,7 @@ TEST_F(EngineTest, AColumnAddedLaterReadsNullInEveryQuery) {
     EXPECT_FALSE(engine->addMissingColumn(QStringLiteral("family"),
                                           {QStringLiteral("NICKNAME"), ColumnType::Text}));
     // The statement prepared before the column came still answers, with it.
-    RecordSet rs = engine->openRecordset(queries::personByCode(2));
+    RecordSet rs = engine->recordSet(queries::personByCode(2));
     EXPECT_EQ(rs.field(QStringLiteral("name")).toText(), QStringLiteral("ข"));
     EXPECT_TRUE(rs.field(QStringLiteral("nickname")).isNull());
     EXPECT_EQ(
@@ -142,20 +142,20 @@ TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
         "1,ก,,1,1880-03-12 06:00:00,,0,,0,0\n"
         "2,ข,,1,1899-12-29 18:00:00,,0,,0,0\n"
         "3,ค,,1,1899-12-30,,0,,0,0\n");
-    RecordSet rs = engine->openRecordset(queries::personByCode(7));
+    RecordSet rs = engine->recordSet(queries::personByCode(7));
     EXPECT_EQ(rs.field(QStringLiteral("code")), Value::integer(7));
     EXPECT_TRUE(rs.field(QStringLiteral("biography")).isNull());
     EXPECT_TRUE(rs.field(QStringLiteral("die")).isNull());
     EXPECT_EQ(rs.field(QStringLiteral("sex")), Value::boolean(false));
     EXPECT_EQ(rs.field(QStringLiteral("still")), Value::boolean(true));
-    RecordSet other = engine->openRecordset(QStringLiteral("Select * from FAMILY where CODE = 8"));
+    RecordSet other = engine->recordSet(QStringLiteral("Select * from FAMILY where CODE = 8"));
     EXPECT_EQ(other.field(QStringLiteral("SURNAME")).toText(), QStringLiteral("ใจดี"));
     EXPECT_EQ(other.field(QStringLiteral("Biography")).toText(), QStringLiteral("ประวัติ"));
     EXPECT_EQ(other.field(QStringLiteral("Fathercode")).toInt16(), 7);
     QStringList born;
-    RecordSet dated = engine->openRecordset(
+    RecordSet dated = engine->recordSet(
         QStringLiteral("Select * from family where born is not null order by born"));
-    for (; !dated.eof(); dated.moveNext())
+    for (; !dated.atEnd(); dated.next())
         born << jetDateToDateTime(dated.field(QStringLiteral("born")).toDate())
                     .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     EXPECT_EQ(born, (QStringList{"1880-03-12 06:00", "1899-12-29 18:00", "1899-12-30 00:00",

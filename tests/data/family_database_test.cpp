@@ -49,8 +49,8 @@ QStringList persons(const QString& path, int codePage = 0) {
     options.codePage = codePage;
     auto db = FamilyDatabase::open(path, options);
     QStringList out;
-    RecordSet& rs = db->rs_family();
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+    RecordSet& rs = db->persons();
+    for (rs.first(); !rs.atEnd(); rs.next())
         out << rs.field(QStringLiteral("name")).toText() + QLatin1Char('|') +
                    rs.field(QStringLiteral("surname")).toText() + QLatin1Char('|') +
                    rs.field(QStringLiteral("biography")).toText();
@@ -132,7 +132,7 @@ TEST_F(FamilyDatabaseTest, NothingOpensTheFileForWritingOrKeepsItOpen) {
     const QString path = m_files.write("family.mdb", kTwoPersons);
     ::chmod(path.toLocal8Bit().constData(), 0444);
     ::chmod(QFileInfo(path).absolutePath().toLocal8Bit().constData(), 0555);
-    EXPECT_EQ(FamilyDatabase::open(path)->rs_family().recordCount(), 2);
+    EXPECT_EQ(FamilyDatabase::open(path)->persons().recordCount(), 2);
     ::chmod(QFileInfo(path).absolutePath().toLocal8Bit().constData(), 0755);
     ::chmod(path.toLocal8Bit().constData(), 0644);  // a writer could now open it: none may
     const int watch = ::inotify_init1(IN_NONBLOCK);
@@ -213,15 +213,15 @@ TEST_F(FamilyDatabaseTest, StaleRowCountsReadEveryRowAndFewerRowsAreDamageNotRef
     setRowCount(path, 5, 4);
     {
         auto db = FamilyDatabase::open(path);
-        EXPECT_EQ(db->rs_family().recordCount(), 5);
+        EXPECT_EQ(db->persons().recordCount(), 5);
         EXPECT_TRUE(db->damage().isEmpty()) << db->damage().join(' ').toStdString();
     }
     // Counting more than any page holds: what is there, and a warning.
     setRowCount(path, 6, 9);  // the married table's six rows
     {
         auto db = FamilyDatabase::open(path);
-        EXPECT_EQ(db->rs_family().recordCount(), 5);
-        EXPECT_EQ(db->rs_married().recordCount(), 6);
+        EXPECT_EQ(db->persons().recordCount(), 5);
+        EXPECT_EQ(db->couples().recordCount(), 6);
         EXPECT_EQ(db->damage(), QStringList{QStringLiteral(
                                     "table married should hold 9 rows but only 6 could be read")});
         ASSERT_EQ(db->shortTables().size(), 1u);
@@ -232,7 +232,7 @@ TEST_F(FamilyDatabaseTest, StaleRowCountsReadEveryRowAndFewerRowsAreDamageNotRef
     const QString unmarried = m_files.write("unmarried.mdb", kTwoPersons);
     setRowCount(unmarried, 0, 2);
     auto db = FamilyDatabase::open(unmarried);
-    EXPECT_EQ(db->rs_family().recordCount(), 2);
+    EXPECT_EQ(db->persons().recordCount(), 2);
     EXPECT_EQ(db->damage(),
               QStringList{QStringLiteral("table married should hold 2 rows but holds none")});
 }

@@ -38,8 +38,8 @@ std::map<int, QString> biographies(const QString& path, int codePage = 0) {
     options.codePage = codePage;
     auto db = FamilyDatabase::open(path, options);
     std::map<int, QString> out;
-    RecordSet& rs = db->rs_family();
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+    RecordSet& rs = db->persons();
+    for (rs.first(); !rs.atEnd(); rs.next())
         out[static_cast<int>(rs.field(QStringLiteral("code")).toInteger(0, 1000))] =
             rs.field(QStringLiteral("biography")).toText();
     return out;
@@ -92,8 +92,8 @@ TEST(MdbReaderUnicode, CharactersBeyondTheBmpStayWhole) {
             "emoji.mdb", "1," + emoji.toStdString() + ",,1,,,0," + csvField(emoji) + ",0,0\n", "",
             {format});
         auto db = FamilyDatabase::open(path);
-        EXPECT_EQ(db->rs_family().field(QStringLiteral("name")).toText(), emoji);
-        EXPECT_EQ(db->rs_family().field(QStringLiteral("biography")).toText(), emoji);
+        EXPECT_EQ(db->persons().field(QStringLiteral("name")).toText(), emoji);
+        EXPECT_EQ(db->persons().field(QStringLiteral("biography")).toText(), emoji);
     }
 }
 

@@ -42,11 +42,11 @@ TEST(DateAndAgeText, AgeCountsYearsOf365AndAQuarterDaysRoundedDown) {
         {day(2000, 1, 1), day(2001, 1, 1, QTime(6, 0)), 1, 1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(age_text(c.born, c.end), age(c.years, c.days)) << c.born.days;
+        EXPECT_EQ(ageText(c.born, c.end), age(c.years, c.days)) << c.born.days;
     // A date is day, month and Buddhist year, whatever the time of day.
-    EXPECT_EQ(date_text(day(2024, 12, 31)), QStringLiteral("31/12/2567"));
-    EXPECT_EQ(date_text(day(1977, 3, 5, QTime(23, 59, 59, 999))), QStringLiteral("05/03/2520"));
-    EXPECT_EQ(date_text(day(1850, 6, 15, QTime(18, 0))), QStringLiteral("15/06/2393"));
+    EXPECT_EQ(dateText(day(2024, 12, 31)), QStringLiteral("31/12/2567"));
+    EXPECT_EQ(dateText(day(1977, 3, 5, QTime(23, 59, 59, 999))), QStringLiteral("05/03/2520"));
+    EXPECT_EQ(dateText(day(1850, 6, 15, QTime(18, 0))), QStringLiteral("15/06/2393"));
 }
 
 // code,name,surname,sex,born,die,still,biography,fathercode,mothercode
@@ -69,7 +69,7 @@ protected:
     void SetUp() override { m_db = FamilyDatabase::open(m_files.write("family.mdb", kFamily)); }
 
     std::optional<PersonParticulars> load(const QString& name) {
-        return loadParticulars(m_db->rs_family(), name, kNow);
+        return loadParticulars(m_db->persons(), name, kNow);
     }
     PersonParticulars loaded(const QString& name) {
         auto p = load(name);
@@ -77,7 +77,7 @@ protected:
         return p.value_or(PersonParticulars{});
     }
     QString current(const char* field) {
-        return m_db->rs_family().field(QLatin1String(field)).toText();
+        return m_db->persons().field(QLatin1String(field)).toText();
     }
 
     testing::FamilyFiles m_files;
@@ -129,7 +129,7 @@ TEST(ParticularsNullFlags, NullSexIsFemaleNullStillGivesNoAgeAndOutOfRangeCodesN
                       {"married", testing::kMarriedHeader}});
     auto db = FamilyDatabase::open(path);
     const auto texts = [&](const QString& name) {
-        const PersonParticulars p = loadParticulars(db->rs_family(), name, kNow).value();
+        const PersonParticulars p = loadParticulars(db->persons(), name, kNow).value();
         return QStringList({p.sex, p.died, p.age, p.father, p.mother});
     };
     // Codes out of the 16-bit range name no parent.
@@ -160,12 +160,12 @@ TEST_F(ParticularsTest, NoParentGivesABlankLabelAndNamesMatchAsTheEngineDoes) {
 // minds letter case.
 TEST_F(ParticularsTest, SearchListsHitsInRecordSetOrderAsTheyAreWritten) {
     const QString gap(10, QLatin1Char(' '));
-    const auto hits = [&](const QString& search) { return search_hits(m_db->rs_family(), search); };
+    const auto hits = [&](const QString& search) { return searchHits(m_db->persons(), search); };
     EXPECT_EQ(hits(QStringLiteral("ใจ")),
               QStringList({gap + QStringLiteral("ไร้ชื่อใจดี"),
                            QStringLiteral("มานะ") + gap + QStringLiteral("ใจดี"),
                            QStringLiteral("สมชาย") + gap + QStringLiteral("ใจดี")}));
-    EXPECT_TRUE(m_db->rs_family().eof());
+    EXPECT_TRUE(m_db->persons().atEnd());
     EXPECT_EQ(hits(QStringLiteral("สมศรี")), QStringList{QStringLiteral("สมศรี") + gap});
     EXPECT_EQ(hits(QStringLiteral("O'Brien") + gap + QStringLiteral("Smith")).size(), 1);
     EXPECT_TRUE(hits(QStringLiteral("o'brien")).isEmpty());

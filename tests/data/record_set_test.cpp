@@ -18,7 +18,7 @@ protected:
                                                            "| 4 ง m - 0 0 | 5 จ f - 1 2")),
                          {QStringLiteral("family"), QStringLiteral("married")});
     }
-    RecordSet persons() { return m_engine->openRecordset(queries::allPersons()); }
+    RecordSet persons() { return m_engine->recordSet(queries::allPersons()); }
 
     testing::FamilyFiles m_files;
     std::unique_ptr<Engine> m_engine;
@@ -28,15 +28,15 @@ TEST_F(RecordSetTest, MovesCountsAndEndsEachOnItsOwn) {
     RecordSet rs = persons();
     EXPECT_EQ(rs.recordCount(), 5);
     int rows = 0;
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) ++rows;
+    for (rs.first(); !rs.atEnd(); rs.next()) ++rows;
     EXPECT_EQ(rows, 5);
-    EXPECT_THROW(rs.moveNext(), FamilyFileError);
+    EXPECT_THROW(rs.next(), FamilyFileError);
     EXPECT_THROW(rs.field(QStringLiteral("name")), FamilyFileError);
 
-    RecordSet empty = m_engine->openRecordset(queries::personByCode(42));
-    EXPECT_TRUE(empty.eof());
+    RecordSet empty = m_engine->recordSet(queries::personByCode(42));
+    EXPECT_TRUE(empty.atEnd());
     EXPECT_EQ(empty.recordCount(), 0);
-    EXPECT_THROW(empty.moveFirst(), FamilyFileError);
+    EXPECT_THROW(empty.first(), FamilyFileError);
 
     // Record sets on one query are cursors of their own.
     RecordSet a = persons();
@@ -47,7 +47,7 @@ TEST_F(RecordSetTest, MovesCountsAndEndsEachOnItsOwn) {
     EXPECT_THROW(a.field(QStringLiteral("nickname")), FamilyFileError);
     a.close();
     EXPECT_FALSE(a.isOpen());
-    EXPECT_THROW(a.moveFirst(), FamilyFileError);
+    EXPECT_THROW(a.first(), FamilyFileError);
 }
 
 TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
@@ -77,8 +77,7 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
     RecordSet rs(table);
     for (int round = 0; round < 3; ++round)
         for (const auto& [criterion, row] : cases) {
-            rs.findFirst(criterion);
-            EXPECT_EQ(rs.noMatch(), row < 0)
+            EXPECT_EQ(rs.findFirst(criterion), row >= 0)
                 << criterion.text().toStdString() << " round " << round;
             if (row >= 0) {
                 EXPECT_EQ(rs.value(0), table->at(row, 0)) << criterion.text().toStdString();

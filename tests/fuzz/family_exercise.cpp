@@ -35,10 +35,10 @@ void FamilyExercise::run() {
 }
 
 void FamilyExercise::collectPersons() {
-    RecordSet& family = m_database.rs_family();
+    RecordSet& family = m_database.persons();
     step([&] {
-        family.moveFirst();
-        for (int i = 0; i < kMaxPersons && !family.eof(); ++i, family.moveNext()) {
+        family.first();
+        for (int i = 0; i < kMaxPersons && !family.atEnd(); ++i, family.next()) {
             m_names << family.field(QStringLiteral("name")).toText();
             step([&] {
                 m_codes.push_back(
@@ -52,11 +52,11 @@ void FamilyExercise::walk(RecordSet& rows, const QString& table) {
     const TableSchema* schema = m_database.db().schema(table);
     if (!schema) return;
     step([&] {
-        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+        for (rows.first(); !rows.atEnd(); rows.next())
             for (const ColumnInfo& column : schema->columns) {
                 const Value value = rows.field(column.name);
                 (void)value.toText();
-                if (value.kind() == Value::Kind::Date) (void)date_text(value.toDate());
+                if (value.kind() == Value::Kind::Date) (void)dateText(value.toDate());
             }
     });
 }
@@ -65,11 +65,11 @@ void FamilyExercise::runQueries() {
     Engine& db = m_database.db();
     const QString family = QStringLiteral("family");
     step([&] {
-        RecordSet all = db.openRecordset(queries::allPersons());
+        RecordSet all = db.recordSet(queries::allPersons());
         walk(all, family);
     });
     step([&] {
-        RecordSet all = db.openRecordset(queries::allMarriages());
+        RecordSet all = db.recordSet(queries::allMarriages());
         walk(all, QStringLiteral("married"));
     });
     for (const std::int64_t code : m_codes) {
@@ -77,19 +77,18 @@ void FamilyExercise::runQueries() {
              {queries::personByCode(code), queries::childrenOfFather(code),
               queries::childrenOfMother(code), queries::childrenOfOneParent(code)})
             step([&] {
-                RecordSet rows = db.openRecordset(query);
+                RecordSet rows = db.recordSet(query);
                 walk(rows, family);
             });
         step([&] {
-            RecordSet marriages = db.openRecordset(queries::marriagesOf(code));
-            for (; !marriages.eof(); marriages.moveNext())
+            RecordSet marriages = db.recordSet(queries::marriagesOf(code));
+            for (; !marriages.atEnd(); marriages.next())
                 step([&] {
                     const std::int64_t father = marriages.field(QStringLiteral("fathercode"))
                                                     .toInteger(INT64_MIN, INT64_MAX);
                     const std::int64_t mother = marriages.field(QStringLiteral("mothercode"))
                                                     .toInteger(INT64_MIN, INT64_MAX);
-                    RecordSet children =
-                        db.openRecordset(queries::childrenOfCouple(father, mother));
+                    RecordSet children = db.recordSet(queries::childrenOfCouple(father, mother));
                     walk(children, family);
                 });
         });
@@ -97,19 +96,20 @@ void FamilyExercise::runQueries() {
 }
 
 void FamilyExercise::runFinds() {
-    RecordSet& family = m_database.rs_family();
+    RecordSet& family = m_database.persons();
     QStringList names = m_names;
     // A name with an apostrophe, ending in one or nothing else, is found as any other.
     names << QStringLiteral("O'Brien") << QStringLiteral("'") << QStringLiteral("''") << QString();
     if (!m_names.isEmpty())
         names << m_names.front() + QLatin1Char('\'') << QLatin1Char('\'') + m_names.front();
     for (const QString& name : names) {
-        step([&] { family.findFirst(criteria::nameEquals(name)); });
-        if (!family.noMatch()) step([&] { (void)family.field(QStringLiteral("name")); });
+        bool found = false;
+        step([&] { found = family.findFirst(criteria::nameEquals(name)); });
+        if (found) step([&] { (void)family.field(QStringLiteral("name")); });
     }
     for (const std::int64_t code : m_codes) {
         step([&] { family.findFirst(criteria::codeEquals(code)); });
-        step([&] { m_database.rs_married().findFirst(criteria::codeEquals(code)); });
+        step([&] { m_database.couples().findFirst(criteria::codeEquals(code)); });
     }
 }
 
@@ -119,7 +119,7 @@ void FamilyExercise::buildCharts() {
         step([&] {
             ChartTree tree;
             ChartBuilder builder(m_database, tree);
-            builder.calac(m_names.front(), side);
+            builder.build(m_names.front(), side);
             for (const ChartTree::Row& row : tree.rows()) (void)tree.childKeys(row.node->key);
         });
 }
@@ -128,13 +128,13 @@ void FamilyExercise::loadAllParticulars() {
     // A fixed moment keeps an input's path the same from run to run.
     const QDateTime now(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
     for (const QString& name : m_names.mid(0, 5))
-        step([&] { (void)loadParticulars(m_database.rs_family(), name, now); });
+        step([&] { (void)loadParticulars(m_database.persons(), name, now); });
 }
 
 void FamilyExercise::searchNames() {
     for (const QString& text :
          {QString(), QStringLiteral("a"), QStringLiteral("สม"), QStringLiteral("'")})
-        step([&] { (void)search_hits(m_database.rs_family(), text); });
+        step([&] { (void)searchHits(m_database.persons(), text); });
 }
 
 }  // namespace kinmora::fuzz

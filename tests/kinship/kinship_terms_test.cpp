@@ -65,8 +65,8 @@ void expectTerms(std::initializer_list<Case> cases) {
     static Family family;
     const KinshipTerms terms(family.graph);
     for (const auto& [a, b, term] : cases) {
-        const auto pa = family.graph.named(family.database->rs_family(), QString::fromUtf8(a));
-        const auto pb = family.graph.named(family.database->rs_family(), QString::fromUtf8(b));
+        const auto pa = family.graph.named(family.database->persons(), QString::fromUtf8(a));
+        const auto pb = family.graph.named(family.database->persons(), QString::fromUtf8(b));
         ASSERT_TRUE(pa && pb) << a << " " << b;
         EXPECT_EQ(terms.term(*pa, *pb), QString::fromUtf8(term)) << b << " to " << a;
     }
@@ -153,7 +153,7 @@ TEST(KinshipGraphTest, DamagedRowsAreReadAsFarAsTheyMakeSense) {
                             "| 4 Lost m - 999 1 | 5 Loop m - 6 0 | 6 Pool m - 5 0 | 0 Zero m - 0 0"
                             "| 7 anna f - 0 0"),
         "3,3,1\n4,999,1\n"));
-    RecordSet& rs = database->rs_family();
+    RecordSet& rs = database->persons();
     rs.findFirst(criteria::codeEquals(4));
     const FamilyGraph graph = FamilyGraph::read(*database);
     EXPECT_EQ(rs.field(QStringLiteral("name")).toText(), QStringLiteral("Lost"));  // not moved

@@ -23,7 +23,7 @@ class ChartPictureTest : public ::testing::Test {
 protected:
     ChartPicture draw(const QString& name, FamilySide side) {
         ChartBuilder builder(*m_db, m_tree);
-        EXPECT_EQ(builder.calac(name, side), ChartBuilder::Outcome::Built) << name.toStdString();
+        EXPECT_EQ(builder.build(name, side), ChartBuilder::Outcome::Built) << name.toStdString();
         return ChartPicture::layOut(m_tree, PersonFacts::load(*m_db));
     }
 

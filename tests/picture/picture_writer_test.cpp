@@ -47,7 +47,7 @@ protected:
         m_db = FamilyDatabase::open(QStringLiteral(KINMORA_SAMPLE));
         // The youngest generation's centre: the chart spans the whole family.
         ChartBuilder builder(*m_db, m_tree);
-        ASSERT_EQ(builder.calac(QStringLiteral("กมล"), FamilySide::Father),
+        ASSERT_EQ(builder.build(QStringLiteral("กมล"), FamilySide::Father),
                   ChartBuilder::Outcome::Built);
         m_picture.emplace(ChartPicture::layOut(m_tree, PersonFacts::load(*m_db)));
         for (const ChartPicture::Box& box : m_picture->boxes()) m_lines << box.name << box.dates;

@@ -18,7 +18,7 @@ class ModalWatcher {
 public:
     // What a modal window showed when it was met.
     struct Seen {
-        QString className;  // e.g. "QMessageBox", "kinmora::frm_note"
+        QString className;  // e.g. "QMessageBox", "kinmora::ParticularsDialog"
         QString title;
         QString text;  // a message box's text or a prompt's label
         QString informativeText;

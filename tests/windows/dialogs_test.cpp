@@ -11,19 +11,19 @@
 #include <string_view>
 
 #include "data/family_database.h"
-#include "fake_main_window.h"
+#include "fake_chart_window.h"
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
-#include "windows/frm_About.h"
-#include "windows/frm_note.h"
-#include "windows/frm_search.h"
-#include "windows/open_form.h"
+#include "windows/about_dialog.h"
+#include "windows/open_family_dialog.h"
+#include "windows/particulars_dialog.h"
+#include "windows/search_results_dialog.h"
 
-using kinmora::frm_About;
-using kinmora::frm_note;
-using kinmora::frm_search;
-using kinmora::open_form;
-using kinmora::testing::FakeMainWindow;
+using kinmora::AboutDialog;
+using kinmora::OpenFamilyDialog;
+using kinmora::ParticularsDialog;
+using kinmora::SearchResultsDialog;
+using kinmora::testing::FakeChartWindow;
 using kinmora::testing::FamilyFiles;
 using kinmora::testing::ModalWatcher;
 
@@ -42,7 +42,7 @@ class DialogsTest : public QObject {
 
     FamilyFiles m_files;
     std::unique_ptr<kinmora::FamilyDatabase> m_db;
-    kinmora::RecordSet* persons() { return &m_db->rs_family(); }
+    kinmora::RecordSet* persons() { return &m_db->persons(); }
 
 private slots:
     void initTestCase() {
@@ -52,11 +52,11 @@ private slots:
     // The version comes from the application; Esc presses OK.
     void aboutShowsTheVersionAndEscPressesOk() {
         QCoreApplication::setApplicationVersion(QStringLiteral("2.03.4"));
-        frm_About about;
-        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+        AboutDialog about;
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(),
                  QStringLiteral("Version 2.3.4"));
         QCoreApplication::setApplicationVersion(QString());
-        QCOMPARE(frm_About::versionText(), QStringLiteral("Version 1.0.0"));
+        QCOMPARE(AboutDialog::versionText(), QStringLiteral("Version 1.0.0"));
         about.show();
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
@@ -64,15 +64,16 @@ private slots:
     }
 
     void fillsEveryControl() {
-        FakeMainWindow main;
-        frm_note note(main, persons(), QStringLiteral("มานะ"),
-                      QDateTime(QDate(2024, 6, 15), QTime(13, 45)));
+        FakeChartWindow main;
+        ParticularsDialog note(main, persons(), QStringLiteral("มานะ"),
+                               QDateTime(QDate(2024, 6, 15), QTime(13, 45)));
         QVERIFY(note.loaded());
         QStringList texts;
-        for (const char* label :
-             {"Label10", "Label11", "Label4", "Label12", "Label17", "Label8", "Label14", "Label15"})
+        for (const char* label : {"nameValue", "surnameValue", "sexValue", "bornValue", "diedValue",
+                                  "ageValue", "fatherValue", "motherValue"})
             texts.append(note.findChild<QLabel*>(QLatin1String(label))->text());
-        texts.append(note.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText());
+        texts.append(
+            note.findChild<QPlainTextEdit*>(QStringLiteral("biographyText"))->toPlainText());
         QCOMPARE(texts, (QStringList{"มานะ", "ใจดี", "ชาย", "05/03/2520", "01/01/2563",
                                      "อายุ 42  ปี  301  วัน", "สมชาย   ใจดี", "สมศรี   ",
                                      "ลูกคนแรก เรียนหนังสือเก่ง "}));
@@ -81,21 +82,21 @@ private slots:
     // Showing ends the hourglass, whether or not the window is ever activated.
     void showingEndsTheHourglass() {
         const QString name = QStringLiteral("สมศรี");
-        FakeMainWindow main;
+        FakeChartWindow main;
         {
-            frm_note note(main, persons(), name);
+            ParticularsDialog note(main, persons(), name);
             QVERIFY(main.busyCursor.empty());
             note.show();
             QCOMPARE(main.busyCursor, std::vector<bool>{false});
         }
         bool loaded = false;
         ModalWatcher watcher([&](QWidget* window) {
-            auto* note = qobject_cast<frm_note*>(window);
+            auto* note = qobject_cast<ParticularsDialog*>(window);
             loaded = note && note->loaded();
             ModalWatcher::reject(window);
         });
         main.busyCursor.clear();
-        frm_note::showModal(main, persons(), name);
+        ParticularsDialog::showModal(main, persons(), name);
         QVERIFY(loaded);
         QVERIFY(!main.busyCursor.empty() && !main.busyCursor.back());
     }
@@ -104,17 +105,17 @@ private slots:
     void nobodyToShowGivesAMessage() {
         for (kinmora::RecordSet* rs : {persons(), static_cast<kinmora::RecordSet*>(nullptr)}) {
             const QString name = rs ? QStringLiteral("ไม่มีใคร") : QStringLiteral("สมชาย");
-            FakeMainWindow main;
-            QVERIFY(!frm_note(main, rs, name).loaded());
+            FakeChartWindow main;
+            QVERIFY(!ParticularsDialog(main, rs, name).loaded());
             ModalWatcher watcher;
-            frm_note::showModal(main, rs, name);
+            ParticularsDialog::showModal(main, rs, name);
             QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
             if (rs) QVERIFY(watcher.seen().first().text.contains(name));
             QCOMPARE(main.busyCursor, std::vector<bool>{false});
         }
     }
 
-    void onlyname_data() {
+    void nameOfHitLine_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
         QTest::newRow("name and surname") << "สมชาย" + kGap + "ใจดี"
@@ -130,15 +131,15 @@ private slots:
         QTest::newRow("tab is not trimmed") << "\tสมชาย" + kGap + "x"
                                             << "\tสมชาย";
     }
-    void onlyname() {
+    void nameOfHitLine() {
         QFETCH(QString, line);
         QFETCH(QString, name);
-        QCOMPARE(frm_search::onlyname(line), name);
+        QCOMPARE(SearchResultsDialog::nameOfHitLine(line), name);
     }
 
     void keepsLinesInThaiOrderWithoutRegardToCase() {
-        FakeMainWindow main;
-        frm_search dialog(main);
+        FakeChartWindow main;
+        SearchResultsDialog dialog(main);
         for (const char* line : {"ขวัญ", "zed", "เกด", "Beta", "กมล", "alpha", "คำ", "Alpha"})
             dialog.addItem(QString::fromUtf8(line));
         // The leading vowel does not decide; lines equal but for case keep their arrival order.
@@ -154,43 +155,43 @@ private slots:
     // The lines come in order with the first selected; OK draws the chart of
     // the name selected then, while the dialog is still shown and busy.
     void okDrawsTheChartOfTheSelectedName() {
-        FakeMainWindow main;
-        frm_search* dialog = nullptr;
+        FakeChartWindow main;
+        SearchResultsDialog* dialog = nullptr;
         int selected = -2;
         QStringList shown;
-        Qt::CursorShape duringCalac = Qt::ArrowCursor;
-        bool visibleDuringCalac = false;
-        main.duringCalac = [&] {
-            duringCalac = dialog->cursor().shape();
-            visibleDuringCalac = dialog->isVisible();
+        Qt::CursorShape duringShowChart = Qt::ArrowCursor;
+        bool visibleDuringShowChart = false;
+        main.duringShowChart = [&] {
+            duringShowChart = dialog->cursor().shape();
+            visibleDuringShowChart = dialog->isVisible();
         };
         ModalWatcher watcher([&](QWidget* window) {
-            dialog = qobject_cast<frm_search*>(window);
+            dialog = qobject_cast<SearchResultsDialog*>(window);
             QVERIFY(dialog);
             selected = dialog->currentRow();
             shown = dialog->lines();
             dialog->setCurrentRow(1);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")),
                               Qt::LeftButton);
             QCOMPARE(dialog->cursor().shape(), Qt::ArrowCursor);
             QVERIFY(!dialog->isVisible());
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
         });
-        frm_search::showModal(main, {"ขวัญ" + kGap + "ใจดี", "กมล" + kGap + "ศรีสุข"});
+        SearchResultsDialog::showModal(main, {"ขวัญ" + kGap + "ใจดี", "กมล" + kGap + "ศรีสุข"});
         QCOMPARE(selected, 0);
         QCOMPARE(shown.first(), "กมล" + kGap + "ศรีสุข");
-        QCOMPARE(main.calacNames, QStringList{"ขวัญ"});
-        QCOMPARE(duringCalac, Qt::WaitCursor);
-        QVERIFY(visibleDuringCalac);
-        QVERIFY(main.busyCursor.empty());  // calac resets the main window's cursor itself
+        QCOMPARE(main.chartedNames, QStringList{"ขวัญ"});
+        QCOMPARE(duringShowChart, Qt::WaitCursor);
+        QVERIFY(visibleDuringShowChart);
+        QVERIFY(main.busyCursor.empty());  // showChart resets the main window's cursor itself
     }
 
     void failingChartIsReportedNotThrown() {
-        FakeMainWindow main;
+        FakeChartWindow main;
         // Thai in the error reaches the message whatever the locale's encoding.
         ::setlocale(LC_ALL, "C");
-        main.duringCalac = [] { throw std::runtime_error("แฟ้มหายไป"); };
-        frm_search dialog(main);
+        main.duringShowChart = [] { throw std::runtime_error("แฟ้มหายไป"); };
+        SearchResultsDialog dialog(main);
         dialog.addItem("กมล" + kGap);
         dialog.setCurrentRow(0);
         dialog.show();
@@ -207,14 +208,14 @@ private slots:
     void leavingWithoutOk() {
         for (const char* how : {"cancel", "close", "keys"}) {
             const bool closes = how != std::string_view("keys");
-            FakeMainWindow main;
-            frm_search dialog(main);
+            FakeChartWindow main;
+            SearchResultsDialog dialog(main);
             dialog.addItem("กมล" + kGap);
             dialog.setCurrentRow(0);
             dialog.show();
-            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("List1"));
+            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("hitList"));
             if (how == std::string_view("cancel")) {
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command2")),
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")),
                                   Qt::LeftButton);
             } else if (closes) {
                 QVERIFY(dialog.close());
@@ -227,7 +228,7 @@ private slots:
                                    list->visualItemRect(list->item(0)).center());
             }
             QCOMPARE(dialog.isVisible(), !closes);
-            QVERIFY(main.calacNames.isEmpty());
+            QVERIFY(main.chartedNames.isEmpty());
             QCOMPARE(main.busyCursor, closes ? std::vector<bool>{false} : std::vector<bool>{});
         }
     }
@@ -236,13 +237,13 @@ private slots:
     // goes down and up folders and stays where it was for one that is missing.
     void listsOnlyMdbFilesAndGoesDownAndUp() {
         FamilyFiles files;
-        FakeMainWindow main;
+        FakeChartWindow main;
         const QString top = QDir::cleanPath(files.path(QString()));
         for (const char* name : {"b.MDB", "a.mdb", "C.Mdb", "notes.txt", "mdb", "x.mdbx"})
             files.writeFile(QLatin1String(name), "not an Access file");
         QDir(top).mkpath(QStringLiteral("folder.mdb"));
         files.writeFile(QStringLiteral("folder.mdb/deep.mdb"), "not an Access file");
-        open_form form(main);
+        OpenFamilyDialog form(main);
         QCOMPARE(form.folder(), QDir::cleanPath(QCoreApplication::applicationDirPath()));
         QVERIFY(form.setFolder(top));
         QCOMPARE(form.files(), (QStringList{"a.mdb", "b.MDB", "C.Mdb"}));
@@ -259,8 +260,8 @@ private slots:
     }
 
     void okWithoutAFileClosesThenSaysNoFileSelect() {
-        FakeMainWindow main;
-        open_form form(main);
+        FakeChartWindow main;
+        OpenFamilyDialog form(main);
         form.show();
         bool closedFirst = false;
         ModalWatcher watcher([&](QWidget* box) {
@@ -271,7 +272,7 @@ private slots:
         QCOMPARE(watcher.classNames(), QStringList{"QMessageBox"});
         QCOMPARE(watcher.seen().first().text, QStringLiteral("No file select"));
         QVERIFY(closedFirst);
-        QVERIFY(main.calacNames.isEmpty() && main.openedPaths.isEmpty());
+        QVERIFY(main.chartedNames.isEmpty() && main.openedPaths.isEmpty());
     }
 
     // OK has the main window open the file and closes only when it opened
@@ -279,10 +280,10 @@ private slots:
     void okOpensThroughTheMainWindowAndCancelOpensNothing() {
         for (const std::string_view how : {"opens", "refused", "cancel"}) {
             FamilyFiles files;
-            FakeMainWindow main;
+            FakeChartWindow main;
             main.opens = how == "opens";
             files.writeFile(QStringLiteral("family.mdb"), "not an Access file");
-            open_form form(main);
+            OpenFamilyDialog form(main);
             form.show();
             QVERIFY(form.setFolder(files.path(QString())));
             form.selectFile(QStringLiteral("family.mdb"));
@@ -295,7 +296,7 @@ private slots:
             QCOMPARE(main.openedPaths, ok ? QStringList{QDir::cleanPath(files.path(QString())) +
                                                         QStringLiteral("/family.mdb")}
                                           : QStringList());
-            QVERIFY(main.calacNames.isEmpty());
+            QVERIFY(main.chartedNames.isEmpty());
         }
     }
 };

@@ -17,13 +17,13 @@ std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QT
 
     auto chart = std::make_unique<RequestedChart>();
     chart->database = openFamily(args, err);
-    // Opening leaves rs_family on the first person in name order, as the open window does.
+    // Opening leaves persons on the first person in name order, as the open window does.
     const QString name = args.has(QStringLiteral("--name"))
                              ? args.option(QStringLiteral("--name"))
-                             : chart->database->rs_family().field(QStringLiteral("name")).toText();
+                             : chart->database->persons().field(QStringLiteral("name")).toText();
 
     ChartBuilder builder(*chart->database, chart->tree);
-    if (builder.calac(name, side) == ChartBuilder::Outcome::NotFound) {
+    if (builder.build(name, side) == ChartBuilder::Outcome::NotFound) {
         err << "NOT FOUND\n";
         return nullptr;
     }

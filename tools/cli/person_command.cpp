@@ -30,8 +30,7 @@ int runPerson(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString name = args.positional(2, "NAME");
     const QDateTime now = presentMoment(args);
     std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
-    const std::optional<PersonParticulars> person =
-        loadParticulars(database->rs_family(), name, now);
+    const std::optional<PersonParticulars> person = loadParticulars(database->persons(), name, now);
     if (!person) {
         err << "NOT FOUND\n";
         return 1;

@@ -33,7 +33,7 @@ int runRelation(const QStringList& words, QTextStream& out, QTextStream& err) {
     std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
     const FamilyGraph graph = FamilyGraph::read(*database);
     const auto find = [&](const QString& word) {
-        return byCode ? personByCode(graph, word) : graph.named(database->rs_family(), word);
+        return byCode ? personByCode(graph, word) : graph.named(database->persons(), word);
     };
     const std::optional<FamilyGraph::Person> a = find(first);
     const std::optional<FamilyGraph::Person> b = find(second);

@@ -11,7 +11,7 @@ int runSearch(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString text = args.positional(2, "TEXT");
     if (text.isEmpty()) throw UsageError("TEXT must not be empty");
     std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
-    const QStringList hits = search_hits(database->rs_family(), text);
+    const QStringList hits = searchHits(database->persons(), text);
     if (hits.isEmpty()) {
         err << "NOT FOUND\n";
         return 1;

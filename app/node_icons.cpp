@@ -1,6 +1,6 @@
 // The pictures are pixel grids rather than shapes: at 14 x 12 pixels only a
 // hand-placed arrow, cross, tick or heart stays sharp.
-#include "app/image_list1.h"
+#include "app/node_icons.h"
 
 #include <QColor>
 #include <QHash>
@@ -127,7 +127,7 @@ QImage draw(const Grid& grid, QColor tile) {
 
 }  // namespace
 
-const QStringList& ImageList1::keys() {
+const QStringList& NodeIcons::keys() {
     static const QStringList list = {
         QStringLiteral("upper"),   QStringLiteral("noupper"), QStringLiteral("male"),
         QStringLiteral("female"),  QStringLiteral("cmale"),   QStringLiteral("cfemale"),
@@ -136,7 +136,7 @@ const QStringList& ImageList1::keys() {
     return list;
 }
 
-QImage ImageList1::image(const QString& key) {
+QImage NodeIcons::image(const QString& key) {
     const QColor yellow(255, 255, 0);
     switch (keys().indexOf(key)) {
         case 0:
@@ -160,7 +160,7 @@ QImage ImageList1::image(const QString& key) {
     }
 }
 
-QIcon ImageList1::icon(const QString& key) {
+QIcon NodeIcons::icon(const QString& key) {
     // Drawn once: a large chart asks for an icon per node.
     static const QHash<QString, QIcon> icons = [] {
         QHash<QString, QIcon> all;

@@ -1,6 +1,6 @@
 // The list holds one line per person, so namesakes, whom a name alone cannot
 // reach, can be chosen too.
-#include "windows/frm_relation.h"
+#include "windows/relation_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,10 +14,10 @@
 
 namespace kinmora {
 
-frm_relation::frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
-                           FamilyGraph::Person b)
+RelationDialog::RelationDialog(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
+                               FamilyGraph::Person b)
     : QDialog(parent), m_graph(graph), m_terms(graph), m_b(b) {
-    setObjectName(QStringLiteral("frm_relation"));
+    setObjectName(QStringLiteral("RelationDialog"));
     setWindowTitle(QStringLiteral("เป็นอะไรกัน"));
     tool_window::setUp(this, 6600, 5400);
     setFont(thaiFont(9.75));
@@ -28,12 +28,12 @@ frm_relation::frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGrap
     prompt->setWordWrap(true);
     layout->addWidget(prompt);
     m_filter = new QLineEdit(this);
-    m_filter->setObjectName(QStringLiteral("Filter"));
+    m_filter->setObjectName(QStringLiteral("filterEdit"));
     m_filter->setPlaceholderText(QStringLiteral("ค้นชื่อ"));
     m_filter->setClearButtonEnabled(true);
     layout->addWidget(m_filter);
     m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setObjectName(QStringLiteral("personList"));
     m_list->setUniformItemSizes(true);
     // Row p is person p; one insertion for all keeps a large family quick.
     QStringList lines;
@@ -43,28 +43,28 @@ frm_relation::frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGrap
     m_list->addItems(lines);
     layout->addWidget(m_list, 1);
     m_answer = new QLabel(this);
-    m_answer->setObjectName(QStringLiteral("Answer"));
+    m_answer->setObjectName(QStringLiteral("answerLabel"));
     m_answer->setFont(thaiFont(12, true));
     m_answer->setWordWrap(true);
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_answer);
     auto* close = new QPushButton(QStringLiteral("ปิด"), this);
-    close->setObjectName(QStringLiteral("Command1"));
+    close->setObjectName(QStringLiteral("closeButton"));
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    connect(m_filter, &QLineEdit::textChanged, this, &frm_relation::setFilter);
-    connect(m_list, &QListWidget::currentRowChanged, this, &frm_relation::updateAnswer);
+    connect(m_filter, &QLineEdit::textChanged, this, &RelationDialog::setFilter);
+    connect(m_list, &QListWidget::currentRowChanged, this, &RelationDialog::updateAnswer);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     choose(a);
     m_list->setFocus();
     tool_window::centreOnScreen(this, parent);
 }
 
-QString frm_relation::answer() const {
+QString RelationDialog::answer() const {
     return m_answer->text();
 }
 
-void frm_relation::choose(FamilyGraph::Person a) {
+void RelationDialog::choose(FamilyGraph::Person a) {
     QListWidgetItem* item = m_list->item(a);
     if (!item) return;
     item->setHidden(false);
@@ -72,7 +72,7 @@ void frm_relation::choose(FamilyGraph::Person a) {
     m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
 
-void frm_relation::setFilter(const QString& text) {
+void RelationDialog::setFilter(const QString& text) {
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem* item = m_list->item(row);
         item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
@@ -80,13 +80,13 @@ void frm_relation::setFilter(const QString& text) {
     if (m_list->currentItem() && m_list->currentItem()->isHidden()) m_list->setCurrentItem(nullptr);
 }
 
-int frm_relation::shownCount() const {
+int RelationDialog::shownCount() const {
     int shown = 0;
     for (int row = 0; row < m_list->count(); ++row) shown += m_list->item(row)->isHidden() ? 0 : 1;
     return shown;
 }
 
-void frm_relation::updateAnswer() {
+void RelationDialog::updateAnswer() {
     const QListWidgetItem* item = m_list->currentItem();
     if (!item) {
         m_answer->clear();

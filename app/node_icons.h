@@ -1,4 +1,4 @@
-// ImageList1: the eight small pictures of the chart's nodes, by image key.
+// NodeIcons: the eight small pictures of the chart's nodes, by image key.
 #pragma once
 
 #include <QIcon>
@@ -8,7 +8,7 @@
 
 namespace kinmora {
 
-class ImageList1 {
+class NodeIcons {
 public:
     // The keys in the list's order: "upper", "noupper", "male", "female",
     // "cmale", "cfemale", "husband", "wife".

@@ -7,11 +7,11 @@ class QWidget;
 
 namespace kinmora {
 
-class MainWindow {
+class ChartWindow {
 public:
-    virtual ~MainWindow() = default;
-    // Rebuilds the family chart around the person named `center_name` (calac).
-    virtual void calac(const QString& center_name) = 0;
+    virtual ~ChartWindow() = default;
+    // Rebuilds the family chart around the person named `centreName` (showChart).
+    virtual void showChart(const QString& centreName) = 0;
     // Opens the family file at `path` the one way the program opens a file:
     // read first, and only when that worked made the open file, named in the
     // caption and charted from its first person. A failure is shown to the

@@ -1,7 +1,7 @@
 // Sizes are the window's designed twips. A chart is built without returning
 // to the event loop, so the busy cursor and panel 1 are the only signs of
 // life meanwhile, and the status bar is repainted by hand a few times a second.
-#include "app/frm_main.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,7 +18,7 @@
 #include "app/code_page_command.h"
 #include "app/command_tool_bar.h"
 #include "app/export_commands.h"
-#include "app/module1.h"
+#include "app/family_session.h"
 #include "app/picture_commands.h"
 #include "app/relation_command.h"
 #include "app/side_selector.h"
@@ -28,13 +28,13 @@
 #include "data/family_database.h"
 #include "data/family_file_error.h"
 #include "data/name_search.h"
+#include "windows/about_dialog.h"
 #include "windows/background_open.h"
 #include "windows/code_page_setting.h"
-#include "windows/frm_About.h"
-#include "windows/frm_note.h"
-#include "windows/frm_search.h"
-#include "windows/open_form.h"
+#include "windows/open_family_dialog.h"
+#include "windows/particulars_dialog.h"
 #include "windows/screen_fit.h"
+#include "windows/search_results_dialog.h"
 #include "windows/thai_font.h"
 #include "windows/thai_reason.h"
 #include "windows/twips.h"
@@ -53,11 +53,12 @@ constexpr std::chrono::milliseconds kStatusRepaintInterval(150);
 
 }  // namespace
 
-frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStatusRepaintInterval) {
-    setObjectName(QStringLiteral("frm_main"));
-    Module1& state = Module1::instance();
-    state.prog_title = QStringLiteral("Kinmora");
-    setCaption(state.prog_title);
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_statusRepaint(kStatusRepaintInterval) {
+    setObjectName(QStringLiteral("MainWindow"));
+    FamilySession& state = FamilySession::instance();
+    state.title = QStringLiteral("Kinmora");
+    setCaption(state.title);
     setFont(thaiFont(9.75));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -84,13 +85,13 @@ frm_main::frm_main(QWidget* parent) : QMainWindow(parent), m_statusRepaint(kStat
                                    screen_fit::availableArea(nullptr)));
 }
 
-void frm_main::createToolBar() {
+void MainWindow::createToolBar() {
     m_toolbar = new CommandToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
-    connect(m_toolbar, &CommandToolBar::buttonClick, this, &frm_main::toolbarButtonClick);
+    connect(m_toolbar, &CommandToolBar::buttonClick, this, &MainWindow::toolbarButtonClick);
 }
 
-void frm_main::createStatusBar() {
+void MainWindow::createStatusBar() {
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
     m_cancelReading = new QPushButton(QStringLiteral("ยกเลิก"), m_status);
@@ -104,7 +105,7 @@ void frm_main::createStatusBar() {
     connect(m_escape, &QShortcut::activated, this, [] { BackgroundOpen::cancel(); });
 }
 
-void frm_main::beginReading() {
+void MainWindow::beginReading() {
     m_enabledBeforeReading.clear();
     for (int i = 1; i <= CommandToolBar::kMoreEntry; ++i) {
         m_enabledBeforeReading.push_back(m_toolbar->isButtonEnabled(i));
@@ -115,11 +116,11 @@ void frm_main::beginReading() {
     m_escape->setEnabled(true);
 }
 
-void frm_main::showReading(const QString& text) {
+void MainWindow::showReading(const QString& text) {
     m_status->setPanelText(1, text);
 }
 
-void frm_main::endReading() {
+void MainWindow::endReading() {
     for (int i = 1; i <= static_cast<int>(m_enabledBeforeReading.size()); ++i)
         m_toolbar->setButtonEnabled(i, m_enabledBeforeReading[static_cast<std::size_t>(i - 1)]);
     m_status->setPanelText(1, m_statusBeforeReading);
@@ -127,7 +128,7 @@ void frm_main::endReading() {
     m_escape->setEnabled(false);
 }
 
-void frm_main::createChartArea() {
+void MainWindow::createChartArea() {
     auto* area = new QWidget(this);
     setCentralWidget(area);
     // The design places controls from the top of the window; the area begins
@@ -138,7 +139,7 @@ void frm_main::createChartArea() {
     m_tree = new ChartTreeWidget(area);
     m_tree->move(0, twips::toPixelsY(kTreeTop) - below);
 
-    connect(m_tree, &QTreeWidget::itemClicked, this, &frm_main::nodeClick);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MainWindow::nodeClick);
     // Picking a node with the keys counts as a click. Focus coming into the
     // tree (Tab, or the window active again after a dialog) only makes a
     // node current, unpicked, and losing the chart picks nothing: neither
@@ -146,10 +147,10 @@ void frm_main::createChartArea() {
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (QTreeWidgetItem* node = selectedNode()) nodeClick(node);
     });
-    connect(m_tree, &ChartTreeWidget::mouseDown, this, &frm_main::treeMouseDown);
+    connect(m_tree, &ChartTreeWidget::mouseDown, this, &MainWindow::treeMouseDown);
 }
 
-void frm_main::applyLayoutRule() {
+void MainWindow::applyLayoutRule() {
     if (isMinimized()) return;
     // The rule is about the outer size, frame included, as the window
     // manager reports it; the minimum makes a drag stop at 5100 x 3200.
@@ -160,7 +161,7 @@ void frm_main::applyLayoutRule() {
                    twips::toPixelsY(twips::fromPixelsY(outer.height()) - kTreeHeightLoss));
 }
 
-bool frm_main::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     const QEvent::Type type = event->type();
     if (type == QEvent::Show || type == QEvent::Move || type == QEvent::WindowActivate)
@@ -171,7 +172,7 @@ bool frm_main::event(QEvent* event) {
 // Under a window manager the first layout runs before the frame exists, and
 // the frame comes without a resize: the rule, which counts the outer size,
 // and the fit on the screen run again once it is known.
-void frm_main::frameMayHaveChanged() {
+void MainWindow::frameMayHaveChanged() {
     const QMargins frame = screen_fit::frameOf(this);
     if (frame == m_frame || !isVisible()) return;
     const bool first = m_frame.isNull();
@@ -186,44 +187,44 @@ void frm_main::frameMayHaveChanged() {
     applyLayoutRule();
 }
 
-void frm_main::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     applyLayoutRule();
 }
 
-void frm_main::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // A restore need not resize the window, yet the rule applies again.
     if (event->type() == QEvent::WindowStateChange) applyLayoutRule();
 }
 
-void frm_main::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Once the main window closes, nothing holds the family file open,
     // and the program ends whatever other window is still open.
-    Module1::instance().close();
+    FamilySession::instance().close();
     QCoreApplication::quit();
     event->accept();
 }
 
-void frm_main::calac(const QString& center_name) {
+void MainWindow::showChart(const QString& centreName) {
     setBusy(true);
     bool found = false;
     const FamilySide side = sideFromSelectorIndex(m_selector->currentIndex());
     try {
-        ChartBuilder builder(Module1::instance().database(), *this);
-        found = builder.calac(center_name, side) == ChartBuilder::Outcome::Built;
-        if (found) m_shownChart = ShownChart{center_name, side};
+        ChartBuilder builder(FamilySession::instance().database(), *this);
+        found = builder.build(centreName, side) == ChartBuilder::Outcome::Built;
+        if (found) m_shownChart = ShownChart{centreName, side};
     } catch (const std::exception& error) {
         m_shownChart.reset();
         setBusy(false);
-        showError(QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(center_name), error);
+        showError(QStringLiteral("สร้างผังของ \"%1\" ไม่ได้").arg(centreName), error);
         return;
     }
     if (!found) showNotFound();
     setBusy(false);
 }
 
-bool frm_main::openFile(const QString& path) {
+bool MainWindow::openFile(const QString& path) {
     const QFileInfo file(path);
     const QString fullPath = QDir::cleanPath(file.absoluteFilePath());
     if (!file.isFile()) {
@@ -246,8 +247,8 @@ bool frm_main::openFile(const QString& path) {
         ReadOptions options;
         options.codePage = code_page_setting::remembered(fullPath);
         database = BackgroundOpen::run(*this, fullPath, options);
-        RecordSet& persons = database->rs_family();
-        persons.moveFirst();
+        RecordSet& persons = database->persons();
+        persons.first();
         firstName = persons.field(QStringLiteral("name")).toText();
     } catch (const ReadCancelled&) {
         QGuiApplication::restoreOverrideCursor();
@@ -264,58 +265,58 @@ bool frm_main::openFile(const QString& path) {
     }
 
     const QStringList damage = database->damage();
-    Module1& state = Module1::instance();
+    FamilySession& state = FamilySession::instance();
     state.setDatabase(std::move(database));
-    setCaption(fileCaption(state.prog_title, file.fileName()));
+    setCaption(fileCaption(state.title, file.fileName()));
     setToolbarButtonEnabled(CommandToolBar::kSearchEntry, true);
     setToolbarButtonEnabled(CommandToolBar::kExitEntry, true);
-    calac(firstName);
+    showChart(firstName);
     // A file that opened with damage says so where the chart's count stands.
     if (!damage.isEmpty()) setStatusText(thaiDamageWarning(damage));
     return true;
 }
 
-QString frm_main::title() const {
-    const QString title = Module1::instance().prog_title;
+QString MainWindow::title() const {
+    const QString title = FamilySession::instance().title;
     return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
 }
 
-QString frm_main::fileCaption(const QString& progTitle, const QString& fileName) {
+QString MainWindow::fileCaption(const QString& progTitle, const QString& fileName) {
     return progTitle + QStringLiteral(" [") +
            fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
 }
 
-void frm_main::setToolbarButtonEnabled(int index, bool enabled) {
+void MainWindow::setToolbarButtonEnabled(int index, bool enabled) {
     m_toolbar->setButtonEnabled(index, enabled);
 }
 
-void frm_main::clearNodes() {
+void MainWindow::clearNodes() {
     m_tree->clearNodes();
 }
 
-void frm_main::addNode(const ChartNode& node) {
+void MainWindow::addNode(const ChartNode& node) {
     m_tree->addNode(node);
 }
 
-void frm_main::makeVisible(const QString& key) {
+void MainWindow::makeVisible(const QString& key) {
     m_tree->makeVisible(key);
 }
 
-void frm_main::setStatusText(const QString& text) {
+void MainWindow::setStatusText(const QString& text) {
     m_status->setPanelText(1, text);
     if (m_statusRepaint.due()) m_status->repaint();
 }
 
-void frm_main::setBusy(bool busy) {
+void MainWindow::setBusy(bool busy) {
     if (busy)
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();
 }
 
-void frm_main::toolbarButtonClick(const QString& key) {
+void MainWindow::toolbarButtonClick(const QString& key) {
     if (key == QLatin1String("open"))
-        open_form::showModal(*this);
+        OpenFamilyDialog::showModal(*this);
     else if (key == QLatin1String("Search"))
         searchCommand();
     else if (key == QLatin1String("refresh"))
@@ -323,26 +324,26 @@ void frm_main::toolbarButtonClick(const QString& key) {
     else if (key == QLatin1String("note"))
         noteCommand();
     else if (key == QLatin1String("about"))
-        frm_About::showModal(this);
+        AboutDialog::showModal(this);
     else if (key == QLatin1String("exit"))
         close();
 }
 
-void frm_main::searchCommand() {
-    Module1& state = Module1::instance();
+void MainWindow::searchCommand() {
+    FamilySession& state = FamilySession::instance();
     // A cancelled prompt gives an empty text, which is also what is offered next time.
-    state.search_text =
+    state.lastSearch =
         QInputDialog::getText(this, QStringLiteral("สืบค้น"), QStringLiteral("ข้อความ :"),
-                              QLineEdit::Normal, state.search_text);
-    if (state.search_text.isEmpty()) return;
+                              QLineEdit::Normal, state.lastSearch);
+    if (state.lastSearch.isEmpty()) return;
     setBusy(true);
     setToolbarButtonEnabled(CommandToolBar::kRefreshEntry, false);
     QStringList hits;
     try {
-        hits = search_hits(state.rs_family(), state.search_text);
+        hits = searchHits(state.persons(), state.lastSearch);
     } catch (const std::exception& error) {
         setBusy(false);
-        showError(QStringLiteral("ค้นข้อความ \"%1\" ไม่ได้").arg(state.search_text), error);
+        showError(QStringLiteral("ค้นข้อความ \"%1\" ไม่ได้").arg(state.lastSearch), error);
         return;
     }
     if (hits.isEmpty()) {
@@ -351,38 +352,38 @@ void frm_main::searchCommand() {
         return;
     }
     // The dialog's OK or Cancel ends the busy cursor.
-    frm_search::showModal(*this, hits);
+    SearchResultsDialog::showModal(*this, hits);
 }
 
-void frm_main::refreshCommand() {
+void MainWindow::refreshCommand() {
     const QTreeWidgetItem* node = selectedNode();
     if (!node) return;
     // A copy: the rebuild deletes the node.
     const QString name = node->text(0);
-    Module1::instance().select_name = name;
-    calac(name);
+    FamilySession::instance().pickedName = name;
+    showChart(name);
 }
 
-void frm_main::noteCommand() {
+void MainWindow::noteCommand() {
     setBusy(true);
     // With no node selected the window shows the person picked last time.
     const QTreeWidgetItem* node = selectedNode();
-    showNote(node ? node->text(0) : Module1::instance().select_name);
+    showNote(node ? node->text(0) : FamilySession::instance().pickedName);
 }
 
-void frm_main::showNote(const QString& name) {
-    Module1& state = Module1::instance();
-    state.select_name = name;
-    frm_note::showModal(*this, state.isOpen() ? &state.rs_family() : nullptr, name);
+void MainWindow::showNote(const QString& name) {
+    FamilySession& state = FamilySession::instance();
+    state.pickedName = name;
+    ParticularsDialog::showModal(*this, state.isOpen() ? &state.persons() : nullptr, name);
 }
 
-void frm_main::nodeClick(QTreeWidgetItem* node) {
+void MainWindow::nodeClick(QTreeWidgetItem* node) {
     const bool person = ChartTreeWidget::isPerson(node);
     setToolbarButtonEnabled(CommandToolBar::kRefreshEntry, person);
     setToolbarButtonEnabled(CommandToolBar::kNoteEntry, person);
 }
 
-void frm_main::treeMouseDown(Qt::MouseButton button) {
+void MainWindow::treeMouseDown(Qt::MouseButton button) {
     if (button != Qt::RightButton || !m_toolbar->isButtonEnabled(CommandToolBar::kRefreshEntry))
         return;
     // A rebuild leaves "refresh" enabled but nothing selected: nobody to show.
@@ -392,18 +393,18 @@ void frm_main::treeMouseDown(Qt::MouseButton button) {
     showNote(node->text(0));
 }
 
-QTreeWidgetItem* frm_main::selectedNode() const {
+QTreeWidgetItem* MainWindow::selectedNode() const {
     const QList<QTreeWidgetItem*> picked = m_tree->selectedItems();
     return picked.isEmpty() ? nullptr : picked.first();
 }
 
-void frm_main::showNotFound() {
+void MainWindow::showNotFound() {
     QMessageBox box(QMessageBox::NoIcon, title(), QStringLiteral("NOT FOUND"), QMessageBox::Ok,
                     this);
     box.exec();
 }
 
-void frm_main::showOpenFailure(const QString& path, const QString& reason) {
+void MainWindow::showOpenFailure(const QString& path, const QString& reason) {
     // Over the open window when it asked, else over the main window.
     QWidget* parent = QApplication::activeModalWidget();
     QMessageBox box(QMessageBox::Warning, title(),
@@ -413,9 +414,9 @@ void frm_main::showOpenFailure(const QString& path, const QString& reason) {
     box.exec();
 }
 
-void frm_main::showError(const QString& what, const std::exception& error) {
+void MainWindow::showError(const QString& what, const std::exception& error) {
     QMessageBox box(QMessageBox::Warning, title(), what, QMessageBox::Ok, this);
-    box.setInformativeText(QDir::toNativeSeparators(Module1::instance().db_path) +
+    box.setInformativeText(QDir::toNativeSeparators(FamilySession::instance().filePath) +
                            QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
     box.exec();
 }

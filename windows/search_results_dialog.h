@@ -12,24 +12,24 @@ class QPushButton;
 
 namespace kinmora {
 
-class MainWindow;
+class ChartWindow;
 
-class frm_search : public CommandDialog {
+class SearchResultsDialog : public CommandDialog {
     Q_OBJECT
 
 public:
-    explicit frm_search(MainWindow& main);
+    explicit SearchResultsDialog(ChartWindow& main);
 
     // What the toolbar's Search command calls once it has hits (with the busy
-    // cursor set): fills List1 with `hits`, selects the first line and shows
+    // cursor set): fills the list with `hits`, selects the first line and shows
     // the dialog modally. Returns when the dialog has closed.
-    static void showModal(MainWindow& main, const QStringList& hits);
+    static void showModal(ChartWindow& main, const QStringList& hits);
 
     // The name part of a hit line: the text up to the first run of ten
     // spaces, without leading and trailing spaces ("" for an empty text).
-    static QString onlyname(const QString& input_text);
+    static QString nameOfHitLine(const QString& hitLine);
 
-    // List1: AddItem keeps the lines in Thai order without regard to case.
+    // the list: AddItem keeps the lines in Thai order without regard to case.
     void clear();
     void addItem(const QString& line);
     QStringList lines() const;
@@ -37,9 +37,9 @@ public:
     int currentRow() const;
     void setCurrentRow(int row);
 
-    // Command1 (OK): rebuilds the chart around the selected line's name and closes.
+    // OK: rebuilds the chart around the selected line's name and closes.
     void confirm();
-    // Command2 (Cancel): restores the main window's cursor and closes.
+    // Cancel: restores the main window's cursor and closes.
     void cancel();
 
 protected:
@@ -47,7 +47,7 @@ protected:
 
 private:
     QCollator m_collator;
-    QListWidget* m_list = nullptr;    // List1
+    QListWidget* m_list = nullptr;    // the list
     QPushButton* m_ok = nullptr;      // Command1
     QPushButton* m_cancel = nullptr;  // Command2
 };

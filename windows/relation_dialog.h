@@ -14,15 +14,15 @@ class QListWidgetItem;
 
 namespace kinmora {
 
-class frm_relation : public QDialog {
+class RelationDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Lists every person of `graph` (name, ten spaces, surname, in name
     // order) with `a` selected, and says what `b` is to the selected person.
     // The graph must outlive the dialog.
-    frm_relation(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
-                 FamilyGraph::Person b);
+    RelationDialog(QWidget* parent, const FamilyGraph& graph, FamilyGraph::Person a,
+                   FamilyGraph::Person b);
 
     // The sentence shown: "<B> เป็น <term> ของ <A>", empty while no line is selected.
     QString answer() const;

@@ -9,12 +9,12 @@ class QPushButton;
 
 namespace kinmora {
 
-class frm_About : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Load: the caption "About Kinmora", the title and "Version 1.0.0".
-    explicit frm_About(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     // What the toolbar's about command calls: shows the window modally over `parent`.
     static void showModal(QWidget* parent);
@@ -28,7 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPushButton* m_ok = nullptr;  // cmdOK
+    QPushButton* m_ok = nullptr;  // the OK button
 };
 
 }  // namespace kinmora

@@ -1,6 +1,6 @@
 // Positions, colours and panels are the window's classic layout in twips;
 // every text comes from data/person_particulars, which the command line shares.
-#include "windows/frm_note.h"
+#include "windows/particulars_dialog.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include <exception>
 
 #include "data/record_set.h"
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 #include "windows/thai_font.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
@@ -60,22 +60,22 @@ void showWhole(QLabel* label) {
 
 }  // namespace
 
-frm_note::frm_note(MainWindow& main, RecordSet* rs_family, const QString& select_name,
-                   std::optional<QDateTime> now)
+ParticularsDialog::ParticularsDialog(ChartWindow& main, RecordSet* persons,
+                                     const QString& pickedName, std::optional<QDateTime> now)
     : QDialog(main.widget()), m_main(main) {
-    setObjectName(QStringLiteral("frm_note"));
+    setObjectName(QStringLiteral("ParticularsDialog"));
     setWindowTitle(QStringLiteral("ข้อมูล"));
     tool_window::setUp(this, 7935, 6210);
     setBackground(this, kBackground);
     setFont(thaiFont(9.75));
     createControls();
 
-    const QString& name = select_name;
+    const QString& name = pickedName;
     try {
-        if (!rs_family)
+        if (!persons)
             m_failure = QStringLiteral("ยังไม่ได้เปิดแฟ้มข้อมูล");
         else if (auto p =
-                     loadParticulars(*rs_family, name, now.value_or(QDateTime::currentDateTime())))
+                     loadParticulars(*persons, name, now.value_or(QDateTime::currentDateTime())))
             m_particulars = std::move(p);
         else
             m_failure = QStringLiteral("ไม่พบบุคคลชื่อ \"%1\" ในแฟ้มข้อมูล").arg(name);
@@ -88,8 +88,9 @@ frm_note::frm_note(MainWindow& main, RecordSet* rs_family, const QString& select
     tool_window::centreOnScreen(this, main.widget());
 }
 
-void frm_note::showModal(MainWindow& main, RecordSet* rs_family, const QString& select_name) {
-    frm_note note(main, rs_family, select_name);
+void ParticularsDialog::showModal(ChartWindow& main, RecordSet* persons,
+                                  const QString& pickedName) {
+    ParticularsDialog note(main, persons, pickedName);
     if (!note.loaded()) {
         main.setBusyCursor(false);
         QMessageBox::information(main.widget(), QStringLiteral("ข้อมูล"), note.failure());
@@ -98,7 +99,7 @@ void frm_note::showModal(MainWindow& main, RecordSet* rs_family, const QString& 
     note.exec();
 }
 
-void frm_note::createControls() {
+void ParticularsDialog::createControls() {
     auto label = [this](const char* objectName, const QString& text, double left, double top,
                         double width, double height) {
         auto* l = new QLabel(text, this);
@@ -113,29 +114,29 @@ void frm_note::createControls() {
         return l;
     };
 
-    QLabel* nameCaption = label("Label5", QStringLiteral("ชื่อ"), 345, 300, 285, 255);
+    QLabel* nameCaption = label("nameCaption", QStringLiteral("ชื่อ"), 345, 300, 285, 255);
     setTextColour(nameCaption, kDarkGrey);
-    m_name = value("Label10", 720, 300, 6780, 315);
-    QLabel* surnameCaption = label("Label6", QStringLiteral("สกุล"), 345, 840, 285, 255);
+    m_name = value("nameValue", 720, 300, 6780, 315);
+    QLabel* surnameCaption = label("surnameCaption", QStringLiteral("สกุล"), 345, 840, 285, 255);
     setTextColour(surnameCaption, kDarkGrey);
     setBackground(surnameCaption, kCream);
-    m_surname = value("Label11", 720, 840, 3300, 315);
+    m_surname = value("surnameValue", 720, 840, 3300, 315);
     setBackground(m_surname, kCream);
-    label("Label9", QStringLiteral("เพศ"), 4440, 840, 285, 255);
-    m_sex = value("Label4", 4815, 840, 495, 315);
-    m_born = value("Label12", 360, 1380, 1125, 315);
+    label("sexCaption", QStringLiteral("เพศ"), 4440, 840, 285, 255);
+    m_sex = value("sexValue", 4815, 840, 495, 315);
+    m_born = value("bornValue", 360, 1380, 1125, 315);
     m_born->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_died = value("Label17", 1680, 1380, 1125, 315);
+    m_died = value("diedValue", 1680, 1380, 1125, 315);
     m_died->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_age = value("Label8", 3120, 1380, 1635, 315);
+    m_age = value("ageValue", 3120, 1380, 1635, 315);
     setBackground(m_age, kBackground);
-    label("Label3", QStringLiteral("บิดา"), 345, 2000, 495, 255);
-    m_father = value("Label14", 960, 1960, 6540, 315);
-    label("Label13", QStringLiteral("มารดา"), 345, 2580, 495, 255);
-    m_mother = value("Label15", 960, 2580, 6540, 315);
+    label("fatherCaption", QStringLiteral("บิดา"), 345, 2000, 495, 255);
+    m_father = value("fatherValue", 960, 1960, 6540, 315);
+    label("motherCaption", QStringLiteral("มารดา"), 345, 2580, 495, 255);
+    m_mother = value("motherValue", 960, 2580, 6540, 315);
 
     m_biography = new QPlainTextEdit(this);
-    m_biography->setObjectName(QStringLiteral("Text1"));
+    m_biography->setObjectName(QStringLiteral("biographyText"));
     m_biography->setReadOnly(true);
     m_biography->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_biography->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -144,7 +145,7 @@ void frm_note::createControls() {
     twips::place(m_biography, 480, 3360, 6975, 2415);
 }
 
-void frm_note::fill(const PersonParticulars& p) {
+void ParticularsDialog::fill(const PersonParticulars& p) {
     m_name->setText(p.name);
     m_surname->setText(p.surname);
     m_sex->setText(p.sex);
@@ -156,20 +157,20 @@ void frm_note::fill(const PersonParticulars& p) {
     m_biography->setPlainText(p.biography);
 }
 
-bool frm_note::event(QEvent* event) {
+bool ParticularsDialog::event(QEvent* event) {
     // The opening command's hourglass ends once the window is up.
     if (event->type() == QEvent::WindowActivate) m_main.setBusyCursor(false);
     return QDialog::event(event);
 }
 
-void frm_note::showEvent(QShowEvent* event) {
+void ParticularsDialog::showEvent(QShowEvent* event) {
     // Some window managers never activate a window shown offscreen or
     // without focus; showing it is enough to end the wait.
     m_main.setBusyCursor(false);
     QDialog::showEvent(event);
 }
 
-void frm_note::paintEvent(QPaintEvent* event) {
+void ParticularsDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -13,26 +13,26 @@ class QPlainTextEdit;
 
 namespace kinmora {
 
-class MainWindow;
+class ChartWindow;
 class RecordSet;
 
-class frm_note : public QDialog {
+class ParticularsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Builds the window over `main` and fills it for the person
-    // named `select_name` in `rs_family` (null when no file is open), with
+    // named `pickedName` in `persons` (null when no file is open), with
     // `now` as the present moment (the clock when not given). When no person
     // has that name (or the file cannot be read), loaded() is false and the
     // window stays empty.
-    frm_note(MainWindow& main, RecordSet* rs_family, const QString& select_name,
-             std::optional<QDateTime> now = std::nullopt);
+    ParticularsDialog(ChartWindow& main, RecordSet* persons, const QString& pickedName,
+                      std::optional<QDateTime> now = std::nullopt);
 
     // What the toolbar's note command and the chart's right click call, after
     // setting the busy cursor: loads the window and shows it modally; when
     // nobody has the name, restores the main window's cursor and shows a
     // message instead.
-    static void showModal(MainWindow& main, RecordSet* rs_family, const QString& select_name);
+    static void showModal(ChartWindow& main, RecordSet* persons, const QString& pickedName);
 
     bool loaded() const { return m_particulars.has_value(); }
     // The texts shown; empty texts when not loaded.
@@ -49,18 +49,18 @@ private:
     void createControls();
     void fill(const PersonParticulars& p);
 
-    MainWindow& m_main;
+    ChartWindow& m_main;
     std::optional<PersonParticulars> m_particulars;
     QString m_failure;
-    QLabel* m_name = nullptr;               // Label10
-    QLabel* m_surname = nullptr;            // Label11
-    QLabel* m_sex = nullptr;                // Label4
-    QLabel* m_born = nullptr;               // Label12
-    QLabel* m_died = nullptr;               // Label17
-    QLabel* m_age = nullptr;                // Label8
-    QLabel* m_father = nullptr;             // Label14
-    QLabel* m_mother = nullptr;             // Label15
-    QPlainTextEdit* m_biography = nullptr;  // Text1
+    QLabel* m_name = nullptr;
+    QLabel* m_surname = nullptr;
+    QLabel* m_sex = nullptr;
+    QLabel* m_born = nullptr;
+    QLabel* m_died = nullptr;
+    QLabel* m_age = nullptr;
+    QLabel* m_father = nullptr;
+    QLabel* m_mother = nullptr;
+    QPlainTextEdit* m_biography = nullptr;
 };
 
 }  // namespace kinmora

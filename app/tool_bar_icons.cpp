@@ -1,6 +1,6 @@
 // Drawn with dark outlines and flat colours so that each icon reads at a
 // glance on the grey toolbar, also when disabled and greyed by the style.
-#include "app/image_list3.h"
+#include "app/tool_bar_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -133,7 +133,7 @@ void exitDoor(QPainter& p) {
 
 }  // namespace
 
-QImage ImageList3::image(int index) {
+QImage ToolBarIcons::image(int index) {
     if (index < 1 || index > kCount) return QImage();
     QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -162,7 +162,7 @@ QImage ImageList3::image(int index) {
     return image;
 }
 
-QIcon ImageList3::icon(int index) {
+QIcon ToolBarIcons::icon(int index) {
     const QImage drawn = image(index);
     return drawn.isNull() ? QIcon() : QIcon(QPixmap::fromImage(drawn));
 }

@@ -1,6 +1,6 @@
 // The About window keeps the classic layout: title, version, designer and
 // contact above an etched rule, OK below it.
-#include "windows/frm_About.h"
+#include "windows/about_dialog.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -43,25 +43,26 @@ QLabel* black(QLabel* label) {
 
 }  // namespace
 
-frm_About::frm_About(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frm_About"));
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutDialog"));
     tool_window::setUp(this, 5730, 3555);
-    // The window's default font, which lblVersion and cmdOK keep.
+    // The window's default font, which the version label and the OK button keep.
     setFont(thaiFont(8.25));
 
-    QLabel* title = black(makeLabel(this, "lblTitle", QString(), 1171, 240, 1605, 480));
+    QLabel* title = black(makeLabel(this, "titleLabel", QString(), 1171, 240, 1605, 480));
     title->setFont(thaiFont(8.25, true));
-    QLabel* version = makeLabel(this, "lblVersion", QString(), 1171, 780, 3885, 225);
-    black(makeLabel(this, "Label3", QStringLiteral("ออกแบบ :"), 270, 1320, 855, 285))
+    QLabel* version = makeLabel(this, "versionLabel", QString(), 1171, 780, 3885, 225);
+    black(makeLabel(this, "designerCaption", QStringLiteral("ออกแบบ :"), 270, 1320, 855, 285))
         ->setFont(thaiFont(9.75, true));
-    black(makeLabel(this, "lblDescription", kDesigner, 1171, 1320, 2685, 290))
+    black(makeLabel(this, "designerLabel", kDesigner, 1171, 1320, 2685, 290))
         ->setFont(thaiFont(9.75));
-    black(makeLabel(this, "Label4", QStringLiteral("ติดต่อ :"), 447, 1680, 615, 285))
+    black(makeLabel(this, "contactCaption", QStringLiteral("ติดต่อ :"), 447, 1680, 615, 285))
         ->setFont(thaiFont(9.75, true));
-    black(makeLabel(this, "Label2", kContact, 1171, 1680, 2655, 290))->setFont(thaiFont(9.75));
+    black(makeLabel(this, "contactLabel", kContact, 1171, 1680, 2655, 290))
+        ->setFont(thaiFont(9.75));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
     twips::place(m_ok, 4245, 2760, 1260, 345);
     m_ok->setDefault(true);
     m_ok->setFocus();
@@ -75,12 +76,12 @@ frm_About::frm_About(QWidget* parent) : QDialog(parent) {
     tool_window::placeOnScreen(this, parent, 2340, 1815);
 }
 
-void frm_About::showModal(QWidget* parent) {
-    frm_About about(parent);
+void AboutDialog::showModal(QWidget* parent) {
+    AboutDialog about(parent);
     about.exec();
 }
 
-QString frm_About::versionText() {
+QString AboutDialog::versionText() {
     QString text = QCoreApplication::applicationVersion();
     if (text.isEmpty()) text = QStringLiteral(KINMORA_VERSION);
     const QVersionNumber number = QVersionNumber::fromString(text);
@@ -90,8 +91,8 @@ QString frm_About::versionText() {
         .arg(number.microVersion());
 }
 
-void frm_About::keyPressEvent(QKeyEvent* event) {
-    // cmdOK is the cancel button too: Esc presses it rather than rejecting.
+void AboutDialog::keyPressEvent(QKeyEvent* event) {
+    // the OK button is the cancel button too: Esc presses it rather than rejecting.
     if (event->matches(QKeySequence::Cancel)) {
         m_ok->click();
         return;
@@ -99,7 +100,7 @@ void frm_About::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frm_About::paintEvent(QPaintEvent* event) {
+void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     // Line1(1), grey and one pixel, above Line1(0), white and two twips wide

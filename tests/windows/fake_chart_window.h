@@ -6,15 +6,15 @@
 #include <functional>
 #include <vector>
 
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 
 namespace kinmora::testing {
 
-class FakeMainWindow : public MainWindow {
+class FakeChartWindow : public ChartWindow {
 public:
-    void calac(const QString& center_name) override {
-        calacNames.append(center_name);
-        if (duringCalac) duringCalac();
+    void showChart(const QString& centreName) override {
+        chartedNames.append(centreName);
+        if (duringShowChart) duringShowChart();
     }
     bool openFile(const QString& path) override {
         openedPaths.append(path);
@@ -26,11 +26,11 @@ public:
     void setStatusText(const QString&) override {}
 
     QWidget window;
-    QStringList calacNames;
+    QStringList chartedNames;
     QStringList openedPaths;
     bool opens = true;  // what openFile answers
     std::vector<bool> busyCursor;
-    std::function<void()> duringCalac;  // runs inside calac, e.g. to look at cursors
+    std::function<void()> duringShowChart;  // runs inside showChart, e.g. to look at cursors
 };
 
 }  // namespace kinmora::testing

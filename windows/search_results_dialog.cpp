@@ -1,5 +1,5 @@
 // Positions are the dialog's classic layout in twips.
-#include "windows/frm_search.h"
+#include "windows/search_results_dialog.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -8,7 +8,7 @@
 
 #include "data/name_search.h"
 #include "data/thai_collation.h"
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -26,46 +26,48 @@ QString trimSpaces(const QString& text) {
 
 }  // namespace
 
-frm_search::frm_search(MainWindow& main)
-    : CommandDialog(main, QStringLiteral("frm_search"), QStringLiteral("ชื่อ - สกุล"), 5205, 2580),
+SearchResultsDialog::SearchResultsDialog(ChartWindow& main)
+    : CommandDialog(main, QStringLiteral("SearchResultsDialog"), QStringLiteral("ชื่อ - สกุล"), 5205,
+                    2580),
       m_collator(ThaiCollation::collator()) {
     m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setObjectName(QStringLiteral("hitList"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     twips::place(m_list, 120, 240, 4935, 1500);
 
-    m_ok = addButton(QStringLiteral("Command1"), QStringLiteral("ตกลง"), 3000, 2040, 800, 375);
-    m_cancel = addButton(QStringLiteral("Command2"), QStringLiteral("ยกเลิก"), 3960, 2040, 800, 375);
+    m_ok = addButton(QStringLiteral("okButton"), QStringLiteral("ตกลง"), 3000, 2040, 800, 375);
+    m_cancel =
+        addButton(QStringLiteral("cancelButton"), QStringLiteral("ยกเลิก"), 3960, 2040, 800, 375);
     setTabOrder(m_list, m_ok);
     setTabOrder(m_ok, m_cancel);
     m_list->setFocus();
 
-    connect(m_ok, &QPushButton::clicked, this, &frm_search::confirm);
-    connect(m_cancel, &QPushButton::clicked, this, &frm_search::cancel);
+    connect(m_ok, &QPushButton::clicked, this, &SearchResultsDialog::confirm);
+    connect(m_cancel, &QPushButton::clicked, this, &SearchResultsDialog::cancel);
     tool_window::centreOnScreen(this, main.widget());
 }
 
-void frm_search::showModal(MainWindow& main, const QStringList& hits) {
-    frm_search dialog(main);
+void SearchResultsDialog::showModal(ChartWindow& main, const QStringList& hits) {
+    SearchResultsDialog dialog(main);
     dialog.clear();
     for (const QString& line : hits) dialog.addItem(line);
     dialog.setCurrentRow(0);
     dialog.exec();
 }
 
-QString frm_search::onlyname(const QString& input_text) {
+QString SearchResultsDialog::nameOfHitLine(const QString& hitLine) {
     // The name is everything before the first run of ten spaces, so a name
     // with leading spaces and an empty surname is kept whole.
-    const qsizetype gap = input_text.indexOf(kHitGap);
-    return trimSpaces(gap < 0 ? input_text : input_text.left(gap));
+    const qsizetype gap = hitLine.indexOf(kHitGap);
+    return trimSpaces(gap < 0 ? hitLine : hitLine.left(gap));
 }
 
-void frm_search::clear() {
+void SearchResultsDialog::clear() {
     m_list->clear();
 }
 
-void frm_search::addItem(const QString& line) {
+void SearchResultsDialog::addItem(const QString& line) {
     // After any equal lines, so that equal lines keep the order they came in.
     int low = 0;
     int high = m_list->count();
@@ -79,35 +81,35 @@ void frm_search::addItem(const QString& line) {
     m_list->insertItem(low, line);
 }
 
-QStringList frm_search::lines() const {
+QStringList SearchResultsDialog::lines() const {
     QStringList result;
     for (int i = 0; i < m_list->count(); ++i) result.append(m_list->item(i)->text());
     return result;
 }
 
-int frm_search::currentRow() const {
+int SearchResultsDialog::currentRow() const {
     return m_list->currentRow();
 }
 
-void frm_search::setCurrentRow(int row) {
+void SearchResultsDialog::setCurrentRow(int row) {
     if (row >= 0 && row < m_list->count()) m_list->setCurrentRow(row);
 }
 
-void frm_search::confirm() {
+void SearchResultsDialog::confirm() {
     setCursor(Qt::WaitCursor);
     const QListWidgetItem* item = m_list->currentItem();
-    const QString name = onlyname(item ? item->text() : QString());
+    const QString name = nameOfHitLine(item ? item->text() : QString());
     rebuildChart(name);
     unsetCursor();
     done(QDialog::Accepted);
 }
 
-void frm_search::cancel() {
+void SearchResultsDialog::cancel() {
     m_main.setBusyCursor(false);
     done(QDialog::Rejected);
 }
 
-void frm_search::closeEvent(QCloseEvent* event) {
+void SearchResultsDialog::closeEvent(QCloseEvent* event) {
     // The close box ends the main window's hourglass too, or it would stay
     // on until the next chart was built.
     m_main.setBusyCursor(false);

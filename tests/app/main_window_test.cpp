@@ -1,7 +1,7 @@
 // The main window as the user meets it: the layout rule, the side selector,
 // clicks on the chart, opening a file, each command over a small family and
 // the progress shown while a chart is built.
-#include "app/frm_main.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -13,7 +13,7 @@
 
 #include "app/chart_tree_widget.h"
 #include "app/command_tool_bar.h"
-#include "app/module1.h"
+#include "app/family_session.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
 #include "data/family_file_error.h"
@@ -23,14 +23,14 @@
 #include "support/modal_watcher.h"
 #include "windows/background_open.h"
 #include "windows/code_page_setting.h"
-#include "windows/frm_note.h"
-#include "windows/frm_search.h"
+#include "windows/particulars_dialog.h"
+#include "windows/search_results_dialog.h"
 #include "windows/twips.h"
 
 using kinmora::ChartNode;
 using kinmora::ChartTreeWidget;
-using kinmora::frm_main;
-using kinmora::Module1;
+using kinmora::FamilySession;
+using kinmora::MainWindow;
 using kinmora::testing::ModalWatcher;
 
 namespace {
@@ -62,38 +62,39 @@ QStringList describe(const QTreeWidget* tree) {
     return rows;
 }
 
-bool isBusy(const frm_main& window) {
+bool isBusy(const MainWindow& window) {
     return window.testAttribute(Qt::WA_SetCursor) && window.cursor().shape() == Qt::WaitCursor;
 }
 
 // The toolbar's entries 1 to 8 as '1' (enabled) and '0'.
-QString enabled(const frm_main& window) {
+QString enabled(const MainWindow& window) {
     QString states;
     for (int i = 1; i <= kinmora::CommandToolBar::kEntries; ++i)
-        states += window.Toolbar1()->isButtonEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+        states += window.toolBar()->isButtonEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
     return states;
 }
 
 // What the user sees of the window: caption, chart, panel 1 and buttons.
-QStringList looks(const frm_main& window) {
-    return {window.windowTitle(), describe(window.TreeView1()).join(QLatin1Char('|')),
-            window.StatusBar1()->panelText(1), enabled(window)};
+QStringList looks(const MainWindow& window) {
+    return {window.windowTitle(), describe(window.chartTree()).join(QLatin1Char('|')),
+            window.statusPanels()->panelText(1), enabled(window)};
 }
 
 // Where a node is on screen, for clicks; its ancestors must be expanded.
-QPoint centreOf(const frm_main& window, const QString& key) {
-    ChartTreeWidget* tree = window.TreeView1();
+QPoint centreOf(const MainWindow& window, const QString& key) {
+    ChartTreeWidget* tree = window.chartTree();
     return tree->visualItemRect(tree->node(key)).center();
 }
 
-void click(frm_main& window, const QString& key) {
-    QTest::mouseClick(window.TreeView1()->viewport(), Qt::LeftButton, {}, centreOf(window, key));
+void click(MainWindow& window, const QString& key) {
+    QTest::mouseClick(window.chartTree()->viewport(), Qt::LeftButton, {}, centreOf(window, key));
 }
 
 // Keeps the name a personal information window was loaded for, and closes it.
 ModalWatcher::Action noteNameInto(QString& name) {
     return [&name](QWidget* dialog) {
-        if (auto* note = qobject_cast<kinmora::frm_note*>(dialog)) name = note->particulars().name;
+        if (auto* note = qobject_cast<kinmora::ParticularsDialog*>(dialog))
+            name = note->particulars().name;
         ModalWatcher::reject(dialog);
     };
 }
@@ -115,29 +116,29 @@ class FrmMainTest : public QObject {
     kinmora::testing::FamilyFiles m_files;
 
     // A main window shown on the screen, or nothing.
-    static std::unique_ptr<frm_main> shown() {
-        auto window = std::make_unique<frm_main>();
+    static std::unique_ptr<MainWindow> shown() {
+        auto window = std::make_unique<MainWindow>();
         window->show();
         return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
     }
 
     // A shown main window with kFamily open and the chart of ก้อง built.
-    std::unique_ptr<frm_main> openFamily() {
+    std::unique_ptr<MainWindow> openFamily() {
         auto window = shown();
         if (!window) return nullptr;
         const QString path = m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried);
         if (!window->openFile(path)) return nullptr;
-        window->calac(QStringLiteral("ก้อง"));
+        window->showChart(QStringLiteral("ก้อง"));
         QCoreApplication::processEvents();
         return window;
     }
 
 private slots:
     void init() {
-        Module1& state = Module1::instance();
+        FamilySession& state = FamilySession::instance();
         state.close();
-        state.search_text.clear();
-        state.select_name.clear();
+        state.lastSearch.clear();
+        state.pickedName.clear();
     }
 
     // Outer sizes in twips: asked, then after the rule; the last is asked
@@ -152,18 +153,18 @@ private slots:
             const bool minimised = &asked == &cases[3][0];
             auto window = shown();
             QVERIFY(window);
-            const QSize before = window->TreeView1()->size();
+            const QSize before = window->chartTree()->size();
             const QSize frame = window->frameGeometry().size() - window->size();
             if (minimised) window->setWindowState(Qt::WindowMinimized);
             window->resize(toPixels(asked.width(), asked.height()) - frame);
             if (minimised) {
-                QCOMPARE(window->TreeView1()->size(), before);
+                QCOMPARE(window->chartTree()->size(), before);
                 window->setWindowState(Qt::WindowNoState);
             } else {
                 QCOMPARE(window->frameGeometry().size(),
                          toPixels(expected.width(), expected.height()));
             }
-            const QSize tree = window->TreeView1()->size();
+            const QSize tree = window->chartTree()->size();
             QVERIFY(qAbs(tree.width() - toPixelsX(expected.width() - 125)) <= 1);
             QVERIFY(qAbs(tree.height() - toPixelsY(expected.height() - 2250)) <= 1);
         }
@@ -175,15 +176,15 @@ private slots:
     void typedTextInTheSelectorGivesTheMothersSide() {
         auto window = openFamily();
         QVERIFY(window);
-        QComboBox* selector = window->Combo1();
+        QComboBox* selector = window->sideSelector();
         selector->lineEdit()->end(false);
         QTest::keyClicks(selector->lineEdit(), QStringLiteral("x"));
         QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
         QCOMPARE(selector->currentIndex(), -1);
         QCOMPARE(selector->currentText(), QStringLiteral(" แสดงญาติฝ่ายบิดาx"));
         QCOMPARE(selector->count(), 2);
-        window->calac(QStringLiteral("ก้อง"));
-        QCOMPARE(describe(window->TreeView1()).mid(0, 3),
+        window->showChart(QStringLiteral("ก้อง"));
+        QCOMPARE(describe(window->chartTree()).mid(0, 3),
                  (QStringList{"0 Root no upper noupper", "1 M1 มาลี female", "2 M2 สมชาย husband"}));
     }
 
@@ -202,16 +203,16 @@ private slots:
             QVERIFY(window);
             window->addNode(ChartNode{"Root", "upper", "upper", {}, Kind::RootUpper});
             window->addNode(ChartNode{"M1", QString::fromUtf8(text), "male", "Root", kind});
-            window->TreeView1()->expandAll();
+            window->chartTree()->expandAll();
             for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
                 window->setToolbarButtonEnabled(index, !enabled);
             click(*window, QStringLiteral("M1"));
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kRefreshEntry), enabled);
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
-            window->TreeView1()->setCurrentItem(window->TreeView1()->node(QStringLiteral("Root")));
-            QVERIFY(!window->Toolbar1()->isButtonEnabled(Bar::kRefreshEntry));
-            QTest::keyClick(window->TreeView1(), Qt::Key_Down);
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
+            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kRefreshEntry), enabled);
+            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kNoteEntry), enabled);
+            window->chartTree()->setCurrentItem(window->chartTree()->node(QStringLiteral("Root")));
+            QVERIFY(!window->toolBar()->isButtonEnabled(Bar::kRefreshEntry));
+            QTest::keyClick(window->chartTree(), Qt::Key_Down);
+            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kNoteEntry), enabled);
         }
     }
 
@@ -233,7 +234,7 @@ private slots:
         connect(&ticker, &QTimer::timeout, [&] {
             ++ticks;
             buttonsWhileReading = enabled(*window);
-            statusWhileReading = window->StatusBar1()->panelText(1);
+            statusWhileReading = window->statusPanels()->panelText(1);
         });
         ticker.start(50);
         QTimer::singleShot(500, window.get(),
@@ -248,7 +249,7 @@ private slots:
         QVERIFY(statusWhileReading.startsWith(QStringLiteral("กำลังอ่าน")));
         QVERIFY(!kinmora::BackgroundOpen::running());
         QCOMPARE(looks(*window), before);
-        QCOMPARE(Module1::instance().db_path, path);
+        QCOMPARE(FamilySession::instance().filePath, path);
     }
 
     // The code page chosen in the "more" menu reads the file again and is
@@ -261,7 +262,7 @@ private slots:
                 ",1,,,0,,0,0\n2,Anna,,0,,,0,,0,0\n");
         kinmora::testing::setHeaderCodePage(path, 1252);
         const auto name = [] {
-            kinmora::RecordSet& rs = Module1::instance().rs_family();
+            kinmora::RecordSet& rs = FamilySession::instance().persons();
             rs.findFirst(kinmora::criteria::codeEquals(1));
             return rs.field(QStringLiteral("name")).toText();
         };
@@ -272,7 +273,7 @@ private slots:
             QVERIFY(window && window->openFile(path));
             if (round == 0) {
                 QCOMPARE(name(), QStringLiteral("François"));
-                QMenu* more = window->Toolbar1()->moreMenu();
+                QMenu* more = window->toolBar()->moreMenu();
                 auto* thaiChoice = more->findChild<QAction*>(QStringLiteral("code-page-874"));
                 QVERIFY(thaiChoice);
                 emit more->aboutToShow();
@@ -296,16 +297,16 @@ private slots:
             QVERIFY(window);
             for (int index : {Bar::kRefreshEntry, Bar::kNoteEntry})
                 window->setToolbarButtonEnabled(index, enabled);
-            window->Combo1()->setFocus();
-            const QStringList chart = describe(window->TreeView1());
-            window->TreeView1()->setFocus(reason);
-            QVERIFY(window->TreeView1()->hasFocus());
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kRefreshEntry), enabled);
-            QCOMPARE(window->Toolbar1()->isButtonEnabled(Bar::kNoteEntry), enabled);
+            window->sideSelector()->setFocus();
+            const QStringList chart = describe(window->chartTree());
+            window->chartTree()->setFocus(reason);
+            QVERIFY(window->chartTree()->hasFocus());
+            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kRefreshEntry), enabled);
+            QCOMPARE(window->toolBar()->isButtonEnabled(Bar::kNoteEntry), enabled);
             ModalWatcher watcher;
             window->toolbarButtonClick(QStringLiteral("refresh"));
             QVERIFY(watcher.seen().isEmpty());  // no "NOT FOUND" for the root's text
-            QCOMPARE(describe(window->TreeView1()), chart);
+            QCOMPARE(describe(window->chartTree()), chart);
         }
     }
 
@@ -318,19 +319,20 @@ private slots:
         for (const auto& [selected, rebuild, shown] : cases) {
             auto window = openFamily();
             QVERIFY(window);
-            ChartTreeWidget* tree = window->TreeView1();
+            ChartTreeWidget* tree = window->chartTree();
             click(*window, QLatin1String(selected));
             const QString picked = tree->node(QLatin1String(selected))->text(0);
-            if (rebuild) window->calac(QStringLiteral("ก้อง"));
+            if (rebuild) window->showChart(QStringLiteral("ก้อง"));
             QTreeWidgetItem* const current = tree->currentItem();
-            Module1::instance().select_name = QStringLiteral("before");
+            FamilySession::instance().pickedName = QStringLiteral("before");
             QString noteName;
             ModalWatcher watcher(noteNameInto(noteName));
             const QPoint over = centreOf(*window, QStringLiteral("M2"));
             QTest::mousePress(tree->viewport(), Qt::RightButton, {}, over);
             QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, over);
             QCOMPARE(noteName, shown ? picked : QString());
-            QCOMPARE(Module1::instance().select_name, shown ? picked : QStringLiteral("before"));
+            QCOMPARE(FamilySession::instance().pickedName,
+                     shown ? picked : QStringLiteral("before"));
             QCOMPARE(tree->currentItem(), current);
             QVERIFY(!isBusy(*window));
         }
@@ -347,14 +349,14 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [family]"));
         QCOMPARE(enabled(*window), QStringLiteral("11100111"));
         // ก้อง is first in name order and stands alone on the father's side.
-        QCOMPARE(describe(window->TreeView1()).first(), QStringLiteral("0 Root upper upper"));
-        window->calac(QStringLiteral("ก้อง"));
+        QCOMPARE(describe(window->chartTree()).first(), QStringLiteral("0 Root upper upper"));
+        window->showChart(QStringLiteral("ก้อง"));
         QCoreApplication::processEvents();
-        ChartTreeWidget* tree = window->TreeView1();
+        ChartTreeWidget* tree = window->chartTree();
         QCOMPARE(describe(tree), (QStringList{"0 Root upper upper", "1 M1 สมชาย male",
                                               "2 M3 มาลี wife", "3 M4 ก้อง cmale", "2 M5 ? wife",
                                               "3 M6 แก้ว female", "1 M2 สมหญิง female"}));
-        QCOMPARE(window->StatusBar1()->panelText(1), QStringLiteral("  รวมทั้งสิ้น 6  รายชื่อ"));
+        QCOMPARE(window->statusPanels()->panelText(1), QStringLiteral("  รวมทั้งสิ้น 6  รายชื่อ"));
         QVERIFY(tree->viewport()->rect().contains(centreOf(*window, QStringLiteral("M4"))));
         QCOMPARE(tree->currentItem(), nullptr);
         QVERIFY(!isBusy(*window));
@@ -369,7 +371,7 @@ private slots:
                 busyDuringMessage = isBusy(*window);
                 ModalWatcher::reject(dialog);
             });
-            window->calac(QStringLiteral("ไม่มีใคร"));
+            window->showChart(QStringLiteral("ไม่มีใคร"));
             QCOMPARE(watcher.seen().size(), 1);
             QCOMPARE(watcher.seen().first().text, QStringLiteral("NOT FOUND"));
             QCOMPARE(watcher.seen().first().title, QStringLiteral("Kinmora"));
@@ -378,16 +380,16 @@ private slots:
         QCOMPARE(looks(*window), before);
         window->toolbarButtonClick(QStringLiteral("exit"));
         QVERIFY(!window->isVisible());
-        QVERIFY(!Module1::instance().isOpen());
+        QVERIFY(!FamilySession::instance().isOpen());
     }
 
     void refreshRedrawsAroundTheSelectedNodeAndNoteShowsThePersonPickedLast() {
         auto window = openFamily();
         QVERIFY(window);
-        ChartTreeWidget* tree = window->TreeView1();
+        ChartTreeWidget* tree = window->chartTree();
         click(*window, QStringLiteral("M3"));
         window->toolbarButtonClick(QStringLiteral("refresh"));
-        QCOMPARE(Module1::instance().select_name, QStringLiteral("มาลี"));
+        QCOMPARE(FamilySession::instance().pickedName, QStringLiteral("มาลี"));
         QCOMPARE(describe(tree).mid(1, 3),
                  (QStringList{"1 M1 มาลี cfemale", "2 M2 สมชาย husband", "3 M3 ก้อง male"}));
         QCOMPARE(tree->currentItem(), nullptr);
@@ -412,7 +414,7 @@ private slots:
                     offered = prompt->textValue();
                     prompt->setTextValue(text);
                     prompt->accept();
-                } else if (auto* list = qobject_cast<kinmora::frm_search*>(dialog)) {
+                } else if (auto* list = qobject_cast<kinmora::SearchResultsDialog*>(dialog)) {
                     hits = list->lines();
                     busyWhileListed = isBusy(*window);
                     list->setCurrentRow(hits.indexOf(QStringLiteral("สมหญิง          ใจดี")));
@@ -425,11 +427,12 @@ private slots:
         {
             ModalWatcher search(answer(QStringLiteral("ใจดี")));
             window->toolbarButtonClick(QStringLiteral("Search"));
-            QCOMPARE(search.classNames(), (QStringList{"QInputDialog", "kinmora::frm_search"}));
+            QCOMPARE(search.classNames(),
+                     (QStringList{"QInputDialog", "kinmora::SearchResultsDialog"}));
         }
         QCOMPARE(hits.size(), 6);
         QVERIFY(busyWhileListed);
-        QCOMPARE(describe(window->TreeView1()).last(), QStringLiteral("3 M4 สมหญิง cfemale"));
+        QCOMPARE(describe(window->chartTree()).last(), QStringLiteral("3 M4 สมหญิง cfemale"));
         QVERIFY(!isBusy(*window));
         {
             ModalWatcher none(answer(QStringLiteral("ใจร้าย")));
@@ -444,7 +447,7 @@ private slots:
             window->toolbarButtonClick(QStringLiteral("Search"));
             QCOMPARE(cancel.classNames(), QStringList{"QInputDialog"});
         }
-        QVERIFY(Module1::instance().search_text.isEmpty());
+        QVERIFY(FamilySession::instance().lastSearch.isEmpty());
     }
 
     // A file that cannot be opened is named in a message with the reason;
@@ -455,7 +458,7 @@ private slots:
         auto window = openFamily();
         QVERIFY(window);
         const QStringList before = looks(*window);
-        kinmora::FamilyDatabase* database = &Module1::instance().database();
+        kinmora::FamilyDatabase* database = &FamilySession::instance().database();
         const std::pair<const char*, const char*> cases[] = {
             {"absent.mdb", "ไม่พบแฟ้มนี้"},
             {"family.txt", ".MDB"},
@@ -468,7 +471,7 @@ private slots:
                      QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: ") + QLatin1String(file));
             QVERIFY(watcher.seen().first().informativeText.contains(QString::fromUtf8(reason)));
             QCOMPARE(looks(*window), before);
-            QCOMPARE(&Module1::instance().database(), database);
+            QCOMPARE(&FamilySession::instance().database(), database);
         }
     }
 
@@ -478,7 +481,7 @@ private slots:
         auto window = shown();
         QVERIFY(window);
         PaintCounter paints;
-        window->StatusBar1()->installEventFilter(&paints);
+        window->statusPanels()->installEventFilter(&paints);
         window->addNode(ChartNode{"Root", "upper", "upper", {}});
         QString parent = QStringLiteral("Root");
         for (int i = 1; i <= 20000; ++i) {
@@ -491,9 +494,9 @@ private slots:
         }
         QVERIFY2(paints.count >= 1 && paints.count <= 100,
                  qPrintable(QString::number(paints.count)));
-        QCOMPARE(window->StatusBar1()->panelText(1), QStringLiteral(" โปรดรอสักครู่ 20000"));
+        QCOMPARE(window->statusPanels()->panelText(1), QStringLiteral(" โปรดรอสักครู่ 20000"));
     }
 };
 
 QTEST_MAIN(FrmMainTest)
-#include "frm_main_test.moc"
+#include "main_window_test.moc"

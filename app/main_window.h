@@ -9,7 +9,7 @@
 #include "app/repaint_throttle.h"
 #include "chart/chart_view.h"
 #include "chart/family_side.h"
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 
 class QPushButton;
 class QShortcut;
@@ -22,20 +22,20 @@ class CommandToolBar;
 class SideSelector;
 class StatusPanels;
 
-class frm_main : public QMainWindow, public ChartView, public MainWindow {
+class MainWindow : public QMainWindow, public ChartView, public ChartWindow {
     Q_OBJECT
 
 public:
-    // Opens with caption and prog_title "Kinmora", Combo1 on the father's
+    // Opens with caption and title "Kinmora", the side selector on the father's
     // side, an empty chart, "open", "about" and "exit" enabled, the client
     // area at its designed size centred on the screen.
-    explicit frm_main(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 
-    // Rebuilds the chart around the first person named `center_name`, on the
-    // side Combo1 shows. Shows "NOT FOUND" and keeps the chart when nobody has
+    // Rebuilds the chart around the first person named `centreName`, on the
+    // side the side selector shows. Shows "NOT FOUND" and keeps the chart when nobody has
     // that name; shows a failing build's error, keeping the nodes added so far.
     // Never throws; the busy cursor is off afterwards.
-    void calac(const QString& center_name) override;
+    void showChart(const QString& centreName) override;
     // Opens the family file at `path`, as the open window's OK, a file named
     // at start-up and any later way of opening do: the file is read first;
     // only when that worked does it become the open file, its name the
@@ -61,14 +61,14 @@ public:
     // last four characters (".mdb"), "]".
     static QString fileCaption(const QString& progTitle, const QString& fileName);
 
-    // The chart drawn into TreeView1 and panel 1 of StatusBar1.
+    // The chart drawn into the chart tree and panel 1 of the status bar.
     void clearNodes() override;
     void addNode(const ChartNode& node) override;
     void makeVisible(const QString& key) override;
     void setStatusText(const QString& text) override;
     void setBusy(bool busy) override;
 
-    // ButtonClick of Toolbar1: runs the command keyed exactly `key` ("open",
+    // ButtonClick of the toolbar: runs the command keyed exactly `key` ("open",
     // "Search", "refresh", "note", "about" or "exit"); other keys do nothing.
     void toolbarButtonClick(const QString& key);
 
@@ -80,10 +80,10 @@ public:
     };
     const std::optional<ShownChart>& shownChart() const { return m_shownChart; }
 
-    CommandToolBar* Toolbar1() const { return m_toolbar; }
-    SideSelector* Combo1() const { return m_selector; }
-    ChartTreeWidget* TreeView1() const { return m_tree; }
-    StatusPanels* StatusBar1() const { return m_status; }
+    CommandToolBar* toolBar() const { return m_toolbar; }
+    SideSelector* sideSelector() const { return m_selector; }
+    ChartTreeWidget* chartTree() const { return m_tree; }
+    StatusPanels* statusPanels() const { return m_status; }
 
 protected:
     bool event(QEvent* event) override;

@@ -9,15 +9,15 @@
 
 namespace kinmora {
 
-class Module1 {
+class FamilySession {
 public:
     // The one instance of the program.
-    static Module1& instance();
+    static FamilySession& instance();
 
-    QString prog_title;   // "Kinmora", set when the main window loads
-    QString db_path;      // the open file's full path
-    QString search_text;  // the text last typed at the Search prompt
-    QString select_name;  // the name of the chart node the user picked
+    QString title;       // "Kinmora", set when the main window loads
+    QString filePath;    // the open file's full path
+    QString lastSearch;  // the text last typed at the Search prompt
+    QString pickedName;  // the name of the chart node the user picked
 
     // True once a family file is open.
     bool isOpen() const { return m_database != nullptr; }
@@ -27,12 +27,12 @@ public:
     // The open file; these throw std::logic_error when no file is open.
     FamilyDatabase& database() const;
     Engine& db() const { return database().db(); }
-    RecordSet& rs_family() const { return database().rs_family(); }
-    RecordSet& rs_married() const { return database().rs_married(); }
+    RecordSet& persons() const { return database().persons(); }
+    RecordSet& couples() const { return database().couples(); }
 
-    // Makes `database` the open file, releasing the previous one, and sets db_path.
+    // Makes `database` the open file, releasing the previous one, and sets filePath.
     void setDatabase(std::unique_ptr<FamilyDatabase> database);
-    // Closes rs_family and the database (at shut-down).
+    // Closes persons and the database (at shut-down).
     void close();
 
 private:

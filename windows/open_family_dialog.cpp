@@ -1,7 +1,7 @@
-// Linux has no drive letters: Drive1 lists mounted file systems and Dir1 is a
+// Linux has no drive letters: The drive list lists mounted file systems and the folder list is a
 // small folder tree from "/" down to the folder and its sub-folders; a double
 // click or Enter on a folder goes there. Positions are the classic layout in twips.
-#include "windows/open_form.h"
+#include "windows/open_family_dialog.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "windows/background_open.h"
-#include "windows/main_window.h"
+#include "windows/chart_window.h"
 #include "windows/tool_window.h"
 #include "windows/twips.h"
 
@@ -29,16 +29,16 @@ constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
-open_form::open_form(MainWindow& main)
-    : CommandDialog(main, QStringLiteral("open_form"), QStringLiteral("Open"), 5430, 3450) {
+OpenFamilyDialog::OpenFamilyDialog(ChartWindow& main)
+    : CommandDialog(main, QStringLiteral("OpenFamilyDialog"), QStringLiteral("Open"), 5430, 3450) {
     m_drives = new QComboBox(this);
-    m_drives->setObjectName(QStringLiteral("Drive1"));
+    m_drives->setObjectName(QStringLiteral("driveList"));
     twips::place(m_drives, 120, 240, 2655, 330);
     for (const QString& root : drives())
         m_drives->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root, root);
 
     m_folders = new QTreeWidget(this);
-    m_folders->setObjectName(QStringLiteral("Dir1"));
+    m_folders->setObjectName(QStringLiteral("folderTree"));
     m_folders->setHeaderHidden(true);
     m_folders->setRootIsDecorated(false);
     m_folders->setIndentation(twips::toPixelsX(150));
@@ -51,36 +51,36 @@ open_form::open_form(MainWindow& main)
     twips::place(m_folders, 120, 720, 2655, 2010);
 
     m_files = new QListWidget(this);
-    m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setObjectName(QStringLiteral("fileList"));
     m_files->setSelectionMode(QAbstractItemView::SingleSelection);
     twips::place(m_files, 3000, 720, 2295, 1650);
 
-    m_ok = addButton(QStringLiteral("Command1"), QStringLiteral("OK"), 3240, 2760, 855, 375);
+    m_ok = addButton(QStringLiteral("okButton"), QStringLiteral("OK"), 3240, 2760, 855, 375);
     m_cancel =
-        addButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), 4200, 2760, 855, 375);
+        addButton(QStringLiteral("cancelButton"), QStringLiteral("Cancel"), 4200, 2760, 855, 375);
 
     connect(m_drives, &QComboBox::activated, this,
             [this](int index) { setDrive(m_drives->itemData(index).toString()); });
     connect(m_folders, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { enterFolderItem(item); });
-    connect(m_ok, &QPushButton::clicked, this, &open_form::ok);
-    connect(m_cancel, &QPushButton::clicked, this, &open_form::cancel);
+    connect(m_ok, &QPushButton::clicked, this, &OpenFamilyDialog::ok);
+    connect(m_cancel, &QPushButton::clicked, this, &OpenFamilyDialog::cancel);
 
     // The lists start on the program's own folder.
     if (!setFolder(QCoreApplication::applicationDirPath())) setFolder(QDir::rootPath());
     tool_window::centreOnScreen(this, main.widget());
 }
 
-void open_form::showModal(MainWindow& main) {
-    open_form form(main);
+void OpenFamilyDialog::showModal(ChartWindow& main) {
+    OpenFamilyDialog form(main);
     form.exec();
 }
 
-QString open_form::filePath(const QString& folder, const QString& file) {
+QString OpenFamilyDialog::filePath(const QString& folder, const QString& file) {
     return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
 }
 
-QStringList open_form::drives() const {
+QStringList OpenFamilyDialog::drives() const {
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
         if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
@@ -91,16 +91,16 @@ QStringList open_form::drives() const {
     return roots;
 }
 
-QString open_form::drive() const {
+QString OpenFamilyDialog::drive() const {
     return m_drives->currentData().toString();
 }
 
-void open_form::setDrive(const QString& rootPath) {
+void OpenFamilyDialog::setDrive(const QString& rootPath) {
     if (!setFolder(rootPath))
         showDriveOf(m_folder);  // an unreadable drive leaves the lists where they were
 }
 
-bool open_form::setFolder(const QString& path) {
+bool OpenFamilyDialog::setFolder(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isDir() || !info.isReadable()) return false;
     m_folder = QDir::cleanPath(info.absoluteFilePath());
@@ -141,29 +141,29 @@ bool open_form::setFolder(const QString& path) {
     return true;
 }
 
-QStringList open_form::subfolders() const {
+QStringList OpenFamilyDialog::subfolders() const {
     return QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
                                     QDir::Name | QDir::IgnoreCase);
 }
 
-QStringList open_form::files() const {
+QStringList OpenFamilyDialog::files() const {
     QStringList names;
     for (int i = 0; i < m_files->count(); ++i) names.append(m_files->item(i)->text());
     return names;
 }
 
-QString open_form::selectedFile() const {
+QString OpenFamilyDialog::selectedFile() const {
     const QList<QListWidgetItem*> selected = m_files->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void open_form::selectFile(const QString& name) {
+void OpenFamilyDialog::selectFile(const QString& name) {
     m_files->clearSelection();
     const QList<QListWidgetItem*> found = m_files->findItems(name, Qt::MatchExactly);
     if (!name.isEmpty() && !found.isEmpty()) m_files->setCurrentItem(found.first());
 }
 
-bool open_form::ok() {
+bool OpenFamilyDialog::ok() {
     const QString file = selectedFile();
     if (file.isEmpty()) {
         done(QDialog::Rejected);
@@ -180,7 +180,7 @@ bool open_form::ok() {
     return true;
 }
 
-void open_form::cancel() {
+void OpenFamilyDialog::cancel() {
     // While the chosen file is read, Cancel stops the read; the window stays.
     if (BackgroundOpen::running())
         BackgroundOpen::cancel();
@@ -188,7 +188,7 @@ void open_form::cancel() {
         done(QDialog::Rejected);
 }
 
-void open_form::keyPressEvent(QKeyEvent* event) {
+void OpenFamilyDialog::keyPressEvent(QKeyEvent* event) {
     // Esc presses no button, but it stops a read.
     if (event->matches(QKeySequence::Cancel) && BackgroundOpen::running()) {
         BackgroundOpen::cancel();
@@ -198,11 +198,11 @@ void open_form::keyPressEvent(QKeyEvent* event) {
     CommandDialog::keyPressEvent(event);
 }
 
-void open_form::enterFolderItem(QTreeWidgetItem* item) {
+void OpenFamilyDialog::enterFolderItem(QTreeWidgetItem* item) {
     if (item) setFolder(item->data(0, kPathRole).toString());
 }
 
-void open_form::showDriveOf(const QString& path) {
+void OpenFamilyDialog::showDriveOf(const QString& path) {
     const QString root = QStorageInfo(path).rootPath();
     int index = m_drives->findData(root);
     if (index < 0 && !root.isEmpty()) {
@@ -213,7 +213,7 @@ void open_form::showDriveOf(const QString& path) {
     m_drives->setCurrentIndex(index);
 }
 
-void open_form::refreshFiles() {
+void OpenFamilyDialog::refreshFiles() {
     m_files->clear();
     const QStringList entries =
         QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);

@@ -1,4 +1,4 @@
-// ImageList3: the six 32 x 32 toolbar icons, by index 1 to 6.
+// ToolBarIcons: the six 32 x 32 toolbar icons, by index 1 to 6.
 #pragma once
 
 #include <QIcon>
@@ -6,7 +6,7 @@
 
 namespace kinmora {
 
-class ImageList3 {
+class ToolBarIcons {
 public:
     static constexpr int kCount = 6;
 
