@@ -53,6 +53,7 @@ void CodePageCommand::choose(int codePage) {
     const QString path = state.filePath;
     ReadOptions options;
     options.codePage = codePage;
+    options.password = state.password;
     try {
         std::unique_ptr<FamilyDatabase> database = BackgroundOpen::run(m_main, path, options);
         database->persons().first();

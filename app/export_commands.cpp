@@ -29,10 +29,11 @@ constexpr int kPollMs = 100;
 constexpr int kShowProgressAfterMs = 300;
 
 // The export reads the file again: in the code page it is shown in, so the
-// exported names are the ones on screen.
+// exported names are the ones on screen, with the password it was opened with.
 ReadOptions readOptionsFor(const QString& path) {
     ReadOptions options;
     options.codePage = code_page_setting::remembered(path);
+    options.password = FamilySession::instance().password;
     return options;
 }
 

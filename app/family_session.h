@@ -18,6 +18,9 @@ public:
     QString filePath;    // the open file's full path
     QString lastSearch;  // the text last typed at the Search prompt
     QString pickedName;  // the name of the chart node the user picked
+    // The open file's database password, kept in memory only, to read the
+    // file again (in another code page, for an export); empty for none.
+    QString password;
 
     // True once a family file is open.
     bool isOpen() const { return m_database != nullptr; }

@@ -33,6 +33,7 @@
 #include "windows/code_page_setting.h"
 #include "windows/open_family_dialog.h"
 #include "windows/particulars_dialog.h"
+#include "windows/password_prompt.h"
 #include "windows/screen_fit.h"
 #include "windows/search_results_dialog.h"
 #include "windows/thai_font.h"
@@ -231,49 +232,74 @@ bool MainWindow::openFile(const QString& path) {
         showOpenFailure(fullPath, QStringLiteral("ไม่พบแฟ้มนี้"));
         return false;
     }
-    if (!file.fileName().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive)) {
-        showOpenFailure(fullPath, QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .MDB ที่อ่านได้"));
+    if (!OpenFamilyDialog::isFamilyFileName(file.fileName())) {
+        showOpenFailure(fullPath, QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .mdb หรือ .accdb ที่อ่านได้"));
         return false;
     }
     // Read before anything changes: a file that cannot be read, or whose
-    // reading is cancelled, leaves the open file, the chart, the caption and
-    // the buttons as they were. The windows keep answering while it is read.
+    // reading or password prompt is cancelled, leaves the open file, the
+    // chart, the caption and the buttons as they were. The windows keep
+    // answering while it is read.
     if (BackgroundOpen::running()) return false;
+    ReadOptions options;
+    options.codePage = code_page_setting::remembered(fullPath);
     std::unique_ptr<FamilyDatabase> database;
-    QString firstName;
     QString failure;
-    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    try {
-        ReadOptions options;
-        options.codePage = code_page_setting::remembered(fullPath);
-        database = BackgroundOpen::run(*this, fullPath, options);
-        RecordSet& persons = database->persons();
-        persons.first();
-        firstName = persons.field(QStringLiteral("name")).toText();
-    } catch (const ReadCancelled&) {
-        QGuiApplication::restoreOverrideCursor();
-        return false;
-    } catch (const FamilyFileError& e) {
-        failure = thaiReason(e);
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
+    // A file with a database password asks for it, and again while the one
+    // given is wrong.
+    for (;;) {
+        try {
+            database = readFamily(fullPath, options);
+            break;
+        } catch (const ReadCancelled&) {
+            return false;
+        } catch (const FamilyFileError& e) {
+            using Kind = FamilyFileError::Kind;
+            if (e.kind() != Kind::PasswordNeeded && e.kind() != Kind::PasswordWrong) {
+                failure = thaiReason(e);
+                break;
+            }
+            QWidget* parent = QApplication::activeModalWidget();
+            const std::optional<QString> given = PasswordPrompt::ask(
+                parent ? parent : this, file.fileName(), e.kind() == Kind::PasswordWrong);
+            if (!given) return false;
+            options.password = *given;
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+            break;
+        }
     }
-    QGuiApplication::restoreOverrideCursor();
-    if (!database || !failure.isEmpty()) {
+    if (!database) {
         showOpenFailure(fullPath, failure);
         return false;
     }
 
-    const QStringList damage = database->damage();
+    database->persons().first();
+    const QString firstName = database->persons().field(QStringLiteral("name")).toText();
+    const std::vector<Engine::ShortTable> shortTables = database->shortTables();
     FamilySession& state = FamilySession::instance();
     state.setDatabase(std::move(database));
+    state.password = options.password;
     setCaption(fileCaption(state.title, file.fileName()));
     setToolbarButtonEnabled(CommandToolBar::kSearchEntry, true);
     setToolbarButtonEnabled(CommandToolBar::kExitEntry, true);
     showChart(firstName);
     // A file that opened with damage says so where the chart's count stands.
-    if (!damage.isEmpty()) setStatusText(thaiDamageWarning(damage));
+    if (!shortTables.empty()) setStatusText(thaiDamageWarning(shortTables));
     return true;
+}
+
+std::unique_ptr<FamilyDatabase> MainWindow::readFamily(const QString& path,
+                                                       const ReadOptions& options) {
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    try {
+        std::unique_ptr<FamilyDatabase> database = BackgroundOpen::run(*this, path, options);
+        QGuiApplication::restoreOverrideCursor();
+        return database;
+    } catch (...) {
+        QGuiApplication::restoreOverrideCursor();
+        throw;
+    }
 }
 
 QString MainWindow::title() const {
@@ -282,8 +308,8 @@ QString MainWindow::title() const {
 }
 
 QString MainWindow::fileCaption(const QString& progTitle, const QString& fileName) {
-    return progTitle + QStringLiteral(" [") +
-           fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
+    return progTitle + QStringLiteral(" [") + QFileInfo(fileName).completeBaseName() +
+           QLatin1Char(']');
 }
 
 void MainWindow::setToolbarButtonEnabled(int index, bool enabled) {

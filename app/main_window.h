@@ -4,11 +4,14 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <memory>
 #include <optional>
 
 #include "app/repaint_throttle.h"
 #include "chart/chart_view.h"
 #include "chart/family_side.h"
+#include "data/family_database.h"
+#include "data/read_options.h"
 #include "windows/chart_window.h"
 
 class QPushButton;
@@ -40,9 +43,11 @@ public:
     // at start-up and any later way of opening do: the file is read first;
     // only when that worked does it become the open file, its name the
     // caption ("Kinmora [name]"), "Search" and "exit" enabled and the chart
-    // drawn around its first person in name order. A missing file, one not
-    // named *.MDB, or one that cannot be read gives a message box naming it
-    // and the reason, and changes nothing. Returns whether it was opened.
+    // drawn around its first person in name order. A file with a database
+    // password asks for it (again while the one given is wrong; Esc gives
+    // up). A missing file, one not named *.mdb or *.accdb, or one that
+    // cannot be read gives a message box naming it and the reason, and
+    // changes nothing. Returns whether it was opened.
     bool openFile(const QString& path) override;
     QString title() const override;
     void setBusyCursor(bool busy) override { setBusy(busy); }
@@ -58,7 +63,7 @@ public:
     void setToolbarButtonEnabled(int index, bool enabled);
 
     // The caption for an open file: the title, " [", the file name less its
-    // last four characters (".mdb"), "]".
+    // extension (".mdb", ".accdb"), "]".
     static QString fileCaption(const QString& progTitle, const QString& fileName);
 
     // The chart drawn into the chart tree and panel 1 of the status bar.
@@ -92,6 +97,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Reads the family file at `path` on another thread with the busy
+    // cursor shown; throws what BackgroundOpen::run throws.
+    std::unique_ptr<FamilyDatabase> readFamily(const QString& path, const ReadOptions& options);
     void createToolBar();
     void createStatusBar();
     void createChartArea();
