@@ -236,36 +236,28 @@ void MdbReader::checkHeader(const QString& password) const {
                                              "password given is not it"));
 }
 
-// A catalog that holds fewer objects than it counts, or names a table
-// defined past the file's end, belongs to a file cut short or damaged, not
-// to a sound file without the family's tables.
-void MdbReader::checkCatalog() const {
+// A catalog that holds fewer objects than it counts belongs to a file cut
+// short or damaged. That is only worth a word when a table asked for is not
+// there: a sound file without the family's tables is another matter, and a
+// stale count with every table there harms nothing.
+void MdbReader::checkCatalog() {
     const MdbHandle* mdb = m_handle->mdb;
     const std::size_t pageSize = static_cast<std::size_t>(mdb->fmt->pg_size);
-    const std::size_t pages = m_file.size() / pageSize;
-    const auto truncated = [&](const QString& what) {
-        return FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
-                               QStringLiteral("is truncated or damaged: %1").arg(what));
-    };
     const unsigned char* catalog = m_file.data() + jet::kCatalogPage * pageSize;
     const std::uint64_t counted = littleEndian(
         catalog + (IS_JET3(mdb) ? jet::kJet3RowCountOffset : jet::kJet4RowCountOffset), 4);
-    if (mdb->num_catalog < counted)
-        throw truncated(
-            QStringLiteral("its table catalog counts %1 objects but %2")
-                .arg(counted)
-                .arg(mdb->num_catalog == 0
-                         ? QStringLiteral("none could be read")
-                         : QStringLiteral("only %1 could be read").arg(mdb->num_catalog)));
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        const auto* entry = static_cast<const MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && entry->table_pg >= pages)
-            throw truncated(QStringLiteral("table %1 is defined on page %2, past its end (%3 "
-                                           "pages)")
-                                .arg(QString::fromUtf8(entry->object_name))
-                                .arg(entry->table_pg)
-                                .arg(pages));
-    }
+    if (mdb->num_catalog >= counted) return;
+    m_catalogShortfall =
+        QStringLiteral("its table catalog counts %1 objects but %2")
+            .arg(counted)
+            .arg(mdb->num_catalog == 0
+                     ? QStringLiteral("none could be read")
+                     : QStringLiteral("only %1 could be read").arg(mdb->num_catalog));
+}
+
+FamilyFileError MdbReader::truncated(const QString& what) const {
+    return FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
+                           QStringLiteral("is truncated or damaged: %1").arg(what));
 }
 
 QStringList MdbReader::tableNames() const {
@@ -292,8 +284,17 @@ void* MdbReader::findTable(const QString& name) const {
 
 bool MdbReader::readTable(const QString& name, TableSink& sink) {
     auto* found = static_cast<MdbCatalogEntry*>(findTable(name));
-    if (!found) return false;
+    if (!found) {
+        if (!m_catalogShortfall.isEmpty()) throw truncated(m_catalogShortfall);
+        return false;
+    }
     const QString tableName = QString::fromUtf8(found->object_name);
+    const std::size_t pages = m_file.size() / static_cast<std::size_t>(m_handle->mdb->fmt->pg_size);
+    if (found->table_pg >= pages)
+        throw truncated(QStringLiteral("table %1 is defined on page %2, past its end (%3 pages)")
+                            .arg(tableName)
+                            .arg(found->table_pg)
+                            .arg(pages));
     std::unique_ptr<MdbTableDef, TableDefDeleter> table(mdb_read_table(found));
     if (!table || !mdb_read_columns(table.get()))
         throw FamilyFileError(

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "data/family_file_error.h"
 #include "data/mapped_file.h"
 #include "data/table_sink.h"
 #include "data/text_decoder.h"
@@ -31,8 +32,8 @@ public:
     // Reads the table named `name` (any letter case) into `sink`: every row
     // its pages hold, whatever count its definition keeps (the count goes to
     // sink.expectRows). Returns false, touching nothing, when the file has no
-    // such table; throws FamilyFileError when the table cannot be read at
-    // all.
+    // such table in a sound file; throws FamilyFileError when the table
+    // cannot be read at all, or is missing from a catalog cut short.
     bool readTable(const QString& name, TableSink& sink);
 
     // How the values of one column are read from a fetched row: straight
@@ -42,7 +43,8 @@ public:
 private:
     struct TableRead;
     void checkHeader(const QString& password) const;
-    void checkCatalog() const;
+    void checkCatalog();
+    FamilyFileError truncated(const QString& what) const;
     void* findTable(const QString& name) const;
     TextDecoder textDecoder() const;
     void bindColumns(void* mdbTable, TableRead& read) const;
@@ -56,6 +58,8 @@ private:
     MappedFile m_file;
     std::unique_ptr<Handle> m_handle;
     int m_codePage;
+    // Why the catalog is incomplete, said when a table asked for is missing.
+    QString m_catalogShortfall;
     // Whether Access 97 text is Thai; empty until a table's bytes tell.
     std::optional<bool> m_thaiText;
 };
