@@ -22,7 +22,7 @@ const char* thaiSentence(const FamilyFileError& error) {
         case Kind::UnknownVersion:
             return "เป็นแฟ้ม Access รุ่นที่อ่านไม่ได้";
         case Kind::Encrypted:
-            return "แฟ้มนี้เข้ารหัสไว้ จึงอ่านไม่ได้";
+            return "แฟ้มนี้มีรหัสผ่านและเข้ารหัสไว้ทั้งแฟ้ม จึงอ่านไม่ได้";
         case Kind::PasswordNeeded:
             return "แฟ้มนี้มีรหัสผ่าน ต้องใส่รหัสผ่านจึงจะเปิดได้";
         case Kind::PasswordWrong:
