@@ -34,20 +34,5 @@ TEST(Value, CodesReadAsTheWholeNumbersTheyStandFor) {
     for (const Case& c : cases) EXPECT_EQ(c.value.wholeNumber(-32768, 32767), c.code) << c.what;
 }
 
-TEST(Value, TextOfEachKindAndWrongKindsAreRefusedWithAReason) {
-    EXPECT_EQ(Value::null().toText(), QString());
-    EXPECT_EQ(Value::boolean(true).toText(), QStringLiteral("True"));
-    EXPECT_EQ(Value::real(0.1 + 0.2).toText(), QStringLiteral("0.3"));
-    EXPECT_EQ(Value::date(JetDate{2.25}).toText(), QStringLiteral("1900-01-01T06:00:00"));
-    EXPECT_EQ(Value::text(*PackedText::pack(QStringLiteral("ก"))),
-              Value::text(QStringLiteral("ก")));
-    EXPECT_FALSE(Value::text(QStringLiteral("1")) == Value::integer(1));
-    EXPECT_TRUE(Value::real(-0.5).isTrue());
-    EXPECT_FALSE(Value::text(QStringLiteral("1")).isTrue());
-    EXPECT_EQ(Value::boolean(true).toReal(), -1.0);
-    EXPECT_THROW(Value::text(QStringLiteral("1.5")).toReal(), std::runtime_error);
-    EXPECT_THROW(Value::integer(1).toDate(), std::runtime_error);
-}
-
 }  // namespace
 }  // namespace kinmora
