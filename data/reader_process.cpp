@@ -199,8 +199,8 @@ std::pair<std::unique_ptr<Child>, UniqueFd> startReader(const QString& program, 
                           QString::number(limits.memory),
                           QStringLiteral("--code-page"),
                           QString::number(options.codePage),
-                          QStringLiteral("--password-bytes"),
-                          QString::number(password.size()),
+                          QStringLiteral("--password-on-stdin"),
+                          QString::number(password.isEmpty() ? 0 : 1),
                           path};
     arguments += tables;
     const pid_t pid = writeEnd ? spawn(program, arguments, writeEnd.get(), passwordFd.get()) : -1;
