@@ -42,9 +42,11 @@ constexpr std::size_t kJet4RowCountOffset = 16;
 constexpr std::size_t kAceCryptInfoOffset = 0x299;
 }  // namespace jet
 
-// Room for one converted value while rows are fetched: only currency and
-// decimal numbers are converted by libmdb, and they are short.
-constexpr std::size_t kBindSize = 256;
+// Room for one converted value: libmdb converts into buffers of this size
+// (its own, for the catalog, too) and reads them back as if they were at
+// least this long, so it stays at libmdb's own size although currency and
+// decimal numbers, all it converts for this reader, are short.
+constexpr std::size_t kBindSize = MDB_BIND_SIZE;
 
 // Access dates run from the year 100 to 9999: about 2.96 million days either way.
 constexpr double kMaxStoredDate = 3.0e6;
