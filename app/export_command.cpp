@@ -36,6 +36,7 @@ void ExportCommand::start(const QString& label, const QString& done, const QStri
     const QString source = m_window.session().filePath();
     ReadOptions options;
     options.codePage = code_page_setting::remembered(source);
+    options.password = m_window.session().password();
     const bool started = m_window.jobs().run(
         [source, options, label, work = std::move(work)](JobControl& control) {
             control.report(label);

@@ -24,6 +24,7 @@ void FamilySession::close() {
     if (!m_database) return;
     m_database.reset();
     m_filePath.clear();
+    m_password.clear();
     emit fileChanged();
 }
 

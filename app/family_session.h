@@ -30,6 +30,10 @@ public:
     // The text last typed at the search prompt, offered again next time.
     const QString& lastSearch() const { return m_lastSearch; }
     void setLastSearch(const QString& text) { m_lastSearch = text; }
+    // The open file's database password, kept in memory only, to read the
+    // file again (in another code page, for an export); empty for none.
+    const QString& password() const { return m_password; }
+    void setPassword(const QString& password) { m_password = password; }
     // The name of the chart node the user picked last.
     const QString& pickedName() const { return m_pickedName; }
     void setPickedName(const QString& name) { m_pickedName = name; }
@@ -49,6 +53,7 @@ private:
     QString m_filePath;
     QString m_lastSearch;
     QString m_pickedName;
+    QString m_password;
 };
 
 }  // namespace kinmora

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Shows a Thai family tree kept in an Access (.MDB) family file."));
+        QStringLiteral("Shows a Thai family tree kept in an Access (.mdb or .accdb) family file."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -40,8 +41,11 @@
 #include "chart/chart_tree.h"
 #include "data/family_columns.h"
 #include "data/family_database.h"
+#include "data/family_file_error.h"
 #include "windows/code_page_setting.h"
 #include "windows/failure_message.h"
+#include "windows/open_family_dialog.h"
+#include "windows/password_prompt.h"
 #include "windows/program.h"
 #include "windows/screen_fit.h"
 #include "windows/thai_font.h"
@@ -60,8 +64,17 @@ constexpr double kTreeTop = 1440;
 constexpr double kTreeWidthLoss = MainWindow::Design::kChartWidthLoss;
 constexpr double kTreeHeightLoss = MainWindow::Design::kChartHeightLoss;
 
-bool isFamilyFileName(const QString& name) {
-    return name.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive);
+// Whether `failure` is a password refused: nothing when it is another
+// failure, else whether a password was given and it was wrong.
+std::optional<bool> passwordRefused(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const FamilyFileError& error) {
+        if (error.kind() == FamilyFileError::Kind::PasswordNeeded) return false;
+        if (error.kind() == FamilyFileError::Kind::PasswordWrong) return true;
+    } catch (...) {
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -291,14 +304,14 @@ bool MainWindow::openFile(const QString& path, std::function<void()> failed) {
     };
     if (isWorking()) return false;
     if (!file.isFile()) return refuse(QStringLiteral("ไม่พบแฟ้มนี้"));
-    if (!isFamilyFileName(file.fileName()))
-        return refuse(QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .MDB ที่อ่านได้"));
+    if (!OpenFamilyDialog::isFamilyFileName(file.fileName()))
+        return refuse(QStringLiteral("แฟ้มข้อมูลต้องเป็นแฟ้ม .mdb หรือ .accdb ที่อ่านได้"));
     const QString caption = fileCaption(program::title(), file.fileName());
     return read(
-        fullPath, code_page_setting::remembered(fullPath),
+        fullPath, code_page_setting::remembered(fullPath), QString(),
         QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file.fileName()),
-        [this, caption](std::unique_ptr<FamilyDatabase> database) {
-            useFile(std::move(database), caption);
+        [this, caption](std::unique_ptr<FamilyDatabase> database, const QString& password) {
+            useFile(std::move(database), password, caption);
         },
         std::move(failed));
 }
@@ -307,61 +320,76 @@ bool MainWindow::readAgain(int codePage) {
     if (!m_session->isOpen()) return false;
     const QString path = m_session->filePath();
     const QString caption = windowTitle();
-    return read(path, codePage, QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
-                [this, path, codePage, caption](std::unique_ptr<FamilyDatabase> database) {
+    return read(path, codePage, m_session->password(), QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
+                [this, path, codePage, caption](std::unique_ptr<FamilyDatabase> database,
+                                                const QString& password) {
                     code_page_setting::remember(path, codePage);
-                    useFile(std::move(database), caption);
+                    useFile(std::move(database), password, caption);
                 },
                 {});
 }
 
 // Read before anything changes: a file that cannot be read, or whose
-// reading is cancelled, leaves the open file, the chart, the caption and
-// the commands as they were.
-bool MainWindow::read(const QString& path, int codePage, const QString& failedText, Opened opened,
-                      std::function<void()> failed) {
+// reading or password prompt is cancelled, leaves the open file, the chart,
+// the caption and the commands as they were.
+bool MainWindow::read(const QString& path, int codePage, const QString& password,
+                      const QString& failedText, Opened opened, std::function<void()> failed) {
     if (isWorking()) return false;
     auto database = std::make_shared<std::unique_ptr<FamilyDatabase>>();
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     const bool started = m_jobs->run(
-        [path, codePage, reader = m_readerProgram, database](JobControl& control) {
+        [path, codePage, password, reader = m_readerProgram, database](JobControl& control) {
             JobReadProgress progress(control);
             ReadOptions options;
             options.codePage = codePage;
+            options.password = password;
             options.readerProgram = reader;
             options.progress = &progress;
             *database = FamilyDatabase::open(path, options);
         },
-        [this, path, database, failedText, opened = std::move(opened),
-         failed = std::move(failed)](BackgroundJob& job) {
+        [this, path, codePage, password, database, failedText, opened = std::move(opened),
+         failed = std::move(failed)](BackgroundJob& job) mutable {
             QGuiApplication::restoreOverrideCursor();
             if (job.failure() && !job.wasCancelled()) {
+                // A file with a database password asks for it, and again
+                // while the one given is wrong; Esc gives up quietly.
+                if (const std::optional<bool> wrong = passwordRefused(job.failure())) {
+                    QWidget* parent = QApplication::activeModalWidget();
+                    const std::optional<QString> given = PasswordPrompt::ask(
+                        parent ? parent : this, QFileInfo(path).fileName(), *wrong);
+                    if (given && read(path, codePage, *given, failedText, std::move(opened),
+                                      std::move(failed)))
+                        return;
+                    emit openFinished(false);
+                    return;
+                }
                 showFailure(this, failedText, job.failure(), path);
                 if (failed) failed();
             }
-            const bool read = *database != nullptr && !job.failure();
-            if (read) opened(std::move(*database));
-            emit openFinished(read);
+            const bool done = *database != nullptr && !job.failure();
+            if (done) opened(std::move(*database), password);
+            emit openFinished(done);
         });
     if (!started) QGuiApplication::restoreOverrideCursor();
     return started;
 }
 
-void MainWindow::useFile(std::unique_ptr<FamilyDatabase> database, const QString& caption) {
+void MainWindow::useFile(std::unique_ptr<FamilyDatabase> database, const QString& password,
+                         const QString& caption) {
     RecordSet& persons = database->persons();
     persons.first();
     const QString firstName = persons.field(QLatin1String(family_field::kName)).toText();
-    const QStringList damage = database->damage();
+    const std::vector<Engine::ShortTable> shortTables = database->shortTables();
     m_session->setDatabase(std::move(database));
+    m_session->setPassword(password);
     setWindowTitle(caption);
     // A file that opened with damage says so where the chart's count stands.
-    m_afterChart = damage.isEmpty() ? QString() : thaiDamageWarning(damage);
+    m_afterChart = shortTables.empty() ? QString() : thaiDamageWarning(shortTables);
     showChart(firstName);
 }
 
 QString MainWindow::fileCaption(const QString& title, const QString& fileName) {
-    return title + QStringLiteral(" [") +
-           fileName.left(std::max<qsizetype>(0, fileName.size() - 4)) + QLatin1Char(']');
+    return title + QStringLiteral(" [") + QFileInfo(fileName).completeBaseName() + QLatin1Char(']');
 }
 
 bool MainWindow::showChart(const QString& centreName) {

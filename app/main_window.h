@@ -54,10 +54,11 @@ public:
     // Reads the family file at `path` off the user-interface thread. Only
     // when that worked does it become the open file, its name the caption
     // ("Kinmora [name]"), and the chart drawn around its first person in name
-    // order. A missing file, one not named *.MDB, or one that cannot be read
-    // gives a message naming it and the reason and changes nothing; then
-    // `failed`, when given, runs. Returns false, starting nothing, while
-    // other work runs. openFinished() tells the end.
+    // order. A file with a database password asks for it, again while the one
+    // given is wrong; Esc gives up. A missing file, one not named *.mdb or
+    // *.accdb, or one that cannot be read gives a message naming it and the
+    // reason and changes nothing; then `failed`, when given, runs. Returns false, starting nothing,
+    // while other work runs. openFinished() tells the end.
     bool openFile(const QString& path, std::function<void()> failed = {});
     // The reader program files are read with; empty for the one installed
     // beside the program.
@@ -108,7 +109,7 @@ public:
     Command* command(const QString& key) const;
 
     // The caption for an open file: the title, " [", the file name less its
-    // extension, "]".
+    // extension (".mdb", ".accdb"), "]".
     static QString fileCaption(const QString& title, const QString& fileName);
 
 signals:
@@ -126,7 +127,8 @@ protected:
 
 private:
     struct ChartBuild;
-    using Opened = std::function<void(std::unique_ptr<FamilyDatabase>)>;
+    // Handed the file read and the password it was read with.
+    using Opened = std::function<void(std::unique_ptr<FamilyDatabase>, const QString&)>;
 
     void createActions();
     void createToolBar();
@@ -135,9 +137,10 @@ private:
     void applyLayoutRule();
     void frameMayHaveChanged();
 
-    bool read(const QString& path, int codePage, const QString& failedText, Opened opened,
-              std::function<void()> failed);
-    void useFile(std::unique_ptr<FamilyDatabase> database, const QString& caption);
+    bool read(const QString& path, int codePage, const QString& password, const QString& failedText,
+              Opened opened, std::function<void()> failed);
+    void useFile(std::unique_ptr<FamilyDatabase> database, const QString& password,
+                 const QString& caption);
     void chartBuilt(const ChartBuild& build, bool cancelled, std::exception_ptr failure);
     void nodePicked(QTreeWidgetItem* node);
     void treeMouseDown(Qt::MouseButton button);

@@ -86,6 +86,20 @@ std::unique_ptr<Engine> Engine::open(const QString& path, const QStringList& tab
     return engine;
 }
 
+QStringList Engine::damage() const {
+    QStringList sentences;
+    for (const ShortTable& t : m_shortTables)
+        sentences << (t.held == 0 ? QStringLiteral("table %1 should hold %2 rows but holds none")
+                                        .arg(t.table)
+                                        .arg(t.counted)
+                                  : QStringLiteral("table %1 should hold %2 rows but only %3 could "
+                                                   "be read")
+                                        .arg(t.table)
+                                        .arg(t.counted)
+                                        .arg(t.held));
+    return sentences;
+}
+
 const TableSchema* Engine::schema(const QString& table) const {
     const auto it = m_tableNumbers.find(table.toLower());
     return it == m_tableNumbers.end() ? nullptr : &m_tables.tables[it->second]->schema();

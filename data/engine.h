@@ -34,9 +34,17 @@ public:
     Engine& operator=(const Engine&) = delete;
 
     const QString& path() const { return m_path; }
-    // What was found damaged while the tables were read, one sentence each;
-    // the rows that could be read are loaded all the same.
-    const QStringList& damage() const { return m_damage; }
+
+    // A table whose definition counts more rows than the file holds: the
+    // rows there are loaded all the same.
+    struct ShortTable {
+        QString table;          // as the file spells it
+        std::uint64_t counted;  // the rows its definition counts
+        std::uint64_t held;     // the rows read
+    };
+    const std::vector<ShortTable>& shortTables() const { return m_shortTables; }
+    // The same, one English sentence each; empty for a sound file.
+    QStringList damage() const;
 
     // The schema of a loaded table (any letter case), or null when the file lacks it.
     const TableSchema* schema(const QString& table) const;
@@ -89,7 +97,7 @@ private:
     StatementCache m_statements;  // finalized before the connection closes
     std::shared_ptr<MemoStore> m_memos = std::make_shared<MemoStore>();
     std::map<QString, std::size_t> m_tableNumbers;  // by lower-case name
-    QStringList m_damage;
+    std::vector<ShortTable> m_shortTables;
 };
 
 }  // namespace kinmora

@@ -51,6 +51,7 @@ void Engine::Loader::beginTable(const TableSchema& schema) {
 }
 
 void Engine::Loader::expectRows(std::uint64_t rows) {
+    m_expected = rows;
     // A stale count may be far off; it only saves growing the stores in steps.
     const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(rows, 1u << 20));
     m_table->reserve(n);
@@ -92,6 +93,7 @@ void Engine::Loader::row(std::span<const Value> values) {
     for (std::size_t i = 0; i < values.size() && i < columns.size(); ++i)
         m_row.push_back(cellOf(values[i], columns[i].type));
     m_table->append(m_row);
+    ++m_tableRows;
     if (++m_rows % 64 == 0) m_engine.m_heap.populate();
 }
 
@@ -110,13 +112,15 @@ void Engine::Loader::endTable() {
         m_table->addIndex({*father, *mother});
         m_table->addIndex({*mother, *father});
     }
+    // A count above the rows there is damage that still shows what is left;
+    // one below them is a file not compacted after a crash, and no harm.
+    if (m_tableRows < m_expected)
+        m_engine.m_shortTables.push_back({m_table->schema().name, m_expected, m_tableRows});
+    m_tableRows = 0;
+    m_expected = 0;
     auto& tables = m_engine.m_tables.tables;
     m_engine.m_tableNumbers.emplace(m_table->schema().name.toLower(), tables.size() - 1);
     m_table = nullptr;
-}
-
-void Engine::Loader::damaged(const QString& reason) {
-    m_engine.m_damage << reason;
 }
 
 }  // namespace kinmora

@@ -18,10 +18,9 @@ public:
     void expectRows(std::uint64_t rows) override;
     // Stores one row; texts go to the engine's text store, memo texts to its memo store.
     void row(std::span<const Value> values) override;
-    // Makes the table known by its name.
+    // Makes the table known by its name; a table with fewer rows than its
+    // definition counts goes to the engine's shortTables().
     void endTable() override;
-    // Keeps the reason among the engine's damage().
-    void damaged(const QString& reason) override;
 
 private:
     SqlCell cellOf(const Value& value, ColumnType type);
@@ -29,7 +28,9 @@ private:
     Engine& m_engine;
     StoredTable* m_table = nullptr;
     std::vector<SqlCell> m_row;
-    std::size_t m_rows = 0;
+    std::size_t m_rows = 0;         // in all, for the heap
+    std::uint64_t m_tableRows = 0;  // of the table being read
+    std::uint64_t m_expected = 0;
 };
 
 }  // namespace kinmora

@@ -65,6 +65,18 @@ std::unique_ptr<FamilyDatabase> FamilyDatabase::open(const QString& path,
         throw FamilyFileError(Kind::Damaged, path,
                               QStringLiteral("cannot be read: %1").arg(e.reason()));
     }
+    // A family table that counts persons but holds none was cut or damaged.
+    const auto& shortTables = db->shortTables();
+    const auto emptied =
+        std::find_if(shortTables.begin(), shortTables.end(), [](const Engine::ShortTable& t) {
+            return t.table.compare(QLatin1String("family"), Qt::CaseInsensitive) == 0;
+        });
+    if (family->recordCount() == 0 && emptied != shortTables.end())
+        throw FamilyFileError(Kind::Damaged, path,
+                              QStringLiteral("is truncated or damaged: table %1 should hold %2 "
+                                             "persons but holds none")
+                                  .arg(emptied->table)
+                                  .arg(emptied->counted));
     if (family->recordCount() == 0)
         throw FamilyFileError(Kind::NotFamilyFile, path,
                               QStringLiteral("holds no person: table \"family\" is empty"));

@@ -25,7 +25,9 @@ public:
     const QString& path() const { return m_db->path(); }
     // The damage found in a file that still opened (a table with fewer rows
     // than it should hold), one sentence each; empty for a sound file.
-    const QStringList& damage() const { return m_db->damage(); }
+    QStringList damage() const { return m_db->damage(); }
+    // The same, table by table, for a warning in the user's language.
+    const std::vector<Engine::ShortTable>& shortTables() const { return m_db->shortTables(); }
     Engine& db() { return *m_db; }
     RecordSet& persons() { return m_family; }
     RecordSet& couples() { return m_married; }

@@ -14,7 +14,9 @@ public:
         Empty,
         NotAccess,       // not an Access database at all
         UnknownVersion,  // an Access database of a version nobody reads
-        Encrypted,       // protected by a password or encrypted
+        Encrypted,       // encrypted: no password given here opens it
+        PasswordNeeded,  // a database password guards it and none was given
+        PasswordWrong,   // the password given is not the file's
         Damaged,         // truncated, unreadable pages, values of the wrong kind
         NotFamilyFile,   // an Access database without the family's tables
         ReaderStopped,   // the reading process crashed, hung or ran out of limits

@@ -13,7 +13,6 @@ enum Frame : char {
     kExpectedRows = 'N',  // the row count the table's definition gives
     kRow = 'R',           // one value per column
     kEndTable = 'E',
-    kDamagedTable = 'W',  // a sentence: the table just ended is damaged
     kMissingTable = 'M',  // the file has no table of that name
     kError = 'X',         // an error kind and a sentence: why the file cannot be read
     kDone = 'D',
@@ -189,12 +188,6 @@ void FrameEncoder::endTable() {
     end();
 }
 
-void FrameEncoder::damaged(const QString& reason) {
-    begin(kDamagedTable);
-    put(reason);
-    end();
-}
-
 void FrameEncoder::missingTable(const QString& name) {
     begin(kMissingTable);
     put(name);
@@ -271,13 +264,6 @@ void FrameDecoder::decode(const char* data, std::size_t size) {
             m_inTable = false;
             m_sink.endTable();
             break;
-        case kDamagedTable: {
-            if (m_inTable) throw frame.damaged();
-            const QString reason = frame.text();
-            frame.end();
-            m_sink.damaged(reason);
-            break;
-        }
         case kMissingTable:
             frame.text();
             frame.end();

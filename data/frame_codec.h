@@ -26,7 +26,6 @@ public:
     void expectRows(std::uint64_t rows) override;
     void row(std::span<const Value> values) override;
     void endTable() override;
-    void damaged(const QString& reason) override;
     void missingTable(const QString& name);
     void error(FamilyFileError::Kind kind, const QString& reason);
     void done();

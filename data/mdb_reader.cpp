@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "data/code_page.h"
-#include "data/cp874.h"
+#include "data/database_password.h"
 #include "data/family_file_error.h"
+#include "data/text_decoder.h"
 #include "data/thai_text_guess.h"
 
 namespace kinmora {
@@ -33,24 +34,19 @@ constexpr std::uint32_t kMemoSingleRow = 0x40000000;  // else a chain of rows
 constexpr std::uint32_t kMemoLengthMask = 0x3FFFFFFF;
 // A long value row in a chain begins with the pointer to the next row.
 constexpr int kChainPointerSize = 4;
-// Part of the header page is scrambled with RC4 under this fixed key.
-constexpr std::size_t kScrambledStart = 0x18;
-constexpr std::size_t kScrambledLength = 126;
-constexpr unsigned char kScrambleKey[] = {0xC7, 0xDA, 0x39, 0x6B};
-constexpr std::size_t kPasswordOffset = 0x42;
-constexpr std::size_t kJet3PasswordLength = 20;
-// Access 2000 masks its password once more with the creation date kept here.
-constexpr std::size_t kDateMaskOffset = 0x66;
+// The catalog's table definition is page 2; a definition counts its rows here.
+constexpr std::size_t kCatalogPage = 2;
+constexpr std::size_t kJet3RowCountOffset = 12;
+constexpr std::size_t kJet4RowCountOffset = 16;
 // Where Access 2007 and later keep the size of their encryption header.
 constexpr std::size_t kAceCryptInfoOffset = 0x299;
 }  // namespace jet
 
-// Room for one converted value while rows are fetched: libmdb allocates this
-// much for every text it converts, so it stays small; a memo that fills it is
-// converted again with room for the longest memo (see longMemo).
-constexpr std::size_t kBindSize = 16384;
-// A memo of a megabyte of Thai text takes three megabytes in UTF-8.
-constexpr std::size_t kLongMemoSize = std::size_t{4} << 20;
+// Room for one converted value: libmdb converts into buffers of this size
+// (its own, for the catalog, too) and reads them back as if they were at
+// least this long, so it stays at libmdb's own size although currency and
+// decimal numbers, all it converts for this reader, are short.
+constexpr std::size_t kBindSize = MDB_BIND_SIZE;
 
 // Access dates run from the year 100 to 9999: about 2.96 million days either way.
 constexpr double kMaxStoredDate = 3.0e6;
@@ -66,82 +62,27 @@ void clearLibmdbEnvironment() {
 // How many rows are sampled at most to tell Thai text from other text.
 constexpr unsigned kMaxSampledRows = 100000;
 
-// The header bytes from jet::kScrambledStart on, unscrambled.
-std::vector<unsigned char> unscrambledHeader(const unsigned char* page) {
-    std::vector<unsigned char> bytes(page + jet::kScrambledStart,
-                                     page + jet::kScrambledStart + jet::kScrambledLength);
-    unsigned char state[256];
-    for (int i = 0; i < 256; ++i) state[i] = static_cast<unsigned char>(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + state[i] + jet::kScrambleKey[i % sizeof jet::kScrambleKey]) & 0xFF;
-        std::swap(state[i], state[j]);
-    }
-    for (std::size_t n = 0, i = 0, j = 0; n < bytes.size(); ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + state[i]) & 0xFF;
-        std::swap(state[i], state[j]);
-        bytes[n] ^= state[(state[i] + state[j]) & 0xFF];
-    }
-    return bytes;
-}
-
-// Whether the file is encrypted or carries a database password: Access
-// 2007 and later name their encryption in the header; an Access 97 file
-// keeps its password in the scrambled part of it; an Access 2000 file
-// masks its password once more with a value of its own, so any password
-// bytes that differ from that mask mean a password.
-bool protectedByPassword(const unsigned char* page, unsigned version) {
-    if (version >= MDB_VER_ACCDB_2007)
-        return page[jet::kAceCryptInfoOffset] != 0 || page[jet::kAceCryptInfoOffset + 1] != 0;
-    const std::vector<unsigned char> header = unscrambledHeader(page);
-    const unsigned char* password = header.data() + (jet::kPasswordOffset - jet::kScrambledStart);
-    if (version == MDB_VER_JET3)
-        return std::any_of(password, password + jet::kJet3PasswordLength,
-                           [](unsigned char b) { return b != 0; });
-    // Access 2000: the first character, unmasked as Access does it.
-    constexpr unsigned kFirstMask = 0x6ABA;
-    constexpr unsigned kDateMaskXor = 0x24AE;
-    const unsigned first =
-        (page[jet::kPasswordOffset] | page[jet::kPasswordOffset + 1] << 8) ^ kFirstMask;
-    const unsigned dateMask =
-        (page[jet::kDateMaskOffset] | page[jet::kDateMaskOffset + 1] << 8) ^ kDateMaskXor;
-    return (first > 0xFF ? first ^ dateMask : first) != 0;
-}
-
-const QString& passwordReason() {
-    static const QString reason = QStringLiteral(
-        "is protected by a password (encrypted): Kinmora reads only files without one");
-    return reason;
-}
-
 // How each libmdb column type is typed for the engine and read from a row.
-// Thai text of an Access 97 file is decoded here straight from the page;
-// libmdb converts only what this reader does not (other code pages, Jet 4
-// text, currency and decimal numbers).
+// Text and memos are decoded here straight from the page (see
+// TextDecoder); libmdb converts only currency and decimal numbers.
 struct ColumnKind {
     int mdbType;
     ColumnType type;
     MdbReader::Decoding decoding;
-    MdbReader::Decoding thaiJet3Decoding;
     int size;  // bytes of a whole number; 0 for other types
 };
 
 using D = MdbReader::Decoding;
 constexpr ColumnKind kColumnKinds[] = {
-    {MDB_BOOL, ColumnType::Bool, D::Bool, D::Bool, 0},
-    {MDB_BYTE, ColumnType::Integer, D::Byte, D::Byte, 1},
-    {MDB_INT, ColumnType::Integer, D::Int16, D::Int16, 2},
-    {MDB_LONGINT, ColumnType::Integer, D::Int32, D::Int32, 4},
-    {MDB_MONEY, ColumnType::Real, D::Bound, D::Bound, 0},
-    {MDB_FLOAT, ColumnType::Real, D::Float, D::Float, 0},
-    {MDB_DOUBLE, ColumnType::Real, D::Double, D::Double, 0},
-    {MDB_NUMERIC, ColumnType::Real, D::Bound, D::Bound, 0},
-    {MDB_DATETIME, ColumnType::Date, D::Date, D::Date, 0},
-    {MDB_TEXT, ColumnType::Text, D::Bound, D::Cp874Text, 0},
-    {MDB_MEMO, ColumnType::Memo, D::Bound, D::Cp874Memo, 0},
+    {MDB_BOOL, ColumnType::Bool, D::Bool, 0},     {MDB_BYTE, ColumnType::Integer, D::Byte, 1},
+    {MDB_INT, ColumnType::Integer, D::Int16, 2},  {MDB_LONGINT, ColumnType::Integer, D::Int32, 4},
+    {MDB_MONEY, ColumnType::Real, D::Bound, 0},   {MDB_FLOAT, ColumnType::Real, D::Float, 0},
+    {MDB_DOUBLE, ColumnType::Real, D::Double, 0}, {MDB_NUMERIC, ColumnType::Real, D::Bound, 0},
+    {MDB_DATETIME, ColumnType::Date, D::Date, 0}, {MDB_TEXT, ColumnType::Text, D::Text, 0},
+    {MDB_MEMO, ColumnType::Memo, D::Memo, 0},
 };
 // OLE objects, binary and replication ids: the program does not show them.
-constexpr ColumnKind kOtherColumn = {-1, ColumnType::Other, D::None, D::None, 0};
+constexpr ColumnKind kOtherColumn = {-1, ColumnType::Other, D::None, 0};
 
 const ColumnKind& columnKindOf(int mdbType) {
     for (const ColumnKind& kind : kColumnKinds)
@@ -149,28 +90,22 @@ const ColumnKind& columnKindOf(int mdbType) {
     return kOtherColumn;
 }
 
-// Text from UTF-8. QString::fromUtf8 reserves a UTF-16 unit for every byte,
-// three times what Thai needs; memos are kept for as long as the file is
-// open, so they are trimmed to size.
-QString compactText(QByteArrayView utf8) {
-    QString text = QString::fromUtf8(utf8);
-    if (text.capacity() > text.size() + 32) text.squeeze();
-    return text;
-}
-
-// A value libmdb converted to text (currency, decimal numbers, and text it
-// decodes itself). An empty text is how it passes Null: a family file keeps
-// no empty string apart from Null.
-Value valueOf(ColumnType type, const char* text, int length) {
+// A number libmdb converted to text (currency and decimal numbers). An
+// empty text is how it passes Null.
+Value numberOf(const char* text, int length) {
     if (length <= 0) return Value::null();
     const QByteArray bytes = QByteArray::fromRawData(text, length);
-    if (type != ColumnType::Real)
-        return Value::text(code_page::maskControlCharacters(compactText(bytes)));
     bool ok = false;
     double d = bytes.toDouble(&ok);
     if (!ok)  // a locale's decimal comma
         d = QByteArray(bytes).replace(',', '.').toDouble(&ok);
     return ok ? Value::real(d) : Value::null();
+}
+
+// Text trimmed to size: memos are kept for as long as the file is open.
+Value textOf(QString text) {
+    if (text.capacity() > text.size() + 32) text.squeeze();
+    return Value::text(std::move(text));
 }
 
 // Access keeps a date as days since 1899-12-30 in a double whose sign belongs
@@ -186,8 +121,10 @@ std::uint64_t littleEndian(const unsigned char* bytes, int size) {
     return n;
 }
 
-// No memo is believed longer than this, whatever its header says.
+// No memo is believed longer than this, whatever its header says, and room
+// for no more than this is made before its bytes are there.
 constexpr std::size_t kMaxMemoBytes = std::size_t{64} << 20;
+constexpr std::size_t kMaxReservedMemo = std::size_t{1} << 20;
 
 struct TableDefDeleter {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
@@ -202,28 +139,29 @@ struct MdbReader::Handle {
     }
 };
 
-// One table being read: its columns, how each is decoded, and the buffers
-// libmdb converts bound columns into.
+// One table being read: its columns, how each is decoded, the buffers
+// libmdb converts bound columns into, and how its text is decoded.
 struct MdbReader::TableRead {
     TableSchema schema;
     std::vector<MdbColumn*> columns;
     std::vector<Decoding> decodings;
     std::vector<std::unique_ptr<char, decltype(&std::free)>> buffers;
     std::vector<int> lengths;
+    std::optional<TextDecoder> text;
 };
 
-MdbReader::MdbReader(const QString& path, int codePage)
-    : m_path(path), m_file(path), m_handle(std::make_unique<Handle>()) {
+MdbReader::MdbReader(const QString& path, int codePage, const QString& password)
+    : m_path(path), m_file(path), m_handle(std::make_unique<Handle>()), m_codePage(codePage) {
     using Kind = FamilyFileError::Kind;
-    const bool password = checkHeader();
+    checkHeader(password);
     if (codePage != code_page::kByFile && !code_page::isKnown(codePage))
         throw FamilyFileError(
             Kind::BadQuery, path,
             QStringLiteral("cannot be read in code page %1, which is not known here")
                 .arg(codePage));
     clearLibmdbEnvironment();
-    // libmdb takes the code page of Access 97 text from this variable when it
-    // opens a file; Thai text is decoded here, not by libmdb.
+    // libmdb takes the code page of Access 97 names from this variable when
+    // it opens a file; text and memos are decoded here.
     const bool otherCodePage = codePage != code_page::kByFile && codePage != code_page::kThai;
     if (otherCodePage) ::setenv("MDB_JET3_CHARSET", code_page::iconvName(codePage).constData(), 1);
     // libmdb opens the buffer with fmemopen(..., "r"): it only ever reads it.
@@ -244,20 +182,21 @@ MdbReader::MdbReader(const QString& path, int codePage)
     mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_shortdate_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(mdb);
-    // A password set in Access hides nothing from libmdb, but one that came
-    // with encryption leaves the catalog unreadable: that is no damage.
-    if (!mdb_read_catalog(mdb, MDB_TABLE)) {
-        if (password) throw FamilyFileError(Kind::Encrypted, path, passwordReason());
+    if (m_file.size() / static_cast<std::size_t>(mdb->fmt->pg_size) <= jet::kCatalogPage)
+        throw FamilyFileError(Kind::Damaged, path,
+                              QStringLiteral("is truncated or damaged: it ends before its table "
+                                             "catalog"));
+    if (!mdb_read_catalog(mdb, MDB_ANY))
         throw FamilyFileError(Kind::Damaged, path,
                               QStringLiteral("is damaged: its table catalog cannot be read"));
-    }
+    checkCatalog();
 }
 
 MdbReader::~MdbReader() = default;
 
-// What libmdb would misread or crash on is refused before it sees the file.
-// Returns whether the header names a password.
-bool MdbReader::checkHeader() const {
+// What libmdb would misread or crash on is refused before it sees the file,
+// and so is a file whose password was not given.
+void MdbReader::checkHeader(const QString& password) const {
     using Kind = FamilyFileError::Kind;
     const unsigned char* bytes = m_file.data();
     const std::size_t size = m_file.size();
@@ -275,31 +214,52 @@ bool MdbReader::checkHeader() const {
             Kind::UnknownVersion, m_path,
             QStringLiteral("is an Access database of an unknown version (%1)").arg(version));
     const std::size_t pageSize = version == MDB_VER_JET3 ? jet::kJet3PageSize : jet::kJet4PageSize;
-    const bool password = size >= pageSize && protectedByPassword(bytes, version);
-    if (password && version >= MDB_VER_ACCDB_2007)
-        throw FamilyFileError(Kind::Encrypted, m_path, passwordReason());
-    if (size % pageSize != 0)
+    if (size < pageSize || size % pageSize != 0)
         throw FamilyFileError(Kind::Damaged, m_path,
                               QStringLiteral("is truncated or damaged: its size (%1 bytes) "
                                              "is not a whole number of %2-byte pages")
                                   .arg(size)
                                   .arg(pageSize));
-    return password;
+    // Access 2007 and later name their encryption in the header.
+    if (version >= MDB_VER_ACCDB_2007 &&
+        (bytes[jet::kAceCryptInfoOffset] != 0 || bytes[jet::kAceCryptInfoOffset + 1] != 0))
+        throw FamilyFileError(Kind::Encrypted, m_path,
+                              QStringLiteral("is protected by a password (encrypted): Kinmora "
+                                             "reads only files without one"));
+    const DatabasePassword stored(bytes, version == MDB_VER_JET3);
+    if (!stored.isSet()) return;
+    if (password.isEmpty())
+        throw FamilyFileError(Kind::PasswordNeeded, m_path,
+                              QStringLiteral("is protected by a database password: it opens only "
+                                             "with that password"));
+    if (!stored.matches(password))
+        throw FamilyFileError(Kind::PasswordWrong, m_path,
+                              QStringLiteral("is protected by a database password, and the "
+                                             "password given is not it"));
 }
 
-// A memo too long for the fetch buffer, converted again from the row's page
-// with room for the longest memo the program accepts.
-Value MdbReader::longMemo(const void* mdbColumn) const {
-    const auto* column = static_cast<const MdbColumn*>(mdbColumn);
-    MdbHandle* mdb = m_handle->mdb;
-    mdb_set_bind_size(mdb, kLongMemoSize);
-    char* text = mdb_col_to_string(mdb, mdb->pg_buf, column->cur_value_start, MDB_MEMO,
-                                   column->cur_value_len);
-    mdb_set_bind_size(mdb, kBindSize);
-    if (!text) return Value::null();
-    Value value = Value::text(compactText(text));
-    g_free(text);
-    return value;
+// A catalog that holds fewer objects than it counts belongs to a file cut
+// short or damaged. That is only worth a word when a table asked for is not
+// there: a sound file without the family's tables is another matter, and a
+// stale count with every table there harms nothing.
+void MdbReader::checkCatalog() {
+    const MdbHandle* mdb = m_handle->mdb;
+    const std::size_t pageSize = static_cast<std::size_t>(mdb->fmt->pg_size);
+    const unsigned char* catalog = m_file.data() + jet::kCatalogPage * pageSize;
+    const std::uint64_t counted = littleEndian(
+        catalog + (IS_JET3(mdb) ? jet::kJet3RowCountOffset : jet::kJet4RowCountOffset), 4);
+    if (mdb->num_catalog >= counted) return;
+    m_catalogShortfall =
+        QStringLiteral("its table catalog counts %1 objects but %2")
+            .arg(counted)
+            .arg(mdb->num_catalog == 0
+                     ? QStringLiteral("none could be read")
+                     : QStringLiteral("only %1 could be read").arg(mdb->num_catalog));
+}
+
+FamilyFileError MdbReader::truncated(const QString& what) const {
+    return FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
+                           QStringLiteral("is truncated or damaged: %1").arg(what));
 }
 
 QStringList MdbReader::tableNames() const {
@@ -326,8 +286,17 @@ void* MdbReader::findTable(const QString& name) const {
 
 bool MdbReader::readTable(const QString& name, TableSink& sink) {
     auto* found = static_cast<MdbCatalogEntry*>(findTable(name));
-    if (!found) return false;
+    if (!found) {
+        if (!m_catalogShortfall.isEmpty()) throw truncated(m_catalogShortfall);
+        return false;
+    }
     const QString tableName = QString::fromUtf8(found->object_name);
+    const std::size_t pages = m_file.size() / static_cast<std::size_t>(m_handle->mdb->fmt->pg_size);
+    if (found->table_pg >= pages)
+        throw truncated(QStringLiteral("table %1 is defined on page %2, past its end (%3 pages)")
+                            .arg(tableName)
+                            .arg(found->table_pg)
+                            .arg(pages));
     std::unique_ptr<MdbTableDef, TableDefDeleter> table(mdb_read_table(found));
     if (!table || !mdb_read_columns(table.get()))
         throw FamilyFileError(
@@ -339,27 +308,29 @@ bool MdbReader::readTable(const QString& name, TableSink& sink) {
     if (!m_thaiText) m_thaiText = guessThai(table.get());
     TableRead read;
     read.schema.name = tableName;
+    read.text = textDecoder();
     bindColumns(table.get(), read);
     sink.beginTable(read.schema);
-    sink.expectRows(table->num_rows);
-    const unsigned rowsRead = readRows(table.get(), read, sink);
     // The count in the definition is not kept up to date by every writer: a
     // file not compacted after a crash counts fewer rows than it holds, and
-    // those rows are read all the same. Fewer rows than counted is damage
-    // that still shows what is left, unless nothing is left.
-    if (rowsRead == 0 && table->num_rows > 0)
-        throw FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
-                              QStringLiteral("is truncated or damaged: table %1 should hold %2 "
-                                             "rows but none could be read")
-                                  .arg(tableName)
-                                  .arg(table->num_rows));
+    // one cut short counts more. Either way the rows there are what is read;
+    // the receiver tells a shortfall.
+    sink.expectRows(table->num_rows);
+    readRows(table.get(), read, sink);
     sink.endTable();
-    if (rowsRead < table->num_rows)
-        sink.damaged(QStringLiteral("table %1 should hold %2 rows but only %3 could be read")
-                         .arg(tableName)
-                         .arg(table->num_rows)
-                         .arg(rowsRead));
     return true;
+}
+
+// Access 2000 and later keep Unicode; Access 97 text is Thai when the
+// choice or the bytes say so, else in the chosen code page, else the
+// header's (code page 1252 where the header names none iconv knows).
+TextDecoder MdbReader::textDecoder() const {
+    const MdbHandle* mdb = m_handle->mdb;
+    if (!IS_JET3(mdb)) return TextDecoder::unicode();
+    if (m_thaiText.value_or(false)) return TextDecoder::codePage(code_page::kThai);
+    int codePage = m_codePage != code_page::kByFile ? m_codePage : mdb->f->code_page;
+    if (!code_page::isKnown(codePage)) codePage = 1252;
+    return TextDecoder::codePage(codePage);
 }
 
 // Samples the raw bytes of the table's text, and of the memos kept in their
@@ -398,7 +369,6 @@ std::optional<bool> MdbReader::guessThai(void* mdbTable) const {
 // converts is bound to a buffer of its own.
 void MdbReader::bindColumns(void* mdbTable, TableRead& read) const {
     auto* table = static_cast<MdbTableDef*>(mdbTable);
-    const bool thaiJet3 = m_thaiText.value_or(false);
     const unsigned columnCount = table->num_cols;
     read.lengths.assign(columnCount, 0);
     for (unsigned i = 0; i < columnCount; ++i) {
@@ -406,8 +376,8 @@ void MdbReader::bindColumns(void* mdbTable, TableRead& read) const {
         const ColumnKind& kind = columnKindOf(column->col_type);
         read.columns.push_back(column);
         read.schema.columns.push_back({QString::fromUtf8(column->name), kind.type, kind.size});
-        read.decodings.push_back(thaiJet3 ? kind.thaiJet3Decoding : kind.decoding);
-        if (read.decodings.back() != Decoding::Bound) continue;
+        read.decodings.push_back(kind.decoding);
+        if (kind.decoding != Decoding::Bound) continue;
         read.buffers.emplace_back(static_cast<char*>(std::calloc(1, kBindSize)), &std::free);
         if (!read.buffers.back())
             throw FamilyFileError(FamilyFileError::Kind::Damaged, m_path,
@@ -417,37 +387,28 @@ void MdbReader::bindColumns(void* mdbTable, TableRead& read) const {
     }
 }
 
-// Hands every row to `sink` and returns how many were read.
-unsigned MdbReader::readRows(void* mdbTable, TableRead& read, TableSink& sink) const {
+// Hands every row to `sink`.
+void MdbReader::readRows(void* mdbTable, TableRead& read, TableSink& sink) const {
     auto* table = static_cast<MdbTableDef*>(mdbTable);
     mdb_rewind_table(table);
     std::vector<Value> values(read.columns.size());
-    unsigned rowsRead = 0;
     while (mdb_fetch_row(table)) {
-        for (std::size_t i = 0; i < values.size(); ++i)
-            values[i] = read.decodings[i] == Decoding::Bound
-                            ? boundValue(read, i)
-                            : storedValue(read.columns[i], read.decodings[i]);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const MdbColumn* column = read.columns[i];
+            values[i] =
+                read.decodings[i] == Decoding::Bound
+                    ? numberOf(column->bind_ptr ? static_cast<const char*>(column->bind_ptr) : "",
+                               read.lengths[i])
+                    : storedValue(column, read.decodings[i], *read.text);
+        }
         sink.row(values);
-        ++rowsRead;
     }
-    return rowsRead;
-}
-
-// The value libmdb converted into column i's buffer for the current row.
-Value MdbReader::boundValue(const TableRead& read, std::size_t i) const {
-    const MdbColumn* column = read.columns[i];
-    const ColumnType type = read.schema.columns[i].type;
-    const bool cutShort =
-        type == ColumnType::Memo && static_cast<std::size_t>(read.lengths[i]) + 1 >= kBindSize;
-    if (cutShort) return longMemo(column);
-    return valueOf(type, column->bind_ptr ? static_cast<const char*>(column->bind_ptr) : "",
-                   read.lengths[i]);
 }
 
 // A value read straight from the row's page, where libmdb has just located it
 // (cur_value_start and cur_value_len; a Yes/No value is the null bit itself).
-Value MdbReader::storedValue(const void* mdbColumn, Decoding decoding) const {
+Value MdbReader::storedValue(const void* mdbColumn, Decoding decoding,
+                             const TextDecoder& text) const {
     const auto* column = static_cast<const MdbColumn*>(mdbColumn);
     const MdbHandle* mdb = m_handle->mdb;
     if (decoding == Decoding::Bool) return Value::boolean(column->cur_value_len == 0);
@@ -482,10 +443,13 @@ Value MdbReader::storedValue(const void* mdbColumn, Decoding decoding) const {
             if (!std::isfinite(d) || std::fabs(d) > kMaxStoredDate) return Value::null();
             return Value::date(jetDateFromStored(d));
         }
-        case Decoding::Cp874Text:
-            return Value::text(decodeCp874(bytes, static_cast<std::size_t>(length)));
-        case Decoding::Cp874Memo:
-            return cp874Memo(bytes, length);
+        case Decoding::Text:
+            return textOf(text.decode(bytes, static_cast<std::size_t>(length)));
+        case Decoding::Memo: {
+            const QByteArray stored = memoBytes(bytes, length);
+            return textOf(text.decode(reinterpret_cast<const unsigned char*>(stored.constData()),
+                                      static_cast<std::size_t>(stored.size())));
+        }
         default:
             return Value::null();
     }
@@ -494,18 +458,20 @@ Value MdbReader::storedValue(const void* mdbColumn, Decoding decoding) const {
 // A memo field holds a 12-byte header: the length with two flags, then where
 // the text lies. Inline text follows the header; otherwise it lies on long
 // value pages, in one row or in a chain of rows each naming the next.
-Value MdbReader::cp874Memo(const unsigned char* field, int fieldLength) const {
-    if (fieldLength < jet::kMemoHeaderSize) return Value::null();
+// Returns the stored bytes, however many pages they span.
+QByteArray MdbReader::memoBytes(const unsigned char* field, int fieldLength) const {
+    if (fieldLength < jet::kMemoHeaderSize) return {};
     const std::uint32_t header = static_cast<std::uint32_t>(littleEndian(field, 4));
     const std::size_t length = std::min<std::size_t>(header & jet::kMemoLengthMask, kMaxMemoBytes);
     if (header & jet::kMemoInline) {
         const std::size_t inlineLength =
             std::min<std::size_t>(length, fieldLength - jet::kMemoHeaderSize);
-        return Value::text(decodeCp874(field + jet::kMemoHeaderSize, inlineLength));
+        return QByteArray(reinterpret_cast<const char*>(field + jet::kMemoHeaderSize),
+                          static_cast<qsizetype>(inlineLength));
     }
     MdbHandle* mdb = m_handle->mdb;
     QByteArray text;
-    text.reserve(static_cast<qsizetype>(std::min<std::size_t>(length, kBindSize)));
+    text.reserve(static_cast<qsizetype>(std::min<std::size_t>(length, kMaxReservedMemo)));
     std::uint32_t pageRow =
         static_cast<std::uint32_t>(littleEndian(field + jet::kMemoPointerOffset, 4));
     const bool chained = !(header & jet::kMemoSingleRow);
@@ -528,8 +494,9 @@ Value MdbReader::cp874Memo(const unsigned char* field, int fieldLength) const {
         text.append(reinterpret_cast<const char*>(row + jet::kChainPointerSize),
                     static_cast<qsizetype>(rowLength - jet::kChainPointerSize));
     }
-    const std::size_t kept = std::min<std::size_t>(length, static_cast<std::size_t>(text.size()));
-    return Value::text(decodeCp874(reinterpret_cast<const unsigned char*>(text.constData()), kept));
+    if (static_cast<std::size_t>(text.size()) > length)
+        text.truncate(static_cast<qsizetype>(length));
+    return text;
 }
 
 }  // namespace kinmora

@@ -1,5 +1,5 @@
-// How a family file is read: the code page of its text, and who hears of
-// the read's progress and may stop it.
+// How a family file is read: the code page of its text, its password, and
+// who hears of the read's progress and may stop it.
 #pragma once
 
 #include <QString>
@@ -28,7 +28,11 @@ public:
 };
 
 struct ReadOptions {
-    int codePage = 0;                  // see code_page.h; 0 follows the file
+    int codePage = 0;  // see code_page.h; 0 follows the file
+    // The database password, for a file that has one; it is only compared
+    // with the file's and goes nowhere else (never to disk, nor to a
+    // process list).
+    QString password;
     ReadProgress* progress = nullptr;  // none: the read runs to its end
     QString readerProgram;             // empty: ReaderProcess::defaultProgram()
 };

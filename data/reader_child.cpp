@@ -59,11 +59,12 @@ void ReaderChild::limit(const Limits& limits) {
     ::setrlimit(RLIMIT_AS, &memoryLimit);
 }
 
-int ReaderChild::run(int fd, const QString& path, const QStringList& tables, int codePage) {
+int ReaderChild::run(int fd, const QString& path, const QStringList& tables, int codePage,
+                     const QString& password) {
     FrameEncoder out([fd](const QByteArray& bytes) { writeAll(fd, bytes); });
     try {
         try {
-            MdbReader reader(path, codePage);
+            MdbReader reader(path, codePage, password);
             for (const QString& table : tables)
                 if (!reader.readTable(table, out)) out.missingTable(table);
             out.done();

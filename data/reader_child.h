@@ -22,10 +22,12 @@ public:
     static void limit(const Limits& limits);
 
     // Reads the tables named in `tables` from the file at `path` (Access 97
-    // text in `codePage`, see code_page.h) and writes them as frames into
-    // `fd`, ending in a done or an error frame. Returns the exit status: 0
-    // when every frame was written, 3 when the reading side has gone.
-    static int run(int fd, const QString& path, const QStringList& tables, int codePage);
+    // text in `codePage`, see code_page.h; `password` for a file that has
+    // one) and writes them as frames into `fd`, ending in a done or an error
+    // frame. Returns the exit status: 0 when every frame was written, 3 when
+    // the reading side has gone.
+    static int run(int fd, const QString& path, const QStringList& tables, int codePage,
+                   const QString& password = {});
 };
 
 }  // namespace kinmora

@@ -48,6 +48,8 @@ constexpr int kMostBudgets = 3;
 constexpr milliseconds kLateSilence{1000};
 // How often the parent looks at the clock and at a cancel.
 constexpr milliseconds kTick{100};
+// No database password takes more (Access allows 20 characters).
+constexpr qsizetype kMaxPasswordBytes = 1024;
 // Progress is told every so many rows.
 constexpr std::uint64_t kProgressRows = 512;
 
@@ -76,7 +78,6 @@ public:
         m_sink.endTable();
         if (m_progress) m_progress->progress(m_table, m_rows, m_expected);
     }
-    void damaged(const QString& reason) override { m_sink.damaged(reason); }
 
 private:
     TableSink& m_sink;
@@ -138,7 +139,9 @@ UniqueFd writeEndAbove3(UniqueFd fd) {
     return UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 4));
 }
 
-pid_t spawn(const QString& program, const QStringList& arguments, int framesFd) {
+// The reader writes frames on descriptor 3 and, given a password, reads it
+// from its standard input.
+pid_t spawn(const QString& program, const QStringList& arguments, int framesFd, int passwordFd) {
     std::vector<QByteArray> words{QFile::encodeName(program)};
     for (const QString& a : arguments) words.push_back(QFile::encodeName(a));
     std::vector<char*> argv;
@@ -147,32 +150,60 @@ pid_t spawn(const QString& program, const QStringList& arguments, int framesFd) 
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, framesFd, 3);
+    if (passwordFd >= 0) ::posix_spawn_file_actions_adddup2(&actions, passwordFd, 0);
     pid_t pid = -1;
     const int failed = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     ::posix_spawn_file_actions_destroy(&actions);
     return failed ? -1 : pid;
 }
 
+// A pipe whose reading end the reader gets as its standard input, holding
+// `bytes`: how the password reaches it without showing in a process list.
+// Empty when there is nothing to pass.
+UniqueFd pipeHolding(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty()) return {};
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        throw FamilyFileError(Kind::ReaderStopped, path,
+                              QStringLiteral("cannot be read: no pipe to the reader"));
+    UniqueFd readEnd(fds[0]);
+    const UniqueFd writeEnd(fds[1]);
+    // Far less than a pipe holds: the write never waits for the reader.
+    if (::write(writeEnd.get(), bytes.constData(), static_cast<std::size_t>(bytes.size())) !=
+        bytes.size())
+        throw FamilyFileError(Kind::ReaderStopped, path,
+                              QStringLiteral("cannot be read: the password cannot be passed on"));
+    return readEnd;
+}
+
 // Starts the reader program and returns it with the reading end of its pipe.
 std::pair<std::unique_ptr<Child>, UniqueFd> startReader(const QString& program, const QString& path,
                                                         const QStringList& tables,
                                                         const ReaderProcess::Limits& limits,
-                                                        int codePage) {
+                                                        const ReadOptions& options) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         throw FamilyFileError(Kind::ReaderStopped, path,
                               QStringLiteral("cannot be read: no pipe to the reader"));
     UniqueFd readEnd(fds[0]);
     const UniqueFd writeEnd = writeEndAbove3(UniqueFd(fds[1]));
+    const QByteArray password = options.password.toUtf8();
+    if (password.size() > kMaxPasswordBytes)
+        throw FamilyFileError(Kind::PasswordWrong, path,
+                              QStringLiteral("is not opened: the password given is longer than "
+                                             "any database password"));
+    const UniqueFd passwordFd = pipeHolding(path, password);
     QStringList arguments{QStringLiteral("--cpu"),
                           QString::number(limits.cpu.count()),
                           QStringLiteral("--memory"),
                           QString::number(limits.memory),
                           QStringLiteral("--code-page"),
-                          QString::number(codePage),
+                          QString::number(options.codePage),
+                          QStringLiteral("--password-on-stdin"),
+                          QString::number(password.isEmpty() ? 0 : 1),
                           path};
     arguments += tables;
-    const pid_t pid = writeEnd ? spawn(program, arguments, writeEnd.get()) : -1;
+    const pid_t pid = writeEnd ? spawn(program, arguments, writeEnd.get(), passwordFd.get()) : -1;
     if (pid < 0)
         throw FamilyFileError(
             Kind::ReaderStopped, path,
@@ -189,13 +220,22 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProces
         limits.budget.count() > 0 ? limits.budget : ReaderProcess::budgetFor(fileSize(path));
     const Clock::time_point start = Clock::now();
     Clock::time_point lastHeard = start;
+    bool heard = false;
     char buffer[1 << 16];
     while (!decoder.finished()) {
         if (options.progress && options.progress->cancelled()) throw ReadCancelled();
         const Clock::time_point now = Clock::now();
         const auto quiet = now - lastHeard;
         const auto spent = now - start;
-        if (quiet >= limits.silence)
+        // Starting takes what the machine's load makes it take: until the
+        // first bytes, only the budget counts.
+        if (!heard && spent >= std::max(budget, limits.silence))
+            throw FamilyFileError(
+                Kind::ReaderStopped, path,
+                QStringLiteral("is damaged: reading it stopped making progress "
+                               "(nothing in its first %1 s)")
+                    .arg(std::chrono::duration_cast<milliseconds>(spent).count() / 1000.0));
+        if (heard && quiet >= limits.silence)
             throw FamilyFileError(Kind::ReaderStopped, path,
                                   QStringLiteral("is damaged: reading it stopped making progress "
                                                  "(nothing for %1 s)")
@@ -206,9 +246,11 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProces
                 QStringLiteral("is damaged: reading it took longer than any family file of its "
                                "size (%1 s)")
                     .arg(std::chrono::duration_cast<milliseconds>(spent).count() / 1000.0));
-        const auto wait = std::min<milliseconds>(
-            kTick,
-            std::chrono::duration_cast<milliseconds>(limits.silence - quiet) + milliseconds(1));
+        const auto wait =
+            std::max(milliseconds(1),
+                     std::min<milliseconds>(
+                         kTick, std::chrono::duration_cast<milliseconds>(limits.silence - quiet) +
+                                    milliseconds(1)));
         pollfd ready{fd, POLLIN, 0};
         const int n = ::poll(&ready, 1, static_cast<int>(wait.count()));
         if (n < 0 && errno != EINTR)
@@ -220,6 +262,7 @@ bool pump(const QString& path, int fd, FrameDecoder& decoder, const ReaderProces
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return false;  // the child has ended; its status tells how
         lastHeard = Clock::now();
+        heard = true;
         decoder.feed(buffer, static_cast<std::size_t>(got));
     }
     return true;
@@ -245,7 +288,7 @@ void ReaderProcess::read(const QString& path, const QStringList& tables, TableSi
         throw FamilyFileError(Kind::ReaderStopped, path,
                               QStringLiteral("cannot be read: the reader program kinmora-reader "
                                              "is not installed beside this program"));
-    auto [child, fd] = startReader(program, path, tables, limits, options.codePage);
+    auto [child, fd] = startReader(program, path, tables, limits, options);
     ProgressSink progress(sink, options.progress);
     FrameDecoder decoder(path, progress);
     const bool done = pump(path, fd.get(), decoder, limits, options);

@@ -17,7 +17,9 @@ namespace kinmora {
 class ReaderProcess {
 public:
     struct Limits {
-        // The reader is stopped when it sends nothing for this long.
+        // The reader is stopped when, once it has sent something, it sends
+        // nothing for this long; until then the budget alone bounds it, so
+        // that a reader slow to start on a loaded machine still reads.
         std::chrono::milliseconds silence{3000};
         // The reader is stopped when it takes longer than this; zero gives
         // budgetFor(the file's size). Past it, a reader that still sends

@@ -15,14 +15,11 @@ public:
     // Called once before the rows of a table.
     virtual void beginTable(const TableSchema& schema) = 0;
     // After beginTable: how many rows the table's definition counts, which
-    // may be stale (see MdbReader::readTable); for progress only.
+    // may be stale (see MdbReader::readTable).
     virtual void expectRows(std::uint64_t rows) { (void)rows; }
     // One row, its values in the order of the schema's columns.
     virtual void row(std::span<const Value> values) = 0;
     virtual void endTable() = 0;
-    // The table just ended is damaged: `reason` says how, in a sentence. The
-    // rows that could be read have been passed on all the same.
-    virtual void damaged(const QString& reason) { (void)reason; }
 };
 
 }  // namespace kinmora

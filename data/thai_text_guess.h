@@ -18,14 +18,16 @@ public:
 
     // Whether the text seen is Thai: a clear majority of its bytes above
     // 0x7F are code page 874 letters, vowels and marks standing where Thai
-    // writing puts them. Empty while no byte above 0x7F was seen (plain
-    // ASCII reads the same either way).
+    // writing puts them, and the letters are as Thai uses them, not spread
+    // evenly as Chinese, Japanese or Korean double bytes are. Empty while no
+    // byte above 0x7F was seen (plain ASCII reads the same either way).
     std::optional<bool> verdict() const;
 
 private:
     static constexpr std::size_t kEnough = 4096;
     std::size_t m_high = 0;
     std::size_t m_thai = 0;
+    float m_weight = 0;  // in bits: above zero, likelier Thai than not
 };
 
 }  // namespace kinmora

@@ -32,6 +32,8 @@ public:
     void keepPrivate(const LivingRule& living);
     void writeMarried(QIODevice& out, const ExportProgress& progress = {});
 
+    // What was found damaged, one sentence each (see Engine::damage).
+    QStringList damage() const { return m_engine->damage(); }
     int familyRows() const;
     int marriedRows() const;
 

@@ -190,12 +190,17 @@ void OpenFamilyDialog::showDriveOf(const QString& path) {
     m_drives->setCurrentIndex(index);
 }
 
+bool OpenFamilyDialog::isFamilyFileName(const QString& name) {
+    return name.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive) ||
+           name.endsWith(QStringLiteral(".accdb"), Qt::CaseInsensitive);
+}
+
 void OpenFamilyDialog::refreshFiles() {
     m_files->clear();
     const QStringList entries =
         QDir(m_folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : entries)
-        if (name.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive)) m_files->addItem(name);
+        if (isFamilyFileName(name)) m_files->addItem(name);
 }
 
 }  // namespace kinmora

@@ -24,6 +24,9 @@ public:
     // The full path of `file` in `folder`: one "/" between them, none added
     // when the folder already ends in one (the root).
     static QString filePath(const QString& folder, const QString& file);
+    // Whether `name` names a family file: an Access file, .mdb or .accdb in
+    // any letter case.
+    static bool isFamilyFileName(const QString& name);
     // The drive list: the root paths of the mounted file systems, "/" first.
     QStringList drives() const;
     QString drive() const;
@@ -32,7 +35,7 @@ public:
 
     // the folder list: the folder whose files are listed, as a clean absolute path.
     QString folder() const { return m_folder; }
-    // Choosing a folder: lists `path` and its sub-folders, and its *.MDB files in
+    // Choosing a folder: lists `path` and its sub-folders, and its family files in
     // the file list (no file selected). Returns false, changing nothing, when `path`
     // is not a readable folder.
     bool setFolder(const QString& path);

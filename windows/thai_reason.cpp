@@ -22,7 +22,11 @@ const char* thaiSentence(const FamilyFileError& error) {
         case Kind::UnknownVersion:
             return "เป็นแฟ้ม Access รุ่นที่อ่านไม่ได้";
         case Kind::Encrypted:
-            return "แฟ้มนี้มีรหัสผ่าน จึงอ่านไม่ได้";
+            return "แฟ้มนี้มีรหัสผ่านและเข้ารหัสไว้ทั้งแฟ้ม จึงอ่านไม่ได้";
+        case Kind::PasswordNeeded:
+            return "แฟ้มนี้มีรหัสผ่าน ต้องใส่รหัสผ่านจึงจะเปิดได้";
+        case Kind::PasswordWrong:
+            return "รหัสผ่านไม่ถูกต้อง";
         case Kind::Damaged:
             return says("truncated") ? "แฟ้มขาดหายหรือเสียหาย" : "แฟ้มเสียหาย";
         case Kind::NotFamilyFile:
@@ -44,8 +48,17 @@ QString thaiReason(const FamilyFileError& error) {
     return QString::fromUtf8(thaiSentence(error));
 }
 
-QString thaiDamageWarning(const QStringList& damage) {
-    return QStringLiteral("แฟ้มเสียหายบางส่วน แสดงเท่าที่อ่านได้: ") + damage.join(QStringLiteral("; "));
+QString thaiDamageWarning(const std::vector<Engine::ShortTable>& shortTables) {
+    QStringList details;
+    for (const Engine::ShortTable& t : shortTables)
+        details
+            << (t.held == 0
+                    ? QStringLiteral("ตาราง %1 ควรมี %2 แถว แต่ไม่มีเลย").arg(t.table).arg(t.counted)
+                    : QStringLiteral("ตาราง %1 ควรมี %2 แถว แต่อ่านได้เพียง %3 แถว")
+                          .arg(t.table)
+                          .arg(t.counted)
+                          .arg(t.held));
+    return QStringLiteral("แฟ้มเสียหายบางส่วน แสดงเท่าที่อ่านได้: ") + details.join(QStringLiteral("; "));
 }
 
 }  // namespace kinmora

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <vector>
 
+#include "data/engine.h"
 #include "data/family_file_error.h"
 
 namespace kinmora {
@@ -13,7 +14,8 @@ namespace kinmora {
 // "แฟ้มนี้ว่างเปล่า").
 QString thaiReason(const FamilyFileError& error);
 
-// Panel 1's warning for a file that opened with damage (FamilyDatabase::damage).
-QString thaiDamageWarning(const QStringList& damage);
+// Panel 1's warning for a file that opened with damage
+// (FamilyDatabase::shortTables), its detail in Thai too.
+QString thaiDamageWarning(const std::vector<Engine::ShortTable>& shortTables);
 
 }  // namespace kinmora

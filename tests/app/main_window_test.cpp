@@ -499,7 +499,7 @@ private slots:
         kinmora::FamilyDatabase* database = &window->session().database();
         const std::pair<const char*, const char*> cases[] = {
             {"absent.mdb", "ไม่พบแฟ้มนี้"},
-            {"family.txt", ".MDB"},
+            {"family.txt", ".accdb"},
             {"broken.mdb", "ไม่ใช่แฟ้มฐานข้อมูล Access"}};
         for (const auto& [file, reason] : cases) {
             ModalWatcher watcher;
@@ -515,6 +515,54 @@ private slots:
             QCOMPARE(looks(*window), before);
             QCOMPARE(&window->session().database(), database);
         }
+    }
+
+    // A file with a database password asks for it with a hidden field; a
+    // wrong one says so and asks again; Esc keeps the file open before.
+    void aPasswordFileAsksForItsPassword() {
+        auto window = openFamily();
+        QVERIFY(window);
+        const QStringList before = looks(*window);
+        const QString locked = m_files.write(QStringLiteral("ลับ.accdb"), kFamily, kMarried,
+                                             {kinmora::testing::FileFormat::Access2007, "ลับ9"});
+        {
+            ModalWatcher cancelled;  // Esc at the first prompt
+            QSignalSpy finished(window.get(), &MainWindow::openFinished);
+            QVERIFY(window->openFile(locked));
+            QVERIFY(finished.wait(20000) && !finished.first().first().toBool());
+            QCOMPARE(cancelled.classNames(), QStringList{"QInputDialog"});
+            QCOMPARE(looks(*window), before);
+        }
+        QStringList echoes;
+        int asked = 0;
+        ModalWatcher answering([&](QWidget* w) {
+            auto* prompt = qobject_cast<QInputDialog*>(w);
+            QVERIFY(prompt);
+            echoes << QString::number(prompt->findChild<QLineEdit*>()->echoMode());
+            prompt->setTextValue(++asked == 1 ? QStringLiteral("ลับ") : QStringLiteral("ลับ9"));
+            prompt->accept();
+        });
+        QVERIFY(openAndWait(*window, locked));
+        QCOMPARE(answering.classNames(), (QStringList{"QInputDialog", "QInputDialog"}));
+        QVERIFY(!answering.seen()[0].text.contains(QStringLiteral("ไม่ถูกต้อง")));
+        QVERIFY(answering.seen()[1].text.contains(QStringLiteral("รหัสผ่านไม่ถูกต้อง")));
+        QCOMPARE(echoes, QStringList(2, QString::number(QLineEdit::Password)));
+        // The caption drops the real extension, .accdb as .mdb.
+        QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [ลับ]"));
+        // The password is kept for reading the file again, in memory only.
+        QCOMPARE(window->session().password(), QStringLiteral("ลับ9"));
+    }
+
+    // A count the married table does not hold opens with a Thai warning in panel 1.
+    void aStaleCountWarnsInThai() {
+        auto window = shown();
+        QVERIFY(window);
+        const QString stale = m_files.write(QStringLiteral("stale.mdb"), kFamily);
+        kinmora::testing::setRowCount(stale, 0, 2);
+        QVERIFY(openAndWait(*window, stale));
+        QCOMPARE(
+            window->statusPanels()->panelText(1),
+            QStringLiteral("แฟ้มเสียหายบางส่วน แสดงเท่าที่อ่านได้: ตาราง married ควรมี 2 แถว แต่ไม่มีเลย"));
     }
 
     // A rebuild leaves the chart and every entry as they were while it runs:

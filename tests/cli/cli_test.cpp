@@ -128,6 +128,47 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
     EXPECT_FALSE(QFile::exists(m_files.path("site")));
 }
 
+// A password file opens in every command with --password or
+// KINMORA_PASSWORD, and says which is missing or wrong with status 2.
+TEST_F(CliTest, APasswordFileOpensOnlyWithItsPasswordInEveryCommand) {
+    const QString locked =
+        m_files.write("locked.mdb", kFamily, "1,2,1\n", {testing::FileFormat::Access2000, "ลับ9"});
+    const QString csv = m_files.path("f.csv");
+    const QStringList commands[] = {{"chart", locked},        {"search", locked, "ศรี"},
+                                    {"person", locked, "พ่อ"}, {"relation", locked, "พ่อ", "ปู่"},
+                                    {"gedcom", locked},       {"csv", locked, "--family", csv}};
+    // Given by the option, or else by the environment, in every command.
+    const auto run = [](const QStringList& arguments, const char* variable) {
+        return testing::runProcess(
+            QStringLiteral(KINMORA_CLI), arguments,
+            {{},
+             {{QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")},
+              {QStringLiteral("KINMORA_PASSWORD"), QString::fromUtf8(variable)}}});
+    };
+    for (const QStringList& command : commands) {
+        const ProcessRun none = run(command, "");
+        EXPECT_EQ(none.status, 2) << none.err.toStdString();
+        EXPECT_TRUE(none.err.contains(QStringLiteral("--password"))) << none.err.toStdString();
+        const ProcessRun wrong = run(command + QStringList{"--password", "ลับ"}, "ลับ9");
+        EXPECT_EQ(wrong.status, 2) << wrong.err.toStdString();
+        EXPECT_TRUE(wrong.err.contains(QStringLiteral("password given is not it")));
+        EXPECT_EQ(run(command + QStringList{"--password", "ลับ9"}, "").status, 0);
+        EXPECT_EQ(run(command, "ลับ9").status, 0) << command.join(' ').toStdString();
+    }
+}
+
+// A count the married table does not hold warns in one line and reads on.
+TEST_F(CliTest, AStaleCountWarnsOnOneLineAndExitsZero) {
+    const QString stale = m_files.write("stale.mdb", kFamily);
+    testing::setRowCount(stale, 0, 2);
+    const ProcessRun run = cli({"search", stale, "ศรี"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.count(QLatin1Char('\n')), 3);
+    EXPECT_EQ(run.err, "kinmora-cli: " + stale +
+                           ": warning: damaged, showing what could be read: table married should "
+                           "hold 2 rows but holds none\n");
+}
+
 TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
     for (const char* type : {"pdf", "svg", "png"}) {
         const QString out = m_files.path(QStringLiteral("chart.") + QLatin1String(type));

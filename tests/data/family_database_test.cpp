@@ -26,9 +26,11 @@ const char kTwoPersons[] = "2,ขวัญ,,0,,,0,,0,0\n1,กมล,ศรีส
 using Kind = FamilyFileError::Kind;
 
 // The reason an open fails with, or "" when it opens; `kind` takes its kind.
-std::string failure(const QString& path, Kind* kind = nullptr) {
+std::string failure(const QString& path, Kind* kind = nullptr, const QString& password = {}) {
     try {
-        FamilyDatabase::open(path);
+        ReadOptions options;
+        options.password = password;
+        FamilyDatabase::open(path, options);
         return "";
     } catch (const FamilyFileError& e) {
         EXPECT_EQ(e.path(), path);
@@ -75,7 +77,10 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
     const QByteArray twins =
         bytesOf(m_files.writeTables("twins.mdb", {{"family", "code,name,qqqq\n1,ก,x\n"},
                                                   {"married", testing::kMarriedHeader}}));
-    const QString unread = m_files.write("unread.mdb", "1,ก,,1,,,0,,0,0\n");
+    // A family table that counts five persons and holds none.
+    const QString unread = m_files.writeTables(
+        "unread.mdb", {{"family", testing::kFamilyHeader},
+                       {"married", std::string(testing::kMarriedHeader) + "1,2,1\n"}});
     setRowCount(unread, 0, 5);
     const QString fifo = m_files.path("pipe.mdb");  // refused without waiting for a writer
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
@@ -102,7 +107,15 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
         {m_files.write("nobody.mdb", ""), "no person", Kind::NotFamilyFile},
         {m_files.writeFile("twins.mdb", QByteArray(twins).replace("qqqq", "NAME")),
          "columns whose names cannot be told apart", Kind::Damaged},
-        {unread, "should hold 5 rows but none could be read", Kind::Damaged},
+        {unread, "truncated or damaged: table family should hold 5 persons but holds none",
+         Kind::Damaged},
+        // Cut short at a page's end: the catalog is gone, not the family's tables.
+        {m_files.writeFile("cut4.mdb", bytes.left(4 * 2048)), "truncated or damaged",
+         Kind::Damaged},
+        {m_files.writeFile("cutlast.mdb", bytes.left(bytes.size() - 2048)), "truncated or damaged",
+         Kind::Damaged},
+        {m_files.writeFile("cut2.mdb", bytes.left(2 * 2048)), "ends before its table catalog",
+         Kind::Damaged},
     };
     for (const Case& c : cases) {
         Kind kind{};
@@ -211,17 +224,69 @@ TEST_F(FamilyDatabaseTest, StaleRowCountsReadEveryRowAndFewerRowsAreDamageNotRef
         EXPECT_EQ(db->couples().recordCount(), 6);
         EXPECT_EQ(db->damage(), QStringList{QStringLiteral(
                                     "table married should hold 9 rows but only 6 could be read")});
+        ASSERT_EQ(db->shortTables().size(), 1u);
+        EXPECT_EQ(db->shortTables()[0].counted, 9u);
+        EXPECT_EQ(db->shortTables()[0].held, 6u);
+    }
+    // A married table that holds nothing while it counts two never refuses the persons.
+    const QString unmarried = m_files.write("unmarried.mdb", kTwoPersons);
+    setRowCount(unmarried, 0, 2);
+    auto db = FamilyDatabase::open(unmarried);
+    EXPECT_EQ(db->persons().recordCount(), 2);
+    EXPECT_EQ(db->damage(),
+              QStringList{QStringLiteral("table married should hold 2 rows but holds none")});
+}
+
+TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
+    const std::string rows = "1,ก,,1,,,0,,0,0\n";
+    const QString latin = m_files.write("latin.mdb", rows);
+    testing::setJet3Password(latin, "Secret");
+    // Thai typed on a Thai system: code page 874 bytes, whatever the header names.
+    const QString thai = m_files.write("thai.mdb", rows);
+    testing::setJet3Password(thai,
+                             "\xC5\xD1\xBA"
+                             "9");  // ลับ9
+    setHeaderCodePage(thai, 1252);
+    struct Case {
+        QString path;
+        QString password;
+        Kind kind;  // Kind::NotFound stands for "opens"
+    };
+    const Case cases[] = {
+        {latin, {}, Kind::PasswordNeeded},
+        {latin, QStringLiteral("secret"), Kind::PasswordWrong},  // letter case counts
+        {latin, QStringLiteral("Secret!"), Kind::PasswordWrong},
+        {latin, QStringLiteral("Secret"), Kind::NotFound},
+        {thai, QStringLiteral("ลับ"), Kind::PasswordWrong},
+        {thai, QStringLiteral("ลับ9"), Kind::NotFound},
+        {m_files.write("open.mdb", rows), QStringLiteral("anything"), Kind::NotFound},
+    };
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Access 2000 and later keep it in UTF-16, masked with the creation date.
+    for (const testing::FileFormat format :
+         {testing::FileFormat::Access2000, testing::FileFormat::Access2007}) {
+        const QString path = m_files.write(QStringLiteral("locked%1.mdb").arg(int(format)), rows,
+                                           "", {format, "Secret ลับ"});
+        all.push_back({path, {}, Kind::PasswordNeeded});
+        all.push_back({path, QStringLiteral("Secret"), Kind::PasswordWrong});
+        all.push_back({path, QStringLiteral("Secret ลับ"), Kind::NotFound});
+        all.push_back(
+            {m_files.write(QStringLiteral("open%1.mdb").arg(int(format)), rows, "", {format}),
+             {},
+             Kind::NotFound});
+    }
+    for (const Case& c : all) {
+        Kind kind = Kind::NotFound;
+        const std::string reason = failure(c.path, &kind, c.password);
+        EXPECT_EQ(kind, c.kind) << c.path.toStdString() << " " << c.password.toStdString() << ": "
+                                << reason;
+        // Nothing tells the password, or how close a guess came.
+        EXPECT_EQ(reason.find("Secret"), std::string::npos) << reason;
     }
 }
 
-TEST_F(FamilyDatabaseTest, AnEncryptedFileSaysItHasAPasswordNotThatItIsDamaged) {
-    const std::string rows = "1,ก,,1,,,0,,0,0\n";
-    const QString locked = m_files.write("locked.mdb", rows);
-    testing::setJet3Password(locked, "secret");
-    EXPECT_EQ(failure(locked), "");  // the password hides nothing from this reader
-    testing::zeroPage(locked, 2);    // but here it came with a catalog that cannot be read
-    EXPECT_NE(failure(locked).find("protected by a password"), std::string::npos);
-    const QString damaged = m_files.write("damaged.mdb", rows);
+TEST_F(FamilyDatabaseTest, AnEncryptedFileSaysSoNotThatItIsDamaged) {
+    const QString damaged = m_files.write("damaged.mdb", "1,ก,,1,,,0,,0,0\n");
     testing::zeroPage(damaged, 2);
     EXPECT_NE(failure(damaged).find("table catalog cannot be read"), std::string::npos);
 

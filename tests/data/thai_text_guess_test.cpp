@@ -29,26 +29,46 @@ QByteArray cp874(const QString& text) {
 }
 
 TEST(ThaiTextGuess, ThaiNamesAndProseAreThai) {
-    EXPECT_EQ(verdictOn({cp874(QStringLiteral("สมชาย")), cp874(QStringLiteral("ใจดี")),
-                         cp874(QStringLiteral("เกียรติ")), cp874(QStringLiteral("น้ำผึ้ง"))}),
-              true);
-    // Prose with digits, punctuation, Thai digits, mai yamok and a stray symbol.
-    EXPECT_EQ(verdictOn({cp874(
-                  QStringLiteral("เกิดที่เชียงใหม่ พ.ศ. ๒๔๘๕ เป็นบุตรคนที่ 3, เรียนหนังสือเก่งๆ ชอบเล่นดนตรี"))}),
-              true);
-    EXPECT_EQ(verdictOn({cp874(QStringLiteral("กข"))}), true);
+    const QList<QByteArray> cases[] = {
+        {cp874(QStringLiteral("สมชาย")), cp874(QStringLiteral("ใจดี")),
+         cp874(QStringLiteral("เกียรติ")), cp874(QStringLiteral("น้ำผึ้ง"))},
+        // Prose with digits, punctuation, Thai digits, mai yamok and a stray symbol.
+        {cp874(QStringLiteral("เกิดที่เชียงใหม่ พ.ศ. ๒๔๘๕ เป็นบุตรคนที่ 3, เรียนหนังสือเก่งๆ ชอบเล่นดนตรี"))},
+        {cp874(QStringLiteral("กข"))},
+        // Names that lean on the rarer letters.
+        {cp874(QStringLiteral("ฐิติพร")), cp874(QStringLiteral("ศุภวัฒน์"))},
+        {cp874(QStringLiteral("มณฑา ฤทธิ์ฤาชัย"))},
+        {cp874(QStringLiteral("ก๋วยเตี๋ยว"))},
+    };
+    for (const auto& values : cases)
+        EXPECT_EQ(verdictOn(values), true) << values.front().toHex().constData();
 }
 
-TEST(ThaiTextGuess, LatinAndOtherCodePagesAreNotThai) {
+TEST(ThaiTextGuess, LatinCyrillicAndDoubleByteTextAreNotThai) {
+    const auto in = [](const char* codec, const QString& text) {
+        return QList<QByteArray>{QStringEncoder(codec).encode(text)};
+    };
     const QList<QByteArray> cases[] = {
         {QStringLiteral("François").toLatin1(), QStringLiteral("Hélène").toLatin1(),
          QStringLiteral("à la maison, déjà vu, garçon").toLatin1()},
         // Capitals that fall on Thai consonants, alone between ASCII letters.
         {QStringLiteral("École Ànne Çedric Ðavid").toLatin1()},
-        // Chinese in GBK, as one real file holds under a 1252 header.
-        {QStringEncoder("GBK").encode(QStringLiteral(
-            "中华人民共和国是工人阶级领导的、以工农联盟为基础的人民民主专政的社会主义国家。"
-            "张伟出生于北京，他的父亲是一位教师，母亲是医生。家谱记录了五代人的故事。"))},
+        // Chinese in GBK, as one real file holds under a 1252 header; a
+        // word of it falls in Thai order byte for byte.
+        in("GBK",
+           QStringLiteral(
+               "中华人民共和国是工人阶级领导的、以工农联盟为基础的人民民主专政的社会主义国家。"
+               "张伟出生于北京，他的父亲是一位教师，母亲是医生。家谱记录了五代人的故事。")),
+        in("GBK", QStringLiteral("编码")),
+        in("GBK", QStringLiteral("王秀英")),
+        in("Big5", QStringLiteral("陳家族譜，祖父生於台南")),
+        in("Big5", QStringLiteral("林美玲")),
+        in("Shift_JIS", QStringLiteral("山田太郎は東京で生まれた。家系図")),
+        in("Shift_JIS", QStringLiteral("ｶﾀｶﾅ ﾔﾏﾀﾞ")),  // half-width kana: single bytes
+        in("EUC-KR", QStringLiteral("김민준은 서울에서 태어났다. 족보")),
+        in("EUC-KR", QStringLiteral("이서연")),
+        in("windows-1251", QStringLiteral("Иван Петрович Сидоров родился в Москве")),
+        in("windows-1251", QStringLiteral("Мария")),
     };
     for (const auto& values : cases)
         EXPECT_EQ(verdictOn(values), false) << values.front().toHex().constData();

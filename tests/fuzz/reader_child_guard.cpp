@@ -34,9 +34,12 @@ void ReaderChildGuard::install() {
     // This process read its options when it started: these reach only the
     // reader programs it starts. Their reports go to files, since the reader
     // silences its standard error; an allocation past the reader's memory
-    // limit fails as it does in the program instead of being reported.
+    // limit fails as it does in the program instead of being reported. No
+    // leak check: the reader's end frees everything, and the checker, which
+    // must stop every thread, gives a report without a stack where it cannot.
     const QByteArray prefix = QFile::encodeName(g_reports->path() + QStringLiteral("/child"));
-    addOptions("ASAN_OPTIONS", "log_path=" + prefix + ":allocator_may_return_null=1");
+    addOptions("ASAN_OPTIONS",
+               "log_path=" + prefix + ":allocator_may_return_null=1:detect_leaks=0");
     addOptions("UBSAN_OPTIONS", "log_path=" + prefix);
 }
 

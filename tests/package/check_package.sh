@@ -31,6 +31,7 @@ expected=(
   /usr/libexec/kinmora/kinmora-reader /usr/libexec/kinmora/kinmora-picture
   /usr/share/kinmora/sample-family.mdb
   /usr/share/applications/org.kinmora.Kinmora.desktop
+  /usr/share/mime/packages/org.kinmora.Kinmora.xml
   /usr/share/metainfo/org.kinmora.Kinmora.metainfo.xml
   /usr/share/icons/hicolor/scalable/apps/kinmora.svg
   /usr/share/man/man1/kinmora.1.gz /usr/share/man/man1/kinmora-cli.1.gz
@@ -64,7 +65,7 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [ -x "$root/usr/bin/${exec_line%% *}" ] || fail "the menu entry starts '$exec_line', which the package does not install"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "the menu entry's icon $icon is not installed"
-for mime in application/x-msaccess application/vnd.ms-access; do
+for mime in application/x-msaccess application/vnd.ms-access application/x-ms-accdb; do
   grep -q "^MimeType=.*$mime;" "$desktop" || fail "the menu entry does not open $mime"
 done
 

@@ -13,7 +13,8 @@ namespace kinmora::testing {
 // Makes the header of the file at `path` name `codePage`.
 void setHeaderCodePage(const QString& path, std::uint16_t codePage);
 
-// Gives the Access 97 file at `path` a database password, as Access keeps it.
+// Gives the Access 97 file at `path` a database password, as Access keeps it
+// (`password` holds its bytes: code page 874 for Thai).
 void setJet3Password(const QString& path, const std::string& password);
 
 // Fills page `page` of the file at `path` with zeros.

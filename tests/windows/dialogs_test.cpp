@@ -243,19 +243,20 @@ private slots:
         }
     }
 
-    // Only .MDB files are listed, in any case, and folders apart; the form
+    // Only family files (.mdb, .accdb) are listed, in any case, and folders apart; the form
     // goes down and up folders and stays where it was for one that is missing.
     void listsOnlyMdbFilesAndGoesDownAndUp() {
         FamilyFiles files;
         const QString top = QDir::cleanPath(files.path(QString()));
-        for (const char* name : {"b.MDB", "a.mdb", "C.Mdb", "notes.txt", "mdb", "x.mdbx"})
+        for (const char* name :
+             {"b.MDB", "a.mdb", "C.Mdb", "d.ACCDB", "e.accdb", "notes.txt", "mdb", "x.mdbx"})
             files.writeFile(QLatin1String(name), "not an Access file");
         QDir(top).mkpath(QStringLiteral("folder.mdb"));
         files.writeFile(QStringLiteral("folder.mdb/deep.mdb"), "not an Access file");
         OpenFamilyDialog form(nullptr);
         QCOMPARE(form.folder(), QDir::cleanPath(QCoreApplication::applicationDirPath()));
         QVERIFY(form.setFolder(top));
-        QCOMPARE(form.files(), (QStringList{"a.mdb", "b.MDB", "C.Mdb"}));
+        QCOMPARE(form.files(), (QStringList{"a.mdb", "b.MDB", "C.Mdb", "d.ACCDB", "e.accdb"}));
         QCOMPARE(form.subfolders(), QStringList{"folder.mdb"});
         QCOMPARE(form.selectedFile(), QString());
         QVERIFY(form.setFolder(top + QStringLiteral("/folder.mdb")));

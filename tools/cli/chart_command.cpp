@@ -5,6 +5,7 @@
 #include "chart/chart_tree.h"
 #include "data/family_columns.h"
 #include "data/family_database.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 namespace {
@@ -33,7 +34,6 @@ const char* imageKey(const ChartNode& node) {
 }  // namespace
 
 std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QTextStream& err) {
-    const QString path = args.positional(1, "FILE");
     const QString sideName = args.option(QStringLiteral("--side"), QStringLiteral("father"));
     if (sideName != QLatin1String("father") && sideName != QLatin1String("mother"))
         throw UsageError("--side takes father or mother");
@@ -42,7 +42,7 @@ std::unique_ptr<RequestedChart> buildRequestedChart(const CliArguments& args, QT
 
     auto chart = std::make_unique<RequestedChart>();
     chart->side = side;
-    chart->database = FamilyDatabase::open(path, args.readOptions());
+    chart->database = openFamily(args, err);
     // Opening leaves persons on the first person in name order, as the open window does.
     const QString name =
         args.has(QStringLiteral("--name"))

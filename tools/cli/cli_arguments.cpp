@@ -38,6 +38,8 @@ QString CliArguments::option(const QString& option, const QString& fallback) con
 
 ReadOptions CliArguments::readOptions() const {
     ReadOptions options;
+    options.password = has(QStringLiteral("--password")) ? option(QStringLiteral("--password"))
+                                                         : qEnvironmentVariable("KINMORA_PASSWORD");
     if (!has(QStringLiteral("--code-page"))) return options;
     const QString text = option(QStringLiteral("--code-page"));
     bool ok = false;

@@ -31,8 +31,9 @@ public:
     bool wantsHelp() const { return m_args.help; }
     bool wantsVersion() const { return m_args.version; }
     // How the file is read: --code-page, the code page Access 97 text is read
-    // in (by the file when not given). Throws UsageError for a code page not
-    // known here.
+    // in (by the file when not given), and the database password, from
+    // --password or else the environment's KINMORA_PASSWORD. Throws
+    // UsageError for a code page not known here.
     ReadOptions readOptions() const;
     // --now, the present moment as "YYYY-MM-DD HH:MM:SS" (this moment when
     // not given), for ages and for who is living. Throws UsageError for

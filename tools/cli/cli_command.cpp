@@ -1,4 +1,4 @@
-// --code-page is added here so that no command can leave it out.
+// --code-page and --password are added here so that no command can leave them out.
 #include "cli_command.h"
 
 #include <string>
@@ -10,6 +10,9 @@ options::OptionParser CliCommand::parser() const {
     for (const auto& option : options) parser.add(option);
     parser.add({"--code-page", 0, "N",
                 "read Access 97 text in code page N (874, 1252, ...), not the file's"});
+    parser.add({"--password", 0, "TEXT",
+                "the file's database password (or set KINMORA_PASSWORD, which no process "
+                "list shows)"});
     return parser;
 }
 

@@ -23,7 +23,7 @@ struct CliCommand {
     std::vector<options::Option> options;
     Run run;
 
-    // The command's options and --code-page, which every command takes.
+    // The command's options, --code-page and --password, which every command takes.
     options::OptionParser parser() const;
 };
 

@@ -12,14 +12,16 @@ namespace kinmora::cli {
 CliProgram::CliProgram(std::vector<CliCommand> commands) : m_commands(std::move(commands)) {}
 
 options::OptionParser CliProgram::programParser() const {
-    options::OptionParser parser("kinmora-cli", "COMMAND FILE [ARGUMENTS]",
-                                 "Reads a family file (.MDB) and prints what the viewer shows.");
+    options::OptionParser parser(
+        "kinmora-cli", "COMMAND FILE [ARGUMENTS]",
+        "Reads a family file (.mdb or .accdb) and prints what the viewer shows.");
     std::string list = "Commands:\n";
     for (const CliCommand& command : m_commands)
         list += std::string("  ") + command.name + " " + command.synopsis + "\n";
     list +=
         "\nEvery command takes --code-page N to read Access 97 text in that code page\n"
-        "instead of the one the file names (Thai text is recognised by itself).\n"
+        "instead of the one the file names (Thai text is recognised by itself), and\n"
+        "--password TEXT for a file with a database password (or KINMORA_PASSWORD).\n"
         "'kinmora-cli COMMAND --help' tells more. Exit status: 0 done, 1 NOT FOUND,\n"
         "2 a usage error or a file that cannot be read.\n";
     parser.setEpilogue(list);
@@ -55,7 +57,10 @@ int CliProgram::run(const QStringList& words, QTextStream& out, QTextStream& err
             << QString::fromStdString(parser.tryHelp());
         return 2;
     } catch (const FamilyFileError& e) {
-        err << "kinmora-cli: " << e.message() << '\n';
+        err << "kinmora-cli: " << e.message();
+        if (e.kind() == FamilyFileError::Kind::PasswordNeeded)
+            err << " (give it with --password TEXT or in KINMORA_PASSWORD)";
+        err << '\n';
         return 2;
     } catch (const std::exception& e) {
         err << "kinmora-cli: " << QString::fromUtf8(e.what()) << '\n';

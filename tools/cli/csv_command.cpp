@@ -5,10 +5,11 @@
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
 #include "living_option.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 
-int runCsv(const CliArguments& args) {
+int runCsv(const CliArguments& args, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString family = args.option(QStringLiteral("--family"));
     const QString married = args.option(QStringLiteral("--married"));
@@ -17,6 +18,7 @@ int runCsv(const CliArguments& args) {
     const LivingRule living = livingRule(args, LivingDetails::Full);
     FamilyCsvExport tables(path, args.readOptions());
     tables.keepPrivate(living);
+    warnOfDamage(path, tables.damage(), err);
     if (!family.isEmpty())
         ExportFile::write(family, [&](QIODevice& file) { tables.writeFamily(file); });
     if (!married.isEmpty())

@@ -2,6 +2,8 @@
 // CSV files kinmora-mkfamily makes a family file from.
 #pragma once
 
+#include <QTextStream>
+
 #include "cli_arguments.h"
 
 namespace kinmora::cli {
@@ -11,6 +13,6 @@ namespace kinmora::cli {
 // Returns 0. Throws UsageError without --family or --married,
 // FamilyFileError for an unreadable file, std::runtime_error when a CSV file
 // cannot be written.
-int runCsv(const CliArguments& args);
+int runCsv(const CliArguments& args, QTextStream& err);
 
 }  // namespace kinmora::cli

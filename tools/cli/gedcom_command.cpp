@@ -9,16 +9,17 @@
 #include "export/export_file.h"
 #include "export/gedcom_writer.h"
 #include "living_option.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 
-int runGedcom(const CliArguments& args, QTextStream& out) {
+int runGedcom(const CliArguments& args, QTextStream& out, QTextStream& err) {
     const QString path = args.positional(1, "FILE");
     const QString output = args.option(QStringLiteral("--output"));
     if (args.has(QStringLiteral("--output")) && output.isEmpty())
         throw UsageError("-o takes the name of the GEDCOM file to write");
     const LivingRule living = livingRule(args, LivingDetails::Full);
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
+    std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
     const GedcomWriter writer(*database, living);
     const QString source = QFileInfo(path).fileName();
     const QDateTime now = QDateTime::currentDateTime();

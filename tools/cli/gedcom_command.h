@@ -11,6 +11,7 @@ namespace kinmora::cli {
 // written) or, without -o, to `out`'s device. Returns 0. Throws
 // FamilyFileError for an unreadable file and std::runtime_error when OUT
 // cannot be written.
-int runGedcom(const CliArguments& args, QTextStream& out);
+// A damaged file that still opens is warned of on `err`.
+int runGedcom(const CliArguments& args, QTextStream& out, QTextStream& err);
 
 }  // namespace kinmora::cli

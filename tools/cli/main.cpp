@@ -64,8 +64,8 @@ std::vector<CliCommand> commands(char* argv[]) {
          "Writes the family as GEDCOM 5.5.1.",
          {{"--output", 'o', "FILE", "the file to write (default: standard output)"},
           kinmora::cli::livingOption("full")},
-         [](const QStringList&, const CliArguments& args, QTextStream& out, QTextStream&) {
-             return kinmora::cli::runGedcom(args, out);
+         [](const QStringList&, const CliArguments& args, QTextStream& out, QTextStream& err) {
+             return kinmora::cli::runGedcom(args, out, err);
          }},
         {"csv",
          "FILE --family F.csv --married M.csv [--living names|full]",
@@ -73,8 +73,8 @@ std::vector<CliCommand> commands(char* argv[]) {
          {{"--family", 0, "FILE", "the persons' CSV file to write"},
           {"--married", 0, "FILE", "the couples' CSV file to write"},
           kinmora::cli::livingOption("full")},
-         [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream&) {
-             return kinmora::cli::runCsv(args);
+         [](const QStringList&, const CliArguments& args, QTextStream&, QTextStream& err) {
+             return kinmora::cli::runCsv(args, err);
          }},
         {"site",
          "FILE -o DIR [--living names|full] [--now \"YYYY-MM-DD HH:MM:SS\"]",

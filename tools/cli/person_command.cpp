@@ -5,6 +5,7 @@
 
 #include "data/family_database.h"
 #include "data/person_particulars.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 namespace {
@@ -18,10 +19,9 @@ QString oneLine(QString text) {
 }  // namespace
 
 int runPerson(const CliArguments& args, QTextStream& out, QTextStream& err) {
-    const QString path = args.positional(1, "FILE");
     const QString name = args.positional(2, "NAME");
     const QDateTime now = args.presentMoment();
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
+    std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
     const std::optional<PersonParticulars> person = loadParticulars(database->persons(), name, now);
     if (!person) {
         err << "NOT FOUND\n";

@@ -4,6 +4,7 @@
 
 #include "cli_arguments.h"
 #include "data/family_database.h"
+#include "family_opening.h"
 #include "kinship/family_graph.h"
 #include "kinship/relation_sentence.h"
 
@@ -24,13 +25,12 @@ std::optional<FamilyGraph::Person> personByCode(const FamilyGraph& graph, const 
 int runRelation(const QStringList& words, QTextStream& out, QTextStream& err) {
     QStringList rest = words;
     const bool byCode = rest.removeAll(QStringLiteral("--codes")) > 0;
-    const CliArguments args(rest, {QStringLiteral("--code-page")});
-    const QString path = args.positional(1, "FILE");
+    const CliArguments args(rest, {QStringLiteral("--code-page"), QStringLiteral("--password")});
     const QString first = args.positional(2, "A");
     const QString second = args.positional(3, "B");
     if (args.positionalCount() > 4) throw UsageError("relation takes FILE, A and B only");
 
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
+    std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
     const FamilyGraph graph = FamilyGraph::read(*database);
     const auto find = [&](const QString& word) {
         return byCode ? personByCode(graph, word) : graph.named(database->persons(), word);

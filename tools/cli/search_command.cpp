@@ -3,14 +3,14 @@
 
 #include "data/family_database.h"
 #include "data/name_search.h"
+#include "family_opening.h"
 
 namespace kinmora::cli {
 
 int runSearch(const CliArguments& args, QTextStream& out, QTextStream& err) {
-    const QString path = args.positional(1, "FILE");
     const QString text = args.positional(2, "TEXT");
     if (text.isEmpty()) throw UsageError("TEXT must not be empty");
-    std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(path, args.readOptions());
+    std::unique_ptr<FamilyDatabase> database = openFamily(args, err);
     const QStringList hits = searchHits(database->persons(), text);
     if (hits.isEmpty()) {
         err << "NOT FOUND\n";
