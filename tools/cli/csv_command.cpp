@@ -4,8 +4,8 @@
 
 #include "export/export_file.h"
 #include "export/family_csv_export.h"
-#include "living_option.h"
 #include "family_opening.h"
+#include "living_option.h"
 
 namespace kinmora::cli {
 

@@ -8,8 +8,8 @@
 #include "data/family_database.h"
 #include "export/export_file.h"
 #include "export/gedcom_writer.h"
-#include "living_option.h"
 #include "family_opening.h"
+#include "living_option.h"
 
 namespace kinmora::cli {
 
