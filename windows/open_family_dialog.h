@@ -67,8 +67,8 @@ private:
     QComboBox* m_drives = nullptr;     // The drive list
     QTreeWidget* m_folders = nullptr;  // the folder list
     QListWidget* m_files = nullptr;    // the file list
-    QPushButton* m_ok = nullptr;       // Command1
-    QPushButton* m_cancel = nullptr;   // Command2
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 }  // namespace kinmora
