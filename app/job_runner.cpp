@@ -19,6 +19,10 @@ JobRunner::JobRunner(StatusPanels& status, QWidget& window) : QObject(&window), 
     m_cancel = new QPushButton(QStringLiteral("ยกเลิก"), &status);
     m_cancel->setObjectName(QStringLiteral("cancelJob"));
     m_cancel->setFocusPolicy(Qt::NoFocus);
+    // The button keeps its room while hidden, so panel 2 stays where it is.
+    QSizePolicy keepRoom = m_cancel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_cancel->setSizePolicy(keepRoom);
     status.addPermanentWidget(m_cancel);
     m_cancel->hide();
     connect(m_cancel, &QPushButton::clicked, this, &JobRunner::cancel);
