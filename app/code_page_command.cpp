@@ -26,7 +26,7 @@ bool CodePageCommand::isAvailable() const {
 
 void CodePageCommand::run() {
     action()->setChecked(false);
-    m_window.readAgain(m_codePage);
+    m_window.readAgain(m_codePage, action()->text());
 }
 
 }  // namespace kinmora

@@ -16,7 +16,8 @@ public:
 
     // Offered while a file is open; checked when it is the file's choice.
     bool isAvailable() const override;
-    // Reads the open file again with this code page beside the window.
+    // Reads the open file again with this code page beside the window, and
+    // applies it once the user has seen how the names read.
     void run() override;
 
 private:

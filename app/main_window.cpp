@@ -42,6 +42,7 @@
 #include "data/family_columns.h"
 #include "data/family_database.h"
 #include "data/family_file_error.h"
+#include "windows/code_page_preview.h"
 #include "windows/code_page_setting.h"
 #include "windows/failure_message.h"
 #include "windows/open_family_dialog.h"
@@ -63,6 +64,20 @@ constexpr double kMinimumHeight = MainWindow::Design::kMinimumHeight;
 constexpr double kTreeTop = 1440;
 constexpr double kTreeWidthLoss = MainWindow::Design::kChartWidthLoss;
 constexpr double kTreeHeightLoss = MainWindow::Design::kChartHeightLoss;
+
+// How many names a code page's preview judges the reading by.
+constexpr int kPreviewSample = 200;
+
+// The names and surnames of the first `count` persons in name order.
+QStringList firstNames(FamilyDatabase& database, int count) {
+    QStringList names;
+    RecordSet& persons = database.persons();
+    for (persons.first(); !persons.atEnd() && names.size() < count; persons.next())
+        names << (persons.field(QLatin1String(family_field::kName)).toText() + QLatin1Char(' ') +
+                  persons.field(QLatin1String(family_field::kSurname)).toText())
+                     .trimmed();
+    return names;
+}
 
 // Whether `failure` is a password refused: nothing when it is another
 // failure, else whether a password was given and it was wrong.
@@ -138,7 +153,7 @@ void MainWindow::createActions() {
         new PreviewCommand(*this),
         new SavePictureCommand(*this),
         nullptr,
-        new CodePageCommand(*this, 0, QStringLiteral("รหัสอักษรตามแฟ้ม (รู้จักภาษาไทยเอง)")),
+        new CodePageCommand(*this, 0, QStringLiteral("อัตโนมัติ (รู้จักภาษาไทยเอง)")),
         new CodePageCommand(*this, 874, QStringLiteral("อ่านเป็นภาษาไทย (874)")),
         new CodePageCommand(*this, 1252, QStringLiteral("อ่านเป็นภาษายุโรปตะวันตก (1252)")),
     };
@@ -312,19 +327,24 @@ bool MainWindow::openFile(const QString& path, std::function<void()> failed) {
         QStringLiteral("เปิดแฟ้มข้อมูลไม่ได้: %1").arg(file.fileName()),
         [this, caption](std::unique_ptr<FamilyDatabase> database, const QString& password) {
             useFile(std::move(database), password, caption);
+            return true;
         },
         std::move(failed));
 }
 
-bool MainWindow::readAgain(int codePage) {
+bool MainWindow::readAgain(int codePage, const QString& choice) {
     if (!m_session->isOpen()) return false;
     const QString path = m_session->filePath();
     const QString caption = windowTitle();
     return read(path, codePage, m_session->password(), QStringLiteral("อ่านแฟ้มข้อมูลใหม่ไม่ได้"),
-                [this, path, codePage, caption](std::unique_ptr<FamilyDatabase> database,
-                                                const QString& password) {
+                [this, path, codePage, caption, choice](std::unique_ptr<FamilyDatabase> database,
+                                                        const QString& password) {
+                    if (!CodePagePreview::confirm(this, choice, firstNames(*database, 5),
+                                                  firstNames(*database, kPreviewSample)))
+                        return false;
                     code_page_setting::remember(path, codePage);
                     useFile(std::move(database), password, caption);
+                    return true;
                 },
                 {});
 }
@@ -366,8 +386,8 @@ bool MainWindow::read(const QString& path, int codePage, const QString& password
                 showFailure(this, failedText, job.failure(), path);
                 if (failed) failed();
             }
-            const bool done = *database != nullptr && !job.failure();
-            if (done) opened(std::move(*database), password);
+            const bool done =
+                *database != nullptr && !job.failure() && opened(std::move(*database), password);
             emit openFinished(done);
         });
     if (!started) QGuiApplication::restoreOverrideCursor();

@@ -63,9 +63,11 @@ public:
     // The reader program files are read with; empty for the one installed
     // beside the program.
     void setReaderProgram(const QString& program) { m_readerProgram = program; }
-    // Reads the open file again with `codePage` (0 follows the file); when
-    // that worked it replaces the open file and its first person is charted.
-    bool readAgain(int codePage);
+    // Reads the open file again with `codePage` (0 follows the file) and
+    // shows how its first names read so (`choice` naming it); when the user
+    // agrees, it replaces the open file, the choice is remembered for the
+    // file, and its first person is charted.
+    bool readAgain(int codePage, const QString& choice);
     // Builds the chart around the first person named `centreName` on the
     // side the selector shows, off the user-interface thread, then shows it.
     // Shows "NOT FOUND" and keeps the chart when nobody has that name; shows
@@ -127,8 +129,9 @@ protected:
 
 private:
     struct ChartBuild;
-    // Handed the file read and the password it was read with.
-    using Opened = std::function<void(std::unique_ptr<FamilyDatabase>, const QString&)>;
+    // Handed the file read and the password it was read with; says whether
+    // the file became the open one.
+    using Opened = std::function<bool(std::unique_ptr<FamilyDatabase>, const QString&)>;
 
     void createActions();
     void createToolBar();

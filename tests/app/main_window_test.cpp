@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -313,9 +314,23 @@ private slots:
                 QCOMPARE(name(), QStringLiteral("François"));
                 QAction* thaiChoice = window->command(QStringLiteral("code-page-874"))->action();
                 QVERIFY(thaiChoice->isEnabled() && !thaiChoice->isChecked());
-                thaiChoice->trigger();
-                QVERIFY(settled(*window));
-                QVERIFY(thaiChoice->isChecked());
+                // The names as they would read come first; Cancel keeps the reading.
+                for (const bool agree : {false, true}) {
+                    ModalWatcher preview([agree](QWidget* box) {
+                        auto* question = qobject_cast<QMessageBox*>(box);
+                        QVERIFY(question);
+                        question->button(agree ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+                    });
+                    QSignalSpy finished(window.get(), &MainWindow::openFinished);
+                    thaiChoice->trigger();
+                    QVERIFY(finished.wait(20000) && settled(*window));
+                    QCOMPARE(finished.first().first().toBool(), agree);
+                    QCOMPARE(preview.seen().size(), 1);
+                    QVERIFY(
+                        preview.seen().first().informativeText.contains(QStringLiteral("Anna")));
+                    QCOMPARE(thaiChoice->isChecked(), agree);
+                    if (!agree) QCOMPARE(name(), QStringLiteral("François"));
+                }
             }
             QCOMPARE(name(), thai);
             QCOMPARE(window->windowTitle(), QStringLiteral("Kinmora [latin]"));

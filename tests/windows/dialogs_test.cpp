@@ -12,6 +12,7 @@
 #include "support/family_files.h"
 #include "support/modal_watcher.h"
 #include "windows/about_dialog.h"
+#include "windows/code_page_preview.h"
 #include "windows/failure_message.h"
 #include "windows/open_family_dialog.h"
 #include "windows/particulars_dialog.h"
@@ -120,6 +121,33 @@ private slots:
             QCOMPARE(message.classNames(), QStringList{"QMessageBox"});
             if (rs) QVERIFY(message.seen().first().text.contains(name));
             QVERIFY(!busy());
+        }
+    }
+
+    // Text read in the wrong code page is told from text that reads: Thai
+    // marks with no letter under them, replacement characters, or mostly
+    // the Latin-1 signs Thai bytes become; the preview warns when most
+    // names are such.
+    void codePagePreviewTellsUnreadableText() {
+        const std::pair<const char*, bool> cases[] = {
+            {"สมชาย ใจดี", true},
+            {"François Lefèvre", true},
+            {"น้ำค้าง", true},
+            {"Fran\xe0\xb9\x87ois", false},  // a tone mark after a Latin letter
+            {"\xe0\xb8\xb4ก", false},        // a vowel mark with nothing under it
+            {"ÊÁªÒÂ", false},                // Thai bytes read as Western
+            {"a\xef\xbf\xbd", false}};
+        for (const auto& [text, readable] : cases)
+            QVERIFY2(kinmora::CodePagePreview::isReadable(QString::fromUtf8(text)) == readable,
+                     text);
+        for (const bool mostlyBad : {false, true}) {
+            const QStringList sample = mostlyBad ? QStringList{"ÊÁªÒÂ", "ÁÒÅÕ", "Anna"}
+                                                 : QStringList{"สมชาย", "ÊÁªÒÂ", "Anna"};
+            ModalWatcher watcher;
+            QVERIFY(
+                !kinmora::CodePagePreview::confirm(nullptr, QStringLiteral("874"), sample, sample));
+            QCOMPARE(watcher.seen().first().informativeText.contains(QStringLiteral("คำเตือน")),
+                     mostlyBad);
         }
     }
 
