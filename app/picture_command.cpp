@@ -42,7 +42,7 @@ void PictureCommand::withPicture(Use use, std::function<void()> after, const QSt
             if (ChartBuilder(*database, view).build(chart.centre, chart.side) !=
                 ChartBuilder::Outcome::Built)
                 throw PictureError("nobody in the file has the chart's name any more");
-            control.report(QStringLiteral("กำลังวาดผัง ..."));
+            control.report(QStringLiteral("กำลังวาดผัง…"));
             const ChartPicture picture = ChartPicture::layOut(
                 tree, PersonFacts::load(*database, LivingRule(living, QDate::currentDate())),
                 {chart.side});

@@ -48,7 +48,7 @@ void RelationCommand::run() {
     m_window.setBusy(true);
     const bool started = m_window.jobs().run(
         [database, graph](JobControl& control) {
-            control.report(QStringLiteral("กำลังอ่านความเป็นญาติ ..."));
+            control.report(QStringLiteral("กำลังอ่านความเป็นญาติ…"));
             *graph = std::make_shared<const FamilyGraph>(FamilyGraph::read(*database));
         },
         [this, graph, centre, name](BackgroundJob& job) {

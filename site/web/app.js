@@ -166,7 +166,7 @@
       const i = Number(box.dataset.person);
       if (family.hidden[i] === "1") continue;
       biographyOf(i).then((text) => { box.textContent = text; },
-        () => { box.textContent = "เปิดประวัติไม่ได้: ไม่พบไฟล์ในโฟลเดอร์ data"; });
+        () => { box.textContent = "เปิดประวัติไม่ได้: ไม่พบแฟ้มในโฟลเดอร์ data"; });
     }
   }
 

@@ -207,7 +207,7 @@ private slots:
         });
         QString filter = QStringLiteral("SVG (*.svg)");
         const QString answer = kinmora::fittedSaveFileName(
-            &main, QStringLiteral("บันทึกครอบครัวเป็นไฟล์ GEDCOM"), m_files.path("family.ged"),
+            &main, QStringLiteral("บันทึกครอบครัวเป็นแฟ้ม GEDCOM"), m_files.path("family.ged"),
             QStringLiteral("PDF (*.pdf);;SVG (*.svg)"), &filter);
         QCOMPARE(answer, QString());
         QCOMPARE(faults, QStringList{QString()});
