@@ -271,7 +271,7 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
         all.push_back({path, QStringLiteral("Secret"), Kind::PasswordWrong});
         all.push_back({path, QStringLiteral("Secret ลับ"), Kind::NotFound});
         all.push_back(
-            {m_files.write(QStringLiteral("open%1.mdb").arg(int(format)), rows, "", {format}),
+            {m_files.write(QStringLiteral("open%1.mdb").arg(int(format)), rows, "", {format, {}}),
              {},
              Kind::NotFound});
     }

@@ -53,7 +53,7 @@ protected:
         for (qsizetype i = 0; i < texts.size(); ++i)
             rows += std::to_string(i + 1) + ",ก" + std::to_string(i) + ",,1,,,0," +
                     csvField(texts[i]) + ",0,0\n";
-        return m_files.write("family.mdb", rows, "", {GetParam()});
+        return m_files.write("family.mdb", rows, "", {GetParam(), {}});
     }
     testing::FamilyFiles m_files;
 };
@@ -88,7 +88,7 @@ TEST(MdbReaderUnicode, CharactersBeyondTheBmpStayWhole) {
     for (const FileFormat format : {FileFormat::Access2000, FileFormat::Access2007}) {
         const QString path = files.write(
             "emoji.mdb", "1," + emoji.toStdString() + ",,1,,,0," + csvField(emoji) + ",0,0\n", "",
-            {format});
+            {format, {}});
         auto db = FamilyDatabase::open(path);
         EXPECT_EQ(db->persons().field(QStringLiteral("name")).toText(), emoji);
         EXPECT_EQ(db->persons().field(QStringLiteral("biography")).toText(), emoji);
