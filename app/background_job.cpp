@@ -25,8 +25,7 @@ BackgroundJob::~BackgroundJob() {
 }
 
 void BackgroundJob::start() {
-    if (m_running || m_thread) return;
-    m_running = true;
+    if (m_thread) return;
     m_thread = QThread::create([this] {
         try {
             m_work(m_control);
@@ -47,7 +46,6 @@ void BackgroundJob::wait() {
     m_thread->wait();
     delete m_thread;
     m_thread = nullptr;
-    m_running = false;
 }
 
 }  // namespace kinmora

@@ -44,7 +44,6 @@ public:
     void start();
     // Asks the work to stop; it ends at its next check.
     void cancel() { m_control.cancel(); }
-    bool isRunning() const { return m_running; }
     bool wasCancelled() const { return m_control.cancelled(); }
     // What the work last reported; empty before its first report.
     QString progressText() const { return m_control.lastReport(); }
@@ -62,7 +61,6 @@ private:
     JobControl m_control;
     QThread* m_thread = nullptr;
     std::exception_ptr m_failure;
-    bool m_running = false;
 };
 
 }  // namespace kinmora

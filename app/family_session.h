@@ -22,10 +22,9 @@ public:
     bool isOpen() const { return m_database != nullptr; }
     // The open file's full path; empty while none is open.
     const QString& filePath() const { return m_filePath; }
-    // The open file and its record sets; throw std::logic_error when none is open.
+    // The open file and its persons; throw std::logic_error when none is open.
     FamilyDatabase& database() const;
     RecordSet& persons() const { return database().persons(); }
-    RecordSet& couples() const { return database().couples(); }
 
     // The text last typed at the search prompt, offered again next time.
     const QString& lastSearch() const { return m_lastSearch; }
