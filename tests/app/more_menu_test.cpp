@@ -323,7 +323,7 @@ private:
         QVERIFY(settled());
     }
     bool settled() const {
-        return QTest::qWaitFor([&] { return !m_window->jobs().isBusy(); }, 20000);
+        return QTest::qWaitFor([&] { return !m_window->isWorking(); }, 20000);
     }
     void chart(const QString& name) { QVERIFY(m_window->showChart(name) && settled()); }
     bool save(const QString& path) {

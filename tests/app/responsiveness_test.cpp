@@ -75,7 +75,7 @@ private slots:
         QSignalSpy opened(&window, &MainWindow::openFinished);
         QVERIFY(window.openFile(path));
         QVERIFY(opened.wait(60000) && opened.first().first().toBool());
-        QVERIFY(QTest::qWaitFor([&] { return !window.jobs().isBusy(); }, 60000));
+        QVERIFY(QTest::qWaitFor([&] { return !window.isWorking(); }, 60000));
 
         const QString centre = QString::fromStdString(family.largestChartName);
         double chartCpu = 0;
