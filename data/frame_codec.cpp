@@ -270,7 +270,10 @@ void FrameDecoder::decode(const char* data, std::size_t size) {
             break;
         case kError: {
             const auto kind = frame.enumerator<FamilyFileError::Kind>(kErrorKinds);
-            throw FamilyFileError(kind, m_path, frame.text());
+            m_readerError.emplace(kind, m_path, frame.text());
+            frame.end();
+            m_finished = true;
+            break;
         }
         case kDone:
             if (m_inTable) throw frame.damaged();

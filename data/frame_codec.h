@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "data/family_file_error.h"
@@ -56,12 +57,14 @@ public:
     // `path` names the file in errors; `sink` receives the tables.
     FrameDecoder(const QString& path, TableSink& sink);
 
-    // Takes the next bytes; once the last frame (done) has arrived,
-    // finished() is true and later bytes are ignored. Throws FamilyFileError: Damaged
-    // for a damaged frame or one longer than any value makes, or the error
-    // the reader sent. Whatever the sink throws is passed on.
+    // Takes the next bytes; once the last frame (done, or the reader's
+    // error) has arrived, finished() is true and later bytes are ignored.
+    // Throws FamilyFileError: Damaged for a damaged frame or one longer than
+    // any value makes. Whatever the sink throws is passed on.
     void feed(const char* data, std::size_t size);
     bool finished() const { return m_finished; }
+    // Why the reader could not read the file, when its last frame said so.
+    const std::optional<FamilyFileError>& readerError() const { return m_readerError; }
 
 private:
     void decode(const char* frame, std::size_t size);
@@ -73,6 +76,7 @@ private:
     bool m_inTable = false;
     std::size_t m_columns = 0;
     std::vector<Value> m_row;
+    std::optional<FamilyFileError> m_readerError;
 };
 
 }  // namespace kinmora

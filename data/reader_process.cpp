@@ -46,6 +46,8 @@ constexpr double kBudgetPerMegabyte = 4 * 91.0;
 // many budgets, as long as none of its silences lasts a second.
 constexpr int kMostBudgets = 3;
 constexpr milliseconds kLateSilence{1000};
+// How long a reader that has said all it will say is given to end.
+constexpr milliseconds kLastWords{1000};
 // How often the parent looks at the clock and at a cancel.
 constexpr milliseconds kTick{100};
 // No database password takes more (Access allows 20 characters).
@@ -106,6 +108,22 @@ public:
         }
         m_pid = -1;
         return status;
+    }
+    // Waits at most `grace` for the child's end, then kills it.
+    int waitAtMost(milliseconds grace) {
+        const Clock::time_point until = Clock::now() + grace;
+        int status = 0;
+        for (;;) {
+            const pid_t ended = ::waitpid(m_pid, &status, WNOHANG);
+            if (ended == m_pid) {
+                m_pid = -1;
+                return status;
+            }
+            if ((ended < 0 && errno != EINTR) || Clock::now() >= until) break;
+            ::usleep(2000);
+        }
+        ::kill(m_pid, SIGKILL);
+        return wait();
     }
 
 private:
@@ -293,7 +311,10 @@ void ReaderProcess::read(const QString& path, const QStringList& tables, TableSi
     FrameDecoder decoder(path, progress);
     const bool done = pump(path, fd.get(), decoder, limits, options);
     fd.reset();
-    const int status = child->wait();
+    // A reader that has sent its last frame, its error included, is let
+    // end by itself for a moment before it is killed.
+    const int status = child->waitAtMost(kLastWords);
+    if (decoder.readerError()) throw *decoder.readerError();
     if (!done) throw FamilyFileError(Kind::ReaderStopped, path, endOf(status));
 }
 

@@ -61,6 +61,24 @@ TEST(FrameCodec, TablesComeBackWholeHoweverTheBytesAreCut) {
     }
 }
 
+// The reader's error is its last word: it ends the frames, keeps its kind
+// and reason, and nothing after it counts.
+TEST(FrameCodec, TheReadersErrorEndsTheFrames) {
+    QByteArray bytes;
+    FrameEncoder out([&](const QByteArray& batch) { bytes += batch; });
+    out.error(FamilyFileError::Kind::PasswordWrong, QStringLiteral("รหัสผ่านไม่ถูก"));
+    out.flush();
+    bytes += frame("?");
+    Lines sink;
+    FrameDecoder decoder(QStringLiteral("f.mdb"), sink);
+    decoder.feed(bytes.constData(), bytes.size());
+    EXPECT_TRUE(decoder.finished());
+    ASSERT_TRUE(decoder.readerError());
+    EXPECT_EQ(decoder.readerError()->kind(), FamilyFileError::Kind::PasswordWrong);
+    EXPECT_EQ(decoder.readerError()->reason(), QStringLiteral("รหัสผ่านไม่ถูก"));
+    EXPECT_EQ(decoder.readerError()->path(), QStringLiteral("f.mdb"));
+}
+
 TEST(FrameCodec, DamagedFramesAreRefused) {
     const QByteArray table = encodedTable();
     std::uint32_t firstLength = 0;
