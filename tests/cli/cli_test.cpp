@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "support/family_files.h"
 #include "support/file_patches.h"
@@ -62,6 +63,42 @@ TEST_F(CliTest, ChartSearchAndPersonPrintTheirLines) {
                                          "father\tปู่   ศรีสุข\n"
                                          "mother\tย่า   \n"
                                          "biography\tบรรทัดแรก\\nบรรทัดสอง \n"));
+}
+
+// Access lets a family's numbers be kept as Byte, Integer, Long, Single,
+// Double or Currency, and Yes/No as a number: every command reads such a file
+// as it reads its twin of the usual types, in every format.
+TEST_F(CliTest, NumbersOfEveryFieldSizeGiveTheSameFamily) {
+    const std::string family =
+        "code:long,name,surname,sex:byte,born,die,still:int,biography,fathercode:double,"
+        "mothercode:currency\n"
+        "1,ปู่,ศรีสุข,1,1900-01-01,1970-01-01,-1,,0,0\n"
+        "2,ย่า,,0,,,1,,0.0,0\n"
+        "3,พ่อ,ศรีสุข,1,1950-06-15,,0,\"บรรทัดแรก\nบรรทัดสอง\",1,2\n"
+        "4,สมศรี,ใจดี,0,1952-01-01,,0,,0,0\n";
+    const std::string married =
+        "fathercode:single,mothercode:byte,wedding:currency\n1,2,1\n3,4,2\n";
+    const QStringList commands[] = {
+        {"chart"},        {"chart", "--name", "พ่อ", "--side", "mother"},
+        {"search", "ศรี"}, {"person", "พ่อ", "--now", "2000-01-01 00:00:00"},
+        {"person", "ย่า"}, {"relation", "สมศรี", "ย่า"},
+        {"gedcom"}};
+    for (const testing::FileFormat format : testing::kAllFormats) {
+        const QString name = QString::fromStdString(testing::formatName(format));
+        const QString usual =
+            m_files.write(name + "-usual.mdb", kFamily, "1,2,1\n3,4,2\n", {format, ""});
+        const QString sized = m_files.writeTables(
+            name + "-sized.mdb", {{"family", family}, {"married", married}}, {format, ""});
+        for (const QStringList& command : commands) {
+            const auto run = [&](const QString& path) {
+                const ProcessRun out = cli(QStringList{command.first(), path} + command.mid(1));
+                EXPECT_EQ(out.status, 0) << out.err.toStdString();
+                return QString(out.out).replace(QFileInfo(path).fileName(), "FILE");
+            };
+            EXPECT_EQ(run(sized), run(usual))
+                << name.toStdString() << " " << command.join(' ').toStdString();
+        }
+    }
 }
 
 TEST_F(CliTest, CodePageOptionOverridesTheGuessInEveryCommand) {

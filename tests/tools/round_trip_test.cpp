@@ -179,6 +179,17 @@ TEST_P(RoundTrip, NumbersBooleansDatesAndNullsInEveryType) {
                             "7,4637-11-25 23:59:59\n"}});
 }
 
+// The other number types a family file may use for its codes and flags, as
+// mdb-export prints them (currency with four decimals).
+TEST_P(RoundTrip, ByteSingleAndCurrencyNumbers) {
+    expectAllReadersAgree({{"numbers",
+                            "b:byte,s:single,c:currency\n"
+                            "0,1.5,12.3400\n"
+                            "255,-2.25,-0.0001\n"
+                            "7,0,-922337203.6854\n"
+                            ",,\n"}});
+}
+
 // Memo lengths either side of each storage change of Access 97: inline up to 64 bytes, one
 // long value row up to 2032, then chains of page-sized links. Jet 4 has its own below.
 TEST_P(RoundTrip, MemosOfEverySize) {

@@ -77,14 +77,24 @@ CellValue CellParser::parse(std::string_view cell, ColumnType type, const TextEn
             if (cell == "1") return true;
             if (cell == "0") return false;
             throw std::invalid_argument("a Yes/No cell holds 1 or 0, not " + quoted(cell));
+        case ColumnType::Byte:
+            return wholeNumber(cell, 0, 255, "Byte");
         case ColumnType::Integer:
             return wholeNumber(cell, std::numeric_limits<std::int16_t>::min(),
                                std::numeric_limits<std::int16_t>::max(), "Integer");
         case ColumnType::LongInteger:
             return wholeNumber(cell, std::numeric_limits<std::int32_t>::min(),
                                std::numeric_limits<std::int32_t>::max(), "Long Integer");
+        case ColumnType::Single:
         case ColumnType::Double:
             return realNumber(cell);
+        case ColumnType::Currency: {
+            // Eight bytes of ten-thousandths hold about 922 million million.
+            const double value = realNumber(cell);
+            if (std::fabs(value) >= 9.2e14)
+                throw std::invalid_argument(quoted(cell) + " is out of range for Currency");
+            return value;
+        }
         case ColumnType::DateTime:
             if (const auto date = AccessDate::fromText(cell)) return *date;
             throw std::invalid_argument(quoted(cell) +

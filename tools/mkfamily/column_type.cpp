@@ -11,13 +11,16 @@ std::optional<ColumnType> columnTypeFromSuffix(std::string_view suffix) {
     std::string lower(suffix);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == "byte") return ColumnType::Byte;
     if (lower == "int") return ColumnType::Integer;
     if (lower == "long") return ColumnType::LongInteger;
     if (lower == "bool") return ColumnType::Boolean;
     if (lower == "date") return ColumnType::DateTime;
     if (lower == "text") return ColumnType::Text;
     if (lower == "memo") return ColumnType::Memo;
+    if (lower == "single") return ColumnType::Single;
     if (lower == "double") return ColumnType::Double;
+    if (lower == "currency") return ColumnType::Currency;
     return std::nullopt;
 }
 
@@ -25,12 +28,18 @@ std::string_view columnTypeName(ColumnType type) {
     switch (type) {
         case ColumnType::Boolean:
             return "Yes/No";
+        case ColumnType::Byte:
+            return "Byte";
         case ColumnType::Integer:
             return "Integer";
         case ColumnType::LongInteger:
             return "Long Integer";
+        case ColumnType::Single:
+            return "Single";
         case ColumnType::Double:
             return "Double";
+        case ColumnType::Currency:
+            return "Currency";
         case ColumnType::DateTime:
             return "Date/Time";
         case ColumnType::Text:
@@ -47,10 +56,16 @@ std::uint8_t jetTypeCode(ColumnType type) {
     switch (type) {
         case ColumnType::Boolean:
             return 0x01;
+        case ColumnType::Byte:
+            return 0x02;
         case ColumnType::Integer:
             return 0x03;
         case ColumnType::LongInteger:
             return 0x04;
+        case ColumnType::Currency:
+            return 0x05;
+        case ColumnType::Single:
+            return 0x06;
         case ColumnType::Double:
             return 0x07;
         case ColumnType::DateTime:
@@ -71,11 +86,15 @@ bool isFixedLength(ColumnType type) {
 
 std::size_t fixedLength(ColumnType type) {
     switch (type) {
+        case ColumnType::Byte:
+            return 1;
         case ColumnType::Integer:
             return 2;
         case ColumnType::LongInteger:
+        case ColumnType::Single:
             return 4;
         case ColumnType::Double:
+        case ColumnType::Currency:
         case ColumnType::DateTime:
             return 8;
         default:

@@ -10,9 +10,12 @@ namespace kinmora::mkfamily {
 
 enum class ColumnType {
     Boolean,      // Yes/No, kept in the row's null bitmap
+    Byte,         // 8-bit, 0 to 255
     Integer,      // 16-bit
     LongInteger,  // 32-bit
+    Single,    // a 4-byte float
     Double,
+    Currency,  // a whole number of ten-thousandths, in 8 bytes
     DateTime,
     Text,        // at most 255 characters, in the row
     Memo,        // long text, in the row or on long value pages

@@ -38,9 +38,10 @@ options::OptionParser parser() {
     p.add({"--password", 0, "TEXT", "a database password, at most 20 characters"});
     p.setEpilogue(
         "CSV: UTF-8, header row first. A header cell may name a type as name:TYPE,\n"
-        "TYPE one of int, long, bool, date, text, memo, double; otherwise code,\n"
-        "fathercode, mothercode are int, sex and still bool, born and die date,\n"
-        "biography memo, name and surname text, and other columns are inferred.\n"
+        "TYPE one of byte, int, long, bool, date, text, memo, single, double,\n"
+        "currency; otherwise code, fathercode, mothercode are int, sex and still\n"
+        "bool, born and die date, biography memo, name and surname text, and other\n"
+        "columns are inferred.\n"
         "An empty cell is Null. Dates are YYYY-MM-DD or YYYY-MM-DD HH:MM:SS,\n"
         "Yes/No cells are 1 or 0. Access 97 text must fit code page 874 (Thai);\n"
         "Access 2000 and 2007 keep any Unicode text.\n");

@@ -2,6 +2,8 @@
 // table (in Jet 3 with a jump table) and the null bitmap.
 #include "row_encoder.h"
 
+#include <bit>
+#include <cmath>
 #include <stdexcept>
 #include <string_view>
 
@@ -14,6 +16,9 @@ namespace {
 void putFixed(std::string& row, std::size_t at, ColumnType type, const CellValue& value) {
     std::string bytes;
     switch (type) {
+        case ColumnType::Byte:
+            bytes.push_back(static_cast<char>(std::get<std::int32_t>(value)));
+            break;
         case ColumnType::Integer:
             little_endian::append16(bytes,
                                     static_cast<std::uint16_t>(std::get<std::int32_t>(value)));
@@ -22,10 +27,20 @@ void putFixed(std::string& row, std::size_t at, ColumnType type, const CellValue
             little_endian::append32(bytes,
                                     static_cast<std::uint32_t>(std::get<std::int32_t>(value)));
             break;
+        case ColumnType::Single:
+            little_endian::append32(
+                bytes, std::bit_cast<std::uint32_t>(static_cast<float>(std::get<double>(value))));
+            break;
         case ColumnType::Double:
         case ColumnType::DateTime:
             little_endian::appendDouble(bytes, std::get<double>(value));
             break;
+        case ColumnType::Currency: {
+            const auto units = std::llround(std::get<double>(value) * 10000.0);
+            little_endian::append32(bytes, static_cast<std::uint32_t>(units));
+            little_endian::append32(bytes, static_cast<std::uint32_t>(units >> 32));
+            break;
+        }
         default:
             throw std::logic_error("no fixed-area bytes for a " +
                                    std::string(columnTypeName(type)) + " value");
