@@ -3,33 +3,12 @@
 #include "data/engine_loader.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include "data/family_columns.h"
 #include "data/family_file_error.h"
 
 namespace kinmora {
-namespace {
-
-// A number libmdb gave as text, in a column that holds numbers: stored as
-// the number it reads as (as a numeric column of SQLite would keep it),
-// else as the text.
-std::optional<SqlCell> numberIn(const QString& text, ColumnType type) {
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    const qlonglong n = trimmed.toLongLong(&ok);
-    if (ok)
-        return type == ColumnType::Real ? SqlCell::ofReal(static_cast<double>(n))
-                                        : SqlCell::ofInteger(n);
-    const double d = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(d)) return std::nullopt;
-    if (type != ColumnType::Real && std::trunc(d) == d && std::abs(d) < 9.2e18)
-        return SqlCell::ofInteger(static_cast<std::int64_t>(d));
-    return SqlCell::ofReal(d);
-}
-
-}  // namespace
 
 Engine::Loader::Loader(Engine& engine) : m_engine(engine) {}
 
@@ -80,10 +59,9 @@ SqlCell Engine::Loader::cellOf(const Value& v, ColumnType type) {
         case Value::Kind::Text:
             break;
     }
+    // Text comes only from text and memo fields: the reader decodes numbers.
     const QString text = v.toText();
     if (type == ColumnType::Memo) return SqlCell::ofInteger(m_engine.m_memos->add(text));
-    if (type != ColumnType::Text && type != ColumnType::Other)
-        if (const std::optional<SqlCell> number = numberIn(text, type)) return *number;
     return SqlCell::ofText(m_engine.m_texts->add(text));
 }
 

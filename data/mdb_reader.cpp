@@ -262,17 +262,6 @@ FamilyFileError MdbReader::truncated(const QString& what) const {
                            QStringLiteral("is truncated or damaged: %1").arg(what));
 }
 
-QStringList MdbReader::tableNames() const {
-    QStringList names;
-    MdbHandle* mdb = m_handle->mdb;
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && !mdb_is_system_table(entry))
-            names << QString::fromUtf8(entry->object_name);
-    }
-    return names;
-}
-
 void* MdbReader::findTable(const QString& name) const {
     MdbHandle* mdb = m_handle->mdb;
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {

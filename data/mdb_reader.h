@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -25,9 +24,6 @@ public:
     ~MdbReader();
     MdbReader(const MdbReader&) = delete;
     MdbReader& operator=(const MdbReader&) = delete;
-
-    // The names of the file's user tables, as the file spells them.
-    QStringList tableNames() const;
 
     // Reads the table named `name` (any letter case) into `sink`: every row
     // its pages hold, whatever count its definition keeps (the count goes to
