@@ -82,6 +82,15 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
         "unread.mdb", {{"family", testing::kFamilyHeader},
                        {"married", std::string(testing::kMarriedHeader) + "1,2,1\n"}});
     setRowCount(unread, 0, 5);
+    // A bad sector where the family table is defined: the table definition
+    // pages (type 2) are the catalog's, then the family's.
+    QByteArray unreadable = bytes;
+    for (qsizetype page = 3, defined = 0; page * 2048 < unreadable.size(); ++page)
+        if (unreadable[page * 2048] == '\x02' && ++defined == 1)
+            unreadable.replace(page * 2048, 2048, QByteArray(2048, '\0'));
+    // Past the 2 GB an Access file can reach; sparse, so it takes no room.
+    const QString huge = m_files.writeFile("huge.mdb", bytes);
+    ASSERT_TRUE(QFile::resize(huge, (qint64{2} << 30) + 2048));
     const QString fifo = m_files.path("pipe.mdb");  // refused without waiting for a writer
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     struct Case {
@@ -116,6 +125,9 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
          Kind::Damaged},
         {m_files.writeFile("cut2.mdb", bytes.left(2 * 2048)), "ends before its table catalog",
          Kind::Damaged},
+        {huge, "too large for an Access database", Kind::NotAccess},
+        {m_files.writeFile("unreadable.mdb", unreadable),
+         "the definition of table family cannot be read", Kind::Damaged},
     };
     for (const Case& c : cases) {
         Kind kind{};

@@ -87,6 +87,22 @@ TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLi
     EXPECT_NE(endless.find("took longer than any family file"), std::string::npos) << endless;
     EXPECT_GE(endlessMs, 3 * 600);
     EXPECT_LT(endlessMs, 30000);  // it would never end by itself
+    // One that starts and then hangs, as libmdb may in a damaged table, and
+    // one that ends before its last frame: neither is taken for a whole read.
+    // However slowly they start, their silence or their end decides.
+    ReaderProcess::Limits slowStart = limits;
+    slowStart.budget = std::chrono::seconds(20);
+    ReadOptions hung;
+    hung.readerProgram =
+        m_files.writeScript("hung", "printf '\\000\\000\\001\\000' >&3\nexec sleep 60");
+    const auto [halfway, halfwayMs] = verdict(m_path, slowStart, hung);
+    EXPECT_NE(halfway.find("stopped making progress (nothing for 0.4 s)"), std::string::npos)
+        << halfway;
+    EXPECT_LT(halfwayMs, 30000);
+    ReadOptions ended;
+    ended.readerProgram = m_files.writeScript("ended", "printf '\\000\\000' >&3\nexit 5");
+    EXPECT_NE(verdict(m_path, slowStart, ended).first.find("stopped before the end (status 5)"),
+              std::string::npos);
     ReadOptions absent;
     absent.readerProgram = m_files.path("no-such-reader");
     EXPECT_NE(verdict(m_path, limits, absent).first.find("cannot start"), std::string::npos);
