@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
+#include <limits>
 
 #include "data/family_file_error.h"
 #include "support/family_files.h"
@@ -249,6 +250,24 @@ TEST_F(FamilyDatabaseTest, StaleRowCountsReadEveryRowAndFewerRowsAreDamageNotRef
               QStringList{QStringLiteral("table married should hold 2 rows but holds none")});
 }
 
+// A date field whose bytes no date of Access makes (damage, or another
+// program's idea of "unknown") reads as no date, never as a wrong one.
+TEST_F(FamilyDatabaseTest, DatesBeyondWhatAccessKeepsReadAsUnknown) {
+    const auto asBytes = [](double d) {
+        return QByteArray(reinterpret_cast<const char*>(&d), sizeof d);
+    };
+    const double stored = 18429;  // 1950-06-15, in days since 1899-12-30
+    for (const double bad : {1e300, -4e6, std::numeric_limits<double>::quiet_NaN()}) {
+        const QString path = m_files.write("date.mdb", "1,ก,,1,1950-06-15,,0,,0,0\n");
+        QByteArray file = bytesOf(path);
+        ASSERT_EQ(file.count(asBytes(stored)), 1);
+        m_files.writeFile("date.mdb", file.replace(asBytes(stored), asBytes(bad)));
+        auto db = FamilyDatabase::open(path);
+        db->persons().first();
+        EXPECT_TRUE(db->persons().field(QStringLiteral("born")).isNull()) << bad;
+    }
+}
+
 TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
     const std::string rows = "1,ก,,1,,,0,,0,0\n";
     const QString latin = m_files.write("latin.mdb", rows);
@@ -269,6 +288,7 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
         {latin, QStringLiteral("secret"), Kind::PasswordWrong},  // letter case counts
         {latin, QStringLiteral("Secret!"), Kind::PasswordWrong},
         {latin, QStringLiteral("Secret"), Kind::NotFound},
+        {latin, QString(2000, QLatin1Char('S')), Kind::PasswordWrong},  // not passed on whole
         {thai, QStringLiteral("ลับ"), Kind::PasswordWrong},
         {thai, QStringLiteral("ลับ9"), Kind::NotFound},
         {m_files.write("open.mdb", rows), QStringLiteral("anything"), Kind::NotFound},

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringList>
 #include <map>
 
@@ -108,6 +109,61 @@ TEST(MdbReaderCodePage, LongLatinMemosReadInCodePage1252ComeBackWhole) {
     const std::map<int, QString> read = biographies(path, 1252);
     EXPECT_EQ(read.at(1), latin.left(8192));
     EXPECT_EQ(read.at(2), latin);
+}
+
+}  // namespace
+}  // namespace kinmora
+
+namespace kinmora {
+namespace {
+
+std::uint32_t le32(const QByteArray& bytes, qsizetype at) {
+    std::uint32_t n = 0;
+    for (int i = 3; i >= 0; --i) n = n << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return n;
+}
+
+void putLe32(QByteArray& bytes, qsizetype at, std::uint32_t n) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(n >> (8 * i));
+}
+
+// Where the Access 97 file holds the header of its one memo kept in a chain
+// of rows `length` bytes long: its row pointer follows the length.
+qsizetype chainedMemoHeader(const QByteArray& file, std::uint32_t length) {
+    for (qsizetype at = 0; at + 12 <= file.size(); ++at)
+        if (le32(file, at) == length && le32(file, at + 8) == 0 && le32(file, at + 4) != 0 &&
+            (le32(file, at + 4) >> 8) * 2048 < static_cast<std::uint32_t>(file.size()))
+            return at;
+    return -1;
+}
+
+// A biography's chain of pages broken as damage breaks it: pointing back to
+// its own first row, or to a page past the end. Either reads in bounded
+// time, the first no longer than its stated length, and the family opens.
+TEST(MdbReaderDamage, ABrokenMemoChainEndsAndTheFamilyOpens) {
+    testing::FamilyFiles files;
+    const QString text(5000, QChar(0x0E01));  // ก: one byte each in code page 874
+    const QString path = files.write("family.mdb", "1,ก,,1,,,0," + csvField(text) + ",0,0\n");
+    QFile in(path);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray file = in.readAll();
+    const qsizetype header = chainedMemoHeader(file, 5000);
+    ASSERT_GE(header, 0);
+    const std::uint32_t first = le32(file, header + 4);
+    const qsizetype page = static_cast<qsizetype>(first >> 8) * 2048;
+    const qsizetype row = page + (le32(file, page + 10 + 2 * (first & 0xFF)) & 0x1FFF);
+
+    ASSERT_NE(le32(file, row), first);
+    QByteArray looped = file;
+    putLe32(looped, row, first);
+    const QString loopedPath = files.writeFile("looped.mdb", looped);
+    const QString read = biographies(loopedPath).at(1);
+    EXPECT_EQ(read.size(), 5000);
+    EXPECT_EQ(read.count(QChar(0x0E01)), 5000);
+
+    QByteArray lost = file;
+    putLe32(lost, header + 4, 0xFFFFFF00);
+    EXPECT_EQ(biographies(files.writeFile("lost.mdb", lost)).at(1), QString());
 }
 
 }  // namespace

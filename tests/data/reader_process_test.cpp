@@ -103,6 +103,13 @@ TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLi
     ended.readerProgram = m_files.writeScript("ended", "printf '\\000\\000' >&3\nexit 5");
     EXPECT_NE(verdict(m_path, slowStart, ended).first.find("stopped before the end (status 5)"),
               std::string::npos);
+    // One that has sent its last frame but does not end is not waited for.
+    ReadOptions lingering;
+    lingering.readerProgram =
+        m_files.writeScript("lingering", "printf '\\001\\000\\000\\000D' >&3\nexec sleep 60");
+    const auto [lingered, lingeredMs] = verdict(m_path, slowStart, lingering);
+    EXPECT_EQ(lingered, "read");
+    EXPECT_LT(lingeredMs, 30000);
     ReadOptions absent;
     absent.readerProgram = m_files.path("no-such-reader");
     EXPECT_NE(verdict(m_path, limits, absent).first.find("cannot start"), std::string::npos);
