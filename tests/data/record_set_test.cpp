@@ -62,15 +62,24 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
                                           Value::null(),
                                           Value::text(QStringLiteral(" 12 ")),
                                           Value::text(QStringLiteral("somchai")),
+                                          Value::text(QStringLiteral("Éloïse")),
+                                          Value::text(QStringLiteral("STRASSE")),
                                       });
     const auto text = [](const char* s) { return Value::text(QString::fromUtf8(s)); };
     // Each criterion with the row it finds, -1 for none.
     const std::pair<Criterion, int> cases[] = {
-        {{"mixed", text("SOMSRI")}, 1},    {{"text", text("SOMSRI")}, 0},
-        {{"mixed", text("somsri")}, 1},    {{"text", text("somchai")}, 1},
-        {{"mixed", Value::real(2.5)}, 2},  {{"mixed", Value::integer(12)}, 3},
-        {{"mixed", Value::integer(7)}, 0}, {{"mixed", text("x")}, -1},
+        {{"mixed", text("SOMSRI")}, 1},
+        {{"text", text("SOMSRI")}, 0},
+        {{"mixed", text("somsri")}, 1},
+        {{"text", text("somchai")}, 1},
+        {{"mixed", Value::real(2.5)}, 2},
+        {{"mixed", Value::integer(12)}, 3},
+        {{"mixed", Value::integer(7)}, 0},
+        {{"mixed", text("x")}, -1},
         {{"text", Value::integer(7)}, -1},
+        // Latin names beyond ASCII, as a code page 1252 family holds them.
+        {{"mixed", text("ÉLOÏSE")}, 4},
+        {{"text", text("strasse")}, 4},
     };
     // Rounds on one record set: its first finds of a column scan, later
     // ones use the column's index, and both answer alike.
@@ -83,6 +92,14 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
                 EXPECT_EQ(rs.value(0), table->at(row, 0)) << criterion.text().toStdString();
             }
         }
+    // A criterion on a field the record set lacks says which, quotes and all.
+    try {
+        rs.findFirst({QStringLiteral("nickname"), text("O'Neil")});
+        ADD_FAILURE() << "found on a missing field";
+    } catch (const FamilyFileError& e) {
+        EXPECT_TRUE(e.reason().contains(QStringLiteral("nickname='O''Neil'")))
+            << e.reason().toStdString();
+    }
 }
 
 TEST(CriterionMatches, TextWithoutRegardToCaseNumbersByValueNullNever) {
