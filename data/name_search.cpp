@@ -1,7 +1,7 @@
 // Positions are counted without a limit, so long names are searched whole.
 #include "data/name_search.h"
 
-#include "data/family_file_error.h"
+#include "data/family_columns.h"
 
 namespace kinmora {
 
@@ -16,13 +16,9 @@ QString hitLine(const Value& name, const Value& surname) {
 QStringList searchHits(RecordSet& rs, const QString& search) {
     QStringList hits;
     if (rs.recordCount() == 0) return hits;
-    const int nameField = rs.fieldIndex(QStringLiteral("NAME"));
-    const int surnameField = rs.fieldIndex(QStringLiteral("SURNAME"));
-    if (nameField < 0 || surnameField < 0)
-        throw FamilyFileError(
-            FamilyFileError::Kind::BadQuery,
-            QStringLiteral("no field named \"%1\"")
-                .arg(nameField < 0 ? QStringLiteral("NAME") : QStringLiteral("SURNAME")));
+    // A family's record set has both fields; value() refuses a missing one.
+    const int nameField = rs.fieldIndex(QLatin1String(family_field::kName));
+    const int surnameField = rs.fieldIndex(QLatin1String(family_field::kSurname));
     rs.first();
     while (!rs.atEnd()) {
         const QString line = hitLine(rs.value(nameField), rs.value(surnameField));

@@ -73,7 +73,10 @@ int RecordSet::fieldIndex(const QString& name) const {
 
 Value RecordSet::value(int index) const {
     if (atEnd()) throw misuse(QStringLiteral("no current record"));
-    return rows().at(m_position, index);
+    const ResultTable& table = rows();
+    if (index < 0 || index >= table.columns.size())
+        throw misuse(QStringLiteral("no field at position %1").arg(index));
+    return table.at(m_position, index);
 }
 
 Value RecordSet::field(const QString& name) const {

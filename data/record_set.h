@@ -41,7 +41,8 @@ public:
     Value field(const QString& name) const;
     // The position of field `name` (any letter case), or -1.
     int fieldIndex(const QString& name) const;
-    // The value at a field position on the current row; as field().
+    // The value at a field position on the current row; throws as field()
+    // does, and for a position the rows do not have.
     Value value(int index) const;
 
     // Releases the rows; every later use throws FamilyFileError (BadQuery).

@@ -45,6 +45,9 @@ TEST_F(RecordSetTest, MovesCountsAndEndsEachOnItsOwn) {
     b.findFirst(criteria::codeEquals(1));
     EXPECT_EQ(a.field(QStringLiteral("code")).toInt16(), 5);
     EXPECT_THROW(a.field(QStringLiteral("nickname")), FamilyFileError);
+    EXPECT_THROW(a.value(-1), FamilyFileError);
+    EXPECT_THROW(a.value(a.fieldIndex(QStringLiteral("nickname"))), FamilyFileError);
+    EXPECT_THROW(a.value(99), FamilyFileError);
     a.close();
     EXPECT_FALSE(a.isOpen());
     EXPECT_THROW(a.first(), FamilyFileError);
