@@ -23,8 +23,11 @@ namespace {
 constexpr int kProgressEvery = 256;
 constexpr qsizetype kFlushSize = 1 << 16;
 
+// A code as the chart reads it: a number, or a text field's digits; a
+// fraction is no code.
 std::optional<std::int64_t> wholeNumber(const Value& v) {
-    if (v.kind() == Value::Kind::Integer) return v.toInteger(INT64_MIN, INT64_MAX);
+    if (v.kind() == Value::Kind::Integer || v.kind() == Value::Kind::Text)
+        return v.wholeNumber(INT64_MIN, INT64_MAX);
     if (v.kind() == Value::Kind::Real) {
         const double d = v.toReal();
         if (std::trunc(d) == d && std::fabs(d) < 9.0e15) return static_cast<std::int64_t>(d);

@@ -66,9 +66,9 @@ TEST_F(CliTest, ChartSearchAndPersonPrintTheirLines) {
 }
 
 // Access lets a family's numbers be kept as Byte, Integer, Long, Single,
-// Double or Currency, and Yes/No as a number: every command reads such a file
-// as it reads its twin of the usual types, in every format.
-TEST_F(CliTest, NumbersOfEveryFieldSizeGiveTheSameFamily) {
+// Double or Currency, Yes/No as a number, and codes as text: every command
+// reads such a file as it reads its twin of the usual types, in every format.
+TEST_F(CliTest, FieldsOfEveryTypeGiveTheSameFamily) {
     const std::string family =
         "code:long,name,surname,sex:byte,born,die,still:int,biography,fathercode:double,"
         "mothercode:currency\n"
@@ -78,6 +78,10 @@ TEST_F(CliTest, NumbersOfEveryFieldSizeGiveTheSameFamily) {
         "4,สมศรี,ใจดี,0,1952-01-01,,0,,0,0\n";
     const std::string married =
         "fathercode:single,mothercode:byte,wedding:currency\n1,2,1\n3,4,2\n";
+    const std::string texts = std::string(
+                                  "code:text,name,surname,sex,born,die,still,biography,"
+                                  "fathercode:text,mothercode:text\n") +
+                              kFamily;
     const QStringList commands[] = {
         {"chart"},        {"chart", "--name", "พ่อ", "--side", "mother"},
         {"search", "ศรี"}, {"person", "พ่อ", "--now", "2000-01-01 00:00:00"},
@@ -89,14 +93,22 @@ TEST_F(CliTest, NumbersOfEveryFieldSizeGiveTheSameFamily) {
             m_files.write(name + "-usual.mdb", kFamily, "1,2,1\n3,4,2\n", {format, ""});
         const QString sized = m_files.writeTables(
             name + "-sized.mdb", {{"family", family}, {"married", married}}, {format, ""});
+        const QString coded = m_files.writeTables(
+            name + "-texts.mdb",
+            {{"family", texts},
+             {"married", "fathercode:text,mothercode:text,wedding\n1,2,1\n3,4,2\n"}},
+            {format, ""});
         for (const QStringList& command : commands) {
             const auto run = [&](const QString& path) {
                 const ProcessRun out = cli(QStringList{command.first(), path} + command.mid(1));
                 EXPECT_EQ(out.status, 0) << out.err.toStdString();
                 return QString(out.out).replace(QFileInfo(path).fileName(), "FILE");
             };
-            EXPECT_EQ(run(sized), run(usual))
+            const QString expected = run(usual);
+            EXPECT_EQ(run(sized), expected)
                 << name.toStdString() << " " << command.join(' ').toStdString();
+            EXPECT_EQ(run(coded), expected)
+                << name.toStdString() << " texts " << command.join(' ').toStdString();
         }
     }
 }
