@@ -101,6 +101,15 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
     };
     const Case cases[] = {
         {m_files.writeFile("empty.mdb", {}), "empty", Kind::Empty},
+        // Another file picked by mistake, a page or two long.
+        {m_files.writeFile("photo.mdb", "\xFF\xD8\xFF\xE0" + QByteArray(4096, 'x')),
+         "not an Access database", Kind::NotAccess},
+        // An Access 2000 file cut inside its first 4 KB page.
+        {m_files.writeFile("cut2000.mdb",
+                           bytesOf(m_files.write("good2000.mdb", kTwoPersons, "",
+                                                 {testing::FileFormat::Access2000, ""}))
+                               .left(3000)),
+         "truncated", Kind::Damaged},
         {m_files.writeFile("text.mdb", "code,name\n1,สมชาย\n"), "not an Access database",
          Kind::NotAccess},
         {m_files.writeFile("future.mdb", future), "unknown version (127)", Kind::UnknownVersion},
@@ -202,6 +211,9 @@ TEST_F(FamilyDatabaseTest, LatinTextStaysLatinUnlessTheHeaderSaysThai) {
     const QStringList latin{QStringLiteral("Anna|Smith|"),
                             QStringLiteral("François|Lefèvre|Né à Genève;\tdéjà marié\r\n"
                                            "Élève de l'École")};
+    EXPECT_EQ(persons(path), latin);
+    // A header naming a code page nobody here knows reads as Western.
+    setHeaderCodePage(path, 9999);
     EXPECT_EQ(persons(path), latin);
     // And told the code page, the window's choice overrides the guess.
     EXPECT_EQ(persons(path, 874), persons(m_files.write("latin874.mdb", rows)));

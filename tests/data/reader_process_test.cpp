@@ -103,6 +103,11 @@ TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLi
     ended.readerProgram = m_files.writeScript("ended", "printf '\\000\\000' >&3\nexit 5");
     EXPECT_NE(verdict(m_path, slowStart, ended).first.find("stopped before the end (status 5)"),
               std::string::npos);
+    // One that crashes, as libmdb may on a hostile file, says how.
+    ReadOptions crashed;
+    crashed.readerProgram = m_files.writeScript("crashed", "kill -SEGV $$");
+    EXPECT_NE(verdict(m_path, slowStart, crashed).first.find("stopped on signal 11"),
+              std::string::npos);
     // One that has sent its last frame but does not end is not waited for.
     ReadOptions lingering;
     lingering.readerProgram =

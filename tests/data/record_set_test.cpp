@@ -103,6 +103,7 @@ TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
         EXPECT_TRUE(e.reason().contains(QStringLiteral("nickname='O''Neil'")))
             << e.reason().toStdString();
     }
+    EXPECT_THROW(rs.findFirst({QStringLiteral("age"), Value::integer(3)}), FamilyFileError);
 }
 
 TEST(CriterionMatches, TextWithoutRegardToCaseNumbersByValueNullNever) {
