@@ -66,16 +66,17 @@ TEST_F(CliTest, ChartSearchAndPersonPrintTheirLines) {
 }
 
 // Access lets a family's numbers be kept as Byte, Integer, Long, Single,
-// Double or Currency, Yes/No as a number, and codes as text: every command
-// reads such a file as it reads its twin of the usual types, in every format.
+// Double or Currency, Yes/No as a number, and codes as text, and a family may
+// keep photos in an OLE Object field: every command reads such a file as it
+// reads its twin of the usual types, in every format.
 TEST_F(CliTest, FieldsOfEveryTypeGiveTheSameFamily) {
     const std::string family =
         "code:long,name,surname,sex:byte,born,die,still:int,biography,fathercode:double,"
-        "mothercode:currency\n"
-        "1,ปู่,ศรีสุข,1,1900-01-01,1970-01-01,-1,,0,0\n"
-        "2,ย่า,,0,,,1,,0.0,0\n"
-        "3,พ่อ,ศรีสุข,1,1950-06-15,,0,\"บรรทัดแรก\nบรรทัดสอง\",1,2\n"
-        "4,สมศรี,ใจดี,0,1952-01-01,,0,,0,0\n";
+        "mothercode:currency,photo:ole\n"
+        "1,ปู่,ศรีสุข,1,1900-01-01,1970-01-01,-1,,0,0,\n"
+        "2,ย่า,,0,,,1,,0.0,0,\n"
+        "3,พ่อ,ศรีสุข,1,1950-06-15,,0,\"บรรทัดแรก\nบรรทัดสอง\",1,2,\n"
+        "4,สมศรี,ใจดี,0,1952-01-01,,0,,0,0,\n";
     const std::string married =
         "fathercode:single,mothercode:byte,wedding:currency\n1,2,1\n3,4,2\n";
     const std::string texts = std::string(

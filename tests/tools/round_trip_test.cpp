@@ -180,14 +180,15 @@ TEST_P(RoundTrip, NumbersBooleansDatesAndNullsInEveryType) {
 }
 
 // The other number types a family file may use for its codes and flags, as
-// mdb-export prints them (currency with four decimals).
+// mdb-export prints them (currency with four decimals), beside an empty
+// OLE Object field such as a photo.
 TEST_P(RoundTrip, ByteSingleAndCurrencyNumbers) {
     expectAllReadersAgree({{"numbers",
-                            "b:byte,s:single,c:currency\n"
-                            "0,1.5,12.3400\n"
-                            "255,-2.25,-0.0001\n"
-                            "7,0,-922337203.6854\n"
-                            ",,\n"}});
+                            "b:byte,s:single,c:currency,photo:ole\n"
+                            "0,1.5,12.3400,\n"
+                            "255,-2.25,-0.0001,\n"
+                            "7,0,-922337203.6854,\n"
+                            ",,,\n"}});
 }
 
 // Memo lengths either side of each storage change of Access 97: inline up to 64 bytes, one

@@ -21,6 +21,7 @@ std::optional<ColumnType> columnTypeFromSuffix(std::string_view suffix) {
     if (lower == "single") return ColumnType::Single;
     if (lower == "double") return ColumnType::Double;
     if (lower == "currency") return ColumnType::Currency;
+    if (lower == "ole") return ColumnType::LongBinary;
     return std::nullopt;
 }
 

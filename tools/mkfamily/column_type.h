@@ -13,13 +13,13 @@ enum class ColumnType {
     Byte,         // 8-bit, 0 to 255
     Integer,      // 16-bit
     LongInteger,  // 32-bit
-    Single,    // a 4-byte float
+    Single,       // a 4-byte float
     Double,
     Currency,  // a whole number of ten-thousandths, in 8 bytes
     DateTime,
     Text,        // at most 255 characters, in the row
     Memo,        // long text, in the row or on long value pages
-    LongBinary,  // OLE object; only the catalog's property column uses it, always Null
+    LongBinary,  // OLE object, such as a photo; always Null here
 };
 
 // The type a CSV header suffix such as "born:date" asks for, if the suffix is known.

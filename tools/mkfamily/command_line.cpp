@@ -39,9 +39,9 @@ options::OptionParser parser() {
     p.setEpilogue(
         "CSV: UTF-8, header row first. A header cell may name a type as name:TYPE,\n"
         "TYPE one of byte, int, long, bool, date, text, memo, single, double,\n"
-        "currency; otherwise code, fathercode, mothercode are int, sex and still\n"
-        "bool, born and die date, biography memo, name and surname text, and other\n"
-        "columns are inferred.\n"
+        "currency, ole (empty cells only); otherwise code, fathercode, mothercode\n"
+        "are int, sex and still bool, born and die date, biography memo, name and\n"
+        "surname text, and other columns are inferred.\n"
         "An empty cell is Null. Dates are YYYY-MM-DD or YYYY-MM-DD HH:MM:SS,\n"
         "Yes/No cells are 1 or 0. Access 97 text must fit code page 874 (Thai);\n"
         "Access 2000 and 2007 keep any Unicode text.\n");
