@@ -16,7 +16,8 @@ namespace {
 
 using sql_text::quoted;
 
-ColumnType typeFromDeclared(const char* declared, int storage) {
+// The program reads only stored columns, each declared with its type.
+ColumnType typeFromDeclared(const char* declared) {
     const QByteArray d = QByteArray(declared ? declared : "").toUpper();
     if (d.startsWith("BOOLEAN")) return ColumnType::Bool;
     if (d.startsWith("DATETIME")) return ColumnType::Date;
@@ -24,15 +25,7 @@ ColumnType typeFromDeclared(const char* declared, int storage) {
     if (d.startsWith("BLOB")) return ColumnType::Other;
     if (d.startsWith("INTEGER")) return ColumnType::Integer;
     if (d.startsWith("REAL")) return ColumnType::Real;
-    if (d.startsWith("TEXT")) return ColumnType::Text;
-    switch (storage) {  // an expression: go by what it holds
-        case SQLITE_INTEGER:
-            return ColumnType::Integer;
-        case SQLITE_FLOAT:
-            return ColumnType::Real;
-        default:
-            return ColumnType::Text;
-    }
+    return ColumnType::Text;
 }
 
 int thaiCompare(void* texts, int lengthA, const void* a, int lengthB, const void* b) {
@@ -136,9 +129,8 @@ void Engine::exec(const QString& sql) {
 
 std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     const auto failed = [&](const QString& reason) {
-        return FamilyFileError(
-            FamilyFileError::Kind::BadQuery,
-            QStringLiteral("the query \"%1\" failed: %2").arg(q.written(), reason));
+        return FamilyFileError(FamilyFileError::Kind::BadQuery,
+                               QStringLiteral("the query \"%1\" failed: %2").arg(q.text, reason));
     };
     sqlite3_stmt* statement = nullptr;
     try {
@@ -170,8 +162,7 @@ std::shared_ptr<const ResultTable> Engine::query(const Query& q) {
     for (std::size_t rows = 1; status == SQLITE_ROW; ++rows, status = step()) {
         if (rows == 1) {
             for (int i = 0; i < columnCount; ++i)
-                types.push_back(typeFromDeclared(sqlite3_column_decltype(statement, i),
-                                                 sqlite3_column_type(statement, i)));
+                types.push_back(typeFromDeclared(sqlite3_column_decltype(statement, i)));
             if (std::optional<ResultTable::StoredRows> stored = storedRowsOf(statement, types)) {
                 source = stored->table.get();
                 for (const std::size_t column : stored->columns)

@@ -12,9 +12,6 @@ struct Query {
     QString text;
     // The parameters, in the order their `?` stand.
     std::vector<std::int64_t> parameters;
-
-    // The query as a person writes it: each `?` replaced by its number.
-    QString written() const;
 };
 
 }  // namespace kinmora
