@@ -290,6 +290,9 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
                              "\xC5\xD1\xBA"
                              "9");  // ลับ9
     setHeaderCodePage(thai, 1252);
+    // The longest password Access takes fills its field, with no end mark.
+    const QString longest = m_files.write("longest.mdb", rows);
+    testing::setJet3Password(longest, "ABCDEFGHIJKLMNOPQRST");
     struct Case {
         QString path;
         QString password;
@@ -301,6 +304,8 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
         {latin, QStringLiteral("Secret!"), Kind::PasswordWrong},
         {latin, QStringLiteral("Secret"), Kind::NotFound},
         {latin, QString(2000, QLatin1Char('S')), Kind::PasswordWrong},  // not passed on whole
+        {longest, QStringLiteral("ABCDEFGHIJKLMNOPQRST"), Kind::NotFound},
+        {longest, QStringLiteral("ABCDEFGHIJKLMNOPQRS"), Kind::PasswordWrong},
         {thai, QStringLiteral("ลับ"), Kind::PasswordWrong},
         {thai, QStringLiteral("ลับ9"), Kind::NotFound},
         {m_files.write("open.mdb", rows), QStringLiteral("anything"), Kind::NotFound},
@@ -314,6 +319,11 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
         all.push_back({path, {}, Kind::PasswordNeeded});
         all.push_back({path, QStringLiteral("Secret"), Kind::PasswordWrong});
         all.push_back({path, QStringLiteral("Secret ลับ"), Kind::NotFound});
+        const QString longestUnicode =
+            m_files.write(QStringLiteral("longest%1.mdb").arg(int(format)), rows, "",
+                          {format, "Secret ลับ 123456789"});
+        all.push_back({longestUnicode, QStringLiteral("Secret ลับ 123456789"), Kind::NotFound});
+        all.push_back({longestUnicode, QStringLiteral("Secret ลับ 12345678"), Kind::PasswordWrong});
         all.push_back(
             {m_files.write(QStringLiteral("open%1.mdb").arg(int(format)), rows, "", {format, {}}),
              {},
