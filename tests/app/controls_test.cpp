@@ -20,15 +20,14 @@ namespace {
 
 // A bar with the eight entries in their places, each action named by its key.
 void fill(CommandToolBar& bar) {
-    for (const char* key : {"open", "", "Search", "refresh", "note", "", "about", "exit"}) {
-        if (*key == 0) {
+    for (const QString key : {"open", "", "Search", "refresh", "note", "", "about", "exit"}) {
+        if (key.isEmpty()) {
             bar.addSeparator();
             continue;
         }
-        auto* action = new QAction(QString::fromLatin1(key), &bar);
-        action->setObjectName(QString::fromLatin1(key));
-        action->setEnabled(QByteArray(key) == "open" || QByteArray(key) == "about" ||
-                           QByteArray(key) == "exit");
+        auto* action = new QAction(key, &bar);
+        action->setObjectName(key);
+        action->setEnabled(key == "open" || key == "about" || key == "exit");
         bar.addCommand(action);
     }
 }
