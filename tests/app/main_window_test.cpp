@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -22,7 +21,6 @@
 #include "app/node_icons.h"
 #include "app/side_selector.h"
 #include "app/status_panels.h"
-#include "data/family_file_error.h"
 #include "data/family_queries.h"
 #include "support/family_files.h"
 #include "support/file_patches.h"

@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include "app/chart_tree_widget.h"
-#include "app/job_runner.h"
 #include "app/main_window.h"
 #include "app/save_picture_command.h"
 #include "family_generator.h"

@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QtTest>
-#include <memory>
 
 #include "app/chart_tree_widget.h"
 #include "app/main_window.h"
@@ -118,24 +117,17 @@ private slots:
         m_db = kinmora::FamilyDatabase::open(m_files.write("family.mdb", kFamily));
     }
 
-    void fittedRect_data() {
-        QTest::addColumn<QSize>("wanted");
-        QTest::addColumn<QSize>("minimum");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("fits: centred")
-            << QSize(400, 200) << QSize(100, 100) << QRect(141, 111, 400, 200);
-        QTest::newRow("too large: shrunk to the area")
-            << QSize(860, 609) << QSize(340, 213) << QRect(2, 30 + 10, 679, 342);
-        QTest::newRow("minimum larger than the area: title bar kept inside")
-            << QSize(900, 900) << QSize(700, 400) << QRect(2, 30 + 10, 700, 400);
-    }
+    // On a screen with a panel on top: a window that fits is centred; one too large is shrunk
+    // to the area; a minimum larger than the area keeps the title bar inside.
     void fittedRect() {
-        QFETCH(QSize, wanted);
-        QFETCH(QSize, minimum);
-        QFETCH(QRect, expected);
-        const QRect screen(0, 30, 683, 354);  // a panel on top
-        QCOMPARE(kinmora::screen_fit::fitted(wanted, minimum, QMargins(2, 10, 2, 2), screen),
-                 expected);
+        const QRect screen(0, 30, 683, 354);
+        const std::tuple<QSize, QSize, QRect> cases[] = {
+            {{400, 200}, {100, 100}, {141, 111, 400, 200}},
+            {{860, 609}, {340, 213}, {2, 30 + 10, 679, 342}},
+            {{900, 900}, {700, 400}, {2, 30 + 10, 700, 400}}};
+        for (const auto& [wanted, minimum, expected] : cases)
+            QCOMPARE(kinmora::screen_fit::fitted(wanted, minimum, QMargins(2, 10, 2, 2), screen),
+                     expected);
     }
 
     void mainWindowFitsAndKeepsItsRule() {

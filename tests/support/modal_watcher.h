@@ -52,11 +52,9 @@ private:
         QWidget* window = QApplication::activeModalWidget();
         if (!window || !window->isVisible() || m_handled.contains(window)) return;
         m_handled.append(window);
-        Seen seen{QString::fromLatin1(window->metaObject()->className()),
-                  window->windowTitle(),
-                  {},
-                  {},
-                  {}};
+        Seen seen;
+        seen.className = QString::fromLatin1(window->metaObject()->className());
+        seen.title = window->windowTitle();
         if (const auto* box = qobject_cast<QMessageBox*>(window)) {
             seen.text = box->text();
             seen.informativeText = box->informativeText();

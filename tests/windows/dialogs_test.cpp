@@ -49,7 +49,6 @@ private slots:
         m_db = kinmora::FamilyDatabase::open(m_files.write("family.mdb", kFamily));
     }
 
-    // The version comes from the application; Esc presses OK.
     void aboutShowsTheVersionAndEscPressesOk() {
         QCoreApplication::setApplicationVersion(QStringLiteral("2.03.4"));
         AboutDialog about;
