@@ -52,14 +52,11 @@ bool isControl(const QWidget* widget) {
            qobject_cast<const QPlainTextEdit*>(widget);
 }
 
+// The class, name and text of a control, to tell which one is cut.
 QString nameOf(const QWidget* widget) {
-    QString name = QString::fromLatin1(widget->metaObject()->className());
-    if (!widget->objectName().isEmpty()) name += QLatin1Char(' ') + widget->objectName();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        name += QLatin1Char(' ') + label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        name += QLatin1Char(' ') + button->text();
-    return name;
+    return QStringLiteral("%1 %2 %3")
+        .arg(QLatin1String(widget->metaObject()->className()), widget->objectName(),
+             widget->property("text").toString());
 }
 
 // Whether a label's text is cut off at its width (or, wrapped, its height).
