@@ -1,9 +1,7 @@
-// The window never waits on long work: while the largest chart a family file
-// can hold (26,456 nodes) is built and shown, and while its PDF is written, a
-// timer on the user-interface thread keeps firing. The user-interface
-// thread's own CPU time between two ticks is what the window spends away
-// from the user; the wall-clock gap also counts time the system gave to other
-// programs, so it is reported, and the CPU time is what must stay short.
+// The window never waits on long work: while the largest chart a family file can hold (26,456
+// nodes) is built and shown, and while its PDF is written, a timer on the user-interface thread
+// keeps firing. That thread's own CPU time between two ticks must stay short; the wall-clock gap,
+// which also counts time the system gave to other programs, is only reported.
 #include <time.h>
 
 #include <QSignalSpy>
