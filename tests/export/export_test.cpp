@@ -33,13 +33,15 @@ QMap<QString, QStringList> records(const QString& gedcom) {
 class GedcomWriterTest : public ::testing::Test {
 protected:
     QString exported(const std::string& family, const std::string& married = "",
-                     const ExportProgress& progress = {}) {
+                     const ExportProgress& progress = {},
+                     const LivingRule& living = LivingRule(LivingDetails::Full, {})) {
         std::unique_ptr<FamilyDatabase> db =
             FamilyDatabase::open(m_files.write("family.mdb", family, married));
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        GedcomWriter(*db).write(buffer, QStringLiteral("family.mdb"),
-                                QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)), progress);
+        GedcomWriter(*db, living)
+            .write(buffer, QStringLiteral("family.mdb"),
+                   QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)), progress);
         return QString::fromUtf8(buffer.data());
     }
     testing::FamilyFiles m_files;
@@ -48,11 +50,10 @@ protected:
 TEST_F(GedcomWriterTest, ReferencesComeFromUniquePositiveCodesElseCountInNameOrder) {
     const auto r = records(exported(testing::personRows(
         "5 ก m - 0 0 | 7 ค m - 0 0 | 7 ข m - 0 0 | 0 ง f - 0 0 | -3 จ f - 0 0 | 8 ฉ f - 7 0")));
-    EXPECT_EQ(r.value("0 @I5@ INDI").value(0), QStringLiteral("1 NAME ก //"));
-    EXPECT_EQ(r.value("0 @X1@ INDI").value(0), QStringLiteral("1 NAME ข //"));
-    EXPECT_EQ(r.value("0 @X2@ INDI").value(0), QStringLiteral("1 NAME ค //"));
-    EXPECT_EQ(r.value("0 @X3@ INDI").value(0), QStringLiteral("1 NAME ง //"));
-    EXPECT_EQ(r.value("0 @X4@ INDI").value(0), QStringLiteral("1 NAME จ //"));
+    for (const auto& [ref, name] :
+         {std::pair{"I5", "ก"}, {"X1", "ข"}, {"X2", "ค"}, {"X3", "ง"}, {"X4", "จ"}})
+        EXPECT_EQ(r.value(QStringLiteral("0 @%1@ INDI").arg(ref)).value(0),
+                  QStringLiteral("1 NAME %1 //").arg(QString::fromUtf8(name)));
     // A code two persons share names the first of them in name order, as the chart finds it.
     EXPECT_EQ(r.value("0 @F1@ FAM"), QStringList({"1 HUSB @X1@", "1 CHIL @I8@"}));
 }
@@ -99,29 +100,6 @@ TEST_F(GedcomWriterTest, ProgressCountsEveryRecordAndCanStopTheExport) {
                  ExportCancelled);
 }
 
-struct Piece {
-    QString tag;
-    QString value;
-};
-
-std::vector<Piece> pieces(const QByteArray& out) {
-    std::vector<Piece> result;
-    for (const QString& line :
-         QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QStringList words = line.split(QLatin1Char(' '));
-        result.push_back({words[1], line.section(QLatin1Char(' '), 2)});
-    }
-    return result;
-}
-
-// Joins pieces back as a reader does: CONT starts a line, CONC goes on.
-QString joined(const std::vector<Piece>& ps) {
-    QString text;
-    for (const Piece& p : ps)
-        text += (p.tag == QLatin1String("CONT") ? QStringLiteral("\n") : QString()) + p.value;
-    return text.replace(QLatin1String("@@"), QLatin1String("@"));
-}
-
 // A dead founder, a living son with a biography, a living daughter born
 // before 1926 (so published), and the son's wedding.
 constexpr const char* kLivingFamily =
@@ -132,14 +110,9 @@ constexpr const char* kLivingFamily =
 constexpr const char* kLivingMarried = "2,4,3\n1,4,5\n";
 
 TEST_F(GedcomWriterTest, NamesLeaveOutTheDatesAndNotesOfTheLivingOnly) {
-    std::unique_ptr<FamilyDatabase> db =
-        FamilyDatabase::open(m_files.write("family.mdb", kLivingFamily, kLivingMarried));
     const auto exportWith = [&](LivingDetails details) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        GedcomWriter(*db, LivingRule(details, QDate(2026, 12, 7)))
-            .write(buffer, QStringLiteral("family.mdb"), QDateTime(QDate(2026, 12, 7), QTime()));
-        return records(QString::fromUtf8(buffer.data()));
+        return records(
+            exported(kLivingFamily, kLivingMarried, {}, LivingRule(details, QDate(2026, 12, 7))));
     };
     const auto names = exportWith(LivingDetails::Names);
     const auto full = exportWith(LivingDetails::Full);
@@ -171,22 +144,24 @@ TEST_F(GedcomWriterTest, CsvWithNamesBlanksTheLivingsDatesBiographyAndWeddings) 
     EXPECT_EQ(couples.value(2), QStringLiteral("1,4,5")) << "the founder's stays";
 }
 
-TEST(GedcomTextTest, DatesDropTheTimeOfDay) {
+// Dates drop the time of day; a line break of any kind starts a CONT line;
+// one-line values hold no line break.
+TEST(GedcomTextTest, DatesLineBreaksAndOneLineValues) {
     const auto at = [](int y, int m, int d, int hour) {
         return GedcomText::date(jetDateFromDateTime(QDateTime(QDate(y, m, d), QTime(hour, 30))));
     };
     EXPECT_EQ(at(1880, 2, 8, 23), QStringLiteral("8 FEB 1880"));
     EXPECT_EQ(at(1899, 12, 29, 6), QStringLiteral("29 DEC 1899"));  // before day 0
     EXPECT_EQ(at(2024, 12, 31, 0), QStringLiteral("31 DEC 2024"));
-}
-
-TEST(GedcomTextTest, LineBreaksOfEveryKindStartContLines) {
     QByteArray out;
     GedcomText::appendText(out, 1, "NOTE", QStringLiteral("หนึ่ง\r\nสอง\rสาม\n\nห้า"));
     EXPECT_EQ(out,
               QStringLiteral("1 NOTE หนึ่ง\n2 CONT สอง\n2 CONT สาม\n2 CONT\n2 CONT ห้า\n").toUtf8());
+    EXPECT_EQ(GedcomText::oneLine(QStringLiteral("สม\nชาย@บ้าน\r\tก")),
+              QStringLiteral("สม ชาย@@บ้าน \tก"));
 }
 
+// Each piece read back as a reader does (CONC goes on) gives the text again.
 TEST(GedcomTextTest, LongLinesAreCutBetweenClustersAndAwayFromSpaces) {
     const QString words[] = {QStringLiteral("ผู้ใหญ่บ้าน"), QStringLiteral("น้ำท่วม"),
                              QStringLiteral("ที่ดิน"), QStringLiteral("สวนลำไย")};
@@ -200,44 +175,40 @@ TEST(GedcomTextTest, LongLinesAreCutBetweenClustersAndAwayFromSpaces) {
     for (const QString& text : {spaced, unspaced, ats, QStringLiteral("@") + spaced}) {
         QByteArray out;
         GedcomText::appendText(out, 1, "NOTE", text);
-        const std::vector<Piece> ps = pieces(out);
-        ASSERT_GT(ps.size(), 2u);
-        EXPECT_EQ(joined(ps), text);
-        for (std::size_t i = 0; i < ps.size(); ++i) {
-            const QString& v = ps[i].value;
-            EXPECT_EQ(ps[i].tag, i == 0 ? QStringLiteral("NOTE") : QStringLiteral("CONC"));
+        const QStringList lines =
+            QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_GT(lines.size(), 2);
+        QString joined;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString v = lines[i].section(QLatin1Char(' '), 2);
+            joined += v;
+            EXPECT_EQ(lines[i].section(QLatin1Char(' '), 1, 1), i == 0 ? "NOTE" : "CONC");
             EXPECT_LE(v.size(), GedcomText::kMaxPiece);
             EXPECT_FALSE(v.front().isMark() || v.front() == QChar(0x0E33))
                 << "piece " << i << " starts inside a cluster";
             EXPECT_EQ(v.count(QLatin1Char('@')) % 2, 0) << "an @@ pair is cut";
             if (text == spaced) {  // the cuts, not the text's own ends
                 EXPECT_FALSE(i > 0 && v.front().isSpace()) << "piece " << i;
-                EXPECT_FALSE(i + 1 < ps.size() && v.back().isSpace()) << "piece " << i;
+                EXPECT_FALSE(i + 1 < lines.size() && v.back().isSpace()) << "piece " << i;
             }
         }
+        EXPECT_EQ(joined.replace(QLatin1String("@@"), QLatin1String("@")), text);
     }
 }
 
-TEST(GedcomTextTest, OneLineValuesHoldNoLineBreak) {
-    EXPECT_EQ(GedcomText::oneLine(QStringLiteral("สม\nชาย@บ้าน\r\tก")),
-              QStringLiteral("สม ชาย@@บ้าน \tก"));
-}
-
-mkfamily::TableContent readBack(const TableSchema& schema, const ResultTable& rows) {
+// A record of one empty cell would be a blank line, which kinmora-mkfamily's
+// reader skips. The column types are export_csv_round_trip's, where
+// mdb-reader compares them.
+TEST(CsvTableWriterTest, RowsOfOneNullCellAreKept) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    CsvTableWriter::write(schema, rows, buffer);
-    return mkfamily::TableReader::read({"married", buffer.data().toStdString(), "married.csv"});
-}
-
-// A record of one empty cell would be a blank line, which the reader skips.
-// The column types are export_csv_round_trip's, where mdb-reader compares them.
-TEST(CsvTableWriterTest, RowsOfOneNullCellAreKept) {
-    const TableSchema one{QStringLiteral("married"),
-                          {{QStringLiteral("fathercode"), ColumnType::Integer, 2}}};
+    CsvTableWriter::write(
+        {QStringLiteral("married"), {{QStringLiteral("fathercode"), ColumnType::Integer, 2}}},
+        ResultTable{{QStringLiteral("fathercode")},
+                    {Value::null(), Value::integer(5), Value::null()}},
+        buffer);
     const mkfamily::TableContent nulls =
-        readBack(one, ResultTable{{QStringLiteral("fathercode")},
-                                  {Value::null(), Value::integer(5), Value::null()}});
+        mkfamily::TableReader::read({"married", buffer.data().toStdString(), "married.csv"});
     ASSERT_EQ(nulls.rows.size(), 3u);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(nulls.rows[0][0]));
     EXPECT_EQ(std::get<std::int32_t>(nulls.rows[1][0]), 5);
