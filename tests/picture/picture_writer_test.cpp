@@ -34,35 +34,57 @@ QString run(const QString& program, const QStringList& arguments) {
     return run.out;
 }
 
+// What pdftotext reads from `pdf` given `options` (e.g. "-f", "2": from page 2 on).
+QString pdfText(const QString& pdf, QStringList options = {}) {
+    return run(QStringLiteral("pdftotext"), options << pdf << QStringLiteral("-"));
+}
+
+int pageCount(const QString& pdf) {
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n"))
+        .match(run(QStringLiteral("pdfinfo"), {pdf}))
+        .captured(1)
+        .toInt();
+}
+
+// The chart around `centre`, laid out.
+ChartPicture pictureOf(FamilyDatabase& db, const QString& centre,
+                       const ChartPicture::Occasion& occasion = {}) {
+    ChartTree tree;
+    ChartBuilder builder(db, tree);
+    EXPECT_EQ(builder.build(centre, occasion.side), ChartBuilder::Outcome::Built);
+    return ChartPicture::layOut(tree, PersonFacts::load(db), occasion);
+}
+
+// How many pages of A4 landscape tile `picture`, below a page's label.
+int a4Tiles(const ChartPicture& picture) {
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const QSize grid = PictureWriter::tileGrid(
+        picture.size(),
+        a4.transposed() - QSizeF(2, 2) * PictureWriter::kPaperMargin - QSizeF(0, 16));
+    return grid.width() * grid.height();
+}
+
 class PictureWriterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_db = FamilyDatabase::open(QStringLiteral(KINMORA_SAMPLE));
         // The youngest generation's centre: the chart spans the whole family.
-        ChartBuilder builder(*m_db, m_tree);
-        ASSERT_EQ(builder.build(QStringLiteral("กมล"), FamilySide::Father),
-                  ChartBuilder::Outcome::Built);
-        m_picture.emplace(ChartPicture::layOut(m_tree, PersonFacts::load(*m_db)));
-        for (const ChartPicture::Box& box : m_picture->boxes()) m_lines << box.name << box.dates;
-        m_lines.removeAll(QString());
+        m_picture.emplace(pictureOf(*m_db, QStringLiteral("กมล")));
         ASSERT_GT(m_picture->boxes().size(), 20u);
     }
 
     testing::FamilyFiles m_files;
     std::unique_ptr<FamilyDatabase> m_db;
-    ChartTree m_tree;
     std::optional<ChartPicture> m_picture;
-    QStringList m_lines;  // every box's texts
 };
 
 // Whole, the chart is one page with its fonts embedded; tiled (A3 landscape
 // gives one row, the sample chart is wider than one A4 page), labelled
-// overlapping pages. Either way every name and date is in the text, whole.
-TEST_F(PictureWriterTest, PdfIsOnePageOrTilesAndItsTextHoldsEveryBox) {
+// overlapping pages. That every name and date is in the text is PdfTextTest's.
+TEST_F(PictureWriterTest, PdfIsOnePageWithItsFontsOrLabelledTiles) {
     const QString whole = m_files.path("chart.pdf");
     PictureWriter(*m_picture).writePdf(whole, {});
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {whole})
-                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+    EXPECT_EQ(pageCount(whole), 1);
     const QString fonts = run(QStringLiteral("pdffonts"), {whole});
     for (const QString& line : fonts.split(QLatin1Char('\n')).mid(2, -1))
         EXPECT_TRUE(line.isEmpty() ||
@@ -71,23 +93,11 @@ TEST_F(PictureWriterTest, PdfIsOnePageOrTilesAndItsTextHoldsEveryBox) {
 
     const QString pdf = m_files.path("tiles.pdf");
     PictureWriter(*m_picture).writePdf(pdf, {QPageSize::A4, true});
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
-    const QSizeF area(a4.height() - 2 * PictureWriter::kPaperMargin,
-                      a4.width() - 2 * PictureWriter::kPaperMargin);
-    const QSize grid = PictureWriter::tileGrid(m_picture->size(), area - QSizeF(0, 16));
-    const int pages = grid.width() * grid.height();
+    const int pages = a4Tiles(*m_picture);
     ASSERT_GT(pages, 1);
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))))
-        << info.toStdString();
-    const QString last =
-        run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-f"), QString::number(pages), pdf, QStringLiteral("-")});
+    EXPECT_EQ(pageCount(pdf), pages);
+    const QString last = pdfText(pdf, {QStringLiteral("-f"), QString::number(pages)});
     EXPECT_TRUE(last.contains(QStringLiteral("แผ่นที่ %1 จาก %1").arg(pages))) << last.toStdString();
-    for (const QString& file : {whole, pdf}) {
-        const QString text = run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-        for (const QString& line : m_lines) EXPECT_TRUE(text.contains(line)) << line.toStdString();
-    }
 
     // The grid: a chart that fits is one page; each further page adds the page less the overlap.
     EXPECT_EQ(PictureWriter::tileGrid({500, 300}, {500, 300}), QSize(1, 1));
@@ -99,21 +109,15 @@ TEST_F(PictureWriterTest, PdfIsOnePageOrTilesAndItsTextHoldsEveryBox) {
 // The heading reads in Thai on paper, and the chart fills one page, centred,
 // while its names stay readable; a chart too wide for that is tiled.
 TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWhenTooLarge) {
-    ChartTree tree;
-    ChartBuilder builder(*m_db, tree);
-    ASSERT_EQ(builder.build(QStringLiteral("กมล"), FamilySide::Mother),
-              ChartBuilder::Outcome::Built);
-    const ChartPicture mother = ChartPicture::layOut(tree, PersonFacts::load(*m_db),
-                                                     {FamilySide::Mother, QDate(2026, 1, 31)});
+    const ChartPicture mother =
+        pictureOf(*m_db, QStringLiteral("กมล"), {FamilySide::Mother, QDate(2026, 1, 31)});
     const QString pdf = m_files.path("a4.pdf");
     PictureWriter(mother).writePdf(pdf, {QPageSize::A4});
+    EXPECT_EQ(pageCount(pdf), 1);
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
-        << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("842 x 595 pts (A4)"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("ผังเครือญาติของ กมล ศรีสุข · ฝ่ายมารดา")));
-    const QStringList heading =
-        run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\n'));
+    const QStringList heading = pdfText(pdf).split(QLatin1Char('\n'));
     ASSERT_GT(heading.size(), 6);
     EXPECT_EQ(heading.mid(0, 2),
               QStringList({QStringLiteral("ผังเครือญาติของ กมล ศรีสุข · ฝ่ายมารดา"),
@@ -148,21 +152,11 @@ TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWh
     for (int i = 2; i <= 81; ++i)
         rows += std::to_string(i) + ",ลูก" + std::to_string(i) + ",ใจดี,1,,,0,,1,0\n";
     const auto wide = FamilyDatabase::open(m_files.write("wide.mdb", rows));
-    ChartTree wideTree;
-    ChartBuilder wideBuilder(*wide, wideTree);
-    ASSERT_EQ(wideBuilder.build(QStringLiteral("ปู่"), FamilySide::Father),
-              ChartBuilder::Outcome::Built);
-    const ChartPicture large = ChartPicture::layOut(wideTree, PersonFacts::load(*wide));
+    const ChartPicture large = pictureOf(*wide, QStringLiteral("ปู่"));
     const QString tiled = m_files.path("tiled.pdf");
     PictureWriter(large).writePdf(tiled, {QPageSize::A4});
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
-    const QSize grid = PictureWriter::tileGrid(
-        large.size(), QSizeF(a4.height(), a4.width()) - QSizeF(2, 2) * PictureWriter::kPaperMargin -
-                          QSizeF(0, 16));
-    ASSERT_GT(grid.width(), 1);
-    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {tiled})
-                    .contains(QRegularExpression(
-                        QStringLiteral("Pages:\\s+%1\\n").arg(grid.width() * grid.height()))));
+    ASSERT_GT(a4Tiles(large), 1);
+    EXPECT_EQ(pageCount(tiled), a4Tiles(large));
 
     // Fitting: never past twice the size, the narrower way bounding.
     EXPECT_EQ(PictureWriter::fitScale({500, 300}, {1000, 300}), 1.0);
@@ -191,16 +185,13 @@ TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
     testing::FamilyFiles files;
     const auto database = FamilyDatabase::open(files.write("marks.mdb", rows));
     const auto check = [&](FamilyDatabase& db, const QString& centre, FamilySide side) {
-        ChartTree tree;
-        ChartBuilder builder(db, tree);
-        ASSERT_EQ(builder.build(centre, side), ChartBuilder::Outcome::Built);
-        const ChartPicture picture = ChartPicture::layOut(tree, PersonFacts::load(db), {side});
+        const ChartPicture picture = pictureOf(db, centre, {side});
         for (const auto& [name, pages] :
              {std::pair{"whole.pdf", PictureWriter::Pages{}},
               std::pair{"tiles.pdf", PictureWriter::Pages{QPageSize::A4, true}}}) {
             const QString pdf = files.path(name);
             PictureWriter(picture).writePdf(pdf, pages);
-            const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            const QString text = pdfText(pdf);
             EXPECT_TRUE(text.contains(picture.title())) << name;
             for (const ChartPicture::Box& box : picture.boxes()) {
                 EXPECT_TRUE(text.contains(box.name)) << name << ": " << box.name.toStdString();
@@ -219,29 +210,27 @@ TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
     }
 }
 
-// Its size is the banded test's, its resolution the window's (more_menu_test).
-TEST_F(PictureWriterTest, APngTooLargeToHoldIsRefusedAndLeavesNoFile) {
+// A file that cannot be written is an error naming it; a PNG too large to
+// hold (the banded test's size at the window's resolution, more_menu_test)
+// is refused and leaves no file.
+TEST_F(PictureWriterTest, FilesThatCannotBeWrittenAreErrorsAndLeaveNothing) {
+    const PictureWriter writer(*m_picture);
+    const auto error = [](const std::function<void()>& write) {
+        try {
+            write();
+        } catch (const PictureError& e) {
+            return QString::fromUtf8(e.what());
+        }
+        return QStringLiteral("no error");
+    };
+    const QString path = m_files.path("no-such-folder/chart.");
+    EXPECT_TRUE(error([&] { writer.writePdf(path + "pdf", {}); }).startsWith(path + "pdf"));
+    EXPECT_TRUE(error([&] { writer.writeSvg(path + "svg"); }).startsWith(path + "svg"));
+    EXPECT_TRUE(error([&] { writer.writePng(path + "png", 72); }).startsWith(path + "png"));
     const QString huge = m_files.path("huge.png");
-    try {
-        PictureWriter(*m_picture).writePng(huge, 2400);
-        ADD_FAILURE() << "no error for a huge image";
-    } catch (const PictureError& e) {
-        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QLatin1String("too large"))) << e.what();
-    }
+    const QString tooLarge = error([&] { writer.writePng(huge, 2400); });
+    EXPECT_TRUE(tooLarge.contains(QLatin1String("too large"))) << tooLarge.toStdString();
     EXPECT_FALSE(QFile::exists(huge));
-}
-
-// The chart painted whole in one image, as a PNG at `dpi` must show it.
-QImage paintedWhole(const ChartPicture& picture, int dpi) {
-    const double scale = dpi / 72.0;
-    QImage image(int(std::ceil(picture.size().width() * scale)),
-                 int(std::ceil(picture.size().height() * scale)), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    PicturePainter(picture).paint(painter);
-    return image;
 }
 
 TEST_F(PictureWriterTest, PngPaintedInBandsHasThePixelsOfTheWholeChartPaintedAtOnce) {
@@ -253,23 +242,16 @@ TEST_F(PictureWriterTest, PngPaintedInBandsHasThePixelsOfTheWholeChartPaintedAtO
         SCOPED_TRACE(::testing::Message() << dpi << " dpi, bands of " << bandBytes << " bytes");
         const QString png = m_files.path(QStringLiteral("banded.png"));
         PictureWriter(*m_picture).writePng(png, dpi, bandBytes);
-        const QImage written = QImage(png).convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(written == paintedWhole(*m_picture, dpi));
-    }
-}
-
-TEST_F(PictureWriterTest, AFileThatCannotBeWrittenIsAnErrorNamingIt) {
-    const PictureWriter writer(*m_picture);
-    for (const std::string type : {"pdf", "svg", "png"}) {
-        const QString path = m_files.path("no-such-folder/chart.") + QString::fromStdString(type);
-        try {
-            type == "pdf"   ? writer.writePdf(path, {})
-            : type == "svg" ? writer.writeSvg(path)
-                            : writer.writePng(path, 72);
-            ADD_FAILURE() << "no error for " << type;
-        } catch (const PictureError& e) {
-            EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(path)) << e.what();
-        }
+        const double scale = dpi / 72.0;
+        QImage whole(int(std::ceil(m_picture->size().width() * scale)),
+                     int(std::ceil(m_picture->size().height() * scale)), QImage::Format_RGB32);
+        whole.fill(Qt::white);
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+        PicturePainter(*m_picture).paint(painter);
+        painter.end();
+        EXPECT_TRUE(QImage(png).convertToFormat(QImage::Format_RGB32) == whole);
     }
 }
 
@@ -306,16 +288,10 @@ TEST(PdfActualTextTest, RunsReadBackAsRecordedAndAPageThatDoesNotMatchIsLeftAlon
         const int given = record.applyTo(bytes);
         return std::tuple{given, written, bytes};
     };
-    const auto pageText = [](const QByteArray& pdf, int page) {
-        testing::FamilyFiles files;
-        const QString path = files.path("runs.pdf");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(pdf);
-        file.close();
-        return run(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                    QString::number(page), path, QStringLiteral("-")})
+    testing::FamilyFiles files;
+    const auto pageText = [&](const QByteArray& pdf, int page) {
+        const QString n = QString::number(page);
+        return pdfText(files.writeFile("runs.pdf", pdf), {"-f", n, "-l", n})
             .remove(QLatin1Char('\f'))
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     };
@@ -327,11 +303,7 @@ TEST(PdfActualTextTest, RunsReadBackAsRecordedAndAPageThatDoesNotMatchIsLeftAlon
     EXPECT_EQ(pageText(mended, 1), words.mid(0, 2));
     EXPECT_EQ(pageText(mended, 2), words.mid(2, 2));
 
-    struct Wrong {
-        const char* what;
-        std::function<void(PdfActualText&, int, int)> record;
-    };
-    const Wrong wrongs[] = {
+    const std::pair<const char*, std::function<void(PdfActualText&, int, int)>> wrongs[] = {
         {"a glyph count",
          [&](PdfActualText& record, int page, int text) {
              record.add(texts.runs(text).front().glyphIndexes().size() + (page == 0 ? 1 : 0),
@@ -347,11 +319,11 @@ TEST(PdfActualTextTest, RunsReadBackAsRecordedAndAPageThatDoesNotMatchIsLeftAlon
              if (page != 0 || text != texts.add(words[1])) asPainted(record, page, text);
          }},
     };
-    for (const Wrong& wrong : wrongs) {
-        const auto [count, before, after] = write(wrong.record);
-        EXPECT_EQ(count, 2) << wrong.what;  // the second page's runs only
-        EXPECT_EQ(pageText(after, 2), words.mid(2, 2)) << wrong.what;
-        EXPECT_EQ(pageText(after, 1), pageText(before, 1)) << wrong.what;
+    for (const auto& [what, record] : wrongs) {
+        const auto [count, before, after] = write(record);
+        EXPECT_EQ(count, 2) << what;  // the second page's runs only
+        EXPECT_EQ(pageText(after, 2), words.mid(2, 2)) << what;
+        EXPECT_EQ(pageText(after, 1), pageText(before, 1)) << what;
     }
 }
 
