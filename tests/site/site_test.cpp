@@ -23,7 +23,8 @@ Value dateValue(int y, int m, int d) {
 }
 
 TEST(LivingRuleTest, LivingIsNotDeadWithNoDeathAndBornUnderAHundredYearsAgo) {
-    const QDate today(2026, 12, 7);
+    const LivingRule names(LivingDetails::Names, QDate(2026, 12, 7)),
+        full(LivingDetails::Full, QDate(2026, 12, 7));
     const Value yes = Value::boolean(true), no = Value::boolean(false), null;
     struct Case {
         const char* what;
@@ -41,13 +42,9 @@ TEST(LivingRuleTest, LivingIsNotDeadWithNoDeathAndBornUnderAHundredYearsAgo) {
         {"born holds text", no, null, Value::text(QStringLiteral("1900")), true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(LivingRule(LivingDetails::Names, today).isLiving(c.still, c.die, c.born),
-                  c.living)
-            << c.what;
-        EXPECT_EQ(LivingRule(LivingDetails::Names, today).hides(c.still, c.die, c.born), c.living)
-            << c.what;
-        EXPECT_FALSE(LivingRule(LivingDetails::Full, today).hides(c.still, c.die, c.born))
-            << c.what;
+        EXPECT_EQ(names.isLiving(c.still, c.die, c.born), c.living) << c.what;
+        EXPECT_EQ(names.hides(c.still, c.die, c.born), c.living) << c.what;
+        EXPECT_FALSE(full.hides(c.still, c.die, c.born)) << c.what;
     }
     EXPECT_EQ(livingDetailsNamed(QStringLiteral("names")), LivingDetails::Names);
     EXPECT_EQ(livingDetailsNamed(QStringLiteral("full")), LivingDetails::Full);
@@ -68,31 +65,30 @@ TEST(JsonTextTest, StringsReadBackAndCannotEndAScript) {
     }
 }
 
+// A dead founder and a living daughter with a biography.
 class FamilySiteTest : public ::testing::Test {
 protected:
-    std::unique_ptr<FamilyDatabase> family() {
-        return FamilyDatabase::open(
-            m_files.write("family.mdb",
-                          "1,ทองดี,ศรีสุข,1,1880-03-12,1950-07-01,1,ชาวนา,0,0\n"
-                          "2,ลับ,ศรีสุข,0,1985-03-17,,0,ประวัติลับ,1,0\n"));
+    FamilySiteData data(LivingDetails details) {
+        return FamilySiteData(*m_db, LivingRule(details, m_now.date()), m_now,
+                              QStringLiteral("family.mdb"));
     }
-    QJsonObject familyObject(const FamilySiteData& data) {
+    testing::FamilyFiles m_files;
+    std::unique_ptr<FamilyDatabase> m_db =
+        FamilyDatabase::open(m_files.write("family.mdb",
+                                           "1,ทองดี,ศรีสุข,1,1880-03-12,1950-07-01,1,ชาวนา,0,0\n"
+                                           "2,ลับ,ศรีสุข,0,1985-03-17,,0,ประวัติลับ,1,0\n"));
+    const QDateTime m_now{QDate(2026, 12, 7), QTime(10, 0)};
+};
+
+TEST_F(FamilySiteTest, NamesLeaveOutTheDatesAgeAndBiographyOfTheLivingOnly) {
+    const FamilySiteData names = data(LivingDetails::Names), full = data(LivingDetails::Full);
+    const auto object = [](const FamilySiteData& data) {  // the script's one JSON object
         QByteArray script = data.familyScript();
         script = script.mid(script.indexOf('{'));
         script.chop(script.size() - script.lastIndexOf('}') - 1);
         return QJsonDocument::fromJson(script).object();
-    }
-    const QDateTime m_now{QDate(2026, 12, 7), QTime(10, 0)};
-    testing::FamilyFiles m_files;
-};
-
-TEST_F(FamilySiteTest, NamesLeaveOutTheDatesAgeAndBiographyOfTheLivingOnly) {
-    const auto db = family();
-    const FamilySiteData names(*db, LivingRule(LivingDetails::Names, m_now.date()), m_now,
-                               QStringLiteral("family.mdb"));
-    const FamilySiteData full(*db, LivingRule(LivingDetails::Full, m_now.date()), m_now,
-                              QStringLiteral("family.mdb"));
-    const QJsonObject n = familyObject(names), f = familyObject(full);
+    };
+    const QJsonObject n = object(names), f = object(full);
     EXPECT_EQ(n.value("hidden").toString(), "01");
     EXPECT_EQ(f.value("hidden").toString(), "00");
     EXPECT_EQ(n.value("born").toArray().at(0).toString(), "12/03/2423");
@@ -110,22 +106,20 @@ TEST_F(FamilySiteTest, NamesLeaveOutTheDatesAgeAndBiographyOfTheLivingOnly) {
 }
 
 TEST_F(FamilySiteTest, TheFolderIsReplacedOnlyWhenItIsASiteAndTheWholeSiteIsWritten) {
-    const auto db = family();
-    const FamilySiteData data(*db, LivingRule(LivingDetails::Names, m_now.date()), m_now,
-                              QStringLiteral("family.mdb"));
+    const FamilySiteData site = data(LivingDetails::Names);
     const QString dir = m_files.path("site");
     const auto files = [&] {
         return QDir(m_files.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     };
-    FamilySiteWriter::write(dir, data);
+    FamilySiteWriter::write(dir, site);
     EXPECT_TRUE(QFile::exists(dir + "/index.html"));
     EXPECT_TRUE(QFile::exists(dir + "/data/notes-0.js"));
     QFile(dir + "/stale.txt").open(QIODevice::WriteOnly);
 
-    EXPECT_THROW(FamilySiteWriter::write(dir, data, [](qint64 done, qint64) { return done < 3; }),
+    EXPECT_THROW(FamilySiteWriter::write(dir, site, [](qint64 done, qint64) { return done < 3; }),
                  ExportCancelled);
     EXPECT_TRUE(QFile::exists(dir + "/stale.txt")) << "a cancelled site left the old one";
-    FamilySiteWriter::write(dir, data);
+    FamilySiteWriter::write(dir, site);
     EXPECT_FALSE(QFile::exists(dir + "/stale.txt")) << "the new site replaces the old";
     EXPECT_EQ(files(), QStringList({"family.mdb", "site"})) << "no folder is left behind";
 
@@ -133,9 +127,9 @@ TEST_F(FamilySiteTest, TheFolderIsReplacedOnlyWhenItIsASiteAndTheWholeSiteIsWrit
     const QString other = m_files.path("photos");
     QDir().mkpath(other);
     QFile(other + "/holiday.jpg").open(QIODevice::WriteOnly);
-    EXPECT_THROW(FamilySiteWriter::write(other, data), std::runtime_error);
+    EXPECT_THROW(FamilySiteWriter::write(other, site), std::runtime_error);
     EXPECT_TRUE(QFile::exists(other + "/holiday.jpg"));
-    EXPECT_THROW(FamilySiteWriter::write(m_files.path("family.mdb"), data), std::runtime_error);
+    EXPECT_THROW(FamilySiteWriter::write(m_files.path("family.mdb"), site), std::runtime_error);
 }
 
 }  // namespace
