@@ -45,14 +45,11 @@ public:
 // What a node stands for: "root-upper", "root-noupper", or the role ("person",
 // "centre" for a person with the centre mark, "spouse", "unknown") and sex, e.g. "spouse-f".
 QString typeOf(const ChartNode& node) {
-    using Role = ChartNode::Role;
-    if (node.role == Role::RootUpper) return QStringLiteral("root-upper");
-    if (node.role == Role::RootNoUpper) return QStringLiteral("root-noupper");
-    const QString role = node.role == Role::Spouse           ? QStringLiteral("spouse")
-                         : node.role == Role::UnknownPartner ? QStringLiteral("unknown")
-                         : node.centre                       ? QStringLiteral("centre")
-                                                             : QStringLiteral("person");
-    return role + (node.isMale() ? QStringLiteral("-m") : QStringLiteral("-f"));
+    const char* roles[] = {"person", "spouse", "unknown", "root-upper", "root-noupper"};
+    if (node.role >= ChartNode::Role::RootUpper) return roles[int(node.role)];
+    return (node.role == ChartNode::Role::Person && node.centre ? "centre"
+                                                                : roles[int(node.role)]) +
+           QString(node.isMale() ? "-m" : "-f");
 }
 
 // The chart as "depth key text type expanded" lines, in display order.

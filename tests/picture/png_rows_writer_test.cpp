@@ -72,25 +72,15 @@ TEST(PngRowsWriterTest, RunsOfAMillionPixelsKeepTheChecksumRight) {
 // faults; each is a PictureError, so the picture writer names the file.
 TEST(PngRowsWriterTest, MisfitBandsAndShortImagesAreErrors) {
     const QImage band(4, 3, QImage::Format_RGB32);
-    const struct {
-        const char* what;
-        int first, rows;  // the rows of `band` written into a 4 x 2 image
-    } cases[] = {{"more rows than the image", 0, 3},
-                 {"rows beyond the band", 2, 2},
-                 {"a negative first row", -1, 1},
-                 {"too few rows", 0, 1}};
-    for (const auto& c : cases) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
+    // The first row and count of rows of `band` written into a 4 x 2 image: more rows
+    // than the image, rows beyond the band, a negative first row, too few rows.
+    for (const auto& [first, rows] :
+         {std::pair{0, 3}, std::pair{2, 2}, std::pair{-1, 1}, std::pair{0, 1}}) {
+        QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         PngRowsWriter png(buffer, 4, 2, 5906);
-        EXPECT_THROW(
-            {
-                png.write(band, c.first, c.rows);
-                png.finish();
-            },
-            PictureError)
-            << c.what;
+        EXPECT_THROW((png.write(band, first, rows), png.finish()), PictureError)
+            << first << "+" << rows;
     }
     QBuffer closed;
     EXPECT_THROW(PngRowsWriter(closed, 4, 2, 5906), PictureError);
