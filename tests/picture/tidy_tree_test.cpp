@@ -29,20 +29,13 @@ TEST(TidyTreeTest, SubtreesArePushedTogetherAsFarAsTheirContoursAllow) {
     // spread evenly in the room the big ones leave (Walker's correction).
     TidyTree spread(kSibling, kCousin);
     const int root = spread.add(-1, 10);
-    const int big1 = spread.add(root, 10);
-    const int mid1 = spread.add(root, 10);
-    const int mid2 = spread.add(root, 10);
-    const int big2 = spread.add(root, 10);
-    for (int big : {big1, big2}) {
-        const int c = spread.add(big, 300);
-        spread.add(c, 10);
-    }
+    int kids[4];  // big, small, small, big
+    for (int& kid : kids) kid = spread.add(root, 10);
+    for (int big : {kids[0], kids[3]}) spread.add(spread.add(big, 300), 10);
     spread.layOut();
-    const double step1 = spread.centreX(mid1) - spread.centreX(big1);
-    const double step2 = spread.centreX(mid2) - spread.centreX(mid1);
-    const double step3 = spread.centreX(big2) - spread.centreX(mid2);
-    EXPECT_NEAR(step1, step2, kEps);
-    EXPECT_NEAR(step2, step3, kEps);
+    const double step = spread.centreX(kids[1]) - spread.centreX(kids[0]);
+    for (int i = 1; i < 3; ++i)
+        EXPECT_NEAR(spread.centreX(kids[i + 1]) - spread.centreX(kids[i]), step, kEps);
 }
 
 }  // namespace
