@@ -127,6 +127,20 @@ TEST_F(ChartBuilderTest, ChartsComeOutNodeForNode) {
                       "fathercode,mothercode\n", "ก"),
               (QStringList{"0 Root no upper root-noupper 1", "1 M1 ก centre-f 0",
                            "2 M2 ? unknown-m 0", "3 M3 ข person-f 0"}));
+    // The chart reaches four generations below the top, with no "?" under the last.
+    const QStringList chain = chartOf(testing::personRows("1 รุ่น1 m - 0 0 | 2 รุ่น2 m - 1 0 "
+                                                          "| 3 รุ่น3 m - 2 0 | 4 รุ่น4 m - 3 0 "
+                                                          "| 5 รุ่น5 m - 4 0 | 6 รุ่น6 m - 5 0"),
+                                      "", "รุ่น1");
+    EXPECT_EQ(chain.size(), 10);
+    EXPECT_EQ(chain.last(), QStringLiteral("9 M9 รุ่น5 person-m 0"));
+    // A couple within one generation shows its children under each of them.
+    EXPECT_EQ(chartOf(testing::personRows("1 ปู่ m - 0 0 | 2 ชาย m 1950 1 0 | 3 หญิง f 1952 1 0 "
+                                          "| 4 หลาน m 1975 2 3"),
+                      "2,3,1\n", "ชาย")
+                  .filter(QStringLiteral(" หลาน "))
+                  .size(),
+              2);
 }
 
 // The chart of a person without parents is kinmora-cli chart's to check.
@@ -145,25 +159,6 @@ TEST_F(ChartBuilderTest, EveryStatusTextCountsTheNodesSoFarAndAFailingBuildEndsT
     EXPECT_THROW(builder.build(QStringLiteral("ฉัน"), FamilySide::Father), std::runtime_error);
     EXPECT_EQ(tree.size(), 2) << "the nodes so far stay";
     EXPECT_EQ(tree.busyChanges, (QList<bool>{true, false}));
-}
-
-// Four generations below the top and no "?" under the last; a couple within
-// one generation shows its children under each of them.
-TEST_F(ChartBuilderTest, ReachesFourGenerationsBelowTheTopAndShowsACouplesChildrenTwice) {
-    std::string family = "1,รุ่น1,,1,,,0,,0,0\n";
-    for (int i = 2; i <= 7; ++i)
-        family += std::to_string(i) + ",รุ่น" + std::to_string(i) + ",,1,,,0,," +
-                  std::to_string(i - 1) + ",0\n";
-    open(family, "");
-    build(QStringLiteral("รุ่น1"), FamilySide::Father);
-    EXPECT_EQ(m_tree.size(), 10);
-    EXPECT_EQ(lines(m_tree).last(), QStringLiteral("9 M9 รุ่น5 person-m 0"));
-
-    open(testing::personRows(
-             "1 ปู่ m - 0 0 | 2 ชาย m 1950 1 0 | 3 หญิง f 1952 1 0 | 4 หลาน m 1975 2 3"),
-         "2,3,1\n");
-    build(QStringLiteral("ชาย"), FamilySide::Father);
-    EXPECT_EQ(lines(m_tree).filter(QStringLiteral(" หลาน ")).size(), 2);
 }
 
 TEST_F(ChartBuilderTest, KeysCountPastTheSixteenBitLimit) {
