@@ -42,24 +42,22 @@ public:
     bool failing = false;
 };
 
-// What a node stands for: "root-upper", "root-noupper", or the role ("person",
-// "centre" for a person with the centre mark, "spouse", "unknown") and sex, e.g. "spouse-f".
-QString typeOf(const ChartNode& node) {
-    const char* roles[] = {"person", "spouse", "unknown", "root-upper", "root-noupper"};
-    if (node.role >= ChartNode::Role::RootUpper) return roles[int(node.role)];
-    return (node.role == ChartNode::Role::Person && node.centre ? "centre"
-                                                                : roles[int(node.role)]) +
-           QString(node.isMale() ? "-m" : "-f");
-}
-
-// The chart as "depth key text type expanded" lines, in display order.
+// The chart as "depth key text type expanded" lines, in display order. The
+// type is "root-upper", "root-noupper", or the role ("person", "centre" for a
+// person with the centre mark, "spouse", "unknown") and sex, e.g. "spouse-f".
 QStringList lines(const ChartTree& tree) {
+    const char* roles[] = {"person", "spouse", "unknown", "root-upper", "root-noupper"};
     QStringList out;
-    for (const ChartTree::Row& row : tree.rows())
+    for (const ChartTree::Row& row : tree.rows()) {
+        const ChartNode& node = *row.node;
+        QString type =
+            node.role == ChartNode::Role::Person && node.centre ? "centre" : roles[int(node.role)];
+        if (node.role < ChartNode::Role::RootUpper) type += node.isMale() ? "-m" : "-f";
         out << QStringLiteral("%1 %2 %3 %4 %5")
                    .arg(row.depth)
-                   .arg(row.node->key, row.node->text, typeOf(*row.node))
+                   .arg(node.key, node.text, type)
                    .arg(row.expanded ? 1 : 0);
+    }
     return out;
 }
 

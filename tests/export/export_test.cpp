@@ -173,9 +173,8 @@ TEST(GedcomTextTest, LongLinesAreCutBetweenClustersAndAwayFromSpaces) {
         spaced += words[i % 4] + (i % 7 == 0 ? QStringLiteral("  ") : QStringLiteral(" "));
     QString unspaced;
     while (unspaced.size() < 700) unspaced += QStringLiteral("กี่ปั้น");
-    const QString ats(301, QLatin1Char('@'));
-
-    for (const QString& text : {spaced, unspaced, ats, QStringLiteral("@") + spaced}) {
+    for (const QString& text :
+         {spaced, unspaced, QString(301, '@'), QStringLiteral("@") + spaced}) {
         QByteArray out;
         GedcomText::appendText(out, 1, "NOTE", text);
         const QStringList lines =

@@ -20,10 +20,9 @@ namespace {
 // Ego (43) with forebears five generations up on the father's side and
 // three on the mother's, their brothers, sisters and descendants, Ego's
 // brothers and sisters (full, half, of unknown birth, a twin), the in-laws
-// and a stranger. Each person: code, name, sex, year of birth ("-" for
-// unknown), father's code, mother's code. A name spells the way from Ego
-// (FOB: father's older brother; FYSH: father's younger sister's husband;
-// U: of unknown birth; C: child; P3: the third forebear up).
+// and a stranger. A name spells the way from Ego (FOB: father's older
+// brother; FYSH: father's younger sister's husband; U: of unknown birth;
+// C: child; P3: the third forebear up).
 const char kPeople[] = R"(
 1 P5 m 1800 0 0 | 2 P4 m 1830 1 0 | 3 P3 m 1860 2 0 | 4 P3B m 1862 2 0 | 5 P3BC f 1890 4 0
 6 P3BCC m 1920 0 5 | 7 P3BCCC f 1950 6 0 | 8 P3BCCCC m 1975 0 7 | 9 FF m 1890 3 0

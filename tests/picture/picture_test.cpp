@@ -115,7 +115,6 @@ void expectTidy(const ChartTree& tree, const ChartPicture& picture, FamilySide s
 }
 
 TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
-    int charts = 0;
     for (std::uint64_t seed : {1u, 2u, 3u}) {
         // Namesakes, second marriages and unknown parents abound in them.
         const bench::GeneratedFamily family = bench::generateFamily(300, seed);
@@ -134,10 +133,8 @@ TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
                 SCOPED_TRACE(::testing::Message() << "seed " << seed << ", " << name.toStdString()
                                                   << ", side " << int(side));
                 expectTidy(m_tree, draw(name, side), side);
-                ++charts;
             }
     }
-    EXPECT_EQ(charts, 24);
 }
 
 TEST_F(ChartPictureTest, BoxesShowTheirOwnPersonsParticularsAndTheChartsMarksInRoomForThaiMarks) {
@@ -162,14 +159,9 @@ TEST_F(ChartPictureTest, BoxesShowTheirOwnPersonsParticularsAndTheChartsMarksInR
     EXPECT_EQ(picture.shapedTexts().text(picture.heading().noteLine().text),
               QStringLiteral("ไม่มีบรรพบุรุษเหนือผังนี้ · วาดเมื่อ 7 ธันวาคม พ.ศ. 2569"));
     // Dates in the Buddhist era; an unknown date is left out. Both namesakes are marked.
-    EXPECT_EQ(shown, QStringList({
-                         QStringLiteral("pm ปู่ทวด ใจดี|02/01/2443 - 06/05/2523"),
-                         QStringLiteral("sf ญึ่ง|- 01/01/2533"),
-                         QStringLiteral("pm* สมชาย ใจดี|31/12/2473"),
-                         QStringLiteral("sf นิ่ม ใจดี|29/02/2475"),
-                         QStringLiteral("uf ?|"),
-                         QStringLiteral("pm* สมชาย มั่นคง|15/06/2493"),
-                     }));
+    EXPECT_EQ(shown, QStringList({"pm ปู่ทวด ใจดี|02/01/2443 - 06/05/2523", "sf ญึ่ง|- 01/01/2533",
+                                  "pm* สมชาย ใจดี|31/12/2473", "sf นิ่ม ใจดี|29/02/2475", "uf ?|",
+                                  "pm* สมชาย มั่นคง|15/06/2493"}));
     const std::vector<ChartPicture::Box>& b = picture.boxes();
     // A spouse stands beside the partner, on the same row.
     EXPECT_EQ(b[1].rect.top(), b[0].rect.top());
@@ -295,8 +287,7 @@ TEST_F(PictureWriterTest, PdfIsOnePageWithItsFontsOrLabelledTiles) {
     const QString whole = m_files.path("chart.pdf");
     PictureWriter(*m_picture).writePdf(whole, {});
     EXPECT_EQ(pageCount(whole), 1);
-    const QString fonts = run(QStringLiteral("pdffonts"), {whole});
-    for (const QString& line : fonts.split(QLatin1Char('\n')).mid(2, -1))
+    for (const QString& line : run(QStringLiteral("pdffonts"), {whole}).split('\n').mid(2, -1))
         EXPECT_TRUE(line.isEmpty() ||
                     line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
             << line.toStdString();
