@@ -40,10 +40,18 @@ constexpr double kEps = 1e-6;
 
 class ChartPictureTest : public ::testing::Test {
 protected:
-    ChartPicture draw(const QString& name, FamilySide side) {
+    ChartPicture draw(const QString& name, FamilySide side, QDate drawn = QDate(2026, 12, 7)) {
         ChartBuilder builder(*m_db, m_tree);
         EXPECT_EQ(builder.build(name, side), ChartBuilder::Outcome::Built) << name.toStdString();
-        return ChartPicture::layOut(m_tree, PersonFacts::load(*m_db), {side, QDate(2026, 12, 7)});
+        return ChartPicture::layOut(m_tree, PersonFacts::load(*m_db), {side, drawn});
+    }
+    // A generated family; namesakes, second marriages and unknown parents abound in it.
+    bench::GeneratedFamily openGenerated(std::uint64_t seed) {
+        bench::GeneratedFamily family = bench::generateFamily(300, seed);
+        m_db = FamilyDatabase::open(
+            m_files.writeTables(QStringLiteral("family%1.mdb").arg(seed),
+                                {{"family", family.familyCsv}, {"married", family.marriedCsv}}));
+        return family;
     }
 
     testing::FamilyFiles m_files;
@@ -116,11 +124,7 @@ void expectTidy(const ChartTree& tree, const ChartPicture& picture, FamilySide s
 
 TEST_F(ChartPictureTest, GeneratedFamiliesKeepEveryInvariantOfTheTidyChart) {
     for (std::uint64_t seed : {1u, 2u, 3u}) {
-        // Namesakes, second marriages and unknown parents abound in them.
-        const bench::GeneratedFamily family = bench::generateFamily(300, seed);
-        m_db = FamilyDatabase::open(
-            m_files.writeTables(QStringLiteral("family%1.mdb").arg(seed),
-                                {{"family", family.familyCsv}, {"married", family.marriedCsv}}));
+        const bench::GeneratedFamily family = openGenerated(seed);
         // The largest chart, then charts of persons found in it, near the top and at the bottom.
         QStringList names{QString::fromStdString(family.largestChartName)};
         draw(names[0], FamilySide::Father);
@@ -248,15 +252,6 @@ int pageCount(const QString& pdf) {
         .toInt();
 }
 
-// The chart around `centre`, laid out.
-ChartPicture pictureOf(FamilyDatabase& db, const QString& centre,
-                       const ChartPicture::Occasion& occasion = {}) {
-    ChartTree tree;
-    ChartBuilder builder(db, tree);
-    EXPECT_EQ(builder.build(centre, occasion.side), ChartBuilder::Outcome::Built);
-    return ChartPicture::layOut(tree, PersonFacts::load(db), occasion);
-}
-
 // How many pages of A4 landscape tile `picture`, below a page's label.
 int a4Tiles(const ChartPicture& picture) {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
@@ -266,17 +261,14 @@ int a4Tiles(const ChartPicture& picture) {
     return grid.width() * grid.height();
 }
 
-class PictureWriterTest : public ::testing::Test {
+class PictureWriterTest : public ChartPictureTest {
 protected:
     void SetUp() override {
         m_db = FamilyDatabase::open(QStringLiteral(KINMORA_SAMPLE));
         // The youngest generation's centre: the chart spans the whole family.
-        m_picture.emplace(pictureOf(*m_db, QStringLiteral("กมล")));
+        m_picture.emplace(draw(QStringLiteral("กมล"), FamilySide::Father));
         ASSERT_GT(m_picture->boxes().size(), 20u);
     }
-
-    testing::FamilyFiles m_files;
-    std::unique_ptr<FamilyDatabase> m_db;
     std::optional<ChartPicture> m_picture;
 };
 
@@ -310,8 +302,7 @@ TEST_F(PictureWriterTest, PdfIsOnePageWithItsFontsOrLabelledTiles) {
 // The heading reads in Thai on paper, and the chart fills one page, centred,
 // while its names stay readable; a chart too wide for that is tiled.
 TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWhenTooLarge) {
-    const ChartPicture mother =
-        pictureOf(*m_db, QStringLiteral("กมล"), {FamilySide::Mother, QDate(2026, 1, 31)});
+    const ChartPicture mother = draw(QStringLiteral("กมล"), FamilySide::Mother, QDate(2026, 1, 31));
     const QString pdf = m_files.path("a4.pdf");
     PictureWriter(mother).writePdf(pdf, {QPageSize::A4});
     EXPECT_EQ(pageCount(pdf), 1);
@@ -343,8 +334,8 @@ TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWh
     std::string rows = "1,ปู่,ใจดี,1,,,0,,0,0\n";
     for (int i = 2; i <= 81; ++i)
         rows += std::to_string(i) + ",ลูก" + std::to_string(i) + ",ใจดี,1,,,0,,1,0\n";
-    const auto wide = FamilyDatabase::open(m_files.write("wide.mdb", rows));
-    const ChartPicture large = pictureOf(*wide, QStringLiteral("ปู่"));
+    m_db = FamilyDatabase::open(m_files.write("wide.mdb", rows));
+    const ChartPicture large = draw(QStringLiteral("ปู่"), FamilySide::Father);
     const QString tiled = m_files.path("tiled.pdf");
     PictureWriter(large).writePdf(tiled, {QPageSize::A4});
     ASSERT_GT(a4Tiles(large), 1);
@@ -361,7 +352,8 @@ TEST_F(PictureWriterTest, OnPaperTheChartIsFittedCentredAndTitledInThaiOrTiledWh
 // tall letters and over upper vowels, every upper and lower vowel, thanthakhat,
 // nikhahit and phinthu, and letters whose tail a lower vowel replaces. Then
 // every box of the largest charts of generated families, whole and tiled.
-TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
+using PdfTextTest = ChartPictureTest;
+TEST_F(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
     const QStringList names =
         QStringLiteral(
             "ลำใจ ฟ้านวล น้ำฝน ก่ำ ป่ำ ปู่ทวด ญึ่ง ฎุ้ง ฐู๋ ปั้น ปี่ ปึ้ง ปื้น ปุ่ม ปู้ ปิ๊ก ปี๋ ก็ กิ์ ฝั่ง ฟื้น ฬ้ำ ญู ฎุ ฏู ฐุ "
@@ -371,14 +363,13 @@ TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
     for (int i = 0; i < names.size(); ++i)
         rows += std::to_string(i + 2) + "," + names[i].toStdString() + ",ฝั่งน้ำ," +
                 std::to_string(i % 2) + ",,,0,,1,0\n";
-    testing::FamilyFiles files;
-    const auto database = FamilyDatabase::open(files.write("marks.mdb", rows));
-    const auto check = [&](FamilyDatabase& db, const QString& centre, FamilySide side) {
-        const ChartPicture picture = pictureOf(db, centre, {side});
+    m_db = FamilyDatabase::open(m_files.write("marks.mdb", rows));
+    const auto check = [&](const QString& centre, FamilySide side) {
+        const ChartPicture picture = draw(centre, side);
         for (const auto& [name, pages] :
              {std::pair{"whole.pdf", PictureWriter::Pages{}},
               std::pair{"tiles.pdf", PictureWriter::Pages{QPageSize::A4, true}}}) {
-            const QString pdf = files.path(name);
+            const QString pdf = m_files.path(name);
             PictureWriter(picture).writePdf(pdf, pages);
             const QString text = pdfText(pdf);
             EXPECT_TRUE(text.contains(picture.title())) << name;
@@ -388,14 +379,11 @@ TEST(PdfTextTest, PdftotextGivesEveryNameExactlyAsStored) {
             }
         }
     };
-    check(*database, QStringLiteral("ปู่ใหญ่"), FamilySide::Father);
+    check(QStringLiteral("ปู่ใหญ่"), FamilySide::Father);
     for (std::uint64_t seed : {1u, 2u}) {
-        const bench::GeneratedFamily family = bench::generateFamily(300, seed);
-        const auto generated = FamilyDatabase::open(
-            files.writeTables(QStringLiteral("family%1.mdb").arg(seed),
-                              {{"family", family.familyCsv}, {"married", family.marriedCsv}}));
+        const bench::GeneratedFamily family = openGenerated(seed);
         for (FamilySide side : {FamilySide::Father, FamilySide::Mother})
-            check(*generated, QString::fromStdString(family.largestChartName), side);
+            check(QString::fromStdString(family.largestChartName), side);
     }
 }
 
