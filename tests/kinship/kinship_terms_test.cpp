@@ -1,15 +1,17 @@
 // Kinship terms on families read from real family files: every blood
 // distance, both sides, both sexes, known and unknown birth order, half
-// brothers and sisters, in-laws and longer chains.
+// brothers and sisters, in-laws and longer chains; and the relation sentence
+// as a Thai reader expects it, with spaces only inside the names.
 #include "kinship/kinship_terms.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <QRegularExpression>
 
 #include "data/family_database.h"
 #include "data/family_queries.h"
 #include "kinship/family_graph.h"
+#include "kinship/relation_sentence.h"
 #include "support/family_files.h"
 
 namespace kinmora {
@@ -18,10 +20,9 @@ namespace {
 // Ego (43) with forebears five generations up on the father's side and
 // three on the mother's, their brothers, sisters and descendants, Ego's
 // brothers and sisters (full, half, of unknown birth, a twin), the in-laws
-// and a stranger. Each person: code, name, sex, year of birth ("-" for
-// unknown), father's code, mother's code. A name spells the way from Ego
-// (FOB: father's older brother; FYSH: father's younger sister's husband;
-// U: of unknown birth; C: child; P3: the third forebear up).
+// and a stranger. A name spells the way from Ego (FOB: father's older
+// brother; FYSH: father's younger sister's husband; U: of unknown birth;
+// C: child; P3: the third forebear up).
 const char kPeople[] = R"(
 1 P5 m 1800 0 0 | 2 P4 m 1830 1 0 | 3 P3 m 1860 2 0 | 4 P3B m 1862 2 0 | 5 P3BC f 1890 4 0
 6 P3BCC m 1920 0 5 | 7 P3BCCC f 1950 6 0 | 8 P3BCCCC m 1975 0 7 | 9 FF m 1890 3 0
@@ -52,10 +53,8 @@ const char kMarriages[] =
     "17,52,2\n44,42,1\n55,45,1\n56,46,1\n47,57,1\n51,58,1\n60,61,1\n43,59,1\n65,59,0\n"
     "62,64,1\n68,74,1\n75,76,1\n81,80,1\n9,10,1\n30,31,1\n";
 
-// Each case: A, B and what B is to A.
-using Case = std::array<const char*, 3>;
-
-void expectTerms(std::initializer_list<Case> cases) {
+// Cases apart by "|" or line breaks, each "A B term": what B is to A ("-" for no term).
+void expectTerms(const char* cases) {
     struct Family {  // read once for every test
         testing::FamilyFiles files;
         std::unique_ptr<FamilyDatabase> database = FamilyDatabase::open(
@@ -64,82 +63,57 @@ void expectTerms(std::initializer_list<Case> cases) {
     };
     static Family family;
     const KinshipTerms terms(family.graph);
-    for (const auto& [a, b, term] : cases) {
-        const auto pa = family.graph.named(family.database->persons(), QString::fromUtf8(a));
-        const auto pb = family.graph.named(family.database->persons(), QString::fromUtf8(b));
-        ASSERT_TRUE(pa && pb) << a << " " << b;
-        EXPECT_EQ(terms.term(*pa, *pb), QString::fromUtf8(term)) << b << " to " << a;
+    for (const QString& c : QString::fromUtf8(cases).split(QRegularExpression("[|\n]"))) {
+        const QStringList words = c.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty()) continue;
+        ASSERT_EQ(words.size(), 3) << c.toStdString();
+        const auto a = family.graph.named(family.database->persons(), words[0]);
+        const auto b = family.graph.named(family.database->persons(), words[1]);
+        ASSERT_TRUE(a && b) << c.toStdString();
+        EXPECT_EQ(terms.term(*a, *b), words[2] == "-" ? QString() : words[2]) << c.toStdString();
     }
 }
 
 TEST(KinshipTermsTest, StraightLineUpAndDownOnBothSides) {
-    expectTerms(
-        {{"Ego", "Ego", "ตัวเอง"},  {"Ego", "F", "พ่อ"},           {"Ego", "M", "แม่"},
-         {"Ego", "FF", "ปู่"},       {"Ego", "FM", "ย่า"},          {"Ego", "MF", "ตา"},
-         {"Ego", "MM", "ยาย"},     {"Ego", "P3", "ทวด"},         {"Ego", "P4", "เทียด"},
-         {"Ego", "P5", "ญาติ"},     {"Ego", "Son", "ลูกชาย"},      {"Ego", "Daughter", "ลูกสาว"},
-         {"Ego", "GS", "หลานชาย"}, {"F", "Daughter", "หลานสาว"}, {"Ego", "GGC", "เหลน"},
-         {"Ego", "GGGC", "ลื่อ"},    {"Ego", "GGGGC", "ญาติ"},      {"Son", "Ego", "พ่อ"},
-         {"CC", "FOB", "ปู่"},       {"CC", "FYS", "ยาย"}});
+    expectTerms(R"(Ego Ego ตัวเอง | Ego F พ่อ | Ego M แม่ | Ego FF ปู่ | Ego FM ย่า | Ego MF ตา
+        Ego MM ยาย | Ego P3 ทวด | Ego P4 เทียด | Ego P5 ญาติ | Ego Son ลูกชาย | Ego Daughter ลูกสาว
+        Ego GS หลานชาย | F Daughter หลานสาว | Ego GGC เหลน | Ego GGGC ลื่อ | Ego GGGGC ญาติ
+        Son Ego พ่อ | CC FOB ปู่ | CC FYS ยาย)");
 }
 
+// Twin is born the same day as Ego; HU's father is unknown.
 TEST(KinshipTermsTest, BrothersAndSistersByBirthOrderAndSharedParents) {
-    expectTerms({{"Ego", "EB", "พี่ชาย"},
-                 {"Ego", "OS", "พี่สาว"},
-                 {"Ego", "YB", "น้องชาย"},
-                 {"Ego", "YS", "น้องสาว"},
-                 {"Ego", "US", "พี่ชายหรือน้องชาย"},
-                 {"Ego", "USis", "พี่สาวหรือน้องสาว"},
-                 {"Ego", "Twin", "พี่ชายหรือน้องชาย"},  // born the same day
-                 {"Ego", "HB", "น้องชายต่างพ่อ"},
-                 {"Ego", "HS", "น้องสาวต่างแม่"},
-                 {"Ego", "HU", "พี่ชายหรือน้องชายต่างพ่อ"}});  // HU's father is unknown
+    expectTerms(R"(Ego EB พี่ชาย | Ego OS พี่สาว | Ego YB น้องชาย | Ego YS น้องสาว
+        Ego US พี่ชายหรือน้องชาย | Ego USis พี่สาวหรือน้องสาว | Ego Twin พี่ชายหรือน้องชาย
+        Ego HB น้องชายต่างพ่อ | Ego HS น้องสาวต่างแม่ | Ego HU พี่ชายหรือน้องชายต่างพ่อ)");
 }
 
+// FC is the father's cousin, younger than he. CC, the child of cousins who
+// married, reaches FF through both parents: the father's side counts, and Ego
+// is younger than CC's father (older than the mother). A spouse comes before
+// blood, and blood before "brother's wife".
 TEST(KinshipTermsTest, UnclesAuntsCousinsWhoMarriedAndNephewsOnBothSides) {
-    expectTerms(
-        {{"Ego", "FOB", "ลุง"},          {"Ego", "FYS", "อา"},      {"Ego", "FUB", "ลุงหรืออา"},
-         {"Ego", "FUS", "ป้าหรืออา"},     {"Ego", "MOS", "ป้า"},      {"Ego", "MYB", "น้า"},
-         {"Ego", "MUB", "ลุงหรือน้า"},     {"Ego", "MUS", "ป้าหรือน้า"}, {"MOSD", "M", "น้า"},
-         {"Ego", "FC", "อา"},  // the father's cousin, younger than he
-         {"Ego", "P3BCC", "ลุง"},        {"Ego", "FFB", "ปู่"},       {"Ego", "MFS", "ยาย"},
-         {"Ego", "P3BC", "ย่า"},         {"Ego", "P3B", "ทวด"},     {"Ego", "FOBS", "ลูกพี่ลูกน้อง"},
-         {"Ego", "P3BCCC", "ลูกพี่ลูกน้อง"}, {"Ego", "EBC", "หลานชาย"}, {"Ego", "EBCC", "หลานสาว"},
-         {"Ego", "EBCCC", "เหลน"},      {"Ego", "CC", "หลานชาย"},  {"Ego", "CCC", "หลานสาว"},
-         {"Ego", "FCCC", "หลานชาย"},    {"Ego", "EBCCCC", "ญาติ"},  {"Ego", "CCCC", "ญาติ"},
-         {"Ego", "FCCCC", "ญาติ"},       {"Ego", "P3BCCCC", "ญาติ"}});
-    // Cousins who married, and their child.
-    expectTerms({{"FOBS", "FYSD", "ภรรยา"},  // spouse before blood
-                 {"CC", "FF", "ทวด"},
-                 // CC reaches FF through both parents: the father's side
-                 // counts, and Ego is younger than CC's father (older than the mother).
-                 {"CC", "Ego", "อา"},
-                 {"Ego", "MOSD", "ลูกพี่ลูกน้อง"},  // blood before "brother's wife"
-                 {"EB", "MOSD", "ภรรยา"}});
+    expectTerms(R"(Ego FOB ลุง | Ego FYS อา | Ego FUB ลุงหรืออา | Ego FUS ป้าหรืออา | Ego MOS ป้า
+        Ego MYB น้า | Ego MUB ลุงหรือน้า | Ego MUS ป้าหรือน้า | MOSD M น้า | Ego FC อา | Ego P3BCC ลุง
+        Ego FFB ปู่ | Ego MFS ยาย | Ego P3BC ย่า | Ego P3B ทวด | Ego FOBS ลูกพี่ลูกน้อง
+        Ego P3BCCC ลูกพี่ลูกน้อง | Ego EBC หลานชาย | Ego EBCC หลานสาว | Ego EBCCC เหลน
+        Ego CC หลานชาย | Ego CCC หลานสาว | Ego FCCC หลานชาย | Ego EBCCCC ญาติ | Ego CCCC ญาติ
+        Ego FCCCC ญาติ | Ego P3BCCCC ญาติ
+        FOBS FYSD ภรรยา | CC FF ทวด | CC Ego อา | Ego MOSD ลูกพี่ลูกน้อง | EB MOSD ภรรยา)");
 }
 
+// HS is no ต่างแม่ to Wife. Son and WifeKid are both Wife's children; Lover has
+// a child with Ego, never married.
 TEST(KinshipTermsTest, RelationsByMarriageInTheirOrderLongerChainsAndStrangers) {
-    expectTerms({{"Ego", "Wife", "ภรรยา"},       {"Wife", "Ego", "สามี"},
-                 {"Ego", "F2", "พ่อเลี้ยง"},        {"Ego", "M2", "แม่เลี้ยง"},
-                 {"F2", "Ego", "ลูกเลี้ยง"},        {"Ego", "WifeKid", "ลูกเลี้ยง"},
-                 {"Ego", "WF", "พ่อตา"},          {"Ego", "WM", "แม่ยาย"},
-                 {"Wife", "F", "พ่อสามี"},         {"Wife", "M", "แม่สามี"},
-                 {"F", "Wife", "ลูกสะใภ้"},        {"WF", "Ego", "ลูกเขย"},
-                 {"Ego", "OSH", "พี่เขย"},         {"Ego", "YSH", "น้องเขย"},
-                 {"US", "YSH", "พี่เขยหรือน้องเขย"}, {"YS", "HBW", "พี่สะใภ้"},
-                 {"Ego", "HBW", "น้องสะใภ้"},      {"Ego", "USW", "พี่สะใภ้หรือน้องสะใภ้"},
-                 {"Ego", "WB", "พี่ชายของภรรยา"},  {"Ego", "WS", "น้องสาวของภรรยา"},
-                 {"Wife", "EB", "พี่ชายของสามี"},   {"Wife", "US", "พี่ชายหรือน้องชายของสามี"},
-                 {"Wife", "HS", "น้องสาวของสามี"},  // no ต่างแม่ here
-                 {"Ego", "FOBW", "ป้า"},          {"Ego", "FYSH", "อา"},
-                 {"Ego", "FUBW", "ป้าหรืออา"},     {"Ego", "MOSH", "ลุง"},
-                 {"Ego", "MYBW", "น้า"},          {"Ego", "MUSH", "ลุงหรือน้า"},
-                 {"Ego", "EBCW", "หลานสะใภ้"},    {"Ego", "YSDH", "หลานเขย"}});
-    // Longer chains, and strangers.
-    expectTerms({{"Ego", "WBW", "ญาติทางการแต่งงาน"},
-                 {"Ego", "WifeEx", "ญาติ"},  // Son and WifeKid are both Wife's children
-                 {"Ego", "Lover", "ญาติ"},   // a child together, never married
-                 {"Ego", "Stranger", ""}});
+    expectTerms(R"(Ego Wife ภรรยา | Wife Ego สามี | Ego F2 พ่อเลี้ยง | Ego M2 แม่เลี้ยง
+        F2 Ego ลูกเลี้ยง | Ego WifeKid ลูกเลี้ยง | Ego WF พ่อตา | Ego WM แม่ยาย | Wife F พ่อสามี
+        Wife M แม่สามี | F Wife ลูกสะใภ้ | WF Ego ลูกเขย | Ego OSH พี่เขย | Ego YSH น้องเขย
+        US YSH พี่เขยหรือน้องเขย | YS HBW พี่สะใภ้ | Ego HBW น้องสะใภ้ | Ego USW พี่สะใภ้หรือน้องสะใภ้
+        Ego WB พี่ชายของภรรยา | Ego WS น้องสาวของภรรยา | Wife EB พี่ชายของสามี
+        Wife US พี่ชายหรือน้องชายของสามี | Wife HS น้องสาวของสามี | Ego FOBW ป้า | Ego FYSH อา
+        Ego FUBW ป้าหรืออา | Ego MOSH ลุง | Ego MYBW น้า | Ego MUSH ลุงหรือน้า | Ego EBCW หลานสะใภ้
+        Ego YSDH หลานเขย
+        Ego WBW ญาติทางการแต่งงาน | Ego WifeEx ญาติ | Ego Lover ญาติ | Ego Stranger -)");
 }
 
 // Rows that break the file's rules: a code used twice names nobody, a
@@ -157,11 +131,9 @@ TEST(KinshipGraphTest, DamagedRowsAreReadAsFarAsTheyMakeSense) {
     rs.findFirst(criteria::codeEquals(4));
     const FamilyGraph graph = FamilyGraph::read(*database);
     EXPECT_EQ(rs.field(QStringLiteral("name")).toText(), QStringLiteral("Lost"));  // not moved
-    EXPECT_FALSE(graph.named(rs, QStringLiteral("Twice")));
-    EXPECT_FALSE(graph.named(rs, QStringLiteral("Zero")));
-    EXPECT_FALSE(graph.named(rs, QStringLiteral("Nobody")));
-    EXPECT_FALSE(graph.withCode(2));
-    EXPECT_FALSE(graph.withCode(999));
+    for (const char* nobody : {"Twice", "Zero", "Nobody"})
+        EXPECT_FALSE(graph.named(rs, QString::fromUtf8(nobody))) << nobody;
+    EXPECT_FALSE(graph.withCode(2) || graph.withCode(999));
     // The first in name order, letter case ignored, as the chart finds a name.
     ASSERT_TRUE(graph.named(rs, QStringLiteral("ANNA")));
     EXPECT_EQ(graph.code(*graph.named(rs, QStringLiteral("ANNA"))), 1);
@@ -179,6 +151,39 @@ TEST(KinshipGraphTest, DamagedRowsAreReadAsFarAsTheyMakeSense) {
     EXPECT_EQ(term(5, 6), QStringLiteral("ลูกชาย"));
     EXPECT_EQ(term(6, 5), QStringLiteral("ลูกชาย"));
     EXPECT_EQ(term(1, 7), QString());
+}
+
+// Sentences of their own for one person asked twice and for persons no
+// chain of links joins.
+TEST(RelationSentenceTest, SaysWhatBIsToAWithoutSpacesBetweenWords) {
+    testing::FamilyFiles files;
+    // ภูมิ and มาลี have กันต์; ภูมิ and ดาว have แก้ว, younger; "สมศรี (หนู)"
+    // is nobody's kin and carries a space of her own.
+    const std::string rows = testing::personRows(
+                                 "1 ภูมิ m 1950 0 0 | 2 มาลี f 1952 0 0 | 3 กันต์ m 1975 1 2"
+                                 "| 4 ดาว f 1955 0 0 | 5 แก้ว f 1980 1 4") +
+                             "6,สมศรี (หนู),ศรีสุข,0,,,0,,0,0\n";
+    const auto database = FamilyDatabase::open(files.write("family.mdb", rows, "1,2,1\n1,4,2\n"));
+    const FamilyGraph graph = FamilyGraph::read(*database);
+    const RelationSentence sentence(graph);
+    struct Case {
+        std::int64_t a, b;
+        const char* said;
+    };
+    const Case cases[] = {
+        {3, 1, "ภูมิเป็นพ่อของกันต์"},
+        {1, 3, "กันต์เป็นลูกชายของภูมิ"},
+        {2, 1, "ภูมิเป็นสามีของมาลี"},
+        {3, 5, "แก้วเป็นน้องสาวต่างแม่ของกันต์"},
+        {3, 4, "ดาวเป็นแม่เลี้ยงของกันต์"},
+        {3, 3, "ทั้งสองคือกันต์คนเดียวกัน"},
+        {3, 6, "สมศรี (หนู)ไม่ได้เป็นญาติกับกันต์"},
+        {6, 1, "ภูมิไม่ได้เป็นญาติกับสมศรี (หนู)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(sentence.of(*graph.withCode(c.a), *graph.withCode(c.b)),
+                  QString::fromUtf8(c.said))
+            << c.a << " " << c.b;
 }
 
 }  // namespace
