@@ -16,9 +16,12 @@ namespace {
 
 using testing::ProcessRun;
 
-ProcessRun cli(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8")) {
-    return testing::runProcess(QStringLiteral(KINMORA_CLI), arguments,
-                               {{}, {{QStringLiteral("LC_ALL"), locale}}});
+// KINMORA_PASSWORD is always set, empty for none, so that the caller's own never leaks in.
+ProcessRun cli(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"),
+               const QString& password = {}) {
+    return testing::runProcess(
+        QStringLiteral(KINMORA_CLI), arguments,
+        {{}, {{QStringLiteral("LC_ALL"), locale}, {QStringLiteral("KINMORA_PASSWORD"), password}}});
 }
 
 const char kFamily[] =
@@ -134,12 +137,14 @@ TEST_F(CliTest, CodePageOptionOverridesTheGuessInEveryCommand) {
 }
 
 // Status 1 with NOT FOUND; 2 with one line for a file that cannot be read
-// (in UTF-8 whatever the locale) and for a mistake on the command line.
-TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
+// (in UTF-8 whatever the locale) and for a mistake on the command line; and
+// the relation's term.
+TEST_F(CliTest, RelationsAndFailuresGiveTheirStatusAndOneLine) {
     struct Case {
         QStringList arguments;
         int status;
         QString err;  // checked when not empty
+        QString out = {};
     };
     const QString missing = m_files.path(QStringLiteral("ตระกูล.mdb"));
     const QString out = m_files.path("chart.pdf");
@@ -172,6 +177,14 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
          2,
          "kinmora-cli: " + QDir(m_files.path("")).absolutePath() +
              " holds files that are not a family website; give an empty or new folder\n"},
+        {{"relation", m_path, "พ่อ", "ปู่"}, 0, {}, "ปู่เป็นพ่อของพ่อ\n"},
+        {{"relation", m_path, "1", "3", "--codes"}, 0, {}, "พ่อเป็นลูกชายของปู่\n"},
+        {{"relation", m_path, "พ่อ", "พ่อ"}, 0, {}, "ทั้งสองคือพ่อคนเดียวกัน\n"},
+        {{"relation", m_path, "พ่อ", "ไม่มีใคร"}, 1, "NOT FOUND\n"},
+        {{"relation", m_path, "--codes", "1", "99"}, 1, "NOT FOUND\n"},
+        {{"relation", m_path, "--codes", "พ่อ", "1"}, 2, {}},
+        {{"relation", m_path, "พ่อ"}, 2, {}},
+        {{"relation", m_path, "พ่อ", "ย่า", "ปู่"}, 2, {}},
     };
     for (const Case& c : cases) {
         const ProcessRun run = cli(c.arguments, QStringLiteral("C"));
@@ -179,7 +192,7 @@ TEST_F(CliTest, FailuresGiveTheirStatusAndOneLine) {
         if (!c.err.isEmpty()) {
             EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
         }
-        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.out, c.out) << c.arguments.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_FALSE(QFile::exists(m_files.path("site")));
@@ -194,23 +207,17 @@ TEST_F(CliTest, APasswordFileOpensOnlyWithItsPasswordInEveryCommand) {
     const QStringList commands[] = {{"chart", locked},        {"search", locked, "ศรี"},
                                     {"person", locked, "พ่อ"}, {"relation", locked, "พ่อ", "ปู่"},
                                     {"gedcom", locked},       {"csv", locked, "--family", csv}};
-    // Given by the option, or else by the environment, in every command.
-    const auto run = [](const QStringList& arguments, const char* variable) {
-        return testing::runProcess(
-            QStringLiteral(KINMORA_CLI), arguments,
-            {{},
-             {{QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")},
-              {QStringLiteral("KINMORA_PASSWORD"), QString::fromUtf8(variable)}}});
-    };
+    const QString utf8 = QStringLiteral("C.UTF-8");
     for (const QStringList& command : commands) {
-        const ProcessRun none = run(command, "");
+        const ProcessRun none = cli(command);
         EXPECT_EQ(none.status, 2) << none.err.toStdString();
         EXPECT_TRUE(none.err.contains(QStringLiteral("--password"))) << none.err.toStdString();
-        const ProcessRun wrong = run(command + QStringList{"--password", "ลับ"}, "ลับ9");
+        // The option comes before the environment.
+        const ProcessRun wrong = cli(command + QStringList{"--password", "ลับ"}, utf8, "ลับ9");
         EXPECT_EQ(wrong.status, 2) << wrong.err.toStdString();
         EXPECT_TRUE(wrong.err.contains(QStringLiteral("password given is not it")));
-        EXPECT_EQ(run(command + QStringList{"--password", "ลับ9"}, "").status, 0);
-        EXPECT_EQ(run(command, "ลับ9").status, 0) << command.join(' ').toStdString();
+        EXPECT_EQ(cli(command + QStringList{"--password", "ลับ9"}).status, 0);
+        EXPECT_EQ(cli(command, utf8, "ลับ9").status, 0) << command.join(' ').toStdString();
     }
 }
 
@@ -227,18 +234,15 @@ TEST_F(CliTest, AStaleCountWarnsOnOneLineAndExitsZero) {
 }
 
 TEST_F(CliTest, PictureWritesTheTypeItsOutputNames) {
-    for (const char* type : {"pdf", "svg", "png"}) {
+    for (const auto& [type, head] :
+         {std::pair{"pdf", "%PDF"}, std::pair{"svg", "<?xml"}, std::pair{"png", "\x89PNG"}}) {
         const QString out = m_files.path(QStringLiteral("chart.") + QLatin1String(type));
         const ProcessRun run =
             cli({"picture", m_path, "--name", "พ่อ", "--side", "mother", "-o", out});
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         QFile file(out);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << type;
-        const QByteArray head = file.read(8);
-        EXPECT_TRUE(head.startsWith(type == std::string("pdf")   ? "%PDF"
-                                    : type == std::string("png") ? "\x89PNG"
-                                                                 : "<?xml"))
-            << type;
+        EXPECT_TRUE(file.read(8).startsWith(head)) << type;
     }
     const QString tiles = m_files.path("tiles.pdf");
     EXPECT_EQ(cli({"picture", m_path, "-o", tiles, "--paper", "a3", "--tiles"}).status, 0);
@@ -283,33 +287,6 @@ TEST_F(CliTest, PictureIsHandedToKinmoraPictureOrSaysItIsMissing) {
     EXPECT_EQ(run.status, 7);
     EXPECT_EQ(run.out, words.join('\n') + '\n');
     EXPECT_EQ(run.err, "drawn\n");
-}
-
-TEST_F(CliTest, RelationPrintsTheTermOrSaysWhatWentWrong) {
-    struct Case {
-        QStringList arguments;
-        int status;
-        QString out;
-    };
-    const Case cases[] = {
-        {{"พ่อ", "ปู่"}, 0, "ปู่เป็นพ่อของพ่อ\n"},
-        {{"1", "3", "--codes"}, 0, "พ่อเป็นลูกชายของปู่\n"},
-        {{"พ่อ", "พ่อ"}, 0, "ทั้งสองคือพ่อคนเดียวกัน\n"},
-        {{"พ่อ", "ไม่มีใคร"}, 1, ""},
-        {{"--codes", "1", "99"}, 1, ""},
-        {{"--codes", "พ่อ", "1"}, 2, ""},
-        {{"พ่อ"}, 2, ""},
-        {{"พ่อ", "ย่า", "ปู่"}, 2, ""},
-    };
-    for (const Case& c : cases) {
-        const ProcessRun run = cli(QStringList{"relation", m_path} + c.arguments);
-        const std::string what = c.arguments.join(' ').toStdString();
-        EXPECT_EQ(run.status, c.status) << what;
-        EXPECT_EQ(run.out, c.out) << what;
-        if (c.status == 1) {
-            EXPECT_EQ(run.err, "NOT FOUND\n") << what;
-        }
-    }
 }
 
 }  // namespace
