@@ -27,34 +27,24 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-TEST(ParseArguments, ListsTablesInOrderThenTheOutput) {
+// Tables in order, the output, the format (Access 97 by default) and the password (none).
+TEST(ParseArguments, ListsTablesInOrderThenTheOutputFormatAndPassword) {
     const std::pair<Arguments, std::string> cases[] = {
         {{"--table", "people=p.csv", "--family", "f.csv", "--output=o.mdb"},
-         "people=p.csv family=f.csv o.mdb"},
+         "people=p.csv family=f.csv o.mdb access97 "},
         {{"-o", "x.mdb", "--married", "m.csv", "--table=a=b=c.csv"},
-         "married=m.csv a=b=c.csv x.mdb"},
-        {{"-o", "only-catalog.mdb"}, "only-catalog.mdb"}};
+         "married=m.csv a=b=c.csv x.mdb access97 "},
+        {{"-o", "only-catalog.mdb"}, "only-catalog.mdb access97 "},
+        {{"-o", "x.mdb", "--format", "access2000", "--password", "ลับ"}, "x.mdb access2000 ลับ"},
+        {{"--format=access2007", "--password=", "-o", "x.accdb"}, "x.accdb access2007 "},
+        {{"--format=access2007", "--format=access97", "-o", "x.mdb"}, "x.mdb access97 "}};
     for (const auto& [arguments, expected] : cases) {
         const auto line = CommandLine::parse(arguments);
         std::string parsed;
         for (const auto& table : line.tables) parsed += table.tableName + "=" + table.csvPath + " ";
-        EXPECT_EQ(parsed + line.output, expected);
-    }
-}
-
-TEST(ParseArguments, FormatDefaultsToAccess97AndPasswordToNone) {
-    using kinmora::mkfamily::FileFormat;
-    const std::tuple<Arguments, FileFormat, std::string> cases[] = {
-        {{"-o", "x.mdb"}, FileFormat::Access97, ""},
-        {{"-o", "x.mdb", "--format", "access2000", "--password", "ลับ"},
-         FileFormat::Access2000,
-         "ลับ"},
-        {{"--format=access2007", "--password=", "-o", "x.accdb"}, FileFormat::Access2007, ""},
-        {{"--format=access2007", "--format=access97", "-o", "x.mdb"}, FileFormat::Access97, ""}};
-    for (const auto& [arguments, format, password] : cases) {
-        const auto line = CommandLine::parse(arguments);
-        EXPECT_EQ(line.format, format) << arguments.back();
-        EXPECT_EQ(line.password, password);
+        EXPECT_EQ(parsed + line.output + " " + kinmora::testing::formatName(line.format) + " " +
+                      line.password,
+                  expected);
     }
 }
 
