@@ -77,10 +77,9 @@ TEST_F(CliTest, FieldsOfEveryTypeGiveTheSameFamily) {
         "4,สมศรี,ใจดี,0,1952-01-01,,0,,0,0,\n";
     const std::string married =
         "fathercode:single,mothercode:byte,wedding:currency\n1,2,1\n3,4,2\n";
-    const std::string texts = std::string(
-                                  "code:text,name,surname,sex,born,die,still,biography,"
-                                  "fathercode:text,mothercode:text\n") +
-                              kFamily;
+    const std::string texts =
+        "code:text,name,surname,sex,born,die,still,biography,fathercode:text,mothercode:text\n" +
+        std::string(kFamily);
     const QStringList commands[] = {
         {"chart"},        {"chart", "--name", "พ่อ", "--side", "mother"},
         {"search", "ศรี"}, {"person", "พ่อ", "--now", "2000-01-01 00:00:00"},
