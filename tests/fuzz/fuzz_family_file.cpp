@@ -35,9 +35,8 @@ QTemporaryDir* g_reports = nullptr;
 
 // Adds `options` to the sanitizer options in the environment variable `name`.
 void addOptions(const char* name, const QByteArray& options) {
-    QByteArray value = qgetenv(name);
-    if (!value.isEmpty()) value += ':';
-    qputenv(name, value + options);
+    const QByteArray value = qgetenv(name);
+    qputenv(name, value.isEmpty() ? options : value + ':' + options);
 }
 
 // Before the first open: every reader program started afterwards (they inherit
