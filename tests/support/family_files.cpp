@@ -26,15 +26,8 @@ std::string personRows(const char* people) {
 }
 
 std::string formatName(FileFormat format) {
-    switch (format) {
-        case FileFormat::Access2000:
-            return "access2000";
-        case FileFormat::Access2007:
-            return "access2007";
-        case FileFormat::Access97:
-            break;
-    }
-    return "access97";
+    static const char* const names[] = {"access97", "access2000", "access2007"};
+    return names[static_cast<int>(format)];
 }
 
 FamilyFiles::FamilyFiles() {

@@ -16,9 +16,8 @@ namespace kinmora::testing {
 
 using mkfamily::FileFormat;
 
-// How a family file is written: its format and database password (empty for none).
-// Jet 4 files keep a creation date; test files get a fixed one, so they come out the same
-// on every run.
+// How a family file is written: its format and database password (empty for none). Every
+// test file gets the same creation date, so it comes out the same on every run.
 struct FileKind {
     FileFormat format = FileFormat::Access97;
     std::string password;

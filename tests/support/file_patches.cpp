@@ -2,6 +2,7 @@
 #include "support/file_patches.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <stdexcept>
 
 #include "rc4.h"
@@ -44,12 +45,6 @@ void scramble(QByteArray& bytes) {
         .apply(bytes.data() + kScrambledStart, layoutOf(bytes).scrambledLength);
 }
 
-std::uint32_t get32(const QByteArray& bytes, qint64 at) {
-    std::uint32_t n = 0;
-    for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return n;
-}
-
 }  // namespace
 
 void setHeaderCodePage(const QString& path, std::uint16_t codePage) {
@@ -79,18 +74,15 @@ void zeroPage(const QString& path, int page) {
 void setRowCount(const QString& path, std::uint32_t from, std::uint32_t to) {
     QByteArray bytes = readAll(path);
     const Layout layout = layoutOf(bytes);
-    const qint64 pageSize = layout.pageSize;
-    const int rowCountOffset = layout.rowCountOffset;
-    qint64 found = -1;
-    for (qint64 page = 0; page + pageSize <= bytes.size(); page += pageSize) {
-        const bool definition = bytes[page] == 0x02;
-        if (!definition || get32(bytes, page + rowCountOffset) != from) continue;
-        if (found >= 0) throw std::runtime_error("two table definitions count that many rows");
-        found = page;
+    char* found = nullptr;
+    for (qint64 page = 0; page + layout.pageSize <= bytes.size(); page += layout.pageSize) {
+        char* count = bytes.data() + page + layout.rowCountOffset;
+        if (bytes[page] != 0x02 || qFromLittleEndian<quint32>(count) != from) continue;
+        if (found) throw std::runtime_error("two table definitions count that many rows");
+        found = count;
     }
-    if (found < 0) throw std::runtime_error("no table definition counts that many rows");
-    for (int i = 0; i < 4; ++i)
-        bytes[found + rowCountOffset + i] = static_cast<char>((to >> (8 * i)) & 0xFF);
+    if (!found) throw std::runtime_error("no table definition counts that many rows");
+    qToLittleEndian<quint32>(to, found);
     writeAll(path, bytes);
 }
 
