@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "data/family_file_error.h"
 #include "data/family_queries.h"
 #include "data/jet_date.h"
 #include "support/family_files.h"
@@ -11,26 +10,30 @@
 namespace kinmora {
 namespace {
 
-QStringList column(Engine& engine, const Query& query, const QString& field) {
-    RecordSet rs = engine.recordSet(query);
-    QStringList values;
-    for (; !rs.atEnd(); rs.next()) values << rs.field(field).toText();
-    return values;
-}
-
 class EngineTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Engine> open(const std::string& family, const std::string& married = "") {
-        return Engine::open(m_files.write("family.mdb", family, married),
-                            {QStringLiteral("family"), QStringLiteral("married")});
+    void open(const std::string& family) {
+        m_engine = Engine::open(m_files.write("family.mdb", family),
+                                {QStringLiteral("family"), QStringLiteral("married")});
+    }
+    // One field of every row the query gives, in its order.
+    QStringList column(const Query& query, const char* field = "name") {
+        RecordSet rs = m_engine->recordSet(query);
+        QStringList values;
+        for (; !rs.atEnd(); rs.next()) values << rs.field(QLatin1String(field)).toText();
+        return values;
+    }
+    QStringList column(const QString& sql, const char* field = "name") {
+        return column(Query{sql, {}}, field);
     }
     testing::FamilyFiles m_files;
+    std::unique_ptr<Engine> m_engine;
 };
 
 // Thai names come first, as in a Thai dictionary (a leading vowel does not
 // decide), Latin ones after, case aside; a literal compares so too.
 TEST_F(EngineTest, NamesSortInThaiDictionaryOrderWithoutRegardToLatinCase) {
-    auto engine = open(
+    open(
         "1,ขวัญ,ใจดี,1,,,0,,0,0\n"
         "2,เกศ,,0,,,0,,0,0\n"
         "3,กมล,ใจดี,1,,,0,,0,0\n"
@@ -38,48 +41,38 @@ TEST_F(EngineTest, NamesSortInThaiDictionaryOrderWithoutRegardToLatinCase) {
         "5,bob,,1,,,0,,0,0\n"
         "6,Alice,,0,,,0,,0,0\n"
         "7,Carol,,0,,,0,,0,0\n");
-    EXPECT_EQ(column(*engine, queries::allPersons(), QStringLiteral("name")),
+    EXPECT_EQ(column(queries::allPersons()),
               (QStringList{"กมล", "เกศ", "ไก่", "ขวัญ", "Alice", "bob", "Carol"}));
-    EXPECT_EQ(
-        column(*engine, Query{QStringLiteral("Select * from family where name = 'alice'"), {}},
-               QStringLiteral("code")),
-        QStringList{"6"});
+    EXPECT_EQ(column("Select * from family where name = 'alice'", "code"), QStringList{"6"});
 }
 
 TEST_F(EngineTest, BirthOrderPutsUnknownBirthsFirst) {
-    auto engine = open(testing::personRows(
+    open(testing::personRows(
         "1 พ่อ m - 0 0 | 2 ลูกสาม m 1960-05-01 1 0 | 3 ลูกหนึ่ง f 1950 1 0 | 4 ไม่ทราบ f - 1 0"
         "| 5 ลูกสอง m 1955-03-03 1 0"));
-    EXPECT_EQ(column(*engine, queries::childrenOfFather(1), QStringLiteral("name")),
+    EXPECT_EQ(column(queries::childrenOfFather(1)),
               (QStringList{"ไม่ทราบ", "ลูกหนึ่ง", "ลูกสอง", "ลูกสาม"}));
 }
 
 TEST_F(EngineTest, ChildrenQueriesBindAndTighterThanOr) {
-    auto engine = open(
+    open(
         testing::personRows("1 พ่อ m - 0 0 | 2 แม่ f - 0 0 | 3 คู่ m 1990 1 2 | 4 กลับด้าน f 1991 2 1"
                             "| 5 แม่ไม่ทราบ m 1992 1 0 | 6 พ่อไม่ทราบ f 1993 0 1 | 7 แม่อื่น f 1994 1 9"));
-    EXPECT_EQ(column(*engine, queries::childrenOfCouple(1, 2), QStringLiteral("name")),
-              (QStringList{"คู่", "กลับด้าน"}));
-    EXPECT_EQ(column(*engine, queries::childrenOfOneParent(1), QStringLiteral("name")),
-              (QStringList{"แม่ไม่ทราบ", "พ่อไม่ทราบ"}));
-    EXPECT_EQ(column(*engine, queries::childrenOfMother(1), QStringLiteral("name")),
-              (QStringList{"กลับด้าน", "พ่อไม่ทราบ"}));
+    EXPECT_EQ(column(queries::childrenOfCouple(1, 2)), (QStringList{"คู่", "กลับด้าน"}));
+    EXPECT_EQ(column(queries::childrenOfOneParent(1)), (QStringList{"แม่ไม่ทราบ", "พ่อไม่ทราบ"}));
+    EXPECT_EQ(column(queries::childrenOfMother(1)), (QStringList{"กลับด้าน", "พ่อไม่ทราบ"}));
 }
 
 TEST_F(EngineTest, LookUpsByNumberFindWhatEqualityMeans) {
-    auto engine = open(
+    open(
         "5,ก,,1,1950-01-01,,0,,0,0\n"
         "7,ข,,1,,,0,,0,0\n"
         ",ค,,1,,,0,,0,0\n"
         "5,ง,,1,1940-01-01,,0,,0,0\n");
     const auto codes = [&](const char* where) {
-        return column(
-            *engine,
-            Query{QStringLiteral("Select * from family where %1").arg(QLatin1String(where)), {}},
-            QStringLiteral("name"));
+        return column(QStringLiteral("Select * from family where %1").arg(QLatin1String(where)));
     };
-    EXPECT_EQ(column(*engine, queries::personByCode(5), QStringLiteral("name")),
-              (QStringList{"ง", "ก"}));
+    EXPECT_EQ(column(queries::personByCode(5)), (QStringList{"ง", "ก"}));
     EXPECT_EQ(codes("code = 5"), (QStringList{"ก", "ง"}));
     EXPECT_EQ(codes("code = 5.0"), (QStringList{"ก", "ง"}));
     EXPECT_EQ(codes("code = '5'"), (QStringList{"ก", "ง"}));
@@ -93,67 +86,62 @@ TEST_F(EngineTest, LookUpsByNumberFindWhatEqualityMeans) {
 TEST_F(EngineTest, ChildrenBornAlikeComeByTheOtherParentThenFileOrder) {
     // Unknown births tie; the look-up by one parent gives them by the other
     // parent's code, and the birth order sort keeps that.
-    auto engine = open(testing::personRows(
+    open(testing::personRows(
         "1 พ่อ m - 0 0 | 2 แม่สอง f - 0 0 | 3 ลูกแม่เก้า m - 1 9 | 4 ลูกแม่สองก m - 1 2"
         "| 5 ลูกไม่ทราบแม่ f - 1 - | 6 ลูกแม่สองข f - 1 2 | 7 ลูกแม่สองพ่ออื่น f - 8 2"));
-    EXPECT_EQ(column(*engine, queries::childrenOfFather(1), QStringLiteral("name")),
+    EXPECT_EQ(column(queries::childrenOfFather(1)),
               (QStringList{"ลูกไม่ทราบแม่", "ลูกแม่สองก", "ลูกแม่สองข", "ลูกแม่เก้า"}));
-    EXPECT_EQ(column(*engine, queries::childrenOfMother(2), QStringLiteral("name")),
+    EXPECT_EQ(column(queries::childrenOfMother(2)),
               (QStringList{"ลูกแม่สองก", "ลูกแม่สองข", "ลูกแม่สองพ่ออื่น"}));
 }
 
 TEST_F(EngineTest, NameOrderPutsNoNameFirstAndNamesakesInFileOrder) {
-    auto engine = open(
+    open(
         "1,ข,หนึ่ง,1,,,0,,0,0\n"
         "2,,ไม่มีชื่อ,1,,,0,,0,0\n"
         "3,ก,,1,,,0,,0,0\n"
         "4,ข,สอง,1,,,0,,0,0\n");
-    EXPECT_EQ(column(*engine, queries::allPersons(), QStringLiteral("code")),
-              (QStringList{"2", "3", "1", "4"}));
-    EXPECT_EQ(
-        column(*engine, Query{QStringLiteral("Select * from family order by name desc, code"), {}},
-               QStringLiteral("code")),
-        (QStringList{"1", "4", "3", "2"}));
+    EXPECT_EQ(column(queries::allPersons(), "code"), (QStringList{"2", "3", "1", "4"}));
+    EXPECT_EQ(column("Select * from family order by name desc, code", "code"),
+              (QStringList{"1", "4", "3", "2"}));
 }
 
 TEST_F(EngineTest, AColumnAddedLaterReadsNullInEveryQuery) {
-    auto engine = open("1,ก,,1,,,0,,0,0\n2,ข,,0,,,0,,0,0\n");
-    EXPECT_EQ(column(*engine, queries::personByCode(2), QStringLiteral("name")), QStringList{"ข"});
-    EXPECT_TRUE(engine->addMissingColumn(QStringLiteral("family"),
-                                         {QStringLiteral("nickname"), ColumnType::Text}));
-    EXPECT_FALSE(engine->addMissingColumn(QStringLiteral("family"),
-                                          {QStringLiteral("NICKNAME"), ColumnType::Text}));
+    open("1,ก,,1,,,0,,0,0\n2,ข,,0,,,0,,0,0\n");
+    EXPECT_EQ(column(queries::personByCode(2)), QStringList{"ข"});
+    EXPECT_TRUE(m_engine->addMissingColumn(QStringLiteral("family"),
+                                           {QStringLiteral("nickname"), ColumnType::Text}));
+    EXPECT_FALSE(m_engine->addMissingColumn(QStringLiteral("family"),
+                                            {QStringLiteral("NICKNAME"), ColumnType::Text}));
     // The statement prepared before the column came still answers, with it.
-    RecordSet rs = engine->recordSet(queries::personByCode(2));
+    RecordSet rs = m_engine->recordSet(queries::personByCode(2));
     EXPECT_EQ(rs.field(QStringLiteral("name")).toText(), QStringLiteral("ข"));
     EXPECT_TRUE(rs.field(QStringLiteral("nickname")).isNull());
-    EXPECT_EQ(
-        column(*engine, Query{QStringLiteral("Select * from family where nickname is null"), {}},
-               QStringLiteral("code")),
-        (QStringList{"1", "2"}));
+    EXPECT_EQ(column("Select * from family where nickname is null", "code"),
+              (QStringList{"1", "2"}));
 }
 
 // Fields read as their Access types, names in any letter case, and dates
 // exactly on both sides of 1899-12-30, where the day count turns negative.
 TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
-    auto engine = open(
+    open(
         "7,สมหญิง,,0,1977-03-05 13:45:00,,1,,0,0\n"
         "8,สมชาย,ใจดี,1,,2001-02-03,0,ประวัติ,7,0\n"
         "1,ก,,1,1880-03-12 06:00:00,,0,,0,0\n"
         "2,ข,,1,1899-12-29 18:00:00,,0,,0,0\n"
         "3,ค,,1,1899-12-30,,0,,0,0\n");
-    RecordSet rs = engine->recordSet(queries::personByCode(7));
+    RecordSet rs = m_engine->recordSet(queries::personByCode(7));
     EXPECT_EQ(rs.field(QStringLiteral("code")), Value::integer(7));
     EXPECT_TRUE(rs.field(QStringLiteral("biography")).isNull());
     EXPECT_TRUE(rs.field(QStringLiteral("die")).isNull());
     EXPECT_EQ(rs.field(QStringLiteral("sex")), Value::boolean(false));
     EXPECT_EQ(rs.field(QStringLiteral("still")), Value::boolean(true));
-    RecordSet other = engine->recordSet(QStringLiteral("Select * from FAMILY where CODE = 8"));
+    RecordSet other = m_engine->recordSet(QStringLiteral("Select * from FAMILY where CODE = 8"));
     EXPECT_EQ(other.field(QStringLiteral("SURNAME")).toText(), QStringLiteral("ใจดี"));
     EXPECT_EQ(other.field(QStringLiteral("Biography")).toText(), QStringLiteral("ประวัติ"));
     EXPECT_EQ(other.field(QStringLiteral("Fathercode")).toInt16(), 7);
     QStringList born;
-    RecordSet dated = engine->recordSet(
+    RecordSet dated = m_engine->recordSet(
         QStringLiteral("Select * from family where born is not null order by born"));
     for (; !dated.atEnd(); dated.next())
         born << jetDateToDateTime(dated.field(QStringLiteral("born")).toDate())
@@ -166,13 +154,13 @@ TEST_F(EngineTest, FieldsReadAsTheirAccessTypes) {
 // them; one that SQLite sorts, or whose rows repeat, copies their cells.
 // Both read alike, whatever the kind of value.
 TEST_F(EngineTest, RowsReadAlikeWhetherKeptInPlaceOrCopied) {
-    auto engine = open(
+    open(
         "3,ค,ใจดี,1,1950-01-02 06:00:00,1999-12-31,0,ชีวิตยาว,0,0\n"
         "1,ก,,0,,,1,,3,0\n"
         "1,ก,,0,,,1,,3,0\n"
         ",ข,ดี,1,1960-01-01,,0,บันทึก,1,2\n");
     const auto rows = [&](const char* sql) {
-        const auto table = engine->query(QString::fromUtf8(sql));
+        const auto table = m_engine->query(QString::fromUtf8(sql));
         QStringList read;
         for (int row = 0; row < table->rowCount(); ++row) {
             QStringList fields;

@@ -40,10 +40,6 @@ std::string failure(const QString& path, Kind* kind = nullptr, const QString& pa
     }
 }
 
-using testing::asLatin1Bytes;
-using testing::setHeaderCodePage;
-using testing::setRowCount;
-
 // Each person as "name|surname|biography", in name order.
 QStringList persons(const QString& path, int codePage = 0) {
     ReadOptions options;
@@ -82,7 +78,7 @@ TEST_F(FamilyDatabaseTest, BrokenFilesSayWhatIsWrong) {
     const QString unread = m_files.writeTables(
         "unread.mdb", {{"family", testing::kFamilyHeader},
                        {"married", std::string(testing::kMarriedHeader) + "1,2,1\n"}});
-    setRowCount(unread, 0, 5);
+    testing::setRowCount(unread, 0, 5);
     // A bad sector where the family table is defined: the table definition
     // pages (type 2) are the catalog's, then the family's.
     QByteArray unreadable = bytes;
@@ -191,7 +187,7 @@ TEST_F(FamilyDatabaseTest, ThaiTextIsThaiWhateverCodePageTheHeaderNames) {
     ::setenv("MDB_JET3_CHARSET", "CP1252", 1);
     EXPECT_EQ(persons(path), thai);
     ::unsetenv("MDB_JET3_CHARSET");
-    setHeaderCodePage(path, 1252);
+    testing::setHeaderCodePage(path, 1252);
     EXPECT_EQ(persons(path), thai);
     // Told to, the reader takes the header at its word: Latin garbage.
     EXPECT_TRUE(persons(path, 1252)
@@ -200,20 +196,20 @@ TEST_F(FamilyDatabaseTest, ThaiTextIsThaiWhateverCodePageTheHeaderNames) {
 
 TEST_F(FamilyDatabaseTest, LatinTextStaysLatinUnlessTheHeaderSaysThai) {
     const std::string rows =
-        "1," + asLatin1Bytes(QStringLiteral("François,Lefèvre")) + ",1,,,0,\"" +
-        asLatin1Bytes(QStringLiteral("Né à Genève;\tdéjà marié\r\nÉlève de l'École")) +
+        "1," + testing::asLatin1Bytes(QStringLiteral("François,Lefèvre")) + ",1,,,0,\"" +
+        testing::asLatin1Bytes(QStringLiteral("Né à Genève;\tdéjà marié\r\nÉlève de l'École")) +
         "\",0,0\n"
         "3,Anna,Smith,0,,,0,,0,0\n";
     const QString path = m_files.write("latin.mdb", rows);
     // Under its own Thai header the file is Thai, as it always was.
     EXPECT_TRUE(persons(path).join(QString()).contains(QChar(0x0E47)));  // ç read as ็
-    setHeaderCodePage(path, 1252);
+    testing::setHeaderCodePage(path, 1252);
     const QStringList latin{QStringLiteral("Anna|Smith|"),
                             QStringLiteral("François|Lefèvre|Né à Genève;\tdéjà marié\r\n"
                                            "Élève de l'École")};
     EXPECT_EQ(persons(path), latin);
     // A header naming a code page nobody here knows reads as Western.
-    setHeaderCodePage(path, 9999);
+    testing::setHeaderCodePage(path, 9999);
     EXPECT_EQ(persons(path), latin);
     // And told the code page, the window's choice overrides the guess.
     EXPECT_EQ(persons(path, 874), persons(m_files.write("latin874.mdb", rows)));
@@ -225,7 +221,7 @@ TEST_F(FamilyDatabaseTest, ControlCharactersReadTheSameInEveryCodePage) {
     const QStringList expected{QStringLiteral("a\uFFFDz\uFFFD|b\uFFFD[2J|x\ty\r\nz\uFFFD")};
     EXPECT_EQ(persons(path), expected);
     EXPECT_EQ(persons(path, 1252), expected);
-    setHeaderCodePage(path, 1252);
+    testing::setHeaderCodePage(path, 1252);
     EXPECT_EQ(persons(path), expected);
 }
 
@@ -235,28 +231,25 @@ TEST_F(FamilyDatabaseTest, StaleRowCountsReadEveryRowAndFewerRowsAreDamageNotRef
         "1,ก,,1,,,0,,0,0\n2,ข,,1,,,0,,0,0\n3,ค,,1,,,0,,0,0\n4,ง,,1,,,0,,0,0\n5,จ,,1,,,0,,0,0\n",
         "1,2,1\n2,3,2\n3,1,3\n1,3,4\n4,5,5\n5,4,6\n");
     // Counting fewer than it holds, as a file not compacted after a crash.
-    setRowCount(path, 5, 4);
-    {
-        auto db = FamilyDatabase::open(path);
-        EXPECT_EQ(db->persons().recordCount(), 5);
-        EXPECT_TRUE(db->damage().isEmpty()) << db->damage().join(' ').toStdString();
-    }
+    testing::setRowCount(path, 5, 4);
+    auto db = FamilyDatabase::open(path);
+    EXPECT_EQ(db->persons().recordCount(), 5);
+    EXPECT_TRUE(db->damage().isEmpty()) << db->damage().join(' ').toStdString();
     // Counting more than any page holds: what is there, and a warning.
-    setRowCount(path, 6, 9);  // the married table's six rows
-    {
-        auto db = FamilyDatabase::open(path);
-        EXPECT_EQ(db->persons().recordCount(), 5);
-        EXPECT_EQ(db->couples().recordCount(), 6);
-        EXPECT_EQ(db->damage(), QStringList{QStringLiteral(
-                                    "table married should hold 9 rows but only 6 could be read")});
-        ASSERT_EQ(db->shortTables().size(), 1u);
-        EXPECT_EQ(db->shortTables()[0].counted, 9u);
-        EXPECT_EQ(db->shortTables()[0].held, 6u);
-    }
+    testing::setRowCount(path, 6, 9);  // the married table's six rows
+    db = FamilyDatabase::open(path);
+    EXPECT_EQ(db->persons().recordCount(), 5);
+    EXPECT_EQ(db->couples().recordCount(), 6);
+    EXPECT_EQ(
+        db->damage(),
+        QStringList{QStringLiteral("table married should hold 9 rows but only 6 could be read")});
+    ASSERT_EQ(db->shortTables().size(), 1u);
+    EXPECT_EQ(db->shortTables()[0].counted, 9u);
+    EXPECT_EQ(db->shortTables()[0].held, 6u);
     // A married table that holds nothing while it counts two never refuses the persons.
     const QString unmarried = m_files.write("unmarried.mdb", kTwoPersons);
-    setRowCount(unmarried, 0, 2);
-    auto db = FamilyDatabase::open(unmarried);
+    testing::setRowCount(unmarried, 0, 2);
+    db = FamilyDatabase::open(unmarried);
     EXPECT_EQ(db->persons().recordCount(), 2);
     EXPECT_EQ(db->damage(),
               QStringList{QStringLiteral("table married should hold 2 rows but holds none")});
@@ -289,7 +282,7 @@ TEST_F(FamilyDatabaseTest, APasswordFileOpensOnlyWithItsPassword) {
     testing::setJet3Password(thai,
                              "\xC5\xD1\xBA"
                              "9");  // ลับ9
-    setHeaderCodePage(thai, 1252);
+    testing::setHeaderCodePage(thai, 1252);
     // The longest password Access takes fills its field, with no end mark.
     const QString longest = m_files.write("longest.mdb", rows);
     testing::setJet3Password(longest, "ABCDEFGHIJKLMNOPQRST");

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <QtEndian>
 #include <map>
 
 #include "data/family_database.h"
@@ -106,25 +107,11 @@ TEST(MdbReaderCodePage, LongLatinMemosReadInCodePage1252ComeBackWhole) {
                                      "\",0,0\n"
                                      "2,Bea,,0,,,0,\"" +
                                      testing::asLatin1Bytes(latin) + "\",0,0\n");
-    const std::map<int, QString> read = biographies(path, 1252);
-    EXPECT_EQ(read.at(1), latin.left(8192));
-    EXPECT_EQ(read.at(2), latin);
+    EXPECT_EQ(biographies(path, 1252), (std::map<int, QString>{{1, latin.left(8192)}, {2, latin}}));
 }
-
-}  // namespace
-}  // namespace kinmora
-
-namespace kinmora {
-namespace {
 
 std::uint32_t le32(const QByteArray& bytes, qsizetype at) {
-    std::uint32_t n = 0;
-    for (int i = 3; i >= 0; --i) n = n << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return n;
-}
-
-void putLe32(QByteArray& bytes, qsizetype at, std::uint32_t n) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(n >> (8 * i));
+    return qFromLittleEndian<std::uint32_t>(bytes.constData() + at);
 }
 
 // Where the Access 97 file holds the header of its one memo kept in a chain
@@ -155,14 +142,13 @@ TEST(MdbReaderDamage, ABrokenMemoChainEndsAndTheFamilyOpens) {
 
     ASSERT_NE(le32(file, row), first);
     QByteArray looped = file;
-    putLe32(looped, row, first);
-    const QString loopedPath = files.writeFile("looped.mdb", looped);
-    const QString read = biographies(loopedPath).at(1);
+    qToLittleEndian<std::uint32_t>(first, looped.data() + row);
+    const QString read = biographies(files.writeFile("looped.mdb", looped)).at(1);
     EXPECT_EQ(read.size(), 5000);
     EXPECT_EQ(read.count(QChar(0x0E01)), 5000);
 
     QByteArray lost = file;
-    putLe32(lost, header + 4, 0xFFFFFF00);
+    qToLittleEndian<std::uint32_t>(0xFFFFFF00, lost.data() + header + 4);
     EXPECT_EQ(biographies(files.writeFile("lost.mdb", lost)).at(1), QString());
 }
 

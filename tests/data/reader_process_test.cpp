@@ -34,6 +34,25 @@ protected:
                                    std::string(100000, 'y') + "\",1,2\n",
                                "1,2,7\n");
     }
+    // The reason a read fails with, and how long the verdict took.
+    std::pair<std::string, qint64> verdict(const ReaderProcess::Limits& limits,
+                                           const ReadOptions& options) {
+        CollectingSink sink;
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            ReaderProcess::read(m_path, {QStringLiteral("family")}, sink, limits, options);
+        } catch (const FamilyFileError& e) {
+            return {e.reason().toStdString(), timer.elapsed()};
+        }
+        return {"read", timer.elapsed()};
+    }
+    // Options whose reader program is a shell script of `body`.
+    ReadOptions script(const char* name, const QByteArray& body) {
+        ReadOptions options;
+        options.readerProgram = m_files.writeScript(name, body);
+        return options;
+    }
     testing::FamilyFiles m_files;
     QString m_path;
 };
@@ -55,35 +74,18 @@ TEST_F(ReaderProcessTest, RelaysExactlyWhatTheFileHolds) {
     EXPECT_FALSE(strayChildren());
 }
 
-// The reason a read fails with, and how long the verdict took.
-std::pair<std::string, qint64> verdict(const QString& path, const ReaderProcess::Limits& limits,
-                                       const ReadOptions& options) {
-    CollectingSink sink;
-    QElapsedTimer timer;
-    timer.start();
-    try {
-        ReaderProcess::read(path, {QStringLiteral("family")}, sink, limits, options);
-    } catch (const FamilyFileError& e) {
-        return {e.reason().toStdString(), timer.elapsed()};
-    }
-    return {"read", timer.elapsed()};
-}
-
 TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLimits) {
     ReaderProcess::Limits limits;
     limits.silence = std::chrono::milliseconds(400);
     limits.budget = std::chrono::milliseconds(600);
-    ReadOptions silent;
-    silent.readerProgram = m_files.writeScript("silent", "exec sleep 60");
-    const auto [stuck, stuckMs] = verdict(m_path, limits, silent);
+    const auto [stuck, stuckMs] = verdict(limits, script("silent", "exec sleep 60"));
     EXPECT_NE(stuck.find("stopped making progress"), std::string::npos) << stuck;
     EXPECT_LT(stuckMs, 30000);  // well before the reader's own end
     // A megabyte frame that trickles in: alive, but past three budgets it is over.
-    ReadOptions trickle;
-    trickle.readerProgram = m_files.writeScript("trickle",
-                                                "printf '\\000\\000\\020\\000' >&3\n"
-                                                "while :; do printf x >&3; sleep 0.05; done");
-    const auto [endless, endlessMs] = verdict(m_path, limits, trickle);
+    const ReadOptions trickle = script("trickle",
+                                       "printf '\\000\\000\\020\\000' >&3\n"
+                                       "while :; do printf x >&3; sleep 0.05; done");
+    const auto [endless, endlessMs] = verdict(limits, trickle);
     EXPECT_NE(endless.find("took longer than any family file"), std::string::npos) << endless;
     EXPECT_GE(endlessMs, 3 * 600);
     EXPECT_LT(endlessMs, 30000);  // it would never end by itself
@@ -92,35 +94,30 @@ TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLi
     // However slowly they start, their silence or their end decides.
     ReaderProcess::Limits slowStart = limits;
     slowStart.budget = std::chrono::seconds(20);
-    ReadOptions hung;
-    hung.readerProgram =
-        m_files.writeScript("hung", "printf '\\000\\000\\001\\000' >&3\nexec sleep 60");
-    const auto [halfway, halfwayMs] = verdict(m_path, slowStart, hung);
+    const ReadOptions hung = script("hung", "printf '\\000\\000\\001\\000' >&3\nexec sleep 60");
+    const auto [halfway, halfwayMs] = verdict(slowStart, hung);
     EXPECT_NE(halfway.find("stopped making progress (nothing for 0.4 s)"), std::string::npos)
         << halfway;
     EXPECT_LT(halfwayMs, 30000);
-    ReadOptions ended;
-    ended.readerProgram = m_files.writeScript("ended", "printf '\\000\\000' >&3\nexit 5");
-    EXPECT_NE(verdict(m_path, slowStart, ended).first.find("stopped before the end (status 5)"),
+    EXPECT_NE(verdict(slowStart, script("ended", "printf '\\000\\000' >&3\nexit 5"))
+                  .first.find("stopped before the end (status 5)"),
               std::string::npos);
     // One that crashes, as libmdb may on a hostile file, says how.
-    ReadOptions crashed;
-    crashed.readerProgram = m_files.writeScript("crashed", "kill -SEGV $$");
-    EXPECT_NE(verdict(m_path, slowStart, crashed).first.find("stopped on signal 11"),
-              std::string::npos);
+    EXPECT_NE(
+        verdict(slowStart, script("crashed", "kill -SEGV $$")).first.find("stopped on signal 11"),
+        std::string::npos);
     // One that has sent its last frame but does not end is not waited for.
-    ReadOptions lingering;
-    lingering.readerProgram =
-        m_files.writeScript("lingering", "printf '\\001\\000\\000\\000D' >&3\nexec sleep 60");
-    const auto [lingered, lingeredMs] = verdict(m_path, slowStart, lingering);
+    const ReadOptions lingering =
+        script("lingering", "printf '\\001\\000\\000\\000D' >&3\nexec sleep 60");
+    const auto [lingered, lingeredMs] = verdict(slowStart, lingering);
     EXPECT_EQ(lingered, "read");
     EXPECT_LT(lingeredMs, 30000);
     ReadOptions absent;
     absent.readerProgram = m_files.path("no-such-reader");
-    EXPECT_NE(verdict(m_path, limits, absent).first.find("cannot start"), std::string::npos);
+    EXPECT_NE(verdict(limits, absent).first.find("cannot start"), std::string::npos);
     ReaderProcess::Limits starved;
     starved.memory = 64 * 1024;
-    EXPECT_NE(verdict(m_path, starved, {}).first, "read");
+    EXPECT_NE(verdict(starved, {}).first, "read");
     EXPECT_FALSE(strayChildren());
 }
 
@@ -128,12 +125,11 @@ TEST_F(ReaderProcessTest, AStuckEndlessStarvedOrAbsentReaderIsStoppedWithinItsLi
 // silence allowed while reading, as on a loaded machine, still reads a small
 // file; one that sends nothing at all is stopped.
 TEST_F(ReaderProcessTest, AReaderSlowToStartStillReadsUnderTheUsersLimits) {
-    ReadOptions slow;
     // Longer than the 3 s of silence allowed once reading, within the 5 s budget.
-    slow.readerProgram = m_files.writeScript(
-        "slow",
-        "sleep 3.5\nexec '" + QFile::encodeName(ReaderProcess::defaultProgram()) + "' \"$@\"");
-    EXPECT_EQ(verdict(m_path, ReaderProcess::Limits{}, slow).first, "read");
+    const ReadOptions slow =
+        script("slow", "sleep 3.5\nexec '" + QFile::encodeName(ReaderProcess::defaultProgram()) +
+                           "' \"$@\"");
+    EXPECT_EQ(verdict(ReaderProcess::Limits{}, slow).first, "read");
     EXPECT_FALSE(strayChildren());
 }
 

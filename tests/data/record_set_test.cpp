@@ -54,21 +54,13 @@ TEST_F(RecordSetTest, MovesCountsAndEndsEachOnItsOwn) {
 }
 
 TEST(RecordSetFind, ScannedColumnsMatchAsIndexedOnesDo) {
-    const auto table =
-        std::make_shared<ResultTable>(QStringList{QStringLiteral("mixed"), QStringLiteral("text")},
-                                      std::vector<Value>{
-                                          Value::integer(7),
-                                          Value::text(QStringLiteral("Somsri")),
-                                          Value::text(QStringLiteral("Somsri")),
-                                          Value::text(QStringLiteral("SOMCHAI")),
-                                          Value::real(2.5),
-                                          Value::null(),
-                                          Value::text(QStringLiteral(" 12 ")),
-                                          Value::text(QStringLiteral("somchai")),
-                                          Value::text(QStringLiteral("Éloïse")),
-                                          Value::text(QStringLiteral("STRASSE")),
-                                      });
     const auto text = [](const char* s) { return Value::text(QString::fromUtf8(s)); };
+    // Two columns, five rows.
+    const auto table = std::make_shared<ResultTable>(
+        QStringList{QStringLiteral("mixed"), QStringLiteral("text")},
+        std::vector<Value>{Value::integer(7), text("Somsri"), text("Somsri"), text("SOMCHAI"),
+                           Value::real(2.5), Value::null(), text(" 12 "), text("somchai"),
+                           text("Éloïse"), text("STRASSE")});
     // Each criterion with the row it finds, -1 for none.
     const std::pair<Criterion, int> cases[] = {
         {{"mixed", text("SOMSRI")}, 1},

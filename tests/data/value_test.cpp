@@ -24,7 +24,7 @@ std::string code(const Value& v) {
     }
 }
 
-TEST(ValueConversion, CodesFromEveryKindOfFieldOrWhyNot) {
+TEST(ValueConversion, CodesRealsAndDatesFromWhatHoldsThemOrWhyNot) {
     EXPECT_EQ(code(Value::integer(-7)), "-7");
     EXPECT_EQ(code(Value::text(QStringLiteral(" 12 "))), "12");
     EXPECT_EQ(code(Value::boolean(true)), "-1");  // Access's Yes
@@ -38,9 +38,7 @@ TEST(ValueConversion, CodesFromEveryKindOfFieldOrWhyNot) {
     EXPECT_EQ(code(Value::date(JetDate{1})), "a date stands where a number is needed");
     EXPECT_EQ(code(Value::null()), "a value is missing (Null) where a number is needed");
     EXPECT_EQ(Value::text(QStringLiteral("x")).wholeNumber(0, 9), std::nullopt);
-}
-
-TEST(ValueConversion, RealsAndDatesOnlyFromWhatHoldsThem) {
+    // Reals and dates only from what holds them.
     EXPECT_EQ(Value::boolean(true).toReal(), -1.0);
     EXPECT_EQ(Value::integer(3).toReal(), 3.0);
     EXPECT_THROW(Value::text(QStringLiteral("3")).toReal(), FamilyFileError);
