@@ -97,7 +97,6 @@ bool openAndWait(MainWindow& window, const QString& path) {
     return opened.first().first().toBool() && settled(window);
 }
 
-// Charts `name` and waits for the chart.
 bool chartAndWait(MainWindow& window, const QString& name) {
     return window.showChart(name) && settled(window);
 }
@@ -143,11 +142,10 @@ class MainWindowTest : public QObject {
     // A shown main window with kFamily open and the chart of ก้อง built.
     std::unique_ptr<MainWindow> openFamily() {
         auto window = shown();
-        if (!window) return nullptr;
-        const QString path = m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried);
-        if (!openAndWait(*window, path) || !chartAndWait(*window, QStringLiteral("ก้อง")))
-            return nullptr;
-        return window;
+        if (window && openAndWait(*window, m_files.write("family.mdb", kFamily, kMarried)) &&
+            chartAndWait(*window, QStringLiteral("ก้อง")))
+            return window;
+        return nullptr;
     }
 
 private slots:
@@ -357,9 +355,7 @@ private slots:
             window->session().setPickedName(QStringLiteral("before"));
             QString noteName;
             ModalWatcher watcher(noteNameInto(noteName));
-            const QPoint over = centreOf(*window, QStringLiteral("M2"));
-            QTest::mousePress(tree->viewport(), Qt::RightButton, {}, over);
-            QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, over);
+            QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, centreOf(*window, "M2"));
             QCOMPARE(noteName, shown ? picked : QString());
             QCOMPARE(window->session().pickedName(), shown ? picked : QStringLiteral("before"));
             QCOMPARE(tree->currentItem(), current);
