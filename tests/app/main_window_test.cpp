@@ -83,8 +83,7 @@ QStringList looks(const MainWindow& window) {
             window.statusPanels()->panelText(1), enabled(window)};
 }
 
-// Waits until the window's work, the chart's filling included, has ended;
-// false when it has not in 20 s.
+// Whether the window's work, the chart's filling included, ends within 20 s.
 bool settled(const MainWindow& window) {
     return QTest::qWaitFor([&] { return !window.isWorking(); }, 20000);
 }
