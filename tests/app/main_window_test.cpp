@@ -51,17 +51,16 @@ const char* const kFamily =
 const char* const kMarried = "1,2,1\n3,5,1\n";
 
 // Each node in display order: depth, key, text and image.
-QStringList describe(const QTreeWidget* tree) {
+QStringList describe(QTreeWidget* tree) {
     QStringList rows;
-    std::function<void(const QTreeWidgetItem*, int)> walk = [&](const QTreeWidgetItem* item,
-                                                                int depth) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
         rows.append(QStringLiteral("%1 %2 %3 %4")
                         .arg(depth)
-                        .arg(item->data(0, ChartTreeWidget::kKeyRole).toString(), item->text(0),
-                             NodeIcons::keyOf(ChartTreeWidget::nodeOf(item))));
-        for (int i = 0; i < item->childCount(); ++i) walk(item->child(i), depth + 1);
-    };
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) walk(tree->topLevelItem(i), 0);
+                        .arg((*it)->data(0, ChartTreeWidget::kKeyRole).toString(), (*it)->text(0),
+                             NodeIcons::keyOf(ChartTreeWidget::nodeOf(*it))));
+    }
     return rows;
 }
 

@@ -161,7 +161,6 @@ private slots:
         }
 
         auto printer = std::make_shared<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);
         const QString printed = m_files.path(QStringLiteral("printed.pdf"));
         printer->setOutputFileName(printed);
         QSignalSpy printedSpy(m_print, &kinmora::PictureCommand::finished);
