@@ -51,17 +51,16 @@ const char* const kFamily =
 const char* const kMarried = "1,2,1\n3,5,1\n";
 
 // Each node in display order: depth, key, text and image.
-QStringList describe(const QTreeWidget* tree) {
+QStringList describe(QTreeWidget* tree) {
     QStringList rows;
-    std::function<void(const QTreeWidgetItem*, int)> walk = [&](const QTreeWidgetItem* item,
-                                                                int depth) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
         rows.append(QStringLiteral("%1 %2 %3 %4")
                         .arg(depth)
-                        .arg(item->data(0, ChartTreeWidget::kKeyRole).toString(), item->text(0),
-                             NodeIcons::keyOf(ChartTreeWidget::nodeOf(item))));
-        for (int i = 0; i < item->childCount(); ++i) walk(item->child(i), depth + 1);
-    };
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) walk(tree->topLevelItem(i), 0);
+                        .arg((*it)->data(0, ChartTreeWidget::kKeyRole).toString(), (*it)->text(0),
+                             NodeIcons::keyOf(ChartTreeWidget::nodeOf(*it))));
+    }
     return rows;
 }
 
@@ -83,8 +82,7 @@ QStringList looks(const MainWindow& window) {
             window.statusPanels()->panelText(1), enabled(window)};
 }
 
-// Waits until the window's work, the chart's filling included, has ended;
-// false when it has not in 20 s.
+// Whether the window's work, the chart's filling included, ends within 20 s.
 bool settled(const MainWindow& window) {
     return QTest::qWaitFor([&] { return !window.isWorking(); }, 20000);
 }
@@ -97,7 +95,6 @@ bool openAndWait(MainWindow& window, const QString& path) {
     return opened.first().first().toBool() && settled(window);
 }
 
-// Charts `name` and waits for the chart.
 bool chartAndWait(MainWindow& window, const QString& name) {
     return window.showChart(name) && settled(window);
 }
@@ -143,11 +140,10 @@ class MainWindowTest : public QObject {
     // A shown main window with kFamily open and the chart of ก้อง built.
     std::unique_ptr<MainWindow> openFamily() {
         auto window = shown();
-        if (!window) return nullptr;
-        const QString path = m_files.write(QStringLiteral("family.mdb"), kFamily, kMarried);
-        if (!openAndWait(*window, path) || !chartAndWait(*window, QStringLiteral("ก้อง")))
-            return nullptr;
-        return window;
+        if (window && openAndWait(*window, m_files.write("family.mdb", kFamily, kMarried)) &&
+            chartAndWait(*window, QStringLiteral("ก้อง")))
+            return window;
+        return nullptr;
     }
 
 private slots:
@@ -357,9 +353,7 @@ private slots:
             window->session().setPickedName(QStringLiteral("before"));
             QString noteName;
             ModalWatcher watcher(noteNameInto(noteName));
-            const QPoint over = centreOf(*window, QStringLiteral("M2"));
-            QTest::mousePress(tree->viewport(), Qt::RightButton, {}, over);
-            QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, over);
+            QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, centreOf(*window, "M2"));
             QCOMPARE(noteName, shown ? picked : QString());
             QCOMPARE(window->session().pickedName(), shown ? picked : QStringLiteral("before"));
             QCOMPARE(tree->currentItem(), current);

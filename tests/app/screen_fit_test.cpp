@@ -52,13 +52,6 @@ bool isControl(const QWidget* widget) {
            qobject_cast<const QPlainTextEdit*>(widget);
 }
 
-// The class, name and text of a control, to tell which one is cut.
-QString nameOf(const QWidget* widget) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(QLatin1String(widget->metaObject()->className()), widget->objectName(),
-             widget->property("text").toString());
-}
-
 // Whether a label's text is cut off at its width (or, wrapped, its height).
 bool textCut(const QLabel* label) {
     if (label->text().isEmpty() || label->textFormat() == Qt::RichText) return false;
@@ -71,8 +64,8 @@ bool textCut(const QLabel* label) {
     return false;
 }
 
-// The controls of `window` not shown whole: outside the window, cut by a
-// parent (a scroll area's viewport, say), or with their text cut off.
+// The controls of `window` not shown whole (outside the window, cut by a parent such as a
+// scroll area's viewport, or with their text cut off) by class, name, text and geometry.
 QStringList cutControls(QWidget* window) {
     QStringList cut;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -85,7 +78,9 @@ QStringList cutControls(QWidget* window) {
         shown &= window->rect();
         const auto* label = qobject_cast<const QLabel*>(widget);
         if (shown != whole || (label && textCut(label)))
-            cut << nameOf(widget) + QLatin1Char(' ') + QDebug::toString(whole);
+            cut << QStringLiteral("%1 %2 %3 %4")
+                       .arg(QLatin1String(widget->metaObject()->className()), widget->objectName(),
+                            widget->property("text").toString(), QDebug::toString(whole));
     }
     return cut;
 }
@@ -155,25 +150,24 @@ private slots:
     void dialogsFitAndShowEveryControl() {
         const kinmora::FamilyGraph family = kinmora::FamilyGraph::read(*m_db);
         QPrinter printer;
-        std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.emplace_back(std::make_unique<kinmora::OpenFamilyDialog>(&m_main));
-        dialogs.emplace_back(
-            std::make_unique<kinmora::SearchResultsDialog>(&m_main, QStringList{}));
-        dialogs.emplace_back(std::make_unique<kinmora::ParticularsDialog>(
-            &m_main, &m_db->persons(), QStringLiteral("มานะพงศ์พิพัฒน์")));
-        dialogs.emplace_back(std::make_unique<kinmora::AboutDialog>(&m_main));
-        dialogs.emplace_back(std::make_unique<kinmora::RelationDialog>(&m_main, family, 0, 2));
-        dialogs.emplace_back(std::make_unique<QPrintDialog>(&printer, &m_main));
-        dialogs.emplace_back(
-            std::make_unique<kinmora::FittedPrintPreviewDialog>(&printer, &m_main));
+        const std::unique_ptr<QWidget> dialogs[] = {
+            std::make_unique<kinmora::OpenFamilyDialog>(&m_main),
+            std::make_unique<kinmora::SearchResultsDialog>(&m_main, QStringList{}),
+            std::make_unique<kinmora::ParticularsDialog>(&m_main, &m_db->persons(),
+                                                         QStringLiteral("มานะพงศ์พิพัฒน์")),
+            std::make_unique<kinmora::AboutDialog>(&m_main),
+            std::make_unique<kinmora::RelationDialog>(&m_main, family, 0, 2),
+            std::make_unique<QPrintDialog>(&printer, &m_main),
+            std::make_unique<kinmora::FittedPrintPreviewDialog>(&printer, &m_main)};
+        const QWidget* preview = std::rbegin(dialogs)->get();  // its bars are looked at below
         for (const auto& dialog : dialogs) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
             QCOMPARE(fitFault(dialog.get()), QString());
-            if (dialog != dialogs.back()) dialog->close();  // the preview's bars are looked at
+            if (dialog.get() != preview) dialog->close();
         }
         QStringList shown;
-        for (QToolBar* bar : dialogs.back()->findChildren<QToolBar*>()) {
+        for (QToolBar* bar : preview->findChildren<QToolBar*>()) {
             for (QAction* action : bar->actions())
                 if (bar->widgetForAction(action) && bar->widgetForAction(action)->isVisible())
                     shown << action->text();

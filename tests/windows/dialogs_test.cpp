@@ -278,11 +278,9 @@ private slots:
     // without a file closes first, then says "No file select".
     void okChoosesTheFileAndCancelChoosesNothing() {
         for (const char* how : {"ok", "cancel", "no file"}) {
-            FamilyFiles files;
-            files.writeFile(QStringLiteral("family.mdb"), "not an Access file");
             OpenFamilyDialog form(nullptr);
             form.show();
-            QVERIFY(form.setFolder(files.path(QString())));
+            QVERIFY(form.setFolder(m_files.path(QString())));
             const bool ok = how == std::string_view("ok");
             if (*how != 'n') form.selectFile(QStringLiteral("family.mdb"));
             bool closedFirst = false;
@@ -294,7 +292,7 @@ private slots:
             QVERIFY(!form.isVisible());
             QCOMPARE(form.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
             QCOMPARE(form.chosenPath(),
-                     ok ? QDir::cleanPath(files.path(QString())) + QStringLiteral("/family.mdb")
+                     ok ? QDir::cleanPath(m_files.path(QString())) + QStringLiteral("/family.mdb")
                         : QString());
             QCOMPARE(watcher.seen().value(0).text,
                      *how == 'n' ? QStringLiteral("No file select") : QString());
