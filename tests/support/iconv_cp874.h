@@ -13,9 +13,12 @@ namespace kinmora::testing {
 inline std::optional<std::string> iconvCp874ToUtf8(unsigned char byte) {
     iconv_t toUtf8 = ::iconv_open("UTF-8", "WINDOWS-874");
     if (toUtf8 == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    char in = static_cast<char>(byte), out[8] = {};
-    char *inPtr = &in, *outPtr = out;
-    std::size_t inLeft = 1, outLeft = sizeof out;
+    char in = static_cast<char>(byte);
+    char out[8] = {};
+    char* inPtr = &in;
+    char* outPtr = out;
+    std::size_t inLeft = 1;
+    std::size_t outLeft = sizeof out;
     const std::size_t done = ::iconv(toUtf8, &inPtr, &inLeft, &outPtr, &outLeft);
     ::iconv_close(toUtf8);
     if (done == static_cast<std::size_t>(-1)) return std::nullopt;
